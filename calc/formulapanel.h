@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace molvera {
+
+struct NumberLocale;
+
+// One element row of a formula; every field is text, as the user and the row's commit left it.
+struct FormulaRow
+{
+    std::string elementText; // an ElementTable display text, or empty while nothing is chosen
+    std::string countText;   // as typed or picked: any text
+    std::string weightText;  // written only by CommitRow
+};
+
+// The six rows of a page's formula and its total molecular weight.
+struct FormulaPanel
+{
+    static constexpr int RowCount = 6;
+
+    std::array<FormulaRow, RowCount> rows;
+    std::string totalText;
+
+    // No element chosen, and every count, weight and the total empty.
+    void clear();
+};
+
+// Recomputes row `row` (1 to 6) from its element and count texts, then the total.
+void CommitRow(FormulaPanel &panel, int row, const NumberLocale &locale);
+
+// Recomputes the total text from the six weight texts as they stand.
+void RecomputeTotal(FormulaPanel &panel, const NumberLocale &locale);
+
+} // namespace molvera

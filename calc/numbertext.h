@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace molvera {
+
+// The user's number conventions, handed in by the caller: the core never reads the environment.
+struct NumberLocale
+{
+    std::string decimalSeparator = ".";
+};
+
+// Why a text gave no number.
+enum class NumberError {
+    NotANumber, // empty, malformed, "inf", "nan", hexadecimal, grouped digits ...
+    OutOfRange, // a well-formed number beyond the range of a double, such as 1e999
+};
+
+using NumberRead = std::variant<double, NumberError>;
+
+// Reads a number typed by the user: blanks around it, an optional sign, digits with at most one
+// decimal separator of the locale, an optional exponent. No digit grouping.
+NumberRead readNumber(std::string_view text, const NumberLocale &locale);
+
+// Reads a formula row's count: a number rounded half to even into 16 bits; 0 when the text does
+// not convert or lies outside -32768 to 32767.
+std::int16_t readCount(std::string_view text, const NumberLocale &locale);
+
+// General form: at most 15 significant digits, no trailing zeros, no separator for a whole number.
+std::string writeGeneral(double value, const NumberLocale &locale);
+
+// The "0.00" format: at least one integer digit, exactly two decimals, no digit grouping.
+std::string writeFixed2(double value, const NumberLocale &locale);
+
+} // namespace molvera

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "calculationresult.h"
+
+#include <optional>
+#include <string_view>
+#include <variant>
+
+namespace molvera {
+
+struct NumberLocale;
+
+enum class ConcentrationType { WeightPerWeight, WeightPerVolume, VolumePerVolume };
+
+// The texts of the % Solution page's boxes, as the user left them.
+struct PercentInputs
+{
+    std::string_view stockConcentration;    // S, percent
+    std::string_view stockSpecificGravity;  // G
+    std::string_view amount;                // V, grams (w/w) or mL
+    std::string_view requiredConcentration; // C, percent
+    std::string_view formula;               // only quoted in the sentences
+};
+
+struct PercentOutcome
+{
+    double amount = 0;                      // stock to measure
+    std::string resultText;                 // amount as "0.00"
+    std::optional<std::string> solventText; // weight per weight only
+    std::string methodText;
+    PrintLines printLines;
+};
+
+// No concentration type was chosen and every number was valid: nothing changes.
+struct NoConcentrationType
+{
+    bool operator==(const NoConcentrationType &) const = default;
+};
+
+using PercentResult =
+    std::variant<InputFailure, ArithmeticFailure, NoConcentrationType, PercentOutcome>;
+
+class PercentCalculation
+{
+public:
+    static PercentResult calculate(std::optional<ConcentrationType> type,
+                                   const PercentInputs &inputs, const NumberLocale &locale);
+};
+
+} // namespace molvera

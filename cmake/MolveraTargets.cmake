@@ -1,0 +1,40 @@
+# Per-target settings shared by every library, program and test of the tree.
+
+# Warnings and Qt hygiene for one target.
+function(molvera_target_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    target_compile_definitions(${target} PRIVATE
+        QT_NO_KEYWORDS
+        QT_NO_CONTEXTLESS_CONNECT
+        QT_NO_CAST_FROM_ASCII
+        QT_NO_URL_CAST_FROM_STRING
+        QT_USE_QSTRINGBUILDER)
+endfunction()
+
+# A QtTest program registered with CTest.
+#   molvera_add_test(tst_name SOURCES a.cpp ... LIBRARIES lib ... [LABELS l ...] [X11] [TIMEOUT s])
+# Widget tests run on the offscreen platform; X11 ones need a real X server (the test command
+# runs ctest under Xvfb).
+function(molvera_add_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "X11" "TIMEOUT" "SOURCES;LIBRARIES;LABELS")
+    add_executable(${name} ${arg_SOURCES})
+    molvera_target_defaults(${name})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBRARIES})
+    add_test(NAME ${name} COMMAND ${name})
+    if(arg_X11)
+        set(platform xcb)
+        list(APPEND arg_LABELS x11)
+    else()
+        set(platform offscreen)
+    endif()
+    if(NOT arg_TIMEOUT)
+        set(arg_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES
+        LABELS "${arg_LABELS}"
+        TIMEOUT ${arg_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=${platform};QTEST_DISABLE_STACK_DUMP=1;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime")
+endfunction()
+
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
+file(CHMOD ${CMAKE_BINARY_DIR}/xdg-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)

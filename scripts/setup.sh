@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing molvera need.
+# Idempotent: only what is missing is installed; sudo is used when not root.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6printsupport6 libgl-dev
+    # fonts the program uses in place of the old Windows faces
+    fonts-comic-neue fonts-dejavu-core fonts-urw-base35
+    # tests: a real X server, a real default printer, PDF and image tools, leak checks
+    xvfb xauth xdotool cups cups-bsd printer-driver-cups-pdf poppler-utils imagemagick valgrind
+    # benchmarks
+    libbenchmark-dev hyperfine libxcb1-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    sudo=()
+    if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

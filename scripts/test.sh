@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite:
+#  1. every unit and widget test (offscreen, and under Xvfb where a real X server matters),
+#     with a CUPS server and a PDF printer as the default printer;
+#  2. the calculation core and hoverlet again, built with clang under AddressSanitizer and
+#     UndefinedBehaviorSanitizer, and a bounded libFuzzer run over the core.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc)
+"$root/scripts/setup.sh"
+source "$root/scripts/printer.sh"
+start_pdf_printer
+
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build" -j "$jobs"
+
+export QTEST_DISABLE_STACK_DUMP=1
+xvfb-run -a -s "-screen 0 1280x800x24" \
+    ctest --test-dir "$root/build" --output-on-failure --timeout 300 -j "$jobs"
+
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-sanitize" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Debug -DMOLVERA_SANITIZE=ON -DMOLVERA_FUZZ=ON
+cmake --build "$root/build-sanitize" -j "$jobs" --target sanitize-checks
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+ctest --test-dir "$root/build-sanitize" --output-on-failure --timeout 300 -L 'calc|fuzz|leak'
