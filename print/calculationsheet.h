@@ -7,6 +7,7 @@
 class QDate;
 class QLocale;
 class QPrinter;
+class QPrinterInfo;
 
 namespace molvera {
 
@@ -24,13 +25,23 @@ struct CalculationSheet
     QString strengthUnit; // appended directly: "M", "% w/v" ...
 };
 
+// NoPrinter: there is no printer to print on, and nothing was printed. Failed: the printer would
+// not start the job or reported an error while printing it.
 enum class PrintStatus { Printed, NoPrinter, Failed };
 
-// Prints the sheet on `printer`, dated `date` with the names of `locale`.
+// Prints the sheet on `printer`, dated `date` with the names of `locale`. A printer set to write
+// PDF without a file to write to (what QPrinter falls back to without any printer) is NoPrinter.
 PrintStatus printCalculationSheet(const CalculationSheet &sheet, QPrinter &printer,
                                   const QDate &date, const QLocale &locale);
 
 // Prints the sheet on the system's default printer, dated today in the user's locale.
 PrintStatus printOnDefaultPrinter(const CalculationSheet &sheet);
+
+// Prints the sheet on the printer `printerInfo` describes, dated today in the user's locale;
+// NoPrinter when `printerInfo` is null.
+PrintStatus printOnPrinter(const CalculationSheet &sheet, const QPrinterInfo &printerInfo);
+
+// The date line of the label, e.g. "Sunday, 6 December 2026", with the names of `locale`.
+QString preparedDateText(const QDate &date, const QLocale &locale);
 
 } // namespace molvera

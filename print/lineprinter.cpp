@@ -1,0 +1,120 @@
+#include "lineprinter.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+
+#include <algorithm>
+#include <utility>
+
+namespace molvera {
+
+LinePrinter::LinePrinter(QPrinter &printer)
+    : m_printer(printer)
+{}
+
+LinePrinter::~LinePrinter()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool LinePrinter::begin()
+{
+    if (!m_painter.begin(&m_printer))
+        return false;
+    // The painter starts with the printer's own default font; only its size, weight and
+    // underline are ever changed.
+    m_font = m_painter.font();
+    m_x = 0;
+    m_top = 0;
+    m_line.clear();
+    return true;
+}
+
+void LinePrinter::setPointSize(int points)
+{
+    m_font.setPointSize(points);
+}
+
+void LinePrinter::setBold(bool on)
+{
+    m_font.setBold(on);
+}
+
+void LinePrinter::setUnderline(bool on)
+{
+    m_font.setUnderline(on);
+}
+
+qreal LinePrinter::columnWidth() const
+{
+    return QFontMetricsF(m_font, &m_printer).averageCharWidth();
+}
+
+qreal LinePrinter::lineHeight() const
+{
+    return QFontMetricsF(m_font, &m_printer).lineSpacing();
+}
+
+void LinePrinter::moveToColumn(int column)
+{
+    m_x = std::max(0, column - 1) * columnWidth();
+}
+
+void LinePrinter::print(QStringView text)
+{
+    Run run{m_x, m_font, text.toString()};
+    m_x += QFontMetricsF(m_font, &m_printer).horizontalAdvance(run.text);
+    m_line.push_back(std::move(run));
+}
+
+void LinePrinter::endLine()
+{
+    // Texts of one line share a baseline below the tallest of their fonts; an empty line takes
+    // the height of the current font.
+    qreal ascent = QFontMetricsF(m_font, &m_printer).ascent();
+    qreal height = lineHeight();
+    if (!m_line.empty()) {
+        ascent = 0;
+        height = 0;
+        for (const Run &run : m_line) {
+            const QFontMetricsF metrics(run.font, &m_printer);
+            ascent = std::max(ascent, metrics.ascent());
+            height = std::max(height, metrics.lineSpacing());
+        }
+    }
+
+    const qreal pageHeight =
+        m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
+    if (m_top > 0 && m_top + height > pageHeight) {
+        m_printer.newPage();
+        m_top = 0;
+    }
+
+    for (const Run &run : m_line) {
+        m_painter.setFont(run.font);
+        m_painter.drawText(QPointF(run.x, m_top + ascent), run.text);
+    }
+    m_line.clear();
+    m_top += height;
+    m_x = 0;
+}
+
+void LinePrinter::emptyLines(int count)
+{
+    for (int i = 0; i < count; ++i)
+        endLine();
+}
+
+bool LinePrinter::endDocument()
+{
+    if (!m_line.empty())
+        endLine();
+    if (!m_painter.isActive())
+        return false;
+    const bool ended = m_painter.end();
+    return ended && m_printer.printerState() != QPrinter::Error &&
+           m_printer.printerState() != QPrinter::Aborted;
+}
+
+} // namespace molvera
