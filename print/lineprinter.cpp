@@ -27,6 +27,7 @@ bool LinePrinter::begin()
     m_font = m_painter.font();
     m_x = 0;
     m_top = 0;
+    m_pageFailed = false;
     m_line.clear();
     return true;
 }
@@ -87,7 +88,8 @@ void LinePrinter::endLine()
     const qreal pageHeight =
         m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
     if (m_top > 0 && m_top + height > pageHeight) {
-        m_printer.newPage();
+        if (!m_printer.newPage())
+            m_pageFailed = true;
         m_top = 0;
     }
 
@@ -113,7 +115,7 @@ bool LinePrinter::endDocument()
     if (!m_painter.isActive())
         return false;
     const bool ended = m_painter.end();
-    return ended && m_printer.printerState() != QPrinter::Error &&
+    return ended && !m_pageFailed && m_printer.printerState() != QPrinter::Error &&
            m_printer.printerState() != QPrinter::Aborted;
 }
 

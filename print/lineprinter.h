@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <QStringView>
 
 #include <vector>
 
@@ -38,12 +39,11 @@ public:
     // Ends `count` lines with nothing more printed on them.
     void emptyLines(int count);
 
-    // Ends the job and hands it to the printer; false when the printer reported an error.
+    // Ends the job and hands it to the printer; false when the printer reported an error or
+    // could not start a new page.
     bool endDocument();
 
-    // Where the next text would go, in device pixels from the top left of the printable area.
-    qreal x() const { return m_x; }
-    qreal y() const { return m_top; }
+    // In device pixels of the printer.
     qreal columnWidth() const;
     qreal lineHeight() const;
 
@@ -60,6 +60,7 @@ private:
     QFont m_font;
     qreal m_x = 0;
     qreal m_top = 0;
+    bool m_pageFailed = false;
     std::vector<Run> m_line;
 };
 

@@ -4,11 +4,14 @@
 #include <print/calculationsheet.h>
 
 #include <QDate>
-#include <QFile>
+#include <QDir>
 #include <QLocale>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using molvera::CalculationSheet;
 using molvera::PrintStatus;
@@ -168,14 +171,14 @@ void TestCalculationSheet::sheetText_data()
                        QStringLiteral("Concentration: 15% w/v"),
                        dateLine};
 
-    QTest::newRow("nothing filled in: captions only") << CalculationSheet{}
-                                                      << QStringList{heading,
-                                                                     QStringLiteral("Instructions"),
-                                                                     QStringLiteral("Label"),
-                                                                     QStringLiteral("Reagent:"),
-                                                                     QStringLiteral("Formula:"),
-                                                                     QStringLiteral("Molarity:"),
-                                                                     dateLine};
+    const QStringList captionsOnly{heading,
+                                   QStringLiteral("Instructions"),
+                                   QStringLiteral("Label"),
+                                   QStringLiteral("Reagent:"),
+                                   QStringLiteral("Formula:"),
+                                   QStringLiteral("Molarity:"),
+                                   dateLine};
+    QTest::newRow("nothing filled in: captions only") << CalculationSheet{} << captionsOnly;
 }
 
 void TestCalculationSheet::sheetText()

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using molvera::LinePrinter;
 
 class TestLinePrinter : public QObject
