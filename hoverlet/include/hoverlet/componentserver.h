@@ -36,15 +36,20 @@ public:
 HOVERLET_EXPORT QWidget *createControl(QStringView className, QWidget *parent,
                                        const PropertyBag &bag, Result *result = nullptr);
 
+// What a registered class says of itself ("Tarnwick Hoverlet 1.0"); empty when not registered.
+HOVERLET_EXPORT QString classDescription(QStringView className);
+
 } // namespace hoverlet
 
 extern "C" {
 // Enters "vbpHoverlet.Hoverlet" ("Tarnwick Hoverlet 1.0") in the process's class registry.
 HOVERLET_EXPORT hoverlet::Result DllRegisterServer(void);
 HOVERLET_EXPORT hoverlet::Result DllUnregisterServer(void);
-// The class object of a registered class; `*factory` stays owned by the library.
+// The class object of a registered class; `*factory` stays owned by the library. Class names
+// are compared without regard to case.
 HOVERLET_EXPORT hoverlet::Result DllGetClassObject(const char *className,
                                                    hoverlet::ClassFactory **factory);
-// Ok exactly while no instance and no lock is alive, False otherwise.
+// Ok exactly while no instance and no lock is alive, False otherwise. Every live control
+// counts, also the two links of the library's about box while that box exists.
 HOVERLET_EXPORT hoverlet::Result DllCanUnloadNow(void);
 }

@@ -25,6 +25,10 @@ struct HostedControl
 //      _ExtentX = 2566
 //      Caption = "Kestrova Software"
 //   End
+//
+// Inside a block the lines are those of PropertyBag's text form. Errors read "line N: ...",
+// counted over the whole text. The bags come with the default ambient font: hosts set their
+// form's font on each before creating the controls.
 class HOVERLET_EXPORT FormLayout
 {
 public:

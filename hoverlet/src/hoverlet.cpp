@@ -1,0 +1,432 @@
+#include "aboutbox.h"
+#include "classregistry.h"
+#include "hoverlet_p.h"
+#include "linkopener.h"
+#include "units.h"
+
+#include <hoverlet/hoverlet.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPointer>
+
+namespace hoverlet {
+
+namespace {
+
+// A new instance's size, in twips.
+constexpr int NewWidthTwips = 1215;
+constexpr int NewHeightTwips = 495;
+
+qint16 buttonCode(Qt::MouseButtons buttons)
+{
+    qint16 code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+qint16 shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    qint16 code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
+    return code;
+}
+
+} // namespace
+
+QString Hoverlet::defaultUrl()
+{
+    return QStringLiteral("https://tarnwick.example/hoverlet/");
+}
+
+QString Hoverlet::defaultCaption()
+{
+    return QStringLiteral("Hoverlet");
+}
+
+Hoverlet::Hoverlet(QWidget *parent)
+    : QWidget(parent)
+    , d(std::make_unique<Private>())
+{
+    registry::instanceCreated();
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    // Moves without a button held must reach the surface while it holds the grab.
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+
+    d->label = new QLabel(defaultCaption(), this);
+    d->label->setObjectName(QStringLiteral("lblLink"));
+    d->label->setTextFormat(Qt::PlainText); // a caption is text, never markup
+    d->label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    d->label->setWordWrap(false);
+    d->label->setTextInteractionFlags(Qt::NoTextInteraction);
+    d->label->setFocusPolicy(Qt::NoFocus);
+    d->label->setMouseTracking(true);
+    d->label->setAutoFillBackground(true);
+    d->label->setBackgroundRole(QPalette::Button);
+    // Otherwise a button-face background would draw the text in the button-text colour.
+    d->label->setForegroundRole(QPalette::WindowText);
+    d->label->installEventFilter(this);
+
+    applyBackColor();
+    resize(twipsToPixels(NewWidthTwips), twipsToPixels(NewHeightTwips));
+    d->label->setGeometry(rect());
+    applyLook(d->normalColor, d->normalUnderline);
+}
+
+Hoverlet::~Hoverlet()
+{
+    d->label->removeEventFilter(this);
+    if (isHovering())
+        releaseMouse();
+    registry::instanceDestroyed();
+}
+
+OleColor Hoverlet::backColor() const
+{
+    return d->backColor;
+}
+
+void Hoverlet::setBackColor(OleColor colour)
+{
+    d->backColor = colour;
+    applyBackColor();
+    changed("BackColor");
+}
+
+bool Hoverlet::isLinkEnabled() const
+{
+    return d->enabled;
+}
+
+void Hoverlet::setLinkEnabled(bool enabled)
+{
+    d->enabled = enabled;
+    if (!enabled && isHovering())
+        stopHovering();
+    changed("Enabled");
+}
+
+QFont Hoverlet::linkFont() const
+{
+    return d->label->font();
+}
+
+void Hoverlet::setLinkFont(const QFont &font)
+{
+    d->label->setFont(font);
+    changed("Font");
+}
+
+bool Hoverlet::checkHover() const
+{
+    return d->checkHover;
+}
+
+void Hoverlet::setCheckHover(bool check)
+{
+    d->checkHover = check;
+    // Without this the grab would outlive hover tracking, and every click anywhere in the
+    // application would then open the link.
+    if (!check && isHovering())
+        stopHovering();
+    changed("CheckHover");
+}
+
+OleColor Hoverlet::hoverColor() const
+{
+    return d->hoverColor;
+}
+
+void Hoverlet::setHoverColor(OleColor colour)
+{
+    d->hoverColor = colour;
+    changed("HoverColor");
+}
+
+bool Hoverlet::hoverUnderline() const
+{
+    return d->hoverUnderline;
+}
+
+void Hoverlet::setHoverUnderline(bool underline)
+{
+    d->hoverUnderline = underline;
+    changed("HoverUnderline");
+}
+
+OleColor Hoverlet::normalColor() const
+{
+    return d->normalColor;
+}
+
+void Hoverlet::setNormalColor(OleColor colour)
+{
+    d->normalColor = colour;
+    applyTextColor(colour);
+    changed("NormalColor");
+}
+
+bool Hoverlet::normalUnderline() const
+{
+    return d->normalUnderline;
+}
+
+void Hoverlet::setNormalUnderline(bool underline)
+{
+    d->normalUnderline = underline;
+    applyUnderline(underline);
+    changed("NormalUnderline");
+}
+
+QString Hoverlet::url() const
+{
+    return d->url;
+}
+
+void Hoverlet::setUrl(const QString &url)
+{
+    d->url = url;
+    changed("URL");
+}
+
+QString Hoverlet::caption() const
+{
+    return d->label->text();
+}
+
+void Hoverlet::setCaption(const QString &caption)
+{
+    d->label->setText(caption);
+    changed("Caption");
+}
+
+bool Hoverlet::isHovering() const
+{
+    return QWidget::mouseGrabber() == this;
+}
+
+QSize Hoverlet::sizeHint() const
+{
+    return QSize(twipsToPixels(NewWidthTwips), twipsToPixels(NewHeightTwips));
+}
+
+void Hoverlet::ShowAbout()
+{
+    AboutBox::showShared(this);
+}
+
+bool Hoverlet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != d->label)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return handleLabelMouse(static_cast<QMouseEvent *>(event));
+    case QEvent::Leave:
+        // Someone else took the grab from us: without it no move will restore the look.
+        if (!isHovering())
+            applyLook(d->normalColor, d->normalUnderline);
+        return false;
+    default:
+        return false;
+    }
+}
+
+// The label's own mouse events: the hover step and the events a form sees. They are consumed
+// here, so that they never reach the surface as if it held the grab.
+bool Hoverlet::handleLabelMouse(QMouseEvent *event)
+{
+    if (!d->enabled)
+        return true;
+    const QPointF at = d->label->mapTo(this, event->position());
+    const auto x = float(at.x());
+    const auto y = float(at.y());
+    const qint16 shift = shiftCode(event->modifiers());
+    const QPointer<Hoverlet> alive(this); // a form may delete the control from a handler
+
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        hoverStep(at);
+        Q_EMIT MouseMove(buttonCode(event->buttons()), shift, x, y);
+        break;
+    case QEvent::MouseButtonPress:
+        if (event->button() == Qt::LeftButton)
+            d->leftDownOnLabel = true;
+        Q_EMIT MouseDown(buttonCode(event->button()), shift, x, y);
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (event->button() == Qt::LeftButton) {
+            // The release that ends a double click is not a click of its own.
+            d->leftDownOnLabel = false;
+            Q_EMIT DblClick();
+        }
+        break;
+    case QEvent::MouseButtonRelease: {
+        const bool click = event->button() == Qt::LeftButton && d->leftDownOnLabel &&
+                           d->label->rect().contains(event->position().toPoint());
+        if (event->button() == Qt::LeftButton)
+            d->leftDownOnLabel = false;
+        Q_EMIT MouseUp(buttonCode(event->button()), shift, x, y);
+        if (click && alive)
+            Q_EMIT Click();
+        break;
+    }
+    default:
+        break;
+    }
+    return true;
+}
+
+void Hoverlet::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    hoverStep(event->position());
+}
+
+void Hoverlet::mousePressEvent(QMouseEvent *event)
+{
+    // Presses while hovering belong to the link, not to the form behind it.
+    event->accept();
+}
+
+void Hoverlet::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (isHovering() && d->enabled)
+        activate();
+}
+
+void Hoverlet::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void Hoverlet::hoverStep(QPointF position)
+{
+    if (!d->enabled || !d->checkHover)
+        return;
+    if (!isHovering()) {
+        applyLook(d->hoverColor, d->hoverUnderline);
+        grabMouse();
+        return;
+    }
+    // The size in twips over the fixed 15 twips per pixel; the right and bottom edges
+    // themselves still count as inside.
+    const qreal w = pixelsToTwips(width()) / qreal(TwipsPerPixel);
+    const qreal h = pixelsToTwips(height()) / qreal(TwipsPerPixel);
+    if (position.x() < 0 || position.x() > w || position.y() < 0 || position.y() > h)
+        stopHovering();
+}
+
+void Hoverlet::activate()
+{
+    openLink(d->url);
+    applyTextColor(d->normalColor);
+    Q_EMIT Click();
+}
+
+void Hoverlet::stopHovering()
+{
+    releaseMouse();
+    applyLook(d->normalColor, d->normalUnderline);
+}
+
+void Hoverlet::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    applyLook(d->normalColor, d->normalUnderline);
+    d->label->setGeometry(rect());
+}
+
+void Hoverlet::hideEvent(QHideEvent *event)
+{
+    // A hidden control must not keep the application's mouse.
+    if (isHovering())
+        stopHovering();
+    QWidget::hideEvent(event);
+}
+
+void Hoverlet::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+        if (!isEnabled() && isHovering())
+            stopHovering();
+        break;
+    case QEvent::ParentChange:
+    case QEvent::ApplicationPaletteChange:
+        applyBackColor();
+        applyTextColor(d->shownColor);
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void Hoverlet::applyLook(OleColor colour, bool underline)
+{
+    applyTextColor(colour);
+    applyUnderline(underline);
+}
+
+void Hoverlet::applyTextColor(OleColor colour)
+{
+    d->shownColor = colour;
+    const QColor shown = toQColor(colour, hostPalette());
+    if (!shown.isValid())
+        return;
+    // Every colour group alike: the link keeps its look whatever the window's state.
+    QPalette palette = d->label->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::WindowText, shown);
+    d->label->setPalette(palette);
+}
+
+void Hoverlet::applyUnderline(bool underline)
+{
+    QFont font = d->label->font();
+    font.setUnderline(underline);
+    d->label->setFont(font);
+}
+
+void Hoverlet::applyBackColor()
+{
+    const QColor back = toQColor(d->backColor, hostPalette());
+    if (!back.isValid())
+        return;
+    QPalette palette = this->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Window, back);
+    setPalette(palette);
+}
+
+// System colours are those of the form that holds the control.
+QPalette Hoverlet::hostPalette() const
+{
+    return parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+}
+
+void Hoverlet::changed(const char *name)
+{
+    Q_EMIT propertyChanged(QString::fromLatin1(name));
+}
+
+} // namespace hoverlet

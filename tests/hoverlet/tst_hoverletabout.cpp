@@ -1,0 +1,242 @@
+// The library's single about box, opened by ShowAbout on any control.
+#include "quietplatform.h"
+
+#include <hoverlet/hoverlet.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+using hoverlet::Hoverlet;
+
+class TestHoverletAbout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { testsupport::quietPlatformLimits(); }
+    void init();
+    void cleanup();
+
+    void showAboutTwiceLeavesOneBox();
+    void twoInstancesShareTheBox();
+    void closingThenShowingBuildsANewBox_data();
+    void closingThenShowingBuildsANewBox();
+    void windowIsAFixedCentredToolWindow();
+    void controlsSitWhereTheLayoutPutsThem_data();
+    void controlsSitWhereTheLayoutPutsThem();
+    void contactLinks_data();
+    void contactLinks();
+    void picturesAreDrawn_data();
+    void picturesAreDrawn();
+
+private:
+    static QList<QWidget *> aboutBoxes();
+    QWidget *shownBox();
+
+    std::unique_ptr<QWidget> m_form;
+    Hoverlet *m_first = nullptr;
+    Hoverlet *m_second = nullptr;
+};
+
+QList<QWidget *> TestHoverletAbout::aboutBoxes()
+{
+    QList<QWidget *> boxes;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == u"frmAbout"_qs)
+            boxes << w;
+    }
+    return boxes;
+}
+
+QWidget *TestHoverletAbout::shownBox()
+{
+    const QList<QWidget *> boxes = aboutBoxes();
+    return boxes.size() == 1 ? boxes.front() : nullptr;
+}
+
+void TestHoverletAbout::init()
+{
+    m_form = std::make_unique<QWidget>();
+    m_first = new Hoverlet(m_form.get());
+    m_second = new Hoverlet(m_form.get());
+}
+
+void TestHoverletAbout::cleanup()
+{
+    for (QWidget *box : aboutBoxes())
+        box->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(aboutBoxes().isEmpty());
+    m_form.reset();
+}
+
+void TestHoverletAbout::showAboutTwiceLeavesOneBox()
+{
+    m_first->ShowAbout();
+    QWidget *box = shownBox();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    m_first->ShowAbout();
+    QCOMPARE(aboutBoxes(), QList<QWidget *>{box});
+    QVERIFY(!static_cast<QDialog *>(box)->isModal());
+}
+
+void TestHoverletAbout::twoInstancesShareTheBox()
+{
+    m_first->ShowAbout();
+    QWidget *box = shownBox();
+    m_second->ShowAbout();
+    QCOMPARE(aboutBoxes(), QList<QWidget *>{box});
+    // Its lifetime is the library's: the form that asked for it may go.
+    m_form.reset();
+    QCOMPARE(aboutBoxes(), QList<QWidget *>{box});
+}
+
+void TestHoverletAbout::closingThenShowingBuildsANewBox_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK button") << u"ok"_qs;
+    QTest::newRow("title-bar close") << u"close"_qs;
+    QTest::newRow("Escape key") << u"escape"_qs;
+}
+
+void TestHoverletAbout::closingThenShowingBuildsANewBox()
+{
+    QFETCH(QString, how);
+    m_first->ShowAbout();
+    QPointer<QWidget> box(shownBox());
+    QVERIFY(box);
+    if (how == u"ok"_qs)
+        QTest::mouseClick(box->findChild<QPushButton *>(u"Command1"_qs), Qt::LeftButton);
+    else if (how == u"close"_qs)
+        box->close();
+    else
+        QTest::keyClick(box, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(box.isNull());
+    QVERIFY(aboutBoxes().isEmpty());
+
+    m_second->ShowAbout();
+    QWidget *again = shownBox();
+    QVERIFY(again);
+    QVERIFY(again->isVisible());
+}
+
+void TestHoverletAbout::windowIsAFixedCentredToolWindow()
+{
+    m_first->ShowAbout();
+    QWidget *box = shownBox();
+    QCOMPARE(box->windowTitle(), u"About Tarnwick Hoverlet 1.0"_qs);
+    QCOMPARE(box->windowType(), Qt::Tool);
+    QCOMPARE(box->size(), QSize(414, 184)); // 6210 by 2760 twips
+    QCOMPARE(box->minimumSize(), box->maximumSize());
+    QVERIFY(box->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!box->testAttribute(Qt::WA_QuitOnClose));
+    const QPoint centre = box->screen()->availableGeometry().center();
+    const QPoint offCentre = box->frameGeometry().center() - centre;
+    QVERIFY2(offCentre.manhattanLength() <= 2,
+             qPrintable(u"%1,%2 off centre"_qs.arg(offCentre.x()).arg(offCentre.y())));
+    QCOMPARE(box->findChild<QPushButton *>(u"Command1"_qs)->text(), u"OK"_qs);
+    QCOMPARE(box->findChild<QLabel *>(u"Label2"_qs)->text(), u"Contact info:"_qs);
+}
+
+void TestHoverletAbout::controlsSitWhereTheLayoutPutsThem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("Image1 banner") << u"Image1"_qs << QRect(8, 8, 297, 55);
+    QTest::newRow("Picture2 logo, sized to it") << u"Picture2"_qs << QRect(312, 16, 98, 39);
+    QTest::newRow("Line2 grey, 105 to 6120 at 2205") << u"Line2"_qs << QRect(7, 147, 401, 1);
+    QTest::newRow("Line1 white, 120 to 6120 at 2220") << u"Line1"_qs << QRect(8, 148, 400, 2);
+    QTest::newRow("Label2") << u"Label2"_qs << QRect(8, 156, 85, 13);
+    QTest::newRow("Hoverlet2 web link") << u"Hoverlet2"_qs << QRect(76, 156, 33, 13);
+    QTest::newRow("Hoverlet1 mail link") << u"Hoverlet1"_qs << QRect(116, 156, 33, 13);
+    QTest::newRow("Command1 OK") << u"Command1"_qs << QRect(332, 156, 73, 21);
+}
+
+void TestHoverletAbout::controlsSitWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    m_first->ShowAbout();
+    const QWidget *control = shownBox()->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), pixels);
+}
+
+void TestHoverletAbout::contactLinks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("Hoverlet2: the web site")
+        << u"Hoverlet2"_qs << u"WWW"_qs << u"https://tarnwick.example/hoverlet/"_qs;
+    QTest::newRow("Hoverlet1: mail")
+        << u"Hoverlet1"_qs << u"E-mail"_qs << u"mailto:hoverlet@tarnwick.example"_qs;
+}
+
+void TestHoverletAbout::contactLinks()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, url);
+    m_first->ShowAbout();
+    const auto *link = shownBox()->findChild<Hoverlet *>(name);
+    QVERIFY(link);
+    QCOMPARE(link->caption(), caption);
+    QCOMPARE(link->url(), url);
+    QCOMPARE(link->linkFont().family(), u"MS Sans Serif"_qs);
+    QCOMPARE(link->linkFont().pointSizeF(), 8.25);
+    QVERIFY(link->linkFont().underline());
+    QVERIFY(!link->linkFont().bold());
+    QCOMPARE(link->normalColor(), hoverlet::OleColors::Blue);
+    QCOMPARE(link->hoverColor(), hoverlet::OleColors::Red);
+    QVERIFY(link->checkHover());
+    // The old face is drawn with one this system has.
+    QVERIFY(!QFont::substitutes(u"MS Sans Serif"_qs).isEmpty());
+}
+
+void TestHoverletAbout::picturesAreDrawn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("ink");
+    QTest::newRow("banner in blue") << u"Image1"_qs << QSize(297, 55) << QColor(Qt::blue);
+    QTest::newRow("logo in green") << u"Picture2"_qs << QSize(98, 39) << QColor(Qt::darkGreen);
+}
+
+void TestHoverletAbout::picturesAreDrawn()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(QColor, ink);
+    m_first->ShowAbout();
+    const auto *picture = shownBox()->findChild<QLabel *>(name);
+    QVERIFY(picture);
+    const QImage image = picture->pixmap().toImage();
+    QCOMPARE(image.size(), size);
+    QVERIFY(!image.hasAlphaChannel());
+    // The pictures come from the library's resources: their ink is there, not an empty box.
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const bool matches =
+                ink == QColor(Qt::blue)
+                    ? c.blue() > 120 && c.blue() > 2 * c.red() && c.blue() > 2 * c.green()
+                    : c.green() > 80 && c.green() > 2 * c.red() && c.green() > 2 * c.blue();
+            inked += matches ? 1 : 0;
+        }
+    }
+    QVERIFY2(inked > image.width(), qPrintable(QString::number(inked)));
+}
+
+QTEST_MAIN(TestHoverletAbout)
+#include "tst_hoverletabout.moc"
