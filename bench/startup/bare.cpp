@@ -1,0 +1,19 @@
+// The smallest window comparable with molvera's: a main window holding one tab control.
+#include "firstpaintprobe.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTabWidget>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    auto *tabs = new QTabWidget(&window);
+    tabs->addTab(new QWidget(tabs), QStringLiteral("Page"));
+    window.setCentralWidget(tabs);
+    window.resize(624, 417);
+    molvera::FirstPaintProbe::watch(&window);
+    window.show();
+    return QApplication::exec();
+}

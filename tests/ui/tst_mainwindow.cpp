@@ -1,0 +1,303 @@
+#include "uitest.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <aboutbox.h>
+#include <mainwindow.h>
+
+using namespace Qt::StringLiterals;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    template<typename T = QWidget> T *control(const QString &name) const
+    {
+        T *widget = uitest::find<T>(m_window.get(), name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QTabWidget *tabControl() const { return control<QTabWidget>(u"SSTab1"_s); }
+    QList<molvera::AboutBox *> aboutBoxes() const
+    {
+        QList<molvera::AboutBox *> open;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<molvera::AboutBox *>(widget); box && box->isVisible())
+                open.append(box);
+        }
+        return open;
+    }
+
+    std::unique_ptr<molvera::MainWindow> m_window;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        uitest::setUpProgram();
+    }
+    void init() { m_window = uitest::startWindow(); }
+    void cleanup()
+    {
+        m_window.reset();
+        uitest::flushDeletes();
+    }
+
+    void window()
+    {
+        QCOMPARE(m_window->objectName(), u"frmMain"_s);
+        QCOMPARE(m_window->windowTitle(), u"molvera"_s);
+        // 9360 by 6255 twips, fixed.
+        QCOMPARE(m_window->size(), QSize(624, 417));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        const Qt::WindowFlags flags = m_window->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!m_window->windowIcon().isNull());
+        QVERIFY(!m_window->windowIcon().pixmap(32, 32).isNull());
+    }
+
+    void tabs_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("exitButton");
+        QTest::newRow("molar") << 0 << u"Molar Solution"_s << u"cmdClose"_s;
+        QTest::newRow("percent") << 1 << u"% Solution"_s << u"cmdClose2"_s;
+        QTest::newRow("hydrate") << 2 << u"Hydrate Solution"_s << u"cmdHCls"_s;
+    }
+    void tabs()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, caption);
+        QFETCH(QString, exitButton);
+        QCOMPARE(tabControl()->count(), 3);
+        QCOMPARE(tabControl()->currentIndex(), 0);
+        QCOMPARE(tabControl()->tabText(index), caption);
+        // One row of equal tabs, 420 twips high.
+        const QRect tab = tabControl()->tabBar()->tabRect(index);
+        QCOMPARE(tab.height(), 28);
+        QVERIFY(qAbs(tab.width() - tabControl()->width() / 3) <= 1);
+        QCOMPARE(tab.top(), 0);
+        QVERIFY(tabControl()->widget(index)->isAncestorOf(control(exitButton)));
+    }
+
+    void pageButtons_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<int>("top");
+        QTest::newRow("exit") << u"cmdClose"_s << u"E&xit"_s << u"Exit this program"_s << 480;
+        QTest::newRow("clear") << u"cmdClearCon"_s << u"&Clear"_s << u"Clear this calculation"_s
+                               << 1320;
+        QTest::newRow("print") << u"cmdHPrnt"_s << u"&Print"_s << u"Print Instructions and Label"_s
+                               << 2160;
+        QTest::newRow("example") << u"cmdExample"_s << u"&Example"_s
+                                 << u"Click here to view an example."_s << 3000;
+        QTest::newRow("about") << u"cmdAbout2"_s << u"&About"_s
+                               << u"Click here for Program Details"_s << 3840;
+    }
+    void pageButtons()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, toolTip);
+        QFETCH(int, top);
+        auto *button = control<QToolButton>(name);
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->toolTip(), toolTip);
+        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QCOMPARE(button->iconSize(), QSize(32, 32));
+        QVERIFY(!button->icon().pixmap(32, 32).isNull());
+        // 1092 by 732 twips at left 7800; tops 840 apart, measured on the page.
+        QCOMPARE(button->size(), QSize(73, 49));
+        const QWidget *page = button->parentWidget()->parentWidget();
+        QCOMPARE(button->mapTo(page, QPoint(0, 0)).x(), 520);
+        const int topOfFirst =
+            control<QToolButton>(u"cmdClose"_s)->mapTo(control(u"MolarPage"_s), QPoint(0, 0)).y();
+        QCOMPARE(button->mapTo(page, QPoint(0, 0)).y() - topOfFirst, (top - 480) / 15);
+    }
+
+    void header_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("Picture1") << u"Picture1"_s << QRect(8, 0, 32, 32);
+        QTest::newRow("Label16") << u"Label16"_s << QRect(88, 8, 401, 25);
+        QTest::newRow("Hoverlet1") << u"Hoverlet1"_s << QRect(520, 0, 97, 17);
+        QTest::newRow("Label9") << u"Label9"_s << QRect(16, 48, 113, 17);
+        QTest::newRow("txtReag") << u"txtReag"_s << QRect(16, 64, 121, 19);
+        QTest::newRow("Label10") << u"Label10"_s << QRect(168, 48, 121, 17);
+        QTest::newRow("txtName") << u"txtName"_s << QRect(168, 64, 249, 19);
+        QTest::newRow("SSTab1") << u"SSTab1"_s << QRect(8, 88, 609, 321);
+    }
+    void header()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        QCOMPARE(control(name)->geometry(), pixels);
+    }
+
+    void headerLink()
+    {
+        QWidget *link = control(u"Hoverlet1"_s);
+        QCOMPARE(link->property("Caption").toString(), u"Kestrova Software"_s);
+        QCOMPARE(link->property("URL").toString(), u"https://kestrova.example/molvera/"_s);
+        QCOMPARE(link->toolTip(), u"Visit the Kestrova Software Home Page"_s);
+        const QFont font = link->property("Font").value<QFont>();
+        QVERIFY(font.bold());
+        QVERIFY(font.underline());
+        QCOMPARE(font.pointSizeF(), 9.75);
+        QCOMPARE(link->focusPolicy(), Qt::NoFocus);
+    }
+
+    void focusOrder()
+    {
+        control(u"txtReag"_s)->setFocus();
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int step = 0; step < 40; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            visited << (focus == tabControl()->tabBar() ? u"<tabs>"_s : focus->objectName());
+            if (focus == control(u"txtReag"_s))
+                break;
+        }
+        const QStringList expected{
+            u"txtReag"_s,  u"txtName"_s,  u"cmbEl1"_s,     u"cmbN1"_s,    u"cmbEl2"_s,
+            u"cmbN2"_s,    u"cmbEl3"_s,   u"cmbN3"_s,      u"cmbEl4"_s,   u"cmbN4"_s,
+            u"cmbEl5"_s,   u"cmbN5"_s,    u"cmbEl6"_s,     u"cmbN6"_s,    u"txtConc"_s,
+            u"txtSG"_s,    u"txtMol"_s,   u"txtVol"_s,     u"cmdCal"_s,   u"cmdClose"_s,
+            u"cmdClear"_s, u"cmdPrint"_s, u"cmdExample"_s, u"cmdAbout"_s, u"<tabs>"_s,
+            u"txtWt6"_s,   u"txtWt1"_s,   u"txtTot"_s,     u"txtWt2"_s,   u"txtWt3"_s,
+            u"txtWt4"_s,   u"txtWt5"_s,   u"cmbSConc"_s,   u"optCal"_s,   u"txtReag"_s};
+        QVERIFY2(visited == expected, qPrintable(visited.join(u" ")));
+    }
+
+    void labelsKnowTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("formula") << u"Label9"_s << u"txtReag"_s;
+        QTest::newRow("name") << u"Label10"_s << u"txtName"_s;
+        QTest::newRow("stock") << u"Label12"_s << u"txtConc"_s;
+        QTest::newRow("gravity") << u"Label13"_s << u"txtSG"_s;
+        QTest::newRow("molarity") << u"Label5"_s << u"txtMol"_s;
+        QTest::newRow("volume") << u"Label6"_s << u"txtVol"_s;
+        QTest::newRow("total") << u"Label4"_s << u"txtTot"_s;
+    }
+    void labelsKnowTheirBoxes()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, box);
+        QCOMPARE(control<QLabel>(label)->buddy(), control(box));
+    }
+
+    void aboutTwiceLeavesOne_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("molar") << 0 << u"cmdAbout"_s;
+        QTest::newRow("percent") << 1 << u"cmdAbout2"_s;
+        QTest::newRow("hydrate") << 2 << u"cmdHAbout"_s;
+    }
+    void aboutTwiceLeavesOne()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, button);
+        tabControl()->setCurrentIndex(page);
+        QTest::mouseClick(control(button), Qt::LeftButton);
+        QTest::mouseClick(control(button), Qt::LeftButton);
+        QCOMPARE(aboutBoxes().size(), 1);
+        QCOMPARE(m_window->aboutBox(), aboutBoxes().front());
+        QVERIFY(!aboutBoxes().front()->isModal());
+
+        // The main window still takes input while the box is open.
+        QApplication::setActiveWindow(m_window.get());
+        auto *formula = control<QLineEdit>(u"txtReag"_s);
+        formula->setFocus();
+        QTest::keyClicks(formula, u"NaCl"_s);
+        QCOMPARE(formula->text(), u"NaCl"_s);
+        QCOMPARE(tabControl()->currentIndex(), page);
+    }
+
+    void aboutAgainAfterClosing()
+    {
+        m_window->showAbout();
+        QPointer<molvera::AboutBox> first = m_window->aboutBox();
+        first->close();
+        uitest::flushDeletes();
+        QVERIFY(first.isNull());
+        m_window->showAbout();
+        QCOMPARE(aboutBoxes().size(), 1);
+    }
+
+    void exitClosesEverything_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("aboutOpen");
+        QTest::newRow("molar, about open") << 0 << u"cmdClose"_s << true;
+        QTest::newRow("molar") << 0 << u"cmdClose"_s << false;
+        QTest::newRow("percent, about open") << 1 << u"cmdClose2"_s << true;
+        QTest::newRow("hydrate") << 2 << u"cmdHCls"_s << false;
+    }
+    void exitClosesEverything()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, button);
+        QFETCH(bool, aboutOpen);
+        tabControl()->setCurrentIndex(page);
+        if (aboutOpen)
+            m_window->showAbout();
+        QTest::mouseClick(control(button), Qt::LeftButton);
+        uitest::flushDeletes();
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(aboutBoxes().isEmpty());
+    }
+
+    void titleBarCloseLeavesAboutOpen()
+    {
+        m_window->showAbout();
+        m_window->close();
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(aboutBoxes().size(), 1);
+    }
+
+    void valuesSurviveTabSwitches()
+    {
+        auto *concentration = control<QLineEdit>(u"txtConc"_s);
+        concentration->setText(u"55"_s);
+        control<QLineEdit>(u"txtName"_s)->setText(u"Salt"_s);
+        tabControl()->setCurrentIndex(1);
+        QVERIFY(!concentration->isVisible());
+        QVERIFY(control(u"txtName"_s)->isVisible());
+        tabControl()->setCurrentIndex(2);
+        tabControl()->setCurrentIndex(0);
+        QCOMPARE(concentration->text(), u"55"_s);
+        QCOMPARE(control<QLineEdit>(u"txtName"_s)->text(), u"Salt"_s);
+    }
+
+    void onlyTheShownPageAnswersAccessKeys()
+    {
+        tabControl()->setCurrentIndex(1);
+        tabControl()->tabBar()->setFocus();
+        // The hidden molar page's Example must not run.
+        uitest::pressAccessKey(Qt::Key_E);
+        QCOMPARE(control<QLineEdit>(u"txtReag"_s)->text(), QString());
+        uitest::pressAccessKey(Qt::Key_A);
+        QCOMPARE(aboutBoxes().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,444 @@
+#include "uitest.h"
+
+#include <print/calculationsheet.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <calculatorpage.h>
+#include <mainwindow.h>
+#include <molarpage.h>
+
+using namespace Qt::StringLiterals;
+using molvera::CalculationSheet;
+using molvera::PrintStatus;
+
+class TestMolarPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    template<typename T = QWidget> T *control(const QString &name) const
+    {
+        T *widget = uitest::find<T>(m_window.get(), name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QString text(const QString &name) const { return control<QLineEdit>(name)->text(); }
+    void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void typeInto(const QString &name, const QString &value)
+    {
+        auto *box = control<QLineEdit>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, value);
+    }
+    // Records the sheets that Print hands over, with the total as it stood at that moment.
+    void recordPrinting(PrintStatus status = PrintStatus::Printed)
+    {
+        control<molvera::MolarPage>(u"MolarPage"_s)
+            ->setSheetPrinter([this, status](const CalculationSheet &sheet) {
+                m_sheets.append(sheet);
+                m_totalsAtPrint.append(text(u"txtTot"_s));
+                return status;
+            });
+    }
+    // Picks an element and types a count, leaving the focus in the count box.
+    void typeRow(int row, const QString &element, const QString &count)
+    {
+        auto *elementBox = control<QComboBox>(u"cmbEl"_s + QString::number(row));
+        elementBox->setCurrentIndex(elementBox->findText(element));
+        auto *countBox = control<QComboBox>(u"cmbN"_s + QString::number(row));
+        countBox->setFocus();
+        QTest::keyClicks(countBox, count);
+    }
+
+    std::unique_ptr<molvera::MainWindow> m_window;
+    QList<CalculationSheet> m_sheets;
+    QStringList m_totalsAtPrint;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        uitest::setUpProgram();
+    }
+    void init()
+    {
+        m_sheets.clear();
+        m_totalsAtPrint.clear();
+        m_window = uitest::startWindow();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        uitest::flushDeletes();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void startState_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("stock concentration 100") << u"txtConc"_s << "text"_ba << u"100"_s;
+        QTest::newRow("specific gravity 1.00") << u"txtSG"_s << "text"_ba << u"1.00"_s;
+        QTest::newRow("molarity 1") << u"txtMol"_s << "text"_ba << u"1"_s;
+        QTest::newRow("volume 1") << u"txtVol"_s << "text"_ba << u"1"_s;
+        QTest::newRow("stock unit %") << u"cmbSConc"_s << "currentText"_ba << u"%"_s;
+        QTest::newRow("total empty") << u"txtTot"_s << "text"_ba << QString();
+        QTest::newRow("count box empty") << u"cmbN1"_s << "currentText"_ba << QString();
+        QTest::newRow("element unchosen") << u"cmbEl6"_s << "currentText"_ba << QString();
+        QTest::newRow("hidden result empty, not Text1") << u"txtResult"_s << "text"_ba << QString();
+        QTest::newRow("print line 1 empty") << u"txtD1"_s << "text"_ba << QString();
+        QTest::newRow("print line 3 empty") << u"txtD3"_s << "text"_ba << QString();
+        QTest::newRow("step 1") << u"Frame1"_s << "title"_ba << u"1. Select Elements"_s;
+        QTest::newRow("step 2") << u"Frame4"_s << "title"_ba << u"2. Stock Solution"_s;
+        QTest::newRow("step 3") << u"Frame2"_s << "title"_ba << u"3. Required Solution"_s;
+        QTest::newRow("step 4") << u"cmdCal"_s << "text"_ba << u"4. Calculate"_s;
+    }
+    void startState()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, property);
+        QFETCH(QString, expected);
+        QCOMPARE(control(name)->property(property.constData()).toString(), expected);
+    }
+
+    void startModes()
+    {
+        QCOMPARE(control<QTabWidget>(u"SSTab1"_s)->currentIndex(), 0);
+        QVERIFY(control<QRadioButton>(u"optCal"_s)->isChecked());
+        QVERIFY(control<QLineEdit>(u"txtTot"_s)->isReadOnly());
+        QVERIFY(control(u"cmbEl1"_s)->isEnabled());
+        QVERIFY(control(u"cmbN6"_s)->isEnabled());
+        QCOMPARE(control<QComboBox>(u"cmbEl1"_s)->currentIndex(), -1);
+        QVERIFY(!control(u"fraResult"_s)->isVisible());
+        QVERIFY(!control(u"txtResult"_s)->isVisible());
+    }
+
+    void example_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<bool>("manual");
+        QTest::addColumn<QStringList>("weights");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("molarity");
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("english") << english << false
+                                 << QStringList{u"2.016"_s, u"32.064"_s, u"64"_s} << u"98.08"_s
+                                 << u"27.18"_s << u"0.5"_s;
+        QTest::newRow("german decimal comma")
+            << german << false << QStringList{u"2,016"_s, u"32,064"_s, u"64"_s} << u"98,08"_s
+            << u"27,18"_s << u"0,5"_s;
+        QTest::newRow("manual mode, typed total replaced")
+            << english << true << QStringList{u"2.016"_s, u"32.064"_s, u"64"_s} << u"98.08"_s
+            << u"27.18"_s << u"0.5"_s;
+    }
+    void example()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(bool, manual);
+        QFETCH(QStringList, weights);
+        QFETCH(QString, total);
+        QFETCH(QString, result);
+        QFETCH(QString, molarity);
+
+        // The window is built in the locale, as the program starts in the user's.
+        m_window.reset();
+        QLocale::setDefault(locale);
+        m_window = uitest::startWindow();
+        if (manual) {
+            click(u"optMan"_s);
+            typeInto(u"txtTot"_s, u"58.44"_s);
+        }
+
+        click(u"cmdExample"_s);
+
+        QCOMPARE(text(u"txtReag"_s), u"H2SO4"_s);
+        QCOMPARE(text(u"txtName"_s), u"Sulphuric Acid"_s);
+        QCOMPARE((QStringList{text(u"txtWt1"_s), text(u"txtWt2"_s), text(u"txtWt3"_s)}), weights);
+        QCOMPARE(text(u"txtTot"_s), total);
+        QCOMPARE(text(u"txtMol"_s), molarity);
+        QCOMPARE(text(u"txtResult"_s), result);
+        const QString sentence =
+            u"To prepare 1L of a "_s + molarity + u" Molar Solution of H2SO4, Measure "_s + result +
+            u" grams or mLs of H2SO4 and dilute up to 1 Litre(s) with solvent."_s;
+        QCOMPARE(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText(), sentence);
+        QVERIFY(control(u"fraResult"_s)->isVisible());
+        QCOMPARE(text(u"txtD1"_s),
+                 u"To prepare 1L of a "_s + molarity + u" Molar Solution of H2SO4,"_s);
+        QCOMPARE(text(u"txtD2"_s),
+                 u"Measure "_s + result + u" grams or mLs of H2SO4 and dilute up to 1"_s);
+        QCOMPARE(text(u"txtD3"_s), u"Litre(s) with solvent."_s);
+        QCOMPARE(control<QRadioButton>(u"optMan"_s)->isChecked(), manual);
+        QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
+    }
+
+    void molarStock()
+    {
+        QVERIFY(uitest::chooseItem(control<QComboBox>(u"cmbSConc"_s), u"M"_s));
+        QVERIFY(!control(u"Frame1"_s)->isVisible());
+        QVERIFY(!control(u"txtSG"_s)->isVisible());
+        QVERIFY(control(u"Label13"_s)->isVisible());
+        QCOMPARE(control<QGroupBox>(u"Frame4"_s)->title(), u"1. Stock Solution"_s);
+        QCOMPARE(control<QGroupBox>(u"Frame2"_s)->title(), u"2. Required Solution"_s);
+        QCOMPARE(control<QPushButton>(u"cmdCal"_s)->text(), u"3. Calculate"_s);
+        QCOMPARE(text(u"txtTot"_s), u"1"_s);
+
+        typeInto(u"txtConc"_s, u"10"_s);
+        typeInto(u"txtMol"_s, u"0.5"_s);
+        click(u"cmdCal"_s);
+        QCOMPARE(text(u"txtResult"_s), u"50.00"_s);
+        QVERIFY(control(u"fraResult"_s)->isVisible());
+    }
+
+    void choosingPercentClears_data()
+    {
+        QTest::addColumn<bool>("fromMolar");
+        QTest::newRow("after the molar layout") << true;
+        QTest::newRow("while already percent") << false;
+    }
+    void choosingPercentClears()
+    {
+        QFETCH(bool, fromMolar);
+        click(u"cmdExample"_s);
+        auto *unit = control<QComboBox>(u"cmbSConc"_s);
+        if (fromMolar)
+            QVERIFY(uitest::chooseItem(unit, u"M"_s));
+        QVERIFY(uitest::chooseItem(unit, u"%"_s));
+
+        QCOMPARE(text(u"txtReag"_s), QString());
+        QCOMPARE(text(u"txtName"_s), QString());
+        QCOMPARE(text(u"txtTot"_s), QString());
+        QCOMPARE(text(u"txtMol"_s), u"1"_s);
+        QCOMPARE(unit->currentText(), u"%"_s);
+        QVERIFY(control(u"Frame1"_s)->isVisible());
+        QVERIFY(control(u"txtSG"_s)->isVisible());
+        QVERIFY(!control(u"fraResult"_s)->isVisible());
+        QCOMPARE(control<QGroupBox>(u"Frame4"_s)->title(), u"2. Stock Solution"_s);
+        QCOMPARE(control<QPushButton>(u"cmdCal"_s)->text(), u"4. Calculate"_s);
+    }
+
+    void typingAUnitRunsNothing()
+    {
+        auto *unit = control<QComboBox>(u"cmbSConc"_s);
+        unit->setFocus();
+        unit->lineEdit()->selectAll();
+        QTest::keyClicks(unit, u"M"_s);
+        QTest::keyClick(unit, Qt::Key_Tab);
+        QVERIFY(control(u"Frame1"_s)->isVisible());
+        QCOMPARE(text(u"txtTot"_s), QString());
+    }
+
+    void refusedCalculation_data()
+    {
+        QTest::addColumn<QStringList>("edits"); // name=value, applied in order
+        QTest::addColumn<bool>("errorBox");
+        QTest::newRow("empty total") << QStringList{} << true;
+        QTest::newRow("letters for molarity")
+            << QStringList{u"txtTot=98.08"_s, u"txtMol=half"_s} << true;
+        QTest::newRow("unknown unit typed")
+            << QStringList{u"txtTot=98.08"_s, u"cmbSConc=m"_s} << true;
+        QTest::newRow("comma in an english locale") << QStringList{u"txtTot=98,08"_s} << true;
+        QTest::newRow("zero stock concentration, silent")
+            << QStringList{u"txtTot=98.08"_s, u"txtConc=0"_s} << false;
+        QTest::newRow("zero specific gravity, silent")
+            << QStringList{u"txtTot=98.08"_s, u"txtSG=0"_s} << false;
+        QTest::newRow("beyond a double, silent")
+            << QStringList{u"txtTot=98.08"_s, u"txtVol=1e999"_s} << false;
+    }
+    void refusedCalculation()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(bool, errorBox);
+        click(u"optMan"_s);
+        for (const QString &edit : edits) {
+            const QString name = edit.section(u'=', 0, 0);
+            const QString value = edit.section(u'=', 1);
+            if (auto *combo = qobject_cast<QComboBox *>(control(name)))
+                combo->setEditText(value);
+            else
+                typeInto(name, value);
+        }
+        click(u"cmdCal"_s);
+
+        QMessageBox *box = uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s);
+        QCOMPARE(box != nullptr, errorBox);
+        if (box) {
+            QCOMPARE(box->windowTitle(), u" Input Error!"_s);
+            QCOMPARE(box->text(), u"Please correctly fill in all required text boxes!"_s);
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            QCOMPARE(box->buttons().size(), 1);
+            uitest::acknowledge(box);
+            QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
+        }
+        QVERIFY(!control(u"fraResult"_s)->isVisible());
+        QCOMPARE(text(u"txtResult"_s), QString());
+        QCOMPARE(text(u"txtD1"_s), QString());
+    }
+
+    void manualMode()
+    {
+        click(u"optMan"_s);
+        QVERIFY(!control(u"cmbEl3"_s)->isEnabled());
+        QVERIFY(!control(u"cmbN3"_s)->isEnabled());
+        QVERIFY(!control<QLineEdit>(u"txtTot"_s)->isReadOnly());
+        typeInto(u"txtTot"_s, u"58.44"_s);
+        click(u"cmdCal"_s);
+        QCOMPARE(text(u"txtResult"_s), u"58.44"_s);
+
+        // Back to calculated: the typed total stays until a row is committed.
+        click(u"optCal"_s);
+        QVERIFY(control<QLineEdit>(u"txtTot"_s)->isReadOnly());
+        QVERIFY(control(u"cmbEl3"_s)->isEnabled());
+        QCOMPARE(text(u"txtTot"_s), u"58.44"_s);
+        typeRow(1, u"Na - Sodium"_s, u"1"_s);
+        QTest::keyClick(control(u"cmbN1"_s), Qt::Key_Tab);
+        QCOMPARE(text(u"txtTot"_s), u"22.99"_s);
+    }
+
+    void clear_data()
+    {
+        QTest::addColumn<bool>("manual");
+        QTest::newRow("calculated mode") << false;
+        QTest::newRow("manual mode") << true;
+    }
+    void clear()
+    {
+        QFETCH(bool, manual);
+        click(u"cmdExample"_s);
+        if (manual)
+            click(u"optMan"_s);
+        const QString lastLine = text(u"txtD2"_s);
+        uitest::pressAccessKey(Qt::Key_C);
+
+        QCOMPARE(control<QComboBox>(u"cmbEl1"_s)->currentIndex(), -1);
+        QCOMPARE(control<QComboBox>(u"cmbN1"_s)->currentText(), QString());
+        QCOMPARE(text(u"txtWt3"_s), QString());
+        QCOMPARE(text(u"txtTot"_s), QString());
+        QCOMPARE(text(u"txtReag"_s), QString());
+        QCOMPARE(text(u"txtConc"_s), u"100"_s);
+        QCOMPARE(text(u"txtSG"_s), u"1.00"_s);
+        QCOMPARE(text(u"txtMol"_s), u"1"_s);
+        QVERIFY(!control(u"fraResult"_s)->isVisible());
+        // The mode and the last calculation's lines stay.
+        QCOMPARE(control<QRadioButton>(u"optMan"_s)->isChecked(), manual);
+        QCOMPARE(control<QLineEdit>(u"txtTot"_s)->isReadOnly(), !manual);
+        QCOMPARE(control(u"cmbEl1"_s)->isEnabled(), !manual);
+        QCOMPARE(text(u"txtD2"_s), lastLine);
+    }
+
+    void countCommittedBeforeAction_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click on Calculate") << u"click cmdCal"_s;
+        QTest::newRow("click on the Print picture") << u"click cmdPrint"_s;
+        QTest::newRow("Alt+P access key") << u"alt P"_s;
+        QTest::newRow("leaving the box with Tab") << u"tab"_s;
+    }
+    void countCommittedBeforeAction()
+    {
+        QFETCH(QString, how);
+        recordPrinting();
+        typeRow(1, u"H  - Hydrogen"_s, u"2"_s);
+        QVERIFY(control(u"cmbN1"_s)->hasFocus());
+        QCOMPARE(text(u"txtTot"_s), QString());
+
+        if (how == u"click cmdCal") {
+            click(u"cmdCal"_s);
+            QCOMPARE(text(u"txtResult"_s), u"2.02"_s);
+        } else if (how == u"click cmdPrint") {
+            click(u"cmdPrint"_s);
+            QCOMPARE(m_totalsAtPrint, QStringList{u"2.016"_s});
+        } else if (how == u"alt P") {
+            uitest::pressAccessKey(Qt::Key_P);
+            QCOMPARE(m_totalsAtPrint, QStringList{u"2.016"_s});
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(text(u"txtWt1"_s), u"2.016"_s);
+        QCOMPARE(text(u"txtTot"_s), u"2.016"_s);
+    }
+
+    void clearByAccessKeyIsNotUndoneByLeavingTheBox()
+    {
+        typeRow(1, u"H  - Hydrogen"_s, u"2"_s);
+        uitest::pressAccessKey(Qt::Key_C);
+        QCOMPARE(text(u"txtTot"_s), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(text(u"txtTot"_s), QString());
+        QCOMPARE(text(u"txtWt1"_s), QString());
+    }
+
+    void elementChangeWaitsForCommit()
+    {
+        auto *count = control<QComboBox>(u"cmbN2"_s);
+        control<QComboBox>(u"cmbEl2"_s)
+            ->setCurrentIndex(control<QComboBox>(u"cmbEl2"_s)->findText(u"N  - Nitrogen"_s));
+        QVERIFY(uitest::chooseItem(count, u"1"_s));
+        QCOMPARE(text(u"txtWt2"_s), u"14"_s);
+        QVERIFY(uitest::chooseItem(control<QComboBox>(u"cmbEl2"_s), u"O  - Oxygen"_s));
+        QCOMPARE(text(u"txtWt2"_s), u"14"_s);
+        QCOMPARE(text(u"txtTot"_s), u"14"_s);
+        QVERIFY(uitest::chooseItem(count, u"1"_s));
+        QCOMPARE(text(u"txtWt2"_s), u"16"_s);
+        QCOMPARE(text(u"txtTot"_s), u"16"_s);
+    }
+
+    void print_data()
+    {
+        QTest::addColumn<bool>("calculated");
+        QTest::addColumn<PrintStatus>("status");
+        QTest::addColumn<bool>("failureBox");
+        QTest::newRow("after the example") << true << PrintStatus::Printed << false;
+        QTest::newRow("before any calculation") << false << PrintStatus::Printed << false;
+        QTest::newRow("no printer is said") << true << PrintStatus::NoPrinter << true;
+        QTest::newRow("printer failure is said") << true << PrintStatus::Failed << true;
+    }
+    void print()
+    {
+        QFETCH(bool, calculated);
+        QFETCH(PrintStatus, status);
+        QFETCH(bool, failureBox);
+        recordPrinting(status);
+        if (calculated)
+            click(u"cmdExample"_s);
+        click(u"cmdPrint"_s);
+
+        QCOMPARE(m_sheets.size(), 1);
+        const CalculationSheet &sheet = m_sheets.front();
+        QCOMPARE(sheet.variant, molvera::SheetVariant::Molar);
+        QCOMPARE(sheet.printLines[0], text(u"txtD1"_s));
+        QCOMPARE(sheet.printLines[1], text(u"txtD2"_s));
+        QCOMPARE(sheet.printLines[2], text(u"txtD3"_s));
+        QCOMPARE(sheet.printLines[0].isEmpty(), !calculated);
+        QCOMPARE(sheet.chemicalName, calculated ? u"Sulphuric Acid"_s : QString());
+        QCOMPARE(sheet.chemicalFormula, calculated ? u"H2SO4"_s : QString());
+        QCOMPARE(sheet.strength, text(u"txtMol"_s));
+        QCOMPARE(sheet.strengthUnit, u"M"_s);
+
+        QMessageBox *box = uitest::openMessageBox(m_window.get(), u"PrintFailureBox"_s);
+        QCOMPARE(box != nullptr, failureBox);
+        if (box) {
+            QVERIFY(box->text().contains(u"not printed"_s));
+            uitest::acknowledge(box);
+        }
+    }
+};
+
+QTEST_MAIN(TestMolarPage)
+#include "tst_molarpage.moc"

@@ -1,0 +1,31 @@
+#include "application.h"
+
+#include <hoverlet/componentserver.h>
+
+#include <QApplication>
+#include <QFont>
+
+namespace molvera {
+
+using namespace Qt::StringLiterals;
+
+void setUpApplication()
+{
+    // The layouts name the faces they were designed with; these installed faces are of the
+    // same character and fit the same boxes.
+    QFont::insertSubstitutions(u"MS Sans Serif"_s, {u"Nimbus Sans Narrow"_s, u"DejaVu Sans"_s});
+    QFont::insertSubstitutions(u"Comic Sans MS"_s, {u"Comic Neue"_s, u"DejaVu Sans"_s});
+    QFont::insertSubstitutions(u"Fritz-Quad"_s, {u"Nimbus Sans Narrow"_s, u"DejaVu Sans"_s});
+
+    QFont formFont(u"MS Sans Serif"_s);
+    formFont.setPointSizeF(8.25);
+    QApplication::setFont(formFont);
+
+    QCoreApplication::setApplicationName(u"molvera"_s);
+    // The main window decides when the program ends: an about box left open keeps it running.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+
+    DllRegisterServer();
+}
+
+} // namespace molvera

@@ -1,0 +1,195 @@
+#include "formularows.h"
+
+#include "choicecombobox.h"
+#include "numberlocale.h"
+#include "pagewidgets.h"
+#include "twips.h"
+
+#include <calc/elementtable.h>
+#include <calc/formulapanel.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+namespace molvera {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Columns of a row, in twips from the frame's left edge; rows are 288 high and 360 apart.
+constexpr int ElementLeft = 120;
+constexpr int ElementWidth = 1452;
+constexpr int CountLeft = 1800;
+constexpr int CountWidth = 612;
+constexpr int WeightLeft = 2760;
+constexpr int WeightWidth = 852;
+constexpr int RowHeight = 288;
+constexpr int RowStep = 360;
+
+} // namespace
+
+FormulaRows::FormulaRows(const FormulaRowsSpec &spec, QWidget *frame)
+    : QObject(frame)
+{
+    QStringList elementTexts;
+    for (const ElementEntry &entry : ElementTable::entries())
+        elementTexts.append(fromUtf8(entry.displayText));
+    const QStringList counts{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s,
+                             u"6"_s, u"7"_s, u"8"_s, u"9"_s};
+
+    for (int index = 0; index < RowCount; ++index) {
+        const int top = spec.firstRowTop + RowStep * index;
+        const QString number = QString::number(index + 1);
+        Row &row = m_rows[index];
+
+        row.element = new QComboBox(frame);
+        row.element->setObjectName(spec.elementPrefix + number);
+        row.element->setGeometry(TwipRect{ElementLeft, top, ElementWidth, RowHeight}.toPixels());
+        row.element->addItems(elementTexts);
+        row.element->setCurrentIndex(-1);
+        row.element->setToolTip(u"Select an Element"_s);
+
+        auto *count = new ChoiceComboBox(frame);
+        row.count = count;
+        row.count->setObjectName(spec.countPrefix + number);
+        row.count->setGeometry(TwipRect{CountLeft, top, CountWidth, RowHeight}.toPixels());
+        // The list offers 1 to 9; anything else is typed, and never added to the list.
+        row.count->setInsertPolicy(QComboBox::NoInsert);
+        row.count->addItems(counts);
+        row.count->setCurrentIndex(-1);
+        row.count->clearEditText();
+        row.count->setToolTip(u"Select the number of elements in this formula"_s);
+        row.count->installEventFilter(this);
+        connect(count, &ChoiceComboBox::itemChosen, this, [this, index] { commitRow(index + 1); });
+
+        row.weight = addOutputBox(frame, QString(spec.weightPrefix + number),
+                                  TwipRect{WeightLeft, top, WeightWidth, RowHeight});
+    }
+    m_total = addOutputBox(frame, spec.totalName,
+                           TwipRect{WeightLeft, spec.totalTop, WeightWidth, RowHeight});
+
+    // Inside a bold-captioned frame the boxes keep the regular weight.
+    for (const Row &row : m_rows) {
+        for (QWidget *widget :
+             {static_cast<QWidget *>(row.element), static_cast<QWidget *>(row.count)}) {
+            QFont font = widget->font();
+            font.setBold(false);
+            widget->setFont(font);
+        }
+    }
+}
+
+QComboBox *FormulaRows::elementBox(int row) const
+{
+    return m_rows.at(row - 1).element;
+}
+
+QComboBox *FormulaRows::countBox(int row) const
+{
+    return m_rows.at(row - 1).count;
+}
+
+QLineEdit *FormulaRows::weightBox(int row) const
+{
+    return m_rows.at(row - 1).weight;
+}
+
+FormulaPanel FormulaRows::panelFromControls() const
+{
+    FormulaPanel panel;
+    for (int index = 0; index < RowCount; ++index) {
+        const Row &row = m_rows[index];
+        panel.rows[index].elementText = toUtf8(row.element->currentText());
+        panel.rows[index].countText = toUtf8(row.count->currentText());
+        panel.rows[index].weightText = toUtf8(row.weight->text());
+    }
+    panel.totalText = toUtf8(m_total->text());
+    return panel;
+}
+
+void FormulaRows::commitRow(int row)
+{
+    Q_ASSERT(row >= 1 && row <= RowCount);
+    FormulaPanel panel = panelFromControls();
+    CommitRow(panel, row, userNumberLocale());
+    m_rows[row - 1].weight->setText(fromUtf8(panel.rows[row - 1].weightText));
+    m_total->setText(fromUtf8(panel.totalText));
+}
+
+bool FormulaRows::commitFocusedRow()
+{
+    const int row = rowOfCountBox(m_rows.front().count->window()->focusWidget());
+    if (row == 0)
+        return false;
+    commitRow(row);
+    return true;
+}
+
+void FormulaRows::setRow(int row, const QString &elementText, const QString &countText)
+{
+    const Row &target = m_rows.at(row - 1);
+    target.element->setCurrentIndex(target.element->findText(elementText, Qt::MatchExactly));
+    const int countIndex = target.count->findText(countText, Qt::MatchExactly);
+    target.count->setCurrentIndex(countIndex);
+    if (countIndex < 0)
+        target.count->setEditText(countText);
+}
+
+void FormulaRows::clear()
+{
+    for (const Row &row : m_rows)
+        row.element->setCurrentIndex(-1);
+    for (const Row &row : m_rows) {
+        row.count->setCurrentIndex(-1);
+        row.count->clearEditText();
+    }
+    m_total->clear();
+    for (const Row &row : m_rows)
+        row.weight->clear();
+}
+
+void FormulaRows::setRowsEnabled(bool enabled)
+{
+    for (const Row &row : m_rows)
+        row.element->setEnabled(enabled);
+    for (const Row &row : m_rows)
+        row.count->setEnabled(enabled);
+}
+
+QList<QWidget *> FormulaRows::inputFocusOrder() const
+{
+    QList<QWidget *> order;
+    for (const Row &row : m_rows)
+        order << row.element << row.count;
+    return order;
+}
+
+int FormulaRows::rowOfCountBox(const QObject *object) const
+{
+    for (int index = 0; index < RowCount; ++index) {
+        const QComboBox *count = m_rows[index].count;
+        if (object && (object == count || object == count->lineEdit()))
+            return index + 1;
+    }
+    return 0;
+}
+
+bool FormulaRows::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // Opening the count list or switching to another program is not leaving the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            !QApplication::activePopupWidget()) {
+            if (const int row = rowOfCountBox(watched))
+                commitRow(row);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace molvera

@@ -1,0 +1,29 @@
+#include "numberlocale.h"
+
+#include <QLocale>
+
+namespace molvera {
+
+NumberLocale userNumberLocale()
+{
+    return NumberLocale{QLocale().decimalPoint().toStdString()};
+}
+
+QString localizedNumber(QStringView programText)
+{
+    QString text = programText.toString();
+    text.replace(u'.', QLocale().decimalPoint());
+    return text;
+}
+
+std::string toUtf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace molvera

@@ -1,0 +1,121 @@
+#include "pagewidgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace molvera {
+
+namespace {
+
+template<typename Widget> Widget *place(Widget *widget, QStringView name, const TwipRect &rect)
+{
+    widget->setObjectName(name.toString());
+    widget->setGeometry(rect.toPixels());
+    // A frame's bold caption font would otherwise pass to everything inside it.
+    if (qobject_cast<QGroupBox *>(widget->parentWidget())) {
+        QFont font = widget->font();
+        font.setBold(false);
+        widget->setFont(font);
+    }
+    return widget;
+}
+
+void setBold(QWidget *widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+} // namespace
+
+QLabel *addLabel(QWidget *parent, QStringView name, const QString &text, const TwipRect &rect)
+{
+    return place(new QLabel(text, parent), name, rect);
+}
+
+QLineEdit *addTextBox(QWidget *parent, QStringView name, const QString &text, const TwipRect &rect,
+                      const QString &toolTip)
+{
+    auto *box = place(new QLineEdit(text, parent), name, rect);
+    box->setToolTip(toolTip);
+    return box;
+}
+
+QLineEdit *addOutputBox(QWidget *parent, QStringView name, const TwipRect &rect)
+{
+    auto *box = place(new QLineEdit(parent), name, rect);
+    setReadOnlyLook(box, true);
+    return box;
+}
+
+QLineEdit *addHiddenBox(QWidget *parent, QStringView name)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name.toString());
+    box->setVisible(false);
+    return box;
+}
+
+QGroupBox *addFrame(QWidget *parent, QStringView name, const QString &caption, const TwipRect &rect)
+{
+    auto *frame = place(new QGroupBox(caption, parent), name, rect);
+    setBold(frame);
+    return frame;
+}
+
+QRadioButton *addOption(QWidget *parent, QStringView name, const QString &caption,
+                        const TwipRect &rect)
+{
+    return place(new QRadioButton(caption, parent), name, rect);
+}
+
+QPushButton *addBoldButton(QWidget *parent, QStringView name, const QString &caption,
+                           const TwipRect &rect, const QString &toolTip)
+{
+    auto *button = place(new QPushButton(caption, parent), name, rect);
+    setBold(button);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QPlainTextEdit *addMethodBox(QWidget *parent, QStringView name, const TwipRect &rect)
+{
+    auto *box = place(new QPlainTextEdit(parent), name, rect);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setBold(box);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    palette.setColor(QPalette::Text, DarkRed);
+    box->setPalette(palette);
+    return box;
+}
+
+void setReadOnlyLook(QLineEdit *box, bool readOnly)
+{
+    box->setReadOnly(readOnly);
+    QPalette palette = box->palette();
+    const QPalette defaults = box->parentWidget() ? box->parentWidget()->palette() : QPalette();
+    palette.setColor(QPalette::Base,
+                     readOnly ? defaults.color(QPalette::Window) : defaults.color(QPalette::Base));
+    box->setPalette(palette);
+}
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+} // namespace molvera

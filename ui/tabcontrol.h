@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QTabWidget>
+
+namespace molvera {
+
+// The window's tab control: all tabs in one row, sharing its width equally, at a fixed height.
+class TabControl : public QTabWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TabControl(int tabHeightTwips, QWidget *parent = nullptr);
+};
+
+} // namespace molvera
