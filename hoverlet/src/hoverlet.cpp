@@ -7,10 +7,13 @@
 #include <hoverlet/hoverlet.h>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPointer>
+#include <QWindow>
 
 namespace hoverlet {
 
@@ -80,6 +83,13 @@ Hoverlet::Hoverlet(QWidget *parent)
     // Otherwise a button-face background would draw the text in the button-text colour.
     d->label->setForegroundRole(QPalette::WindowText);
     d->label->installEventFilter(this);
+
+    // While the surface holds the grab no other window gets the mouse: a modal dialog opened
+    // from Click, or any window that takes the focus, would be left without input.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
+        if (isHovering() && focused != window()->windowHandle())
+            stopHovering();
+    });
 
     applyBackColor();
     resize(twipsToPixels(NewWidthTwips), twipsToPixels(NewHeightTwips));
@@ -244,6 +254,10 @@ bool Hoverlet::eventFilter(QObject *watched, QEvent *event)
         if (!isHovering())
             applyLook(d->normalColor, d->normalUnderline);
         return false;
+    case QEvent::FontChange:
+    case QEvent::Resize:
+        alignCaption();
+        return false;
     default:
         return false;
     }
@@ -379,6 +393,15 @@ void Hoverlet::changeEvent(QEvent *event)
         break;
     }
     QWidget::changeEvent(event);
+}
+
+// The caption sits at the top, as labels do. A font whose line is taller than the control -
+// a substitute face with more ascent and descent than the one the form was laid out for -
+// sits at the bottom instead: only its unused descent is cut off, not its underline.
+void Hoverlet::alignCaption()
+{
+    const bool tooTall = QFontMetrics(d->label->font()).height() > d->label->height();
+    d->label->setAlignment(Qt::AlignLeft | (tooTall ? Qt::AlignBottom : Qt::AlignTop));
 }
 
 void Hoverlet::applyLook(OleColor colour, bool underline)

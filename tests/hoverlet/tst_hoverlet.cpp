@@ -7,6 +7,7 @@
 #include <hoverlet/hoverlet.h>
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void normalColorWhileHoveringShowsAtOnce();
     void resizeWhileHoveringShowsNormalLook();
     void hidingWhileHoveringReleases();
+    void anotherWindowTakingTheFocusEndsTheHover();
     void addressesThatAreNotOpened_data();
     void addressesThatAreNotOpened();
     void settersNotifyByName_data();
@@ -412,6 +414,21 @@ void TestHoverlet::hidingWhileHoveringReleases()
     hover();
     m_link->hide();
     QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    QCOMPARE(look().colour, Blue);
+}
+
+void TestHoverlet::anotherWindowTakingTheFocusEndsTheHover()
+{
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    hover();
+    QVERIFY(m_link->isHovering());
+    // A dialog of the form, say, opened from Click: it must get the mouse.
+    QWidget dialog(m_form.get(), Qt::Dialog);
+    dialog.show();
+    dialog.activateWindow();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
+    QVERIFY(!m_link->isHovering());
     QCOMPARE(look().colour, Blue);
 }
 

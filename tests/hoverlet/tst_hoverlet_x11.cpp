@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void pointerLeavingEndsTheHover_data();
     void pointerLeavingEndsTheHover();
     void clickWhileHoveringOpensOnce();
+    void modalDialogFromClickGetsTheMouse();
 
 private:
     QColor textColour() const
@@ -134,6 +137,40 @@ void TestHoverletX11::clickWhileHoveringOpensOnce()
     QCOMPARE(m_urls.opened, QList<QUrl>{QUrl(u"https://tarnwick.example/hoverlet/"_qs)});
     QCOMPARE(textColour(), QColor(0, 0, 255));
     QVERIFY(m_link->isHovering());
+}
+
+// A form that answers Click with a modal dialog: the dialog must be usable with the mouse,
+// although the pointer was over the link, and the link held the grab, when it opened.
+void TestHoverletX11::modalDialogFromClickGetsTheMouse()
+{
+    const QString xdotool = QStandardPaths::findExecutable(u"xdotool"_qs);
+    if (xdotool.isEmpty())
+        QSKIP("xdotool is not installed");
+    m_link->setUrl(QString());
+    bool accepted = false;
+    bool grabbedWhileModal = true;
+    connect(m_link, &Hoverlet::Click, this, [&] {
+        QDialog dialog(m_form.get());
+        dialog.setGeometry(500, 400, 200, 100);
+        auto *close = new QPushButton(u"Close"_qs, &dialog);
+        close->setGeometry(0, 0, 200, 100);
+        connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+        QTimer::singleShot(0, &dialog, [&] {
+            QTRY_VERIFY(dialog.isActiveWindow());
+            grabbedWhileModal = QWidget::mouseGrabber() != nullptr;
+            pointTo(close, QPoint(100, 50));
+            QTest::qWait(50);
+            QProcess::execute(xdotool, {u"click"_qs, u"1"_qs});
+            // Give up rather than hang if the click never arrives.
+            QTimer::singleShot(3000, &dialog, &QDialog::reject);
+        });
+        accepted = dialog.exec() == QDialog::Accepted;
+    });
+    pointTo(m_link, QPoint(10, 10));
+    QTRY_VERIFY(m_link->isHovering());
+    QCOMPARE(QProcess::execute(xdotool, {u"click"_qs, u"1"_qs}), 0);
+    QTRY_VERIFY(accepted);
+    QVERIFY(!grabbedWhileModal);
 }
 
 QTEST_MAIN(TestHoverletX11)

@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using hoverlet::Hoverlet;
@@ -188,7 +191,7 @@ void TestHoverletAbout::contactLinks()
     QFETCH(QString, caption);
     QFETCH(QString, url);
     m_first->ShowAbout();
-    const auto *link = shownBox()->findChild<Hoverlet *>(name);
+    auto *link = shownBox()->findChild<Hoverlet *>(name);
     QVERIFY(link);
     QCOMPARE(link->caption(), caption);
     QCOMPARE(link->url(), url);
@@ -201,6 +204,22 @@ void TestHoverletAbout::contactLinks()
     QVERIFY(link->checkHover());
     // The old face is drawn with one this system has.
     QVERIFY(!QFont::substitutes(u"MS Sans Serif"_qs).isEmpty());
+
+    // The link is only 13 pixels high: its underline must still be painted, a row of ink
+    // about as long as the caption.
+    const QImage shot = link->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int captionWidth = QFontMetrics(link->linkFont()).horizontalAdvance(caption);
+    int longestRun = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            run = c.blue() > 150 && c.red() < 120 && c.green() < 120 ? run + 1 : 0;
+            longestRun = std::max(longestRun, run);
+        }
+    }
+    QVERIFY2(longestRun >= captionWidth * 8 / 10,
+             qPrintable(u"longest run %1 of %2"_qs.arg(longestRun).arg(captionWidth)));
 }
 
 void TestHoverletAbout::picturesAreDrawn_data()

@@ -19,6 +19,8 @@ class PropertyBag;
 // The control hovers exactly while its surface (this widget) is the mouse grabber: the first
 // pointer move over the label `lblLink` grabs the mouse, and the surface releases it when a move
 // lands outside. Clicks while hovering therefore reach the surface, which opens the address.
+// The grab is also given up when the control is hidden, disabled or told to stop tracking, and
+// when another window takes the focus (a modal dialog opened from Click must get the mouse).
 //
 // Addresses are opened with QDesktopServices::openUrl, which returns at once. Only web (http,
 // https) and mail (mailto) addresses are handed on; anything else is ignored. Tests and hosts
@@ -114,6 +116,7 @@ private:
     void applyTextColor(OleColor colour);
     void applyUnderline(bool underline);
     void applyBackColor();
+    void alignCaption();
     QPalette hostPalette() const;
     bool handleLabelMouse(QMouseEvent *event);
     void changed(const char *name);
