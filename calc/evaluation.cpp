@@ -1,0 +1,38 @@
+#include "evaluation.h"
+
+#include "numbertext.h"
+
+#include <cmath>
+
+namespace molvera {
+
+double Evaluation::number(std::string_view text)
+{
+    if (failed())
+        return 0;
+    const NumberRead read = readNumber(text, m_locale);
+    if (const double *value = std::get_if<double>(&read))
+        return *value;
+    m_state = std::get<NumberError>(read) == NumberError::OutOfRange ? State::ArithmeticFailed
+                                                                     : State::InputFailed;
+    return 0;
+}
+
+double Evaluation::step(double value)
+{
+    if (failed())
+        return 0;
+    if (!std::isfinite(value)) {
+        m_state = State::ArithmeticFailed;
+        return 0;
+    }
+    return value;
+}
+
+void Evaluation::refuseInput()
+{
+    if (!failed())
+        m_state = State::InputFailed;
+}
+
+} // namespace molvera

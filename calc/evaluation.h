@@ -1,0 +1,49 @@
+#pragma once
+
+#include "calculationresult.h"
+
+#include <string_view>
+
+namespace molvera {
+
+struct NumberLocale;
+
+// The conversions and arithmetic steps of one calculation, in their fixed order. The first failure
+// is kept and decides the outcome: later conversions are not looked at and later steps change
+// nothing. Faults are found from the values themselves, never from floating-point traps.
+class Evaluation
+{
+public:
+    explicit Evaluation(const NumberLocale &locale)
+        : m_locale(locale)
+    {}
+
+    // The number in a text typed by the user: not a number is an input failure, a number beyond
+    // a double's range an arithmetic failure. Gives 0 once anything has failed.
+    double number(std::string_view text);
+
+    // The value of one arithmetic step: infinite (overflow, division by zero) or not a number
+    // (0/0, inf - inf) is an arithmetic failure.
+    double step(double value);
+
+    // An input that is refused for a reason of its own.
+    void refuseInput();
+
+    bool failed() const { return m_state != State::Running; }
+
+    // The failure as the calculation's result type; only meaningful once failed().
+    template<typename Result> Result failure() const
+    {
+        if (m_state == State::InputFailed)
+            return InputFailure{};
+        return ArithmeticFailure{};
+    }
+
+private:
+    enum class State { Running, InputFailed, ArithmeticFailed };
+
+    const NumberLocale &m_locale;
+    State m_state = State::Running;
+};
+
+} // namespace molvera

@@ -1,0 +1,321 @@
+#include "numbertext.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace molvera {
+
+namespace {
+
+constexpr bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// No locale has an empty separator; should one come, it stands for "." rather than leaving no
+// way to type a fraction.
+std::string_view separatorOf(const NumberLocale &locale)
+{
+    if (locale.decimalSeparator.empty())
+        return ".";
+    return locale.decimalSeparator;
+}
+
+// from_chars says result_out_of_range at both ends of the range; the text itself tells which:
+// true when the number's decimal exponent is at least 0, i.e. it overflowed rather than
+// underflowed.
+bool isTooLarge(std::string_view mantissa, std::string_view exponent)
+{
+    bool found = false; // a non-zero digit
+    bool inFraction = false;
+    long long integerDigits = 0; // from the first non-zero one
+    long long fractionZeros = 0; // before the first non-zero digit of the fraction
+    for (const char c : mantissa) {
+        if (!isDigit(c)) {
+            inFraction = true; // the separator, whatever its length: no digit is part of it
+        } else if (!inFraction) {
+            if (found || c != '0') {
+                found = true;
+                ++integerDigits;
+            }
+        } else if (!found) {
+            if (c == '0')
+                ++fractionZeros;
+            else
+                found = true;
+        }
+    }
+    if (!found)
+        return false;
+    long long position = integerDigits > 0 ? integerDigits - 1 : -(fractionZeros + 1);
+
+    // The exponent, saturated far beyond any double's range.
+    bool negative = false;
+    std::size_t i = 0;
+    if (i < exponent.size() && (exponent[i] == '+' || exponent[i] == '-')) {
+        negative = exponent[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < exponent.size(); ++i) {
+        if (value < 1'000'000'000'000LL)
+            value = value * 10 + (exponent[i] - '0');
+    }
+    position += negative ? -value : value;
+    return position >= 0;
+}
+
+// A finite, non-zero magnitude rounded to 15 significant digits: digits[0].digits[1..14] ×
+// 10^exponent.
+struct Decimal15
+{
+    std::array<char, 15> digits;
+    int exponent;
+};
+
+Decimal15 toDecimal15(double magnitude)
+{
+    // "d.dddddddddddddde+ddd" at most: 21 characters.
+    std::array<char, 32> buffer;
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                       std::chars_format::scientific, 14);
+    Decimal15 decimal{};
+    decimal.digits[0] = buffer[0];
+    for (int i = 1; i < 15; ++i)
+        decimal.digits[i] = buffer[i + 1];
+    const char *p = buffer.data() + 17; // past "d." and 14 digits, and the 'e'
+    const bool negative = *p == '-';
+    ++p;
+    int exponent = 0;
+    for (; p < written.ptr; ++p)
+        exponent = exponent * 10 + (*p - '0');
+    decimal.exponent = negative ? -exponent : exponent;
+    return decimal;
+}
+
+std::string nonFinite(double value)
+{
+    if (std::isnan(value))
+        return "nan";
+    return value < 0 ? "-inf" : "inf";
+}
+
+} // namespace
+
+NumberRead readNumber(std::string_view text, const NumberLocale &locale)
+{
+    const std::string_view separator = separatorOf(locale);
+
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    const std::string_view s = text.substr(begin, end - begin);
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t mantissaBegin = i;
+    std::size_t separatorAt = std::string_view::npos;
+    std::size_t digits = 0;
+    while (i < s.size()) {
+        if (isDigit(s[i])) {
+            ++digits;
+            ++i;
+        } else if (separatorAt == std::string_view::npos && s.substr(i).starts_with(separator)) {
+            separatorAt = i;
+            i += separator.size();
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return NumberError::NotANumber;
+    const std::size_t mantissaEnd = i;
+    std::size_t exponentBegin = i;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        exponentBegin = i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        std::size_t exponentDigits = 0;
+        while (i < s.size() && isDigit(s[i])) {
+            ++exponentDigits;
+            ++i;
+        }
+        if (exponentDigits == 0)
+            return NumberError::NotANumber;
+    }
+    if (i != s.size())
+        return NumberError::NotANumber;
+
+    // The text is well formed; from_chars (locale-free) does the correctly rounded conversion on
+    // the same text with the separator replaced by '.' and without the sign, which it refuses.
+    const std::string_view body = s.substr(mantissaBegin);
+    double value = 0;
+    std::from_chars_result result{};
+    bool whole = false;
+    if (separatorAt == std::string_view::npos || separator == ".") {
+        result = std::from_chars(body.data(), body.data() + body.size(), value);
+        whole = result.ptr == body.data() + body.size();
+    } else {
+        const std::size_t at = separatorAt - mantissaBegin;
+        const std::size_t length = body.size() - separator.size() + 1;
+        std::array<char, 64> small;
+        std::string large;
+        char *buffer = small.data();
+        if (length > small.size()) {
+            large.resize(length);
+            buffer = large.data();
+        }
+        body.copy(buffer, at);
+        buffer[at] = '.';
+        body.substr(at + separator.size()).copy(buffer + at + 1, length - at - 1);
+        result = std::from_chars(buffer, buffer + length, value);
+        whole = result.ptr == buffer + length;
+    }
+    if (!whole)
+        return NumberError::NotANumber; // cannot happen for a text that passed the checks above
+    if (result.ec == std::errc::result_out_of_range) {
+        const std::string_view mantissa = s.substr(mantissaBegin, mantissaEnd - mantissaBegin);
+        const std::string_view exponent =
+            exponentBegin < s.size() ? s.substr(exponentBegin) : std::string_view();
+        if (isTooLarge(mantissa, exponent))
+            return NumberError::OutOfRange;
+        value = 0; // underflow: the number is zero
+    } else if (result.ec != std::errc()) {
+        return NumberError::NotANumber;
+    }
+    return negative ? -value : value;
+}
+
+std::int16_t readCount(std::string_view text, const NumberLocale &locale)
+{
+    const NumberRead read = readNumber(text, locale);
+    const double *value = std::get_if<double>(&read);
+    if (!value)
+        return 0;
+    // Half to even, without depending on the floating-point environment's rounding mode.
+    // Every double from 2^52 up is whole already, and its fraction is 0.
+    const double floor = std::floor(*value);
+    const double fraction = *value - floor;
+    double rounded = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0))
+        rounded = floor + 1;
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return 0;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string writeGeneral(double value, const NumberLocale &locale)
+{
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    if (value == 0)
+        return "0";
+
+    const std::string_view separator = separatorOf(locale);
+    const Decimal15 decimal = toDecimal15(std::fabs(value));
+    int count = 15;
+    while (count > 1 && decimal.digits[count - 1] == '0')
+        --count;
+    const char *digits = decimal.digits.data();
+    const int exponent = decimal.exponent;
+
+    std::string text;
+    text.reserve(24 + separator.size());
+    if (value < 0)
+        text += '-';
+    if (exponent < -4 || exponent >= 15) {
+        // The classic general format's switch: 1E-05, 1.5E+20, 1.79769313486232E+308.
+        text += digits[0];
+        if (count > 1) {
+            text += separator;
+            text.append(digits + 1, count - 1);
+        }
+        text += 'E';
+        text += exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude >= 100)
+            text += static_cast<char>('0' + magnitude / 100);
+        text += static_cast<char>('0' + magnitude / 10 % 10);
+        text += static_cast<char>('0' + magnitude % 10);
+    } else if (exponent >= 0) {
+        const int integerDigits = exponent + 1;
+        if (count <= integerDigits) {
+            text.append(digits, count);
+            text.append(integerDigits - count, '0');
+        } else {
+            text.append(digits, integerDigits);
+            text += separator;
+            text.append(digits + integerDigits, count - integerDigits);
+        }
+    } else {
+        text += '0';
+        text += separator;
+        text.append(-exponent - 1, '0');
+        text.append(digits, count);
+    }
+    return text;
+}
+
+std::string writeFixed2(double value, const NumberLocale &locale)
+{
+    if (!std::isfinite(value))
+        return nonFinite(value);
+
+    const std::string_view separator = separatorOf(locale);
+    // The magnitude in hundredths, as decimal digits, most significant first.
+    std::string hundredths;
+    if (value != 0) {
+        const Decimal15 decimal = toDecimal15(std::fabs(value));
+        // digits[i] stands at 10^(exponent - i); hundredths need the places down to 10^-2.
+        const int kept = decimal.exponent + 3;
+        bool roundUp = false;
+        if (kept <= 0) {
+            roundUp = kept == 0 && decimal.digits[0] >= '5';
+        } else if (kept >= 15) {
+            // Beyond 15 significant digits the places are written as zeros.
+            hundredths.reserve(kept + 1);
+            hundredths.append(decimal.digits.data(), 15);
+            hundredths.append(kept - 15, '0');
+        } else {
+            hundredths.append(decimal.digits.data(), kept);
+            roundUp = decimal.digits[kept] >= '5'; // a final 5 goes away from zero
+        }
+        if (roundUp) {
+            int i = static_cast<int>(hundredths.size()) - 1;
+            for (; i >= 0 && hundredths[i] == '9'; --i)
+                hundredths[i] = '0';
+            if (i >= 0)
+                ++hundredths[i];
+            else
+                hundredths.insert(hundredths.begin(), '1');
+        }
+    }
+    if (hundredths.size() < 3)
+        hundredths.insert(0, 3 - hundredths.size(), '0');
+
+    std::string text;
+    text.reserve(hundredths.size() + separator.size() + 1);
+    if (value < 0 && hundredths.find_first_not_of('0') != std::string::npos)
+        text += '-';
+    text.append(hundredths, 0, hundredths.size() - 2);
+    text += separator;
+    text.append(hundredths, hundredths.size() - 2, 2);
+    return text;
+}
+
+} // namespace molvera

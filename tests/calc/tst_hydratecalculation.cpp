@@ -1,0 +1,246 @@
+#include <calc/hydratecalculation.h>
+#include <calc/numbertext.h>
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using molvera::HydrateCalculation;
+using molvera::HydrateInputs;
+using molvera::HydrateOutcome;
+using molvera::HydrateResult;
+
+namespace {
+
+enum class Failure { Input, Arithmetic };
+
+// The page's boxes in the order of HydrateInputs: total, stock concentration, stock waters,
+// required concentration, required waters, volume, formula.
+HydrateResult calculate(const QStringList &boxes, const QString &separator)
+{
+    Q_ASSERT(boxes.size() == 7);
+    std::array<std::string, 7> texts;
+    for (int i = 0; i < 7; ++i)
+        texts[i] = boxes[i].toStdString();
+    const HydrateInputs inputs{texts[0], texts[1], texts[2], texts[3],
+                               texts[4], texts[5], texts[6]};
+    return HydrateCalculation::calculate(inputs, molvera::NumberLocale{separator.toStdString()});
+}
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Failure)
+
+class tst_HydrateCalculation : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void waterWeight();
+    void texts_data();
+    void texts();
+    void resultText_data();
+    void resultText();
+    void failure_data();
+    void failure();
+};
+
+void tst_HydrateCalculation::waterWeight()
+{
+    QVERIFY(HydrateCalculation::WaterWeight == 18.016);
+}
+
+void tst_HydrateCalculation::texts_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("worked example")
+        << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4.2H20"_s}
+        << u"."_s << u"12.24"_s
+        << u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20, Measure 12.24 grams of "
+           "CuSO4.2H20 and dilute up to 100 mL with solvent."_s
+        << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s,
+                       u"Measure 12.24 grams of CuSO4.2H20 and dilute up to 100"_s,
+                       u"mL with solvent."_s};
+    QTest::newRow("de worked example")
+        << QStringList{u"159,604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4.2H20"_s}
+        << u","_s << u"12,24"_s
+        << u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20, Measure 12,24 grams of "
+           "CuSO4.2H20 and dilute up to 100 mL with solvent."_s
+        << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s,
+                       u"Measure 12,24 grams of CuSO4.2H20 and dilute up to 100"_s,
+                       u"mL with solvent."_s};
+    QTest::newRow("volume and concentration as typed")
+        << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15.0"_s, u"0"_s, u"100.0"_s, u"CuSO4"_s}
+        << u"."_s << u"15.00"_s
+        << u"To prepare 100.0mL of a 15.0 percent Solution of CuSO4, Measure 15.00 grams of "
+           "CuSO4 and dilute up to 100.0 mL with solvent."_s
+        << QStringList{u"To prepare 100.0mL of a 15.0 percent Solution of CuSO4,"_s,
+                       u"Measure 15.00 grams of CuSO4 and dilute up to 100.0"_s,
+                       u"mL with solvent."_s};
+    QTest::newRow("empty formula")
+        << QStringList{u"58.44"_s, u"100"_s, u"0"_s, u"15"_s, u"0"_s, u"100"_s, QString()} << u"."_s
+        << u"15.00"_s
+        << u"To prepare 100mL of a 15 percent Solution of , Measure 15.00 grams of  "
+           "and dilute up to 100 mL with solvent."_s
+        << QStringList{u"To prepare 100mL of a 15 percent Solution of ,"_s,
+                       u"Measure 15.00 grams of  and dilute up to 100"_s, u"mL with solvent."_s};
+}
+
+void tst_HydrateCalculation::texts()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, separator);
+    QFETCH(QString, result);
+    QFETCH(QString, method);
+    QFETCH(QStringList, lines);
+
+    const HydrateResult calculated = calculate(boxes, separator);
+    QVERIFY(std::holds_alternative<HydrateOutcome>(calculated));
+    const HydrateOutcome &success = std::get<HydrateOutcome>(calculated);
+    QCOMPARE(text(success.resultText), result);
+    QCOMPARE(text(success.methodText), method);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(text(success.printLines[i]), lines[i]);
+    QCOMPARE(
+        text(success.printLines[0] + ' ' + success.printLines[1] + ' ' + success.printLines[2]),
+        method);
+}
+
+void tst_HydrateCalculation::resultText_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<double>("mass");
+
+    const QString en = u"."_s;
+    const QString de = u","_s;
+
+    for (const QString &total : {u"58.44"_s, u"159.604"_s, u"1"_s, u"0.001"_s, u"1e6"_s}) {
+        QTest::addRow("defaults with total %s", qPrintable(total))
+            << QStringList{total, u"100"_s, u"0"_s, u"15"_s, u"0"_s, u"100"_s, u"X"_s} << en
+            << u"15.00"_s << 15.0;
+    }
+    QTest::newRow("worked example")
+        << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4"_s} << en
+        << u"12.24"_s << 12.237318;
+    QTest::newRow("pentahydrate stock for anhydrous")
+        << QStringList{u"159.604"_s, u"100"_s, u"5"_s, u"15"_s, u"0"_s, u"100"_s, u"CuSO4"_s} << en
+        << u"23.47"_s << 23.465953;
+    QTest::newRow("de pentahydrate stock for anhydrous")
+        << QStringList{u"159,604"_s, u"100"_s, u"5"_s, u"15"_s, u"0"_s, u"100"_s, u"CuSO4"_s} << de
+        << u"23,47"_s << 23.465953;
+    QTest::newRow("50 percent stock doubles")
+        << QStringList{u"159.604"_s, u"50"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4"_s} << en
+        << u"24.47"_s << 24.474636;
+    QTest::newRow("Cr = 0") << QStringList{u"159.604"_s, u"100"_s, u"0"_s,    u"0"_s,
+                                           u"2"_s,       u"100"_s, u"CuSO4"_s}
+                            << en << u"0.00"_s << 0.0;
+    QTest::newRow("V = 0") << QStringList{u"159.604"_s, u"100"_s, u"0"_s,    u"15"_s,
+                                          u"2"_s,       u"0"_s,   u"CuSO4"_s}
+                           << en << u"0.00"_s << 0.0;
+    QTest::newRow("hemihydrate stock")
+        << QStringList{u"100"_s, u"100"_s, u"0.5"_s, u"10"_s, u"0"_s, u"100"_s, u"X"_s} << en
+        << u"10.90"_s << 10.9008;
+    QTest::newRow("de hemihydrate stock")
+        << QStringList{u"100"_s, u"100"_s, u"0,5"_s, u"10"_s, u"0"_s, u"100"_s, u"X"_s} << de
+        << u"10,90"_s << 10.9008;
+    QTest::newRow("negative volume")
+        << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"-100"_s, u"CuSO4"_s} << en
+        << u"-12.24"_s << -12.237318;
+}
+
+void tst_HydrateCalculation::resultText()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, separator);
+    QFETCH(QString, result);
+    QFETCH(double, mass);
+
+    const HydrateResult calculated = calculate(boxes, separator);
+    QVERIFY(std::holds_alternative<HydrateOutcome>(calculated));
+    const HydrateOutcome &success = std::get<HydrateOutcome>(calculated);
+    QCOMPARE(text(success.resultText), result);
+    QVERIFY2(std::abs(success.mass - mass) < 1e-5,
+             qPrintable(QString::number(success.mass, 'g', 17)));
+}
+
+void tst_HydrateCalculation::failure_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<Failure>("failure");
+
+    const QString en = u"."_s;
+    const QStringList good{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4"_s};
+    const auto with = [&good](std::initializer_list<std::pair<int, QString>> changes) {
+        QStringList boxes = good;
+        for (const auto &[index, value] : changes)
+            boxes[index] = value;
+        return boxes;
+    };
+    enum { M, Cs, Hs, Cr, Hr, V };
+
+    QTest::newRow("empty total") << with({{M, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty Cs") << with({{Cs, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty Hs") << with({{Hs, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty Cr") << with({{Cr, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty Hr") << with({{Hr, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty V") << with({{V, QString()}}) << en << Failure::Input;
+    QTest::newRow("Hs not a number") << with({{Hs, u"five"_s}}) << en << Failure::Input;
+    QTest::newRow("de point") << with({{M, u"159,604"_s}, {Hr, u"0.5"_s}}) << u","_s
+                              << Failure::Input;
+    QTest::newRow("total beyond range") << with({{M, u"1e999"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("V beyond range") << with({{V, u"1e999"_s}}) << en << Failure::Arithmetic;
+
+    QTest::newRow("first bad text decides: not a number before beyond range")
+        << with({{M, u"abc"_s}, {Cs, u"1e999"_s}}) << en << Failure::Input;
+    QTest::newRow("first bad text decides: beyond range before empty")
+        << with({{Cs, u"1e999"_s}, {Hs, QString()}}) << en << Failure::Arithmetic;
+    QTest::newRow("Ws overflows before an empty Cr")
+        << with({{Hs, u"1e307"_s}, {Cr, QString()}}) << en << Failure::Arithmetic;
+    QTest::newRow("Wr overflows before an empty V")
+        << with({{Hr, u"-1e307"_s}, {V, QString()}}) << en << Failure::Arithmetic;
+    QTest::newRow("empty Cr before Wr overflows")
+        << with({{Cr, QString()}, {Hr, u"1e307"_s}}) << en << Failure::Input;
+
+    QTest::newRow("Cs = 0") << with({{Cs, u"0"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("M + Wr = 0") << with({{M, u"36.032"_s}, {Hr, u"-2"_s}}) << en
+                                << Failure::Arithmetic;
+    QTest::newRow("0/0") << with({{Cr, u"0"_s}, {Cs, u"0"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("Ws + M overflows")
+        << with({{M, u"1.7e308"_s}, {Hs, u"5e306"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("product overflows")
+        << with({{Cr, u"1e300"_s}, {V, u"1e300"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("quotient overflows")
+        << with({{Cs, u"1e-300"_s}, {Cr, u"1e300"_s}}) << en << Failure::Arithmetic;
+}
+
+void tst_HydrateCalculation::failure()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, separator);
+    QFETCH(Failure, failure);
+
+    const HydrateResult calculated = calculate(boxes, separator);
+    switch (failure) {
+    case Failure::Input:
+        QVERIFY(std::holds_alternative<molvera::InputFailure>(calculated));
+        break;
+    case Failure::Arithmetic:
+        QVERIFY(std::holds_alternative<molvera::ArithmeticFailure>(calculated));
+        break;
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_HydrateCalculation)
+#include "tst_hydratecalculation.moc"

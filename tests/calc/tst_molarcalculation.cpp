@@ -1,0 +1,259 @@
+#include <calc/molarcalculation.h>
+#include <calc/numbertext.h>
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using molvera::MolarCalculation;
+using molvera::MolarInputs;
+using molvera::MolarOutcome;
+using molvera::MolarResult;
+
+namespace {
+
+enum class Failure { Input, Arithmetic };
+
+// The page's boxes in the order of MolarInputs: total, molarity, volume, specific gravity,
+// stock concentration, stock unit, formula.
+MolarResult calculate(const QStringList &boxes, const QString &separator)
+{
+    Q_ASSERT(boxes.size() == 7);
+    std::array<std::string, 7> texts;
+    for (int i = 0; i < 7; ++i)
+        texts[i] = boxes[i].toStdString();
+    const MolarInputs inputs{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], texts[6]};
+    return MolarCalculation::calculate(inputs, molvera::NumberLocale{separator.toStdString()});
+}
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Failure)
+
+class tst_MolarCalculation : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void texts_data();
+    void texts();
+    void resultText_data();
+    void resultText();
+    void failure_data();
+    void failure();
+};
+
+void tst_MolarCalculation::texts_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("worked example")
+        << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s}
+        << u"."_s << u"27.18"_s
+        << u"To prepare 1L of a 0.5 Molar Solution of H2SO4, Measure 27.18 grams or mLs of H2SO4 "
+           "and dilute up to 1 Litre(s) with solvent."_s
+        << QStringList{u"To prepare 1L of a 0.5 Molar Solution of H2SO4,"_s,
+                       u"Measure 27.18 grams or mLs of H2SO4 and dilute up to 1"_s,
+                       u"Litre(s) with solvent."_s};
+    QTest::newRow("de worked example")
+        << QStringList{u"98,08"_s, u"0,5"_s, u"1"_s, u"1,84"_s, u"98,07"_s, u"%"_s, u"H2SO4"_s}
+        << u","_s << u"27,18"_s
+        << u"To prepare 1L of a 0,5 Molar Solution of H2SO4, Measure 27,18 grams or mLs of H2SO4 "
+           "and dilute up to 1 Litre(s) with solvent."_s
+        << QStringList{u"To prepare 1L of a 0,5 Molar Solution of H2SO4,"_s,
+                       u"Measure 27,18 grams or mLs of H2SO4 and dilute up to 1"_s,
+                       u"Litre(s) with solvent."_s};
+    QTest::newRow("volume and molarity as typed")
+        << QStringList{u"58.44"_s, u".5"_s, u"2.0"_s, u"1.00"_s, u"100"_s, u"%"_s, u"NaCl"_s}
+        << u"."_s << u"58.44"_s
+        << u"To prepare 2.0L of a .5 Molar Solution of NaCl, Measure 58.44 grams or mLs of NaCl "
+           "and dilute up to 2.0 Litre(s) with solvent."_s
+        << QStringList{u"To prepare 2.0L of a .5 Molar Solution of NaCl,"_s,
+                       u"Measure 58.44 grams or mLs of NaCl and dilute up to 2.0"_s,
+                       u"Litre(s) with solvent."_s};
+    QTest::newRow("molar stock")
+        << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"10"_s, u"M"_s, u"HCl"_s} << u"."_s
+        << u"50.00"_s
+        << u"To prepare 1L of a 0.5 Molar Solution of HCl, Measure 50.00 grams or mLs of HCl "
+           "and dilute up to 1 Litre(s) with solvent."_s
+        << QStringList{u"To prepare 1L of a 0.5 Molar Solution of HCl,"_s,
+                       u"Measure 50.00 grams or mLs of HCl and dilute up to 1"_s,
+                       u"Litre(s) with solvent."_s};
+    QTest::newRow("empty formula")
+        << QStringList{u"98.08"_s, u"1"_s, u"1"_s, u"1.00"_s, u"100"_s, u"%"_s, QString()} << u"."_s
+        << u"98.08"_s
+        << u"To prepare 1L of a 1 Molar Solution of , Measure 98.08 grams or mLs of  "
+           "and dilute up to 1 Litre(s) with solvent."_s
+        << QStringList{u"To prepare 1L of a 1 Molar Solution of ,"_s,
+                       u"Measure 98.08 grams or mLs of  and dilute up to 1"_s,
+                       u"Litre(s) with solvent."_s};
+}
+
+void tst_MolarCalculation::texts()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, separator);
+    QFETCH(QString, result);
+    QFETCH(QString, method);
+    QFETCH(QStringList, lines);
+
+    const MolarResult calculated = calculate(boxes, separator);
+    QVERIFY(std::holds_alternative<MolarOutcome>(calculated));
+    const MolarOutcome &success = std::get<MolarOutcome>(calculated);
+    QCOMPARE(text(success.resultText), result);
+    QCOMPARE(text(success.methodText), method);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(text(success.printLines[i]), lines[i]);
+    // The same instructions: the lines joined by one space give the sentence.
+    QCOMPARE(
+        text(success.printLines[0] + ' ' + success.printLines[1] + ' ' + success.printLines[2]),
+        method);
+}
+
+void tst_MolarCalculation::resultText_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<double>("amount");
+
+    QTest::newRow("worked example")
+        << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s}
+        << u"."_s << u"27.18"_s << 27.176677;
+    QTest::newRow("defaults give the total")
+        << QStringList{u"98.08"_s, u"1"_s, u"1"_s, u"1.00"_s, u"100"_s, u"%"_s, u"H2SO4"_s}
+        << u"."_s << u"98.08"_s << 98.08;
+    QTest::newRow("M: total and gravity play no part")
+        << QStringList{u"12345"_s, u"0.5"_s, u"1"_s, u"0"_s, u"10"_s, u"M"_s, u"HCl"_s} << u"."_s
+        << u"50.00"_s << 50.0;
+    QTest::newRow("M: negative gravity too")
+        << QStringList{u"0"_s, u"0.5"_s, u"1"_s, u"-7"_s, u"10"_s, u"M"_s, u"HCl"_s} << u"."_s
+        << u"50.00"_s << 50.0;
+    QTest::newRow("negative molarity")
+        << QStringList{u"98.08"_s, u"-0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s}
+        << u"."_s << u"-27.18"_s << -27.176677;
+    QTest::newRow("zero volume") << QStringList{u"98.08"_s, u"0.5"_s, u"0"_s,    u"1.84"_s,
+                                                u"98.07"_s, u"%"_s,   u"H2SO4"_s}
+                                 << u"."_s << u"0.00"_s << 0.0;
+    QTest::newRow("negative zero amount")
+        << QStringList{u"98.08"_s, u"-0"_s, u"1"_s, u"1"_s, u"100"_s, u"%"_s, u"X"_s} << u"."_s
+        << u"0.00"_s << 0.0;
+    QTest::newRow("blanks around numbers")
+        << QStringList{u" 98.08 "_s, u"\t0.5"_s, u"1 "_s,   u" 1.84"_s,
+                       u"98.07 "_s,  u"%"_s,     u"H2SO4"_s}
+        << u"."_s << u"27.18"_s << 27.176677;
+    QTest::newRow("exponent") << QStringList{u"9.808e1"_s, u"5E-1"_s, u"1"_s,    u"1.84"_s,
+                                             u"98.07"_s,   u"%"_s,    u"H2SO4"_s}
+                              << u"."_s << u"27.18"_s << 27.176677;
+    QTest::newRow("de worked example")
+        << QStringList{u"98,08"_s, u"0,5"_s, u"1"_s, u"1,84"_s, u"98,07"_s, u"%"_s, u"H2SO4"_s}
+        << u","_s << u"27,18"_s << 27.176677;
+    QTest::newRow("de molar stock")
+        << QStringList{u"98,08"_s, u"0,5"_s, u"1"_s, u"1,84"_s, u"10"_s, u"M"_s, u"HCl"_s} << u","_s
+        << u"50,00"_s << 50.0;
+}
+
+void tst_MolarCalculation::resultText()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, separator);
+    QFETCH(QString, result);
+    QFETCH(double, amount);
+
+    const MolarResult calculated = calculate(boxes, separator);
+    QVERIFY(std::holds_alternative<MolarOutcome>(calculated));
+    const MolarOutcome &success = std::get<MolarOutcome>(calculated);
+    QCOMPARE(text(success.resultText), result);
+    QVERIFY2(std::abs(success.amount - amount) < 1e-5,
+             qPrintable(QString::number(success.amount, 'g', 17)));
+}
+
+void tst_MolarCalculation::failure_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<Failure>("failure");
+
+    const QString en = u"."_s;
+    // Valid boxes are the worked example's; each row spoils some of them.
+    const QStringList good{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s};
+    const auto with = [&good](std::initializer_list<std::pair<int, QString>> changes) {
+        QStringList boxes = good;
+        for (const auto &[index, value] : changes)
+            boxes[index] = value;
+        return boxes;
+    };
+    enum { M, R, V, G, C, Unit };
+
+    QTest::newRow("empty total") << with({{M, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty molarity") << with({{R, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty volume") << with({{V, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty gravity") << with({{G, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty concentration") << with({{C, QString()}}) << en << Failure::Input;
+    QTest::newRow("empty gravity with M")
+        << with({{G, QString()}, {Unit, u"M"_s}}) << en << Failure::Input;
+    QTest::newRow("total not a number") << with({{M, u"abc"_s}}) << en << Failure::Input;
+    QTest::newRow("volume with grouping") << with({{V, u"1,000"_s}}) << en << Failure::Input;
+    QTest::newRow("de point") << with({{M, u"98,08"_s}, {R, u"0.5"_s}}) << u","_s << Failure::Input;
+    QTest::newRow("total beyond range") << with({{M, u"1e999"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("gravity beyond range") << with({{G, u"-1e999"_s}}) << en << Failure::Arithmetic;
+
+    QTest::newRow("first bad text decides: empty before beyond range")
+        << with({{R, QString()}, {V, u"1e999"_s}}) << en << Failure::Input;
+    QTest::newRow("first bad text decides: beyond range before empty")
+        << with({{R, u"1e999"_s}, {V, QString()}}) << en << Failure::Arithmetic;
+    QTest::newRow("first bad text decides: beyond range before not a number")
+        << with({{M, u"1e999"_s}, {C, u"x"_s}}) << en << Failure::Arithmetic;
+
+    QTest::newRow("% with C = 0") << with({{C, u"0"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("% with G = 0") << with({{G, u"0"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("M with C = 0") << with({{C, u"0"_s}, {Unit, u"M"_s}}) << en
+                                  << Failure::Arithmetic;
+    QTest::newRow("% 0/0") << with({{M, u"0"_s}, {C, u"0"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("M 0/0") << with({{R, u"0"_s}, {C, u"0"_s}, {Unit, u"M"_s}}) << en
+                           << Failure::Arithmetic;
+    QTest::newRow("product overflows")
+        << with({{M, u"1e200"_s}, {R, u"1e200"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("quotient overflows")
+        << with({{M, u"1e300"_s}, {C, u"1e-300"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("C/100 underflows to 0") << with({{C, u"1e-323"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("M overflows in x 1000")
+        << with({{R, u"1e306"_s}, {C, u"1"_s}, {Unit, u"M"_s}}) << en << Failure::Arithmetic;
+
+    QTest::newRow("unit lower-case m") << with({{Unit, u"m"_s}}) << en << Failure::Input;
+    QTest::newRow("unit empty") << with({{Unit, QString()}}) << en << Failure::Input;
+    QTest::newRow("unit with blank") << with({{Unit, u" %"_s}}) << en << Failure::Input;
+    QTest::newRow("unit word") << with({{Unit, u"Molar"_s}}) << en << Failure::Input;
+    QTest::newRow("bad unit before arithmetic")
+        << with({{Unit, u"x"_s}, {C, u"0"_s}}) << en << Failure::Input;
+    QTest::newRow("numbers before unit")
+        << with({{Unit, u"x"_s}, {G, u"1e999"_s}}) << en << Failure::Arithmetic;
+}
+
+void tst_MolarCalculation::failure()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, separator);
+    QFETCH(Failure, failure);
+
+    const MolarResult calculated = calculate(boxes, separator);
+    switch (failure) {
+    case Failure::Input:
+        QVERIFY(std::holds_alternative<molvera::InputFailure>(calculated));
+        break;
+    case Failure::Arithmetic:
+        QVERIFY(std::holds_alternative<molvera::ArithmeticFailure>(calculated));
+        break;
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_MolarCalculation)
+#include "tst_molarcalculation.moc"

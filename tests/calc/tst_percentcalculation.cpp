@@ -1,0 +1,294 @@
+#include <calc/numbertext.h>
+#include <calc/percentcalculation.h>
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using molvera::ConcentrationType;
+using molvera::PercentCalculation;
+using molvera::PercentInputs;
+using molvera::PercentOutcome;
+using molvera::PercentResult;
+
+namespace {
+
+enum class Expect { Input, Arithmetic, NoType, Success };
+
+std::optional<ConcentrationType> typeOf(const QString &name)
+{
+    if (name == u"w/w")
+        return ConcentrationType::WeightPerWeight;
+    if (name == u"w/v")
+        return ConcentrationType::WeightPerVolume;
+    if (name == u"v/v")
+        return ConcentrationType::VolumePerVolume;
+    return std::nullopt;
+}
+
+// The page's boxes in the order of PercentInputs: stock concentration, stock specific gravity,
+// amount, required concentration, formula.
+PercentResult calculate(const QString &type, const QStringList &boxes, const QString &separator)
+{
+    Q_ASSERT(boxes.size() == 5);
+    std::array<std::string, 5> texts;
+    for (int i = 0; i < 5; ++i)
+        texts[i] = boxes[i].toStdString();
+    const PercentInputs inputs{texts[0], texts[1], texts[2], texts[3], texts[4]};
+    return PercentCalculation::calculate(typeOf(type), inputs,
+                                         molvera::NumberLocale{separator.toStdString()});
+}
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Expect)
+
+class tst_PercentCalculation : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void texts_data();
+    void texts();
+    void outcome_data();
+    void outcome();
+};
+
+void tst_PercentCalculation::texts_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("solvent"); // null: no solvent text
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString en = u"."_s;
+    const QString de = u","_s;
+    const QStringList example{u"98"_s, u"1.00"_s, u"600"_s, u"20"_s, u"NaCl"_s};
+    const QStringList deExample{u"98"_s, u"1,00"_s, u"600"_s, u"20"_s, u"NaCl"_s};
+    const QStringList gravity{u"37"_s, u"1.19"_s, u"500"_s, u"10"_s, u"HCl"_s};
+
+    QTest::newRow("defaults w/w")
+        << u"w/w"_s << QStringList{u"100"_s, u"1.00"_s, u"100"_s, u"15"_s, u"NaCl"_s} << en
+        << u"15.00"_s << u"85.00"_s
+        << u"To prepare 100 grams of a 15 % w/w solution of NaCl , Measure 15.00 grams of NaCl "
+           "and mix with 85.00 grams of solvent."_s
+        << QStringList{u"To prepare 100 grams of a 15 % w/w solution of NaCl ,"_s,
+                       u"Measure 15.00 grams of NaCl and mix with 85.00 grams"_s, u"of solvent."_s};
+    QTest::newRow("example w/v")
+        << u"w/v"_s << example << en << u"122.45"_s << QString()
+        << u"To prepare 600 mL of a 20 % w/v solution of NaCl , Measure 122.45 grams of NaCl "
+           "and dilute up to 600 mL with solvent."_s
+        << QStringList{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
+                       u"Measure 122.45 grams of NaCl and dilute up to 600 mL"_s,
+                       u"with solvent."_s};
+    QTest::newRow("example w/w")
+        << u"w/w"_s << example << en << u"122.45"_s << u"477.55"_s
+        << u"To prepare 600 grams of a 20 % w/w solution of NaCl , Measure 122.45 grams of NaCl "
+           "and mix with 477.55 grams of solvent."_s
+        << QStringList{u"To prepare 600 grams of a 20 % w/w solution of NaCl ,"_s,
+                       u"Measure 122.45 grams of NaCl and mix with 477.55 grams"_s,
+                       u"of solvent."_s};
+    QTest::newRow("example v/v")
+        << u"v/v"_s << example << en << u"122.45"_s << QString()
+        << u"To prepare 600 mL of a 20 % v/v solution of NaCl , Measure 122.45 mL of NaCl "
+           "and dilute up to 600 mL with solvent."_s
+        << QStringList{u"To prepare 600 mL of a 20 % v/v solution of NaCl ,"_s,
+                       u"Measure 122.45 mL of NaCl and dilute up to 600 mL"_s, u"with solvent."_s};
+    QTest::newRow("de example w/v")
+        << u"w/v"_s << deExample << de << u"122,45"_s << QString()
+        << u"To prepare 600 mL of a 20 % w/v solution of NaCl , Measure 122,45 grams of NaCl "
+           "and dilute up to 600 mL with solvent."_s
+        << QStringList{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
+                       u"Measure 122,45 grams of NaCl and dilute up to 600 mL"_s,
+                       u"with solvent."_s};
+    QTest::newRow("de example w/w")
+        << u"w/w"_s << deExample << de << u"122,45"_s << u"477,55"_s
+        << u"To prepare 600 grams of a 20 % w/w solution of NaCl , Measure 122,45 grams of NaCl "
+           "and mix with 477,55 grams of solvent."_s
+        << QStringList{u"To prepare 600 grams of a 20 % w/w solution of NaCl ,"_s,
+                       u"Measure 122,45 grams of NaCl and mix with 477,55 grams"_s,
+                       u"of solvent."_s};
+    QTest::newRow("gravity divides w/w")
+        << u"w/w"_s << gravity << en << u"113.56"_s << u"386.44"_s
+        << u"To prepare 500 grams of a 10 % w/w solution of HCl , Measure 113.56 grams of HCl "
+           "and mix with 386.44 grams of solvent."_s
+        << QStringList{u"To prepare 500 grams of a 10 % w/w solution of HCl ,"_s,
+                       u"Measure 113.56 grams of HCl and mix with 386.44 grams"_s,
+                       u"of solvent."_s};
+    QTest::newRow("gravity divides w/v")
+        << u"w/v"_s << gravity << en << u"113.56"_s << QString()
+        << u"To prepare 500 mL of a 10 % w/v solution of HCl , Measure 113.56 grams of HCl "
+           "and dilute up to 500 mL with solvent."_s
+        << QStringList{u"To prepare 500 mL of a 10 % w/v solution of HCl ,"_s,
+                       u"Measure 113.56 grams of HCl and dilute up to 500 mL"_s,
+                       u"with solvent."_s};
+    QTest::newRow("gravity divides v/v")
+        << u"v/v"_s << gravity << en << u"113.56"_s << QString()
+        << u"To prepare 500 mL of a 10 % v/v solution of HCl , Measure 113.56 mL of HCl "
+           "and dilute up to 500 mL with solvent."_s
+        << QStringList{u"To prepare 500 mL of a 10 % v/v solution of HCl ,"_s,
+                       u"Measure 113.56 mL of HCl and dilute up to 500 mL"_s, u"with solvent."_s};
+    QTest::newRow("solvent from the result text")
+        << u"w/w"_s << QStringList{u"100"_s, u"1.00"_s, u"0.006"_s, u"50"_s, u"NaCl"_s} << en
+        << u"0.00"_s << u"0.01"_s
+        << u"To prepare 0.006 grams of a 50 % w/w solution of NaCl , Measure 0.00 grams of NaCl "
+           "and mix with 0.01 grams of solvent."_s
+        << QStringList{u"To prepare 0.006 grams of a 50 % w/w solution of NaCl ,"_s,
+                       u"Measure 0.00 grams of NaCl and mix with 0.01 grams"_s, u"of solvent."_s};
+    QTest::newRow("de solvent from the result text")
+        << u"w/w"_s << QStringList{u"100"_s, u"1,00"_s, u"0,006"_s, u"50"_s, u"NaCl"_s} << de
+        << u"0,00"_s << u"0,01"_s
+        << u"To prepare 0,006 grams of a 50 % w/w solution of NaCl , Measure 0,00 grams of NaCl "
+           "and mix with 0,01 grams of solvent."_s
+        << QStringList{u"To prepare 0,006 grams of a 50 % w/w solution of NaCl ,"_s,
+                       u"Measure 0,00 grams of NaCl and mix with 0,01 grams"_s, u"of solvent."_s};
+    QTest::newRow("amount as typed")
+        << u"w/v"_s << QStringList{u"98"_s, u"1.00"_s, u"600.0"_s, u"20"_s, u"NaCl"_s} << en
+        << u"122.45"_s << QString()
+        << u"To prepare 600.0 mL of a 20 % w/v solution of NaCl , Measure 122.45 grams of NaCl "
+           "and dilute up to 600.0 mL with solvent."_s
+        << QStringList{u"To prepare 600.0 mL of a 20 % w/v solution of NaCl ,"_s,
+                       u"Measure 122.45 grams of NaCl and dilute up to 600.0 mL"_s,
+                       u"with solvent."_s};
+    QTest::newRow("empty formula")
+        << u"v/v"_s << QStringList{u"98"_s, u"1.00"_s, u"600"_s, u"20"_s, QString()} << en
+        << u"122.45"_s << QString()
+        << u"To prepare 600 mL of a 20 % v/v solution of  , Measure 122.45 mL of  "
+           "and dilute up to 600 mL with solvent."_s
+        << QStringList{u"To prepare 600 mL of a 20 % v/v solution of  ,"_s,
+                       u"Measure 122.45 mL of  and dilute up to 600 mL"_s, u"with solvent."_s};
+    QTest::newRow("negative amount")
+        << u"w/w"_s << QStringList{u"100"_s, u"1"_s, u"-100"_s, u"15"_s, u"X"_s} << en
+        << u"-15.00"_s << u"-85.00"_s
+        << u"To prepare -100 grams of a 15 % w/w solution of X , Measure -15.00 grams of X "
+           "and mix with -85.00 grams of solvent."_s
+        << QStringList{u"To prepare -100 grams of a 15 % w/w solution of X ,"_s,
+                       u"Measure -15.00 grams of X and mix with -85.00 grams"_s, u"of solvent."_s};
+}
+
+void tst_PercentCalculation::texts()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, separator);
+    QFETCH(QString, result);
+    QFETCH(QString, solvent);
+    QFETCH(QString, method);
+    QFETCH(QStringList, lines);
+
+    const PercentResult outcome = calculate(type, boxes, separator);
+    QVERIFY(std::holds_alternative<PercentOutcome>(outcome));
+    const PercentOutcome &success = std::get<PercentOutcome>(outcome);
+    QCOMPARE(text(success.resultText), result);
+    QCOMPARE(success.solventText.has_value(), !solvent.isNull());
+    if (success.solventText)
+        QCOMPARE(text(*success.solventText), solvent);
+    QCOMPARE(text(success.methodText), method);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(text(success.printLines[i]), lines[i]);
+    QCOMPARE(
+        text(success.printLines[0] + ' ' + success.printLines[1] + ' ' + success.printLines[2]),
+        method);
+}
+
+void tst_PercentCalculation::outcome_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<Expect>("expect");
+
+    const QString en = u"."_s;
+    const QStringList good{u"98"_s, u"1.00"_s, u"600"_s, u"20"_s, u"NaCl"_s};
+    const auto with = [&good](std::initializer_list<std::pair<int, QString>> changes) {
+        QStringList boxes = good;
+        for (const auto &[index, value] : changes)
+            boxes[index] = value;
+        return boxes;
+    };
+    enum { S, G, V, C };
+
+    QTest::newRow("no type") << QString() << good << en << Expect::NoType;
+    QTest::newRow("no type, S = 0") << QString() << with({{S, u"0"_s}}) << en << Expect::NoType;
+    QTest::newRow("no type, empty S") << QString() << with({{S, QString()}}) << en << Expect::Input;
+    QTest::newRow("no type, empty C") << QString() << with({{C, QString()}}) << en << Expect::Input;
+    QTest::newRow("no type, S beyond range")
+        << QString() << with({{S, u"1e999"_s}}) << en << Expect::Arithmetic;
+
+    for (const QString &type : {u"w/w"_s, u"w/v"_s, u"v/v"_s}) {
+        const QByteArray t = type.toUtf8();
+        QTest::addRow("%s empty S", t.data())
+            << type << with({{S, QString()}}) << en << Expect::Input;
+        QTest::addRow("%s empty G", t.data())
+            << type << with({{G, QString()}}) << en << Expect::Input;
+        QTest::addRow("%s empty V", t.data())
+            << type << with({{V, QString()}}) << en << Expect::Input;
+        QTest::addRow("%s empty C", t.data())
+            << type << with({{C, QString()}}) << en << Expect::Input;
+        QTest::addRow("%s C not a number", t.data())
+            << type << with({{C, u"20%"_s}}) << en << Expect::Input;
+        QTest::addRow("%s V beyond range", t.data())
+            << type << with({{V, u"1e999"_s}}) << en << Expect::Arithmetic;
+        QTest::addRow("%s S = 0", t.data())
+            << type << with({{S, u"0"_s}}) << en << Expect::Arithmetic;
+        QTest::addRow("%s G = 0", t.data())
+            << type << with({{G, u"0"_s}}) << en << Expect::Arithmetic;
+        QTest::addRow("%s 0/0", t.data())
+            << type << with({{C, u"0"_s}, {S, u"0"_s}}) << en << Expect::Arithmetic;
+        QTest::addRow("%s overflow", t.data())
+            << type << with({{C, u"1e300"_s}, {V, u"1e300"_s}}) << en << Expect::Arithmetic;
+        QTest::addRow("%s empty before beyond range", t.data())
+            << type << with({{G, QString()}, {V, u"1e999"_s}}) << en << Expect::Input;
+        QTest::addRow("%s beyond range before empty", t.data())
+            << type << with({{G, u"1e999"_s}, {V, QString()}}) << en << Expect::Arithmetic;
+        QTest::addRow("%s de point", t.data())
+            << type << with({{G, u"1.00"_s}}) << u","_s << Expect::Input;
+    }
+
+    // The solvent of w/w only: V − result overflows, and a result too large to read back
+    // (its 15 digits round beyond the largest double).
+    QTest::newRow("w/w solvent overflows")
+        << u"w/w"_s << QStringList{u"100"_s, u"-1"_s, u"-1.7976931348623157e308"_s, u"50"_s, u"X"_s}
+        << en << Expect::Arithmetic;
+    QTest::newRow("w/v without solvent")
+        << u"w/v"_s << QStringList{u"100"_s, u"-1"_s, u"-1.7976931348623157e308"_s, u"50"_s, u"X"_s}
+        << en << Expect::Success;
+    QTest::newRow("w/w result beyond reading back")
+        << u"w/w"_s
+        << QStringList{u"100"_s, u"-1"_s, u"-1.7976931348623157e308"_s, u"100"_s, u"X"_s} << en
+        << Expect::Arithmetic;
+}
+
+void tst_PercentCalculation::outcome()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, separator);
+    QFETCH(Expect, expect);
+
+    const PercentResult result = calculate(type, boxes, separator);
+    switch (expect) {
+    case Expect::Input:
+        QVERIFY(std::holds_alternative<molvera::InputFailure>(result));
+        break;
+    case Expect::Arithmetic:
+        QVERIFY(std::holds_alternative<molvera::ArithmeticFailure>(result));
+        break;
+    case Expect::NoType:
+        QVERIFY(std::holds_alternative<molvera::NoConcentrationType>(result));
+        break;
+    case Expect::Success:
+        QVERIFY(std::holds_alternative<PercentOutcome>(result));
+        break;
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_PercentCalculation)
+#include "tst_percentcalculation.moc"
