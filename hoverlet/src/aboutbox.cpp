@@ -5,6 +5,7 @@
 #include <hoverlet/hoverlet.h>
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -130,6 +131,9 @@ AboutBox::AboutBox(QWidget *parent)
     auto *contact = new QLabel(QStringLiteral("Contact info:"), this);
     contact->setObjectName(QStringLiteral("Label2"));
     place(contact);
+    // On the links' baseline, which moves down when the face is taller than the row.
+    const bool tooTall = QFontMetrics(contact->font()).height() > contact->height();
+    contact->setAlignment(Qt::AlignLeft | (tooTall ? Qt::AlignBottom : Qt::AlignTop));
 
     link(this, QStringLiteral("Hoverlet2"), QStringLiteral("WWW"));
     link(this, QStringLiteral("Hoverlet1"), QStringLiteral("E-mail"))

@@ -10,9 +10,11 @@ namespace hoverlet {
 QWidget *createControl(QStringView className, QWidget *parent, const PropertyBag &bag,
                        Result *result)
 {
+    // The entry point reads up to the first NUL: a name hiding one must not pass as another.
     const QByteArray name = className.toUtf8();
     ClassFactory *factory = nullptr;
-    const Result found = DllGetClassObject(name.constData(), &factory);
+    const Result found = name.contains('\0') ? Result::ClassNotAvailable
+                                             : DllGetClassObject(name.constData(), &factory);
     if (result)
         *result = found;
     if (found != Result::Ok)

@@ -5,6 +5,7 @@
 #include <hoverlet/propertybag.h>
 
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QTest>
 
 using hoverlet::FormLayout;
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void layoutRoundTrip();
     void malformedLayoutIsRejected_data();
     void malformedLayoutIsRejected();
+    void damagedTextsAreReadOrRefused_data();
+    void damagedTextsAreReadOrRefused();
 };
 
 void TestFormLayout::initTestCase()
@@ -139,6 +142,51 @@ void TestFormLayout::malformedLayoutIsRejected()
     QString error;
     QVERIFY(!FormLayout::fromText(text, &error));
     QVERIFY2(error.startsWith(lineNumber), qPrintable(error));
+}
+
+void TestFormLayout::damagedTextsAreReadOrRefused_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {1u, 2u, 3u, 4u})
+        QTest::newRow(qPrintable(u"seed %1"_qs.arg(seed))) << seed;
+}
+
+// Stored layouts may be edited by hand or damaged: every damaged text is either read, and then
+// written and read back to the same thing, or refused with the line at fault.
+void TestFormLayout::damagedTextsAreReadOrRefused()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const QString alphabet = u"\"&=# \n\rHhEeBbCc0123456789.-+()_xyzChr\u00e9\U0001F9EA"_qs;
+    int read = 0;
+    for (int i = 0; i < 500; ++i) {
+        QString text = TwoLinks;
+        for (int edits = 1 + random.bounded(4); edits > 0; --edits) {
+            const auto at = random.bounded(int(text.size()));
+            switch (random.bounded(3)) {
+            case 0:
+                text.remove(at, 1 + random.bounded(6));
+                break;
+            case 1:
+                text.insert(at, alphabet.at(random.bounded(int(alphabet.size()))));
+                break;
+            default:
+                text[at] = alphabet.at(random.bounded(int(alphabet.size())));
+                break;
+            }
+        }
+        QString error;
+        const std::optional<FormLayout> layout = FormLayout::fromText(text, &error);
+        if (!layout) {
+            QVERIFY2(error.startsWith(u"line "_qs), qPrintable(error));
+            continue;
+        }
+        ++read;
+        const std::optional<FormLayout> again = FormLayout::fromText(layout->toText(), &error);
+        QVERIFY2(again, qPrintable(error + u"\n"_qs + layout->toText()));
+        QCOMPARE(again->toText(), layout->toText());
+    }
+    QVERIFY(read > 50); // damage that leaves the text readable is exercised too
 }
 
 QTEST_MAIN(TestFormLayout)

@@ -48,8 +48,6 @@ private Q_SLOTS:
     void cleanup();
 
     void newInstanceShowsBlueUnderlinedHoverlet();
-    void defaultsOfTheProperties_data();
-    void defaultsOfTheProperties();
     void hoverTurnsRedAndLeavingRestores();
     void edgesCountAsInside_data();
     void edgesCountAsInside();
@@ -143,29 +141,6 @@ void TestHoverlet::newInstanceShowsBlueUnderlinedHoverlet()
     }
     QVERIFY(blueInk);
     QVERIFY(!redInk);
-}
-
-void TestHoverlet::defaultsOfTheProperties_data()
-{
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QVariant>("expected");
-    QTest::newRow("BackColor: button face") << QByteArray("BackColor") << QVariant(0x8000000Fu);
-    QTest::newRow("Enabled: True") << QByteArray("Enabled") << QVariant(true);
-    QTest::newRow("CheckHover: True") << QByteArray("CheckHover") << QVariant(true);
-    QTest::newRow("HoverColor: red") << QByteArray("HoverColor") << QVariant(255u);
-    QTest::newRow("HoverUnderline: True") << QByteArray("HoverUnderline") << QVariant(true);
-    QTest::newRow("NormalColor: blue") << QByteArray("NormalColor") << QVariant(0xFF0000u);
-    QTest::newRow("NormalUnderline: True") << QByteArray("NormalUnderline") << QVariant(true);
-    QTest::newRow("URL: the maker's home page")
-        << QByteArray("URL") << QVariant(QStringLiteral("https://tarnwick.example/hoverlet/"));
-    QTest::newRow("Caption: Hoverlet") << QByteArray("Caption") << QVariant(u"Hoverlet"_qs);
-}
-
-void TestHoverlet::defaultsOfTheProperties()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(QVariant, expected);
-    QCOMPARE(m_link->property(name.constData()), expected);
 }
 
 void TestHoverlet::hoverTurnsRedAndLeavingRestores()

@@ -32,8 +32,6 @@ private Q_SLOTS:
     void closingThenShowingBuildsANewBox_data();
     void closingThenShowingBuildsANewBox();
     void windowIsAFixedCentredToolWindow();
-    void controlsSitWhereTheLayoutPutsThem_data();
-    void controlsSitWhereTheLayoutPutsThem();
     void contactLinks_data();
     void contactLinks();
     void picturesAreDrawn_data();
@@ -148,30 +146,6 @@ void TestHoverletAbout::windowIsAFixedCentredToolWindow()
              qPrintable(u"%1,%2 off centre"_qs.arg(offCentre.x()).arg(offCentre.y())));
     QCOMPARE(box->findChild<QPushButton *>(u"Command1"_qs)->text(), u"OK"_qs);
     QCOMPARE(box->findChild<QLabel *>(u"Label2"_qs)->text(), u"Contact info:"_qs);
-}
-
-void TestHoverletAbout::controlsSitWhereTheLayoutPutsThem_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    QTest::newRow("Image1 banner") << u"Image1"_qs << QRect(8, 8, 297, 55);
-    QTest::newRow("Picture2 logo, sized to it") << u"Picture2"_qs << QRect(312, 16, 98, 39);
-    QTest::newRow("Line2 grey, 105 to 6120 at 2205") << u"Line2"_qs << QRect(7, 147, 401, 1);
-    QTest::newRow("Line1 white, 120 to 6120 at 2220") << u"Line1"_qs << QRect(8, 148, 400, 2);
-    QTest::newRow("Label2") << u"Label2"_qs << QRect(8, 156, 85, 13);
-    QTest::newRow("Hoverlet2 web link") << u"Hoverlet2"_qs << QRect(76, 156, 33, 13);
-    QTest::newRow("Hoverlet1 mail link") << u"Hoverlet1"_qs << QRect(116, 156, 33, 13);
-    QTest::newRow("Command1 OK") << u"Command1"_qs << QRect(332, 156, 73, 21);
-}
-
-void TestHoverletAbout::controlsSitWhereTheLayoutPutsThem()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, pixels);
-    m_first->ShowAbout();
-    const QWidget *control = shownBox()->findChild<QWidget *>(name);
-    QVERIFY(control);
-    QCOMPARE(control->geometry(), pixels);
 }
 
 void TestHoverletAbout::contactLinks_data()
