@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void contactLinks();
     void picturesAreDrawn_data();
     void picturesAreDrawn();
+    void openBoxNeitherKeepsNorOutlivesTheProgram();
 
 private:
     static QList<QWidget *> aboutBoxes();
@@ -229,6 +231,22 @@ void TestHoverletAbout::picturesAreDrawn()
         }
     }
     QVERIFY2(inked > image.width(), qPrintable(QString::number(inked)));
+}
+
+// The program's last window closes while the box is open: the event loop still ends, and the
+// box goes with it.
+void TestHoverletAbout::openBoxNeitherKeepsNorOutlivesTheProgram()
+{
+    auto *window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    auto *link = new Hoverlet(window);
+    window->show();
+    link->ShowAbout();
+    QVERIFY(shownBox());
+    QTimer::singleShot(0, window, &QWidget::close);
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // instead of hanging
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(aboutBoxes().isEmpty());
 }
 
 QTEST_MAIN(TestHoverletAbout)
