@@ -11,8 +11,9 @@ using namespace Qt::StringLiterals;
 
 void setUpApplication()
 {
-    // The layouts name the faces they were designed with; these installed faces are of the
-    // same character and fit the same boxes.
+    // The layouts name the faces they were designed with. Their boxes were sized for a narrow
+    // bitmap sans: a narrow grotesque fits them, where DejaVu Sans would clip labels such as
+    // "Conc of Stock Soln:". The maker's link gets the same face in bold, the title a comic face.
     QFont::insertSubstitutions(u"MS Sans Serif"_s, {u"Nimbus Sans Narrow"_s, u"DejaVu Sans"_s});
     QFont::insertSubstitutions(u"Comic Sans MS"_s, {u"Comic Neue"_s, u"DejaVu Sans"_s});
     QFont::insertSubstitutions(u"Fritz-Quad"_s, {u"Nimbus Sans Narrow"_s, u"DejaVu Sans"_s});

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <QToolButton>
 
 namespace molvera {
@@ -31,6 +32,29 @@ CalculatorPage::CalculatorPage(const PageButtonNames &buttonNames, const Reagent
 }
 
 CalculatorPage::~CalculatorPage() = default;
+
+void CalculatorPage::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
+    build();
+    // Controls made for a page that is already on screen must be shown by hand; those that a
+    // page hides on purpose stay hidden.
+    if (isVisible()) {
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                child->show();
+        }
+    }
+    Q_EMIT built();
+}
+
+void CalculatorPage::showEvent(QShowEvent *event)
+{
+    ensureBuilt();
+    QWidget::showEvent(event);
+}
 
 void CalculatorPage::setSheetPrinter(SheetPrinter printer)
 {

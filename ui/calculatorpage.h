@@ -65,6 +65,15 @@ public:
     ~CalculatorPage() override;
 
     PageButtonBar *buttonBar() const { return m_buttonBar; }
+
+    // A page may build its controls in build(), which runs when the page is first shown, so
+    // that the pages behind the first cost nothing at start-up; whoever needs its controls
+    // earlier calls ensureBuilt(). A page that builds in its constructor needs none of this.
+    void ensureBuilt();
+    bool isBuilt() const { return m_built; }
+
+    // The page's part of the window's focus order. Before build() has run, a page that builds
+    // there offers only its buttons.
     virtual QList<QWidget *> focusOrder(FocusSection section) const = 0;
 
     // Replaces the default printer, for tests and previews.
@@ -76,8 +85,15 @@ public:
 Q_SIGNALS:
     void exitRequested();
     void aboutRequested();
+    // The page's controls exist now: the window puts them into its focus order.
+    void built();
 
 protected:
+    // Creates the page's controls with their initial values; runs once.
+    virtual void build() {}
+
+    void showEvent(QShowEvent *event) override;
+
     virtual void clear() = 0;
     virtual void example() = 0;
     virtual void print() = 0;
@@ -114,6 +130,7 @@ private:
     PageButtonBar *m_buttonBar = nullptr;
     QList<QPointer<FormulaRows>> m_formulaRows;
     SheetPrinter m_printer;
+    bool m_built = false;
 };
 
 } // namespace molvera

@@ -71,16 +71,6 @@ FormulaRows::FormulaRows(const FormulaRowsSpec &spec, QWidget *frame)
     }
     m_total = addOutputBox(frame, spec.totalName,
                            TwipRect{WeightLeft, spec.totalTop, WeightWidth, RowHeight});
-
-    // Inside a bold-captioned frame the boxes keep the regular weight.
-    for (const Row &row : m_rows) {
-        for (QWidget *widget :
-             {static_cast<QWidget *>(row.element), static_cast<QWidget *>(row.count)}) {
-            QFont font = widget->font();
-            font.setBold(false);
-            widget->setFont(font);
-        }
-    }
 }
 
 QComboBox *FormulaRows::elementBox(int row) const

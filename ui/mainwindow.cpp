@@ -110,9 +110,13 @@ void MainWindow::buildPages()
     m_tabs->addTab(m_hydrate, u"Hydrate Solution"_s);
     m_tabs->setCurrentIndex(0);
 
+    // The page shown at start is built with the window; the others when first shown, after
+    // which they take their places in the focus order.
+    m_molar->ensureBuilt();
     for (CalculatorPage *page : std::array<CalculatorPage *, 3>{m_molar, m_percent, m_hydrate}) {
         connect(page, &CalculatorPage::exitRequested, this, &MainWindow::exitProgram);
         connect(page, &CalculatorPage::aboutRequested, this, &MainWindow::showAbout);
+        connect(page, &CalculatorPage::built, this, &MainWindow::setFocusOrder);
     }
 }
 

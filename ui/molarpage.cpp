@@ -82,6 +82,10 @@ MolarPage::MolarPage(const ReagentBoxes &reagent, QWidget *parent)
                      reagent, parent)
 {
     setObjectName(u"MolarPage"_s);
+}
+
+void MolarPage::build()
+{
     buildElementFrame();
     buildStockFrame();
     buildRequiredFrame();
@@ -144,7 +148,7 @@ void MolarPage::buildStockFrame()
     m_stockUnit = unit;
     m_stockUnit->setObjectName(u"cmbSConc"_s);
     m_stockUnit->setGeometry(placementOf(Frame4Layout, u"cmbSConc").toPixels());
-    m_stockUnit->setFont(m_stockConcentration->font());
+
     m_stockUnit->setInsertPolicy(QComboBox::NoInsert);
     m_stockUnit->addItems({PercentUnit.toString(), MolarUnit.toString()});
     m_stockUnit->setEditText(PercentUnit.toString());
@@ -201,6 +205,8 @@ void MolarPage::buildResult()
 
 QList<QWidget *> MolarPage::focusOrder(FocusSection section) const
 {
+    if (!isBuilt())
+        return section == FocusSection::Inputs ? buttonBar()->focusOrder() : QList<QWidget *>();
     switch (section) {
     case FocusSection::Inputs:
         return m_rows->inputFocusOrder() +

@@ -1,6 +1,7 @@
 #include "pagewidgets.h"
 
-#include <QGroupBox>
+#include "framebox.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,12 +16,6 @@ template<typename Widget> Widget *place(Widget *widget, QStringView name, const 
 {
     widget->setObjectName(name.toString());
     widget->setGeometry(rect.toPixels());
-    // A frame's bold caption font would otherwise pass to everything inside it.
-    if (qobject_cast<QGroupBox *>(widget->parentWidget())) {
-        QFont font = widget->font();
-        font.setBold(false);
-        widget->setFont(font);
-    }
     return widget;
 }
 
@@ -63,9 +58,7 @@ QLineEdit *addHiddenBox(QWidget *parent, QStringView name)
 
 QGroupBox *addFrame(QWidget *parent, QStringView name, const QString &caption, const TwipRect &rect)
 {
-    auto *frame = place(new QGroupBox(caption, parent), name, rect);
-    setBold(frame);
-    return frame;
+    return place(new FrameBox(caption, parent), name, rect);
 }
 
 QRadioButton *addOption(QWidget *parent, QStringView name, const QString &caption,

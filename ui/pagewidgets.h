@@ -20,7 +20,6 @@ inline constexpr QColor DarkRed{128, 0, 0};
 
 // The small factories that every form uses, so that controls of one kind look alike on all pages.
 // Each names the control, places it in `parent` at `rect` (twips) and gives it `parent` as owner.
-// Inside a frame, whose caption is bold, controls keep the regular weight.
 
 QLabel *addLabel(QWidget *parent, QStringView name, const QString &text, const TwipRect &rect);
 QLineEdit *addTextBox(QWidget *parent, QStringView name, const QString &text, const TwipRect &rect,
