@@ -1,0 +1,616 @@
+#include "uitest.h"
+
+#include <print/calculationsheet.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <mainwindow.h>
+#include <percentpage.h>
+
+using namespace Qt::StringLiterals;
+using molvera::CalculationSheet;
+using molvera::PrintStatus;
+
+namespace {
+
+const QString ExampleMethod =
+    u"To prepare 600 mL of a 20 % w/v solution of NaCl , Measure 122.45 grams of NaCl and dilute "
+    "up to 600 mL with solvent."_s;
+
+} // namespace
+
+class TestPercentPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    template<typename T = QWidget> T *control(const QString &name) const
+    {
+        T *widget = uitest::find<T>(m_window.get(), name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QString text(const QString &name) const { return control<QLineEdit>(name)->text(); }
+    QString method() const { return control<QPlainTextEdit>(u"txtRWW"_s)->toPlainText(); }
+    bool checked(const QString &name) const { return control<QRadioButton>(name)->isChecked(); }
+    void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void typeInto(const QString &name, const QString &value)
+    {
+        auto *box = control<QLineEdit>(name);
+        box->setFocus();
+        box->selectAll();
+        if (value.isEmpty())
+            QTest::keyClick(box, Qt::Key_Delete);
+        else
+            QTest::keyClicks(box, value);
+    }
+    // name=value pairs; boxes of a hidden frame cannot be typed into, so their text is set.
+    void setTexts(const QStringList &edits)
+    {
+        for (const QString &edit : edits)
+            control<QLineEdit>(edit.section(u'=', 0, 0))->setText(edit.section(u'=', 1));
+    }
+    void showPage()
+    {
+        control<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(1);
+        QVERIFY(control(u"PercentPage"_s)->isVisible());
+    }
+    void restartIn(const QLocale &locale)
+    {
+        m_window.reset();
+        QLocale::setDefault(locale);
+        m_window = uitest::startWindow();
+        showPage();
+    }
+    void recordPrinting()
+    {
+        control<molvera::PercentPage>(u"PercentPage"_s)
+            ->setSheetPrinter([this](const CalculationSheet &sheet) {
+                m_sheets.append(sheet);
+                return PrintStatus::Printed;
+            });
+    }
+    // The error box, checked and closed; false if none was open.
+    bool acknowledgeInputError()
+    {
+        QMessageBox *box = uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s);
+        if (!box)
+            return false;
+        [&] {
+            QCOMPARE(box->windowTitle(), u" Input Error!"_s);
+            QCOMPARE(box->text(), u"Please correctly fill in all required text boxes!"_s);
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+        }();
+        uitest::acknowledge(box);
+        return true;
+    }
+
+    std::unique_ptr<molvera::MainWindow> m_window;
+    QList<CalculationSheet> m_sheets;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        uitest::setUpProgram();
+    }
+    void init()
+    {
+        m_sheets.clear();
+        m_window = uitest::startWindow();
+        showPage();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        uitest::flushDeletes();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void startState_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("step 1") << u"fraCon"_s << "title"_ba << u"1. Type of Concentration"_s;
+        QTest::newRow("step 2") << u"fraStk1"_s << "title"_ba << u"2. Stock Solution"_s;
+        QTest::newRow("step 3") << u"Frame3"_s << "title"_ba << u"3. Required Solution"_s;
+        QTest::newRow("step 4") << u"cmdConc"_s << "text"_ba << u"4. Calculate"_s;
+        QTest::newRow("method frame") << u"fraCMeth"_s << "title"_ba << u"Method"_s;
+        QTest::newRow("w/w caption") << u"opWW"_s << "text"_ba << u"% w/w"_s;
+        QTest::newRow("w/v tip") << u"opWV"_s << "toolTip"_ba
+                                 << u"Weight per Volume Concentrations"_s;
+        QTest::newRow("v/v tip") << u"opVV"_s << "toolTip"_ba
+                                 << u"Volume per Volume Concentrations"_s;
+        QTest::newRow("stock concentration 100") << u"txtSCon"_s << "text"_ba << u"100"_s;
+        QTest::newRow("stock tip")
+            << u"txtSCon"_s << "toolTip"_ba << u"Enter the Conc of the Stock Solution"_s;
+        QTest::newRow("specific gravity 1.00") << u"txtSSG"_s << "text"_ba << u"1.00"_s;
+        QTest::newRow("gravity tip")
+            << u"txtSSG"_s << "toolTip"_ba << u"Enter the SG of the stock solution"_s;
+        QTest::newRow("concentration 15") << u"txtCCon"_s << "text"_ba << u"15"_s;
+        QTest::newRow("amount tip")
+            << u"txtCVol"_s << "toolTip"_ba << u"Enter the amount you wish to make"_s;
+        QTest::newRow("percent sign") << u"Label19"_s << "text"_ba << u"%"_s;
+        QTest::newRow("calculate tip")
+            << u"cmdConc"_s << "toolTip"_ba << u"Click here to calculate your result"_s;
+        QTest::newRow("result empty, not Text1") << u"txtCRes"_s << "text"_ba << QString();
+        QTest::newRow("solvent empty, not Text2") << u"txtCSolv"_s << "text"_ba << QString();
+        QTest::newRow("print line 1 empty") << u"txtC1"_s << "text"_ba << QString();
+        QTest::newRow("print line 3 empty") << u"txtC3"_s << "text"_ba << QString();
+        QTest::newRow("method empty") << u"txtRWW"_s << "plainText"_ba << QString();
+    }
+    void startState()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, property);
+        QFETCH(QString, expected);
+        QCOMPARE(control(name)->property(property.constData()).toString(), expected);
+    }
+
+    void startsWithoutAType()
+    {
+        QVERIFY(!checked(u"opWW"_s));
+        QVERIFY(!checked(u"opWV"_s));
+        QVERIFY(!checked(u"opVV"_s));
+        QVERIFY(control(u"fraCon"_s)->isVisible());
+        QVERIFY(control(u"fraStk1"_s)->isVisible());
+        QVERIFY(control(u"cmdConc"_s)->isVisible());
+        QVERIFY(!control(u"Frame3"_s)->isVisible());
+        QVERIFY(!control(u"fraCMeth"_s)->isVisible());
+        for (const QString &name : {u"txtCRes"_s, u"txtCSolv"_s, u"txtC1"_s, u"txtC2"_s})
+            QVERIFY2(!control(name)->isVisible(), qPrintable(name));
+    }
+
+    void layout_data()
+    {
+        // Twips from the tab control's corner (the page starts 360 below it) or the frame's.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("fraCon 120,600") << u"fraCon"_s << QRect(8, 16, 145, 89);
+        QTest::newRow("fraStk1 2400,600") << u"fraStk1"_s << QRect(160, 16, 305, 89);
+        QTest::newRow("Frame3 120,2040") << u"Frame3"_s << QRect(8, 112, 217, 121);
+        QTest::newRow("cmdConc 3480,2160") << u"cmdConc"_s << QRect(232, 120, 233, 25);
+        QTest::newRow("fraCMeth 3480,2640") << u"fraCMeth"_s << QRect(232, 152, 233, 81);
+        QTest::newRow("opWV in its frame") << u"opWV"_s << QRect(16, 40, 89, 17);
+        QTest::newRow("txtSSG in its frame") << u"txtSSG"_s << QRect(104, 48, 49, 19);
+        QTest::newRow("Label20 in its frame") << u"Label20"_s << QRect(168, 32, 33, 17);
+        QTest::newRow("txtRWW in its frame") << u"txtRWW"_s << QRect(8, 16, 217, 57);
+    }
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        QCOMPARE(control(name)->geometry(), pixels);
+    }
+
+    void labelsKnowTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("stock") << u"Label21"_s << u"txtSCon"_s;
+        QTest::newRow("gravity") << u"Label14"_s << u"txtSSG"_s;
+        QTest::newRow("concentration") << u"Label15"_s << u"txtCCon"_s;
+        QTest::newRow("amount") << u"Label17"_s << u"txtCVol"_s;
+    }
+    void labelsKnowTheirBoxes()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, box);
+        QCOMPARE(control<QLabel>(label)->buddy(), control(box));
+    }
+
+    void focusOrder_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList buttons{u"cmdConc"_s,   u"cmdClose2"_s, u"cmdClearCon"_s, u"cmdPrnC"_s,
+                                  u"cmdEgConc"_s, u"cmdAbout2"_s, u"<tabs>"_s,      u"txtReag"_s};
+        QTest::newRow("no type: the first option, no required solution")
+            << QString()
+            << QStringList{u"txtReag"_s, u"txtName"_s, u"opWW"_s, u"txtSCon"_s, u"txtSSG"_s} +
+                   buttons;
+        QTest::newRow("w/v chosen: its option, then the required solution")
+            << u"opWV"_s
+            << QStringList{u"txtReag"_s, u"txtName"_s, u"opWV"_s,   u"txtSCon"_s,
+                           u"txtSSG"_s,  u"txtCCon"_s, u"txtCVol"_s} +
+                   buttons;
+    }
+    void focusOrder()
+    {
+        QFETCH(QString, type);
+        QFETCH(QStringList, expected);
+        if (!type.isEmpty())
+            click(type);
+        QTabBar *tabs = control<QTabWidget>(u"SSTab1"_s)->tabBar();
+        control(u"txtReag"_s)->setFocus();
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int step = 0; step < 40; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            visited << (focus == tabs ? u"<tabs>"_s : focus->objectName());
+            if (focus == control(u"txtReag"_s))
+                break;
+        }
+        QVERIFY2(visited == expected, qPrintable(visited.join(u' ')));
+    }
+
+    void calculateWithoutAType_data()
+    {
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<bool>("errorBox");
+        QTest::newRow("valid numbers: nothing happens") << QStringList{} << false;
+        QTest::newRow("zero stock concentration: nothing happens")
+            << QStringList{u"txtSCon=0"_s} << false;
+        QTest::newRow("empty stock concentration: the error box")
+            << QStringList{u"txtSCon="_s} << true;
+        QTest::newRow("letters for the gravity: the error box")
+            << QStringList{u"txtSSG=heavy"_s} << true;
+        QTest::newRow("hidden concentration emptied: the error box")
+            << QStringList{u"txtCCon="_s} << true;
+    }
+    void calculateWithoutAType()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(bool, errorBox);
+        control<QLineEdit>(u"txtReag"_s)->setText(u"NaCl"_s);
+        setTexts(edits);
+        click(u"cmdConc"_s);
+
+        QCOMPARE(acknowledgeInputError(), errorBox);
+        QVERIFY(!control(u"Frame3"_s)->isVisible());
+        QVERIFY(!control(u"fraCMeth"_s)->isVisible());
+        QCOMPARE(text(u"txtCRes"_s), QString());
+        QCOMPARE(text(u"txtC1"_s), QString());
+        QCOMPARE(method(), QString());
+    }
+
+    void choosingAType_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("amountUnit");
+        QTest::newRow("w/w, amount in grams") << u"opWW"_s << u"% w/w"_s << u"grams"_s;
+        QTest::newRow("w/v, amount in mL") << u"opWV"_s << u"% w/v"_s << u"mL"_s;
+        QTest::newRow("v/v, amount in mL") << u"opVV"_s << u"% v/v"_s << u"mL"_s;
+    }
+    void choosingAType()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, unit);
+        QFETCH(QString, amountUnit);
+        control<QLineEdit>(u"txtCCon"_s)->setText(u"12.5"_s);
+        click(option);
+
+        QVERIFY(checked(option));
+        QVERIFY(control(u"Frame3"_s)->isVisible());
+        QCOMPARE(control<QLabel>(u"Label20"_s)->text(), unit);
+        QCOMPARE(control<QLabel>(u"Label18"_s)->text(), amountUnit);
+        QCOMPARE(text(u"txtCVol"_s), u"100"_s);
+        QCOMPARE(text(u"txtCCon"_s), u"12.5"_s);
+        QVERIFY(!control(u"fraCMeth"_s)->isVisible());
+    }
+
+    void everyChoiceResetsTheAmount_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("expectedType");
+        QTest::addColumn<QString>("expectedUnit");
+        QTest::newRow("click on another type") << u"click opWW"_s << u"opWW"_s << u"grams"_s;
+        QTest::newRow("click on the type already chosen")
+            << u"click opWV"_s << u"opWV"_s << u"mL"_s;
+        QTest::newRow("space on the type already chosen") << u"space"_s << u"opWV"_s << u"mL"_s;
+        QTest::newRow("arrow key to the next type") << u"down"_s << u"opVV"_s << u"mL"_s;
+        QTest::newRow("selected by code") << u"code opWW"_s << u"opWW"_s << u"grams"_s;
+    }
+    void everyChoiceResetsTheAmount()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, expectedType);
+        QFETCH(QString, expectedUnit);
+        click(u"opWV"_s);
+        typeInto(u"txtCVol"_s, u"250"_s);
+        QCOMPARE(text(u"txtCVol"_s), u"250"_s);
+
+        const QString target = how.section(u' ', 1);
+        if (how.startsWith(u"click")) {
+            click(target);
+        } else if (how.startsWith(u"code")) {
+            control<QRadioButton>(target)->setChecked(true);
+        } else {
+            control(u"opWV"_s)->setFocus();
+            QTest::keyClick(control(u"opWV"_s), how == u"space" ? Qt::Key_Space : Qt::Key_Down);
+        }
+
+        QVERIFY(checked(expectedType));
+        QCOMPARE(text(u"txtCVol"_s), u"100"_s);
+        QCOMPARE(control<QLabel>(u"Label18"_s)->text(), expectedUnit);
+    }
+
+    void choosingATypeKeepsTheLastMethod()
+    {
+        click(u"cmdEgConc"_s);
+        click(u"opWW"_s);
+        QVERIFY(control(u"fraCMeth"_s)->isVisible());
+        QCOMPARE(method(), ExampleMethod);
+        QCOMPARE(text(u"txtCRes"_s), u"122.45"_s);
+        QCOMPARE(control<QLabel>(u"Label20"_s)->text(), u"% w/w"_s);
+    }
+
+    void calculate_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("inputs"); // stock, gravity, amount, concentration
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("solvent");
+        QTest::addColumn<QString>("sentence");
+        const QStringList example{u"98"_s, u"1.00"_s, u"600"_s, u"20"_s};
+        QTest::newRow("w/w, solvent to mix with")
+            << u"opWW"_s << example << u"122.45"_s << u"477.55"_s
+            << u"To prepare 600 grams of a 20 % w/w solution of NaCl , Measure 122.45 grams of "
+               "NaCl and mix with 477.55 grams of solvent."_s;
+        QTest::newRow("w/v, dilute up to the volume")
+            << u"opWV"_s << example << u"122.45"_s << QString() << ExampleMethod;
+        QTest::newRow("v/v, stock measured in mL")
+            << u"opVV"_s << example << u"122.45"_s << QString()
+            << u"To prepare 600 mL of a 20 % v/v solution of NaCl , Measure 122.45 mL of NaCl and "
+               "dilute up to 600 mL with solvent."_s;
+        QTest::newRow("w/w, gravity divides the result")
+            << u"opWW"_s << QStringList{u"37"_s, u"1.19"_s, u"500"_s, u"10"_s} << u"113.56"_s
+            << u"386.44"_s
+            << u"To prepare 500 grams of a 10 % w/w solution of NaCl , Measure 113.56 grams of "
+               "NaCl and mix with 386.44 grams of solvent."_s;
+        QTest::newRow("amount quoted as typed")
+            << u"opWV"_s << QStringList{u"98"_s, u"1.00"_s, u"600.0"_s, u"20"_s} << u"122.45"_s
+            << QString()
+            << u"To prepare 600.0 mL of a 20 % w/v solution of NaCl , Measure 122.45 grams of "
+               "NaCl and dilute up to 600.0 mL with solvent."_s;
+    }
+    void calculate()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, result);
+        QFETCH(QString, solvent);
+        QFETCH(QString, sentence);
+        click(option);
+        typeInto(u"txtReag"_s, u"NaCl"_s);
+        typeInto(u"txtSCon"_s, inputs[0]);
+        typeInto(u"txtSSG"_s, inputs[1]);
+        typeInto(u"txtCVol"_s, inputs[2]);
+        typeInto(u"txtCCon"_s, inputs[3]);
+        click(u"cmdConc"_s);
+
+        QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
+        QCOMPARE(text(u"txtCRes"_s), result);
+        QCOMPARE(text(u"txtCSolv"_s), solvent);
+        QCOMPARE(method(), sentence);
+        QVERIFY(control(u"fraCMeth"_s)->isVisible());
+        // The three print lines are the sentence, in order.
+        QVERIFY(text(u"txtC1"_s).endsWith(u" ,"_s));
+        QCOMPARE(text(u"txtC1"_s) + u' ' + text(u"txtC2"_s) + u' ' + text(u"txtC3"_s), sentence);
+    }
+
+    void otherTypesKeepTheLastSolvent()
+    {
+        click(u"opWW"_s);
+        click(u"cmdConc"_s);
+        QCOMPARE(text(u"txtCSolv"_s), u"85.00"_s);
+        QCOMPARE(text(u"txtC3"_s), u"of solvent."_s);
+
+        click(u"opWV"_s);
+        typeInto(u"txtCCon"_s, u"20"_s);
+        click(u"cmdConc"_s);
+        QCOMPARE(text(u"txtCRes"_s), u"20.00"_s);
+        QCOMPARE(text(u"txtCSolv"_s), u"85.00"_s);
+        QCOMPARE(text(u"txtC3"_s), u"with solvent."_s);
+        QVERIFY(!method().contains(u"85.00"_s));
+    }
+
+    void refusedCalculation_data()
+    {
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<bool>("errorBox");
+        QTest::newRow("zero gravity, silent") << QStringList{u"txtSSG=0"_s} << false;
+        QTest::newRow("zero stock concentration, silent") << QStringList{u"txtSCon=0"_s} << false;
+        QTest::newRow("beyond a double, silent") << QStringList{u"txtCVol=1e999"_s} << false;
+        QTest::newRow("empty concentration") << QStringList{u"txtCCon="_s} << true;
+        QTest::newRow("letters for the amount") << QStringList{u"txtCVol=lots"_s} << true;
+        QTest::newRow("comma in an english locale") << QStringList{u"txtSSG=1,19"_s} << true;
+    }
+    void refusedCalculation()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(bool, errorBox);
+        recordPrinting();
+        click(u"cmdEgConc"_s);
+        click(u"opWW"_s);
+        setTexts(edits);
+        click(u"cmdConc"_s);
+
+        QCOMPARE(acknowledgeInputError(), errorBox);
+        // Everything of the example stays, the w/v lines included.
+        QVERIFY(control(u"fraCMeth"_s)->isVisible());
+        QCOMPARE(method(), ExampleMethod);
+        QCOMPARE(text(u"txtCRes"_s), u"122.45"_s);
+        QCOMPARE(text(u"txtCSolv"_s), QString());
+        QCOMPARE(text(u"txtC3"_s), u"with solvent."_s);
+    }
+
+    void clear_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("after the example") << u"example"_s;
+        QTest::newRow("with no type chosen") << QString();
+    }
+    void clear()
+    {
+        QFETCH(QString, before);
+        const bool example = before == u"example";
+        if (example)
+            click(u"cmdEgConc"_s);
+        else
+            setTexts({u"txtReag=NaCl"_s, u"txtName=Salt"_s, u"txtSSG=1.19"_s});
+        const QString line2 = text(u"txtC2"_s);
+        uitest::pressAccessKey(Qt::Key_C);
+
+        QCOMPARE(text(u"txtReag"_s), QString());
+        QCOMPARE(text(u"txtName"_s), QString());
+        QCOMPARE(text(u"txtSCon"_s), u"100"_s);
+        QCOMPARE(text(u"txtSSG"_s), u"1.00"_s);
+        QCOMPARE(text(u"txtCVol"_s), u"100"_s);
+        QCOMPARE(text(u"txtCCon"_s), u"15"_s);
+        QVERIFY(!control(u"fraCMeth"_s)->isVisible());
+        // The type, its frame and units, and the last outcome stay.
+        QCOMPARE(checked(u"opWV"_s), example);
+        QCOMPARE(control(u"Frame3"_s)->isVisible(), example);
+        QCOMPARE(control<QLabel>(u"Label20"_s)->text(), example ? u"% w/v"_s : u"% w/w"_s);
+        QCOMPARE(method(), example ? ExampleMethod : QString());
+        QCOMPARE(text(u"txtCRes"_s), example ? u"122.45"_s : QString());
+        QCOMPARE(text(u"txtC2"_s), line2);
+    }
+
+    void clearEmptiesTheFormulaOfEveryPage()
+    {
+        click(u"cmdEgConc"_s);
+        click(u"cmdClearCon"_s);
+        control<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
+        QVERIFY(control(u"txtReag"_s)->isVisible());
+        QCOMPARE(text(u"txtReag"_s), QString());
+    }
+
+    void example_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("before");  // a type chosen first, or empty
+        QTest::addColumn<QString>("gravity"); // typed before the example, or null for the default
+        QTest::addColumn<QString>("expectedGravity");
+        QTest::addColumn<bool>("errorBox");
+        QTest::addColumn<QString>("result"); // empty: no outcome
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("fresh page")
+            << english << QString() << QString() << u"1.00"_s << false << u"122.45"_s;
+        QTest::newRow("german decimal comma")
+            << german << QString() << QString() << u"1,00"_s << false << u"122,45"_s;
+        QTest::newRow("after w/w was chosen")
+            << english << u"opWW"_s << QString() << u"1.00"_s << false << u"122.45"_s;
+        QTest::newRow("gravity 1.19 left in the box")
+            << english << QString() << u"1.19"_s << u"1.19"_s << false << u"102.90"_s;
+        QTest::newRow("german gravity 1,19")
+            << german << QString() << u"1,19"_s << u"1,19"_s << false << u"102,90"_s;
+        QTest::newRow("empty gravity: error box, method not updated")
+            << english << QString() << u""_s << QString() << true << QString();
+        QTest::newRow("letters for the gravity: error box")
+            << english << u"opVV"_s << u"x"_s << u"x"_s << true << QString();
+        QTest::newRow("zero gravity: values filled, nothing else")
+            << english << QString() << u"0"_s << u"0"_s << false << QString();
+    }
+    void example()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, before);
+        QFETCH(QString, gravity);
+        QFETCH(QString, expectedGravity);
+        QFETCH(bool, errorBox);
+        QFETCH(QString, result);
+        restartIn(locale);
+        if (!before.isEmpty())
+            click(before);
+        if (!gravity.isNull())
+            control<QLineEdit>(u"txtSSG"_s)->setText(gravity);
+
+        click(u"cmdEgConc"_s);
+
+        QCOMPARE(acknowledgeInputError(), errorBox);
+        QCOMPARE(text(u"txtReag"_s), u"NaCl"_s);
+        QCOMPARE(text(u"txtName"_s), u"Sodium Chloride"_s);
+        QVERIFY(checked(u"opWV"_s));
+        QVERIFY(control(u"Frame3"_s)->isVisible());
+        QCOMPARE(control<QLabel>(u"Label20"_s)->text(), u"% w/v"_s);
+        QCOMPARE(control<QLabel>(u"Label18"_s)->text(), u"mL"_s);
+        QCOMPARE(text(u"txtSCon"_s), u"98"_s);
+        QCOMPARE(text(u"txtCCon"_s), u"20"_s);
+        QCOMPARE(text(u"txtCVol"_s), u"600"_s);
+        QCOMPARE(text(u"txtSSG"_s), expectedGravity);
+
+        QCOMPARE(text(u"txtCRes"_s), result);
+        QCOMPARE(control(u"fraCMeth"_s)->isVisible(), !result.isEmpty());
+        if (result.isEmpty()) {
+            QCOMPARE(method(), QString());
+            QCOMPARE(text(u"txtC1"_s), QString());
+            return;
+        }
+        QCOMPARE(method(), u"To prepare 600 mL of a 20 % w/v solution of NaCl , Measure "_s +
+                               result + u" grams of NaCl and dilute up to 600 mL with solvent."_s);
+        QCOMPARE(text(u"txtC1"_s), u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s);
+        QCOMPARE(text(u"txtC2"_s),
+                 u"Measure "_s + result + u" grams of NaCl and dilute up to 600 mL"_s);
+        QCOMPARE(text(u"txtC3"_s), u"with solvent."_s);
+    }
+
+    void print_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QString>("strength");
+        QTest::addColumn<QString>("unit");
+        const QStringList exampleLines{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
+                                       u"Measure 122.45 grams of NaCl and dilute up to 600 mL"_s,
+                                       u"with solvent."_s};
+        QTest::newRow("after the example")
+            << QStringList{u"cmdEgConc"_s} << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s
+            << u"20"_s << u"% w/v"_s;
+        QTest::newRow("after clear: last lines, cleared label block")
+            << QStringList{u"cmdEgConc"_s, u"cmdClearCon"_s} << exampleLines << QString()
+            << QString() << u"15"_s << u"% w/v"_s;
+        QTest::newRow("concentration changed without calculating")
+            << QStringList{u"cmdEgConc"_s, u"txtCCon=25"_s} << exampleLines << u"Sodium Chloride"_s
+            << u"NaCl"_s << u"25"_s << u"% w/v"_s;
+        QTest::newRow("before any calculation: empty lines")
+            << QStringList{u"opVV"_s} << QStringList{QString(), QString(), QString()} << QString()
+            << QString() << u"15"_s << u"% v/v"_s;
+    }
+    void print()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, name);
+        QFETCH(QString, formula);
+        QFETCH(QString, strength);
+        QFETCH(QString, unit);
+        recordPrinting();
+        for (const QString &step : steps) {
+            if (step.contains(u'='))
+                setTexts({step});
+            else
+                click(step);
+        }
+        click(u"cmdPrnC"_s);
+
+        QCOMPARE(m_sheets.size(), 1);
+        const CalculationSheet &sheet = m_sheets.front();
+        QCOMPARE(sheet.variant, molvera::SheetVariant::Percent);
+        QCOMPARE((QStringList{sheet.printLines.begin(), sheet.printLines.end()}), lines);
+        QCOMPARE(sheet.chemicalName, name);
+        QCOMPARE(sheet.chemicalFormula, formula);
+        QCOMPARE(sheet.strength, strength);
+        QCOMPARE(sheet.strengthUnit, unit);
+    }
+};
+
+QTEST_MAIN(TestPercentPage)
+#include "tst_percentpage.moc"
