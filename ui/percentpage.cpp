@@ -94,6 +94,10 @@ PercentPage::PercentPage(const ReagentBoxes &reagent, QWidget *parent)
 {
     static_assert(Types.size() == TypeCount);
     setObjectName(u"PercentPage"_s);
+}
+
+void PercentPage::build()
+{
     buildTypeFrame();
     buildStockFrame();
     buildRequiredFrame();
@@ -198,6 +202,8 @@ QList<QWidget *> PercentPage::focusOrder(FocusSection section) const
 {
     if (section != FocusSection::Inputs)
         return {};
+    if (!isBuilt())
+        return buttonBar()->focusOrder();
     return QList<QWidget *>{m_types.begin(), m_types.end()} +
            QList<QWidget *>{m_stockConcentration, m_specificGravity, m_concentration, m_amount,
                             m_calculate} +

@@ -26,6 +26,7 @@ public:
     QList<QWidget *> focusOrder(FocusSection section) const override;
 
 protected:
+    void build() override;
     void clear() override;
     void example() override;
     void print() override;
