@@ -1,5 +1,6 @@
 #include "choicecombobox.h"
 
+#include <QCompleter>
 #include <QLineEdit>
 
 namespace molvera {
@@ -12,6 +13,10 @@ ChoiceComboBox::ChoiceComboBox(QWidget *parent)
     // and reset after them.
     connect(edit, &QLineEdit::returnPressed, this, [this] { m_typed = true; });
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_typed = true; });
+    // No completion: the lists are a handful of short items, and the default completer is one
+    // of the dearest parts of building the window. A completer without a model completes
+    // nothing and keeps QComboBox from making its default one.
+    edit->setCompleter(new QCompleter(edit));
     setLineEdit(edit);
     connect(edit, &QLineEdit::returnPressed, this, [this] { m_typed = false; });
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_typed = false; });
