@@ -1,9 +1,18 @@
 #include "framebox.h"
 
-#include <QStyleOptionGroupBox>
-#include <QStylePainter>
+#include <QPainter>
+#include <QStyle>
+#include <qdrawutil.h>
 
 namespace molvera {
+
+namespace {
+
+// Where the caption stands on the top line, in pixels.
+constexpr int CaptionLeft = 6;
+constexpr int CaptionPadding = 2;
+
+} // namespace
 
 FrameBox::FrameBox(const QString &title, QWidget *parent)
     : QGroupBox(title, parent)
@@ -11,14 +20,25 @@ FrameBox::FrameBox(const QString &title, QWidget *parent)
 
 void FrameBox::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
+    QPainter painter(this);
     QFont bold = font();
     bold.setBold(true);
+    const QFontMetrics metrics(bold);
+
+    // The layouts place a frame's contents under an etched line through the middle of the
+    // caption; the style's frame, drawn below the caption, would cut through controls near the
+    // top. The caption interrupts the line.
+    const QRect caption =
+        title().isEmpty()
+            ? QRect()
+            : QRect(CaptionLeft, 0, metrics.horizontalAdvance(title()) + 2 * CaptionPadding,
+                    metrics.height());
+    painter.setClipRegion(QRegion(rect()).subtracted(caption));
+    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+    painter.setClipping(false);
     painter.setFont(bold);
-    option.fontMetrics = QFontMetrics(bold);
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
+                          QPalette::WindowText);
 }
 
 } // namespace molvera
