@@ -268,9 +268,13 @@ private Q_SLOTS:
         for (const QString &edit : edits) {
             const QString name = edit.section(u'=', 0, 0);
             const QString value = edit.section(u'=', 1);
-            if (auto *combo = qobject_cast<QComboBox *>(control(name)))
-                combo->setEditText(value);
-            else
+            if (auto *combo = qobject_cast<QComboBox *>(control(name))) {
+                // Typed, so that no completion may turn "m" into the unit "M".
+                combo->setFocus();
+                combo->lineEdit()->selectAll();
+                QTest::keyClicks(combo, value);
+                QCOMPARE(combo->currentText(), value);
+            } else
                 typeInto(name, value);
         }
         click(u"cmdCal"_s);
