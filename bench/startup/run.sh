@@ -23,8 +23,8 @@ series() {
     local platform=$1
     local bare_ms=() bare_cpu=() bare_rss=() mol_ms=() mol_cpu=() mol_rss=()
     # Warm the caches (fontconfig, shared libraries) once for each program.
-    QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_bare" >/dev/null
-    QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/ui/molvera" >/dev/null
+    QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_bare" >/dev/null 2>&1
+    QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/ui/molvera" >/dev/null 2>&1
     for ((i = 0; i < runs; i++)); do
         read -r _ ms _ cpu _ rss < <(QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_bare" 2>/dev/null)
         bare_ms+=("$ms"); bare_cpu+=("$cpu"); bare_rss+=("$rss")
