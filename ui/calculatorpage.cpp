@@ -87,9 +87,9 @@ void CalculatorPage::onClicked(QAbstractButton *button, std::function<void()> ac
     });
 }
 
-FormulaRows *CalculatorPage::addFormulaRows(QWidget *frame, const FormulaRowsSpec &spec)
+FormulaRows *CalculatorPage::addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout)
 {
-    auto *rows = new FormulaRows(spec, frame);
+    auto *rows = new FormulaRows(rowsLayout, frame);
     m_formulaRows.append(rows);
     return rows;
 }

@@ -19,7 +19,7 @@ namespace molvera {
 
 class FormulaRows;
 struct CalculationSheet;
-struct FormulaRowsSpec;
+struct FormulaRowsLayout;
 enum class PrintStatus;
 
 // The header boxes that all pages share: the reagent's chemical formula and chemical name.
@@ -106,7 +106,7 @@ protected:
     void onClicked(QAbstractButton *button, std::function<void()> action);
 
     // Six formula rows and their total in `frame`, committed before every button action.
-    FormulaRows *addFormulaRows(QWidget *frame, const FormulaRowsSpec &spec);
+    FormulaRows *addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout);
 
     const ReagentBoxes &reagent() const { return m_reagent; }
     QString reagentFormula() const;

@@ -32,7 +32,7 @@ constexpr int RowStep = 360;
 
 } // namespace
 
-FormulaRows::FormulaRows(const FormulaRowsSpec &spec, QWidget *frame)
+FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
     : QObject(frame)
 {
     QStringList elementTexts;
@@ -42,12 +42,12 @@ FormulaRows::FormulaRows(const FormulaRowsSpec &spec, QWidget *frame)
                              u"6"_s, u"7"_s, u"8"_s, u"9"_s};
 
     for (int index = 0; index < RowCount; ++index) {
-        const int top = spec.firstRowTop + RowStep * index;
+        const int top = rowsLayout.firstRowTop + RowStep * index;
         const QString number = QString::number(index + 1);
         Row &row = m_rows[index];
 
         row.element = new QComboBox(frame);
-        row.element->setObjectName(spec.elementPrefix + number);
+        row.element->setObjectName(rowsLayout.elementPrefix + number);
         row.element->setGeometry(TwipRect{ElementLeft, top, ElementWidth, RowHeight}.toPixels());
         row.element->addItems(elementTexts);
         row.element->setCurrentIndex(-1);
@@ -55,7 +55,7 @@ FormulaRows::FormulaRows(const FormulaRowsSpec &spec, QWidget *frame)
 
         auto *count = new ChoiceComboBox(frame);
         row.count = count;
-        row.count->setObjectName(spec.countPrefix + number);
+        row.count->setObjectName(rowsLayout.countPrefix + number);
         row.count->setGeometry(TwipRect{CountLeft, top, CountWidth, RowHeight}.toPixels());
         // The list offers 1 to 9; anything else is typed, and never added to the list.
         row.count->setInsertPolicy(QComboBox::NoInsert);
@@ -66,11 +66,11 @@ FormulaRows::FormulaRows(const FormulaRowsSpec &spec, QWidget *frame)
         row.count->installEventFilter(this);
         connect(count, &ChoiceComboBox::itemChosen, this, [this, index] { commitRow(index + 1); });
 
-        row.weight = addOutputBox(frame, QString(spec.weightPrefix + number),
+        row.weight = addOutputBox(frame, QString(rowsLayout.weightPrefix + number),
                                   TwipRect{WeightLeft, top, WeightWidth, RowHeight});
     }
-    m_total = addOutputBox(frame, spec.totalName,
-                           TwipRect{WeightLeft, spec.totalTop, WeightWidth, RowHeight});
+    m_total = addOutputBox(frame, rowsLayout.totalName,
+                           TwipRect{WeightLeft, rowsLayout.totalTop, WeightWidth, RowHeight});
 }
 
 QComboBox *FormulaRows::elementBox(int row) const

@@ -15,7 +15,7 @@ namespace molvera {
 struct FormulaPanel;
 
 // How a page names and places its formula rows inside their frame.
-struct FormulaRowsSpec
+struct FormulaRowsLayout
 {
     QString elementPrefix; // "cmbEl": the element boxes are cmbEl1 to cmbEl6
     QString countPrefix;   // "cmbN"
@@ -36,7 +36,7 @@ class FormulaRows : public QObject
 public:
     static constexpr int RowCount = 6;
 
-    FormulaRows(const FormulaRowsSpec &spec, QWidget *frame);
+    FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame);
 
     // Rows are numbered 1 to 6.
     QComboBox *elementBox(int row) const;
