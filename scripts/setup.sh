@@ -27,5 +27,5 @@ if ((${#missing[@]})); then
     if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
