@@ -12,7 +12,7 @@ packages=(
     # tests: a real X server, a real default printer, PDF and image tools, leak checks
     xvfb xauth xdotool cups cups-bsd printer-driver-cups-pdf poppler-utils imagemagick valgrind
     # benchmarks
-    libbenchmark-dev hyperfine libxcb1-dev
+    libbenchmark-dev
 )
 
 missing=()
