@@ -248,7 +248,8 @@ void checkSuccess(const Outcome &outcome, double amount, const NumberLocale &loc
     require(outcome.resultText == writeFixed2(amount, locale), "the result text is the amount");
     require(joined(outcome.printLines) == outcome.methodText,
             "the print lines joined by one space give the method text");
-    require(outcome.methodText.starts_with("To prepare "), "the sentence starts with its fixed opening");
+    require(outcome.methodText.starts_with("To prepare "),
+            "the sentence starts with its fixed opening");
 }
 
 template<typename Result> void checkFailure(const Result &result, const Expected &expected)
