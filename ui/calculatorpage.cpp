@@ -2,14 +2,15 @@
 
 #include "formularows.h"
 #include "numberlocale.h"
+#include "pagewidgets.h"
 
 #include <print/calculationsheet.h>
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QShowEvent>
+#include <QTextEdit>
 #include <QToolButton>
 
 namespace molvera {
@@ -119,7 +120,7 @@ void CalculatorPage::writeOutcome(const OutcomeBoxes &boxes, const std::string &
                                   const std::array<std::string, 3> &printLines)
 {
     boxes.result->setText(fromUtf8(resultText));
-    boxes.method->setPlainText(fromUtf8(methodText));
+    setMethodText(boxes.method, fromUtf8(methodText));
     boxes.methodFrame->setVisible(true);
     for (std::size_t line = 0; line < printLines.size(); ++line)
         boxes.printLines[line]->setText(fromUtf8(printLines[line]));

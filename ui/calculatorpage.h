@@ -13,7 +13,7 @@
 
 class QAbstractButton;
 class QLineEdit;
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace molvera {
 
@@ -33,7 +33,7 @@ struct ReagentBoxes
 struct OutcomeBoxes
 {
     QLineEdit *result = nullptr; // never shown
-    QPlainTextEdit *method = nullptr;
+    QTextEdit *method = nullptr;
     QWidget *methodFrame = nullptr;          // shown once there is a method to read
     std::array<QLineEdit *, 3> printLines{}; // never shown; printed
 };

@@ -4,13 +4,18 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
 
 namespace molvera {
 
 namespace {
+
+// One line of a method box: the pitch of the 8-point bitmap face the boxes were designed with.
+constexpr int MethodLineTwips = 195;
 
 template<typename Widget> Widget *place(Widget *widget, QStringView name, const TwipRect &rect)
 {
@@ -76,20 +81,34 @@ QPushButton *addBoldButton(QWidget *parent, QStringView name, const QString &cap
     return button;
 }
 
-QPlainTextEdit *addMethodBox(QWidget *parent, QStringView name, const TwipRect &rect)
+QTextEdit *addMethodBox(QWidget *parent, QStringView name, const TwipRect &rect)
 {
-    auto *box = place(new QPlainTextEdit(parent), name, rect);
+    auto *box = place(new QTextEdit(parent), name, rect);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setLineWrapMode(QTextEdit::WidgetWidth);
+    box->setAcceptRichText(false);
+    // The box was sized for four lines of a 13-pixel bitmap face; the substitute faces leave more
+    // room between lines, so the lines are set at the old pitch and the margin kept thin.
+    box->document()->setDocumentMargin(1);
     setBold(box);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     palette.setColor(QPalette::Text, DarkRed);
     box->setPalette(palette);
     return box;
+}
+
+void setMethodText(QTextEdit *box, const QString &text)
+{
+    box->setPlainText(text);
+    QTextBlockFormat lines;
+    lines.setLineHeight(twipsToPixels(MethodLineTwips), QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(box->document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(lines);
 }
 
 void setReadOnlyLook(QLineEdit *box, bool readOnly)

@@ -8,7 +8,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -35,7 +35,9 @@ QRadioButton *addOption(QWidget *parent, QStringView name, const QString &captio
 QPushButton *addBoldButton(QWidget *parent, QStringView name, const QString &caption,
                            const TwipRect &rect, const QString &toolTip);
 // The multi-line, read-only box that shows a method sentence: bold dark red on the menu colour.
-QPlainTextEdit *addMethodBox(QWidget *parent, QStringView name, const TwipRect &rect);
+QTextEdit *addMethodBox(QWidget *parent, QStringView name, const TwipRect &rect);
+// Shows a method sentence in such a box, at the line pitch the box was laid out for.
+void setMethodText(QTextEdit *box, const QString &text);
 
 // Read-only boxes have the menu colour as background, editable ones the window colour.
 void setReadOnlyLook(QLineEdit *box, bool readOnly);

@@ -8,12 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 
 #include <hydratepage.h>
 #include <mainwindow.h>
@@ -45,7 +45,7 @@ private:
         return widget;
     }
     QString text(const QString &name) const { return control<QLineEdit>(name)->text(); }
-    QString method() const { return control<QPlainTextEdit>(u"txtHRes"_s)->toPlainText(); }
+    QString method() const { return control<QTextEdit>(u"txtHRes"_s)->toPlainText(); }
     QStringList weights() const
     {
         QStringList texts;

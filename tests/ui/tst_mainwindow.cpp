@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
 
 #include <aboutbox.h>
@@ -299,6 +301,29 @@ private Q_SLOTS:
         tabControl()->setCurrentIndex(0);
         QCOMPARE(concentration->text(), u"55"_s);
         QCOMPARE(control<QLineEdit>(u"txtName"_s)->text(), u"Salt"_s);
+    }
+
+    void exampleSentenceNeedsNoScrolling_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<QString>("method");
+        QTest::newRow("molar, four lines") << 0 << u"cmdExample"_s << u"txtDesc"_s;
+        QTest::newRow("percent") << 1 << u"cmdEgConc"_s << u"txtRWW"_s;
+        QTest::newRow("hydrate, four lines") << 2 << u"cmdHEg"_s << u"txtHRes"_s;
+    }
+    void exampleSentenceNeedsNoScrolling()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, example);
+        QFETCH(QString, method);
+        tabControl()->setCurrentIndex(page);
+        QTest::mouseClick(control(example), Qt::LeftButton);
+
+        auto *box = control<QTextEdit>(method);
+        QVERIFY(!box->toPlainText().isEmpty());
+        // The whole instruction is in view: a technician must not miss "with solvent.".
+        QCOMPARE(box->verticalScrollBar()->maximum(), 0);
     }
 
     void onlyTheShownPageAnswersAccessKeys()

@@ -7,11 +7,11 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
 
 #include <calculatorpage.h>
@@ -176,7 +176,7 @@ private Q_SLOTS:
         const QString sentence =
             u"To prepare 1L of a "_s + molarity + u" Molar Solution of H2SO4, Measure "_s + result +
             u" grams or mLs of H2SO4 and dilute up to 1 Litre(s) with solvent."_s;
-        QCOMPARE(control<QPlainTextEdit>(u"txtDesc"_s)->toPlainText(), sentence);
+        QCOMPARE(control<QTextEdit>(u"txtDesc"_s)->toPlainText(), sentence);
         QVERIFY(control(u"fraResult"_s)->isVisible());
         QCOMPARE(text(u"txtD1"_s),
                  u"To prepare 1L of a "_s + molarity + u" Molar Solution of H2SO4,"_s);

@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 
 #include <mainwindow.h>
 #include <percentpage.h>
@@ -42,7 +42,7 @@ private:
         return widget;
     }
     QString text(const QString &name) const { return control<QLineEdit>(name)->text(); }
-    QString method() const { return control<QPlainTextEdit>(u"txtRWW"_s)->toPlainText(); }
+    QString method() const { return control<QTextEdit>(u"txtRWW"_s)->toPlainText(); }
     bool checked(const QString &name) const { return control<QRadioButton>(name)->isChecked(); }
     void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     void typeInto(const QString &name, const QString &value)
