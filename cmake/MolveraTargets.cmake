@@ -12,11 +12,13 @@ function(molvera_target_defaults target)
 endfunction()
 
 # A QtTest program registered with CTest.
-#   molvera_add_test(tst_name SOURCES a.cpp ... LIBRARIES lib ... [LABELS l ...] [X11] [TIMEOUT s])
+#   molvera_add_test(tst_name SOURCES a.cpp ... LIBRARIES lib ... [LABELS l ...] [X11] [TIMEOUT s]
+#                    [RESOURCE_LOCK r] [ENVIRONMENT VAR=value ...])
 # Widget tests run on the offscreen platform; X11 ones need a real X server (the test command
-# runs ctest under Xvfb).
+# runs ctest under Xvfb). Tests that print on the shared CUPS printer take RESOURCE_LOCK cups-pdf,
+# so that each finds its own sheet among the printer's output.
 function(molvera_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "X11" "TIMEOUT" "SOURCES;LIBRARIES;LABELS")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "X11" "TIMEOUT;RESOURCE_LOCK" "SOURCES;LIBRARIES;LABELS;ENVIRONMENT")
     add_executable(${name} ${arg_SOURCES})
     molvera_target_defaults(${name})
     target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBRARIES})
@@ -33,7 +35,10 @@ function(molvera_add_test name)
     set_tests_properties(${name} PROPERTIES
         LABELS "${arg_LABELS}"
         TIMEOUT ${arg_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=${platform};QTEST_DISABLE_STACK_DUMP=1;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime")
+        ENVIRONMENT "QT_QPA_PLATFORM=${platform};QTEST_DISABLE_STACK_DUMP=1;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;${arg_ENVIRONMENT}")
+    if(arg_RESOURCE_LOCK)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${arg_RESOURCE_LOCK})
+    endif()
 endfunction()
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
