@@ -31,61 +31,60 @@ QStringView strengthCaption(SheetVariant variant)
     return concentrationCaption;
 }
 
-// One line of the label block: the caption in bold at column 15, the value in plain type after it.
-void printLabelLine(LinePrinter &out, QStringView caption, QStringView value)
+// One line of the label block: the caption at column 15 in the bold type in force, the value in
+// plain type after it.
+void printLabelLine(SheetPrinter &out, QStringView caption, QStringView value)
 {
-    out.setBold(true);
-    out.moveToColumn(15);
-    out.print(caption);
+    out.print(15, {caption}, SheetPrinter::LineEnd::Continue);
     out.setBold(false);
-    out.print(value);
-    out.endLine();
+    out.print(SheetPrinter::NoColumn, {value});
 }
 
-void printSheet(LinePrinter &out, const CalculationSheet &sheet, const QString &date)
+void printEmptyLines(SheetPrinter &out, int count)
 {
-    out.emptyLines(3);
-    out.setBold(true);
-    out.setPointSize(16);
-    out.moveToColumn(20);
-    out.print(heading);
-    out.endLine();
-    out.emptyLines(3);
-
-    out.setPointSize(12);
-    out.setUnderline(true);
-    out.moveToColumn(10);
-    out.print(instructionsTitle);
-    out.endLine();
-    out.setUnderline(false);
-    out.setBold(false);
-    out.emptyLines(4);
-    for (const QString &line : sheet.printLines) {
-        out.moveToColumn(15);
-        out.print(line);
-        out.endLine();
-    }
-    out.emptyLines(5);
-
-    out.setBold(true);
-    out.setUnderline(true);
-    out.moveToColumn(10);
-    out.print(labelTitle);
-    out.endLine();
-    out.setUnderline(false);
-    out.emptyLines(2);
-    printLabelLine(out, reagentCaption, sheet.chemicalName);
-    out.emptyLines(1);
-    printLabelLine(out, formulaCaption, sheet.chemicalFormula);
-    out.emptyLines(1);
-    printLabelLine(out, strengthCaption(sheet.variant),
-                   QString(sheet.strength + sheet.strengthUnit));
-    out.emptyLines(1);
-    printLabelLine(out, datePreparedCaption, date);
-    out.emptyLines(1);
+    for (int i = 0; i < count; ++i)
+        out.printEmptyLine();
 }
 
 } // namespace
+
+void printSheet(SheetPrinter &out, const CalculationSheet &sheet, QStringView date)
+{
+    printEmptyLines(out, 3);
+    out.setBold(true);
+    out.setFontSize(16);
+    out.print(20, {heading});
+    printEmptyLines(out, 3);
+
+    out.setFontSize(12);
+    out.setUnderline(true);
+    out.print(10, {instructionsTitle});
+    out.setUnderline(false);
+    out.setBold(false);
+    printEmptyLines(out, 4);
+    for (const QString &line : sheet.printLines)
+        out.print(15, {line});
+    printEmptyLines(out, 5);
+
+    out.setBold(true);
+    out.setUnderline(true);
+    out.print(10, {labelTitle});
+    out.setUnderline(false);
+    printEmptyLines(out, 2);
+    // Still bold from the title.
+    printLabelLine(out, reagentCaption, sheet.chemicalName);
+    printEmptyLines(out, 1);
+    out.setBold(true);
+    printLabelLine(out, formulaCaption, sheet.chemicalFormula);
+    printEmptyLines(out, 1);
+    out.setBold(true);
+    printLabelLine(out, strengthCaption(sheet.variant),
+                   QString(sheet.strength + sheet.strengthUnit));
+    printEmptyLines(out, 1);
+    out.setBold(true);
+    printLabelLine(out, datePreparedCaption, date);
+    printEmptyLines(out, 1);
+}
 
 QString preparedDateText(const QDate &date, const QLocale &locale)
 {

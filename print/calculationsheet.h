@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
@@ -10,6 +11,8 @@ class QPrinter;
 class QPrinterInfo;
 
 namespace molvera {
+
+class SheetPrinter;
 
 // Which page a sheet comes from: it decides the caption of the strength line of the label.
 enum class SheetVariant { Molar, Percent, Hydrate };
@@ -25,9 +28,19 @@ struct CalculationSheet
     QString strengthUnit; // appended directly: "M", "% w/v" ...
 };
 
-// NoPrinter: there is no printer to print on, and nothing was printed. Failed: the printer would
-// not start the job or reported an error while printing it.
-enum class PrintStatus { Printed, NoPrinter, Failed };
+// Why a sheet was or was not printed.
+enum class PrintStatus {
+    Printed,
+    NoPrinter,          // there is no printer to print on
+    PrinterStopped,     // the queue holds its jobs until someone starts it again
+    PrinterRejectsJobs, // the queue turns every job away
+    Failed,             // the printer would not start the job, or reported an error in it
+};
+
+// Prints the sheet's 31 lines on `out`, from three empty lines at the top to the empty line after
+// the date, and leaves the document open. The printer is left at 12 points, neither bold nor
+// underlined.
+void printSheet(SheetPrinter &out, const CalculationSheet &sheet, QStringView date);
 
 // Prints the sheet on `printer`, dated `date` with the names of `locale`. A printer set to write
 // PDF without a file to write to (what QPrinter falls back to without any printer) is NoPrinter.
@@ -38,7 +51,8 @@ PrintStatus printCalculationSheet(const CalculationSheet &sheet, QPrinter &print
 PrintStatus printOnDefaultPrinter(const CalculationSheet &sheet);
 
 // Prints the sheet on the printer `printerInfo` describes, dated today in the user's locale;
-// NoPrinter when `printerInfo` is null.
+// NoPrinter when `printerInfo` is null. Nothing is sent to a queue that is stopped or turns jobs
+// away: the sheet would not come out while the user waits for it.
 PrintStatus printOnPrinter(const CalculationSheet &sheet, const QPrinterInfo &printerInfo);
 
 // The date line of the label, e.g. "Sunday, 6 December 2026", with the names of `locale`.

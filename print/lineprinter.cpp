@@ -14,8 +14,11 @@ LinePrinter::LinePrinter(QPrinter &printer)
 
 LinePrinter::~LinePrinter()
 {
-    if (m_painter.isActive())
+    // A job left unfinished is withdrawn rather than sent as half a sheet.
+    if (m_painter.isActive()) {
+        m_printer.abort();
         m_painter.end();
+    }
 }
 
 bool LinePrinter::begin()
@@ -32,7 +35,7 @@ bool LinePrinter::begin()
     return true;
 }
 
-void LinePrinter::setPointSize(int points)
+void LinePrinter::setFontSize(int points)
 {
     m_font.setPointSize(points);
 }
@@ -57,16 +60,26 @@ qreal LinePrinter::lineHeight() const
     return QFontMetricsF(m_font, &m_printer).lineSpacing();
 }
 
-void LinePrinter::moveToColumn(int column)
+void LinePrinter::print(int column, std::initializer_list<QStringView> texts, LineEnd end)
 {
-    m_x = std::max(0, column - 1) * columnWidth();
+    if (column != NoColumn)
+        m_x = std::max(0, column - 1) * columnWidth();
+    const QFontMetricsF metrics(m_font, &m_printer);
+    for (const QStringView text : texts) {
+        Run run{m_x, m_font, text.toString()};
+        m_x += metrics.horizontalAdvance(run.text);
+        m_line.push_back(std::move(run));
+    }
+    if (end == LineEnd::End)
+        endLine();
 }
 
-void LinePrinter::print(QStringView text)
+void LinePrinter::printEmptyLine()
 {
-    Run run{m_x, m_font, text.toString()};
-    m_x += QFontMetricsF(m_font, &m_printer).horizontalAdvance(run.text);
-    m_line.push_back(std::move(run));
+    // Texts left open by a line that was to be continued are ended first.
+    if (!m_line.empty())
+        endLine();
+    endLine();
 }
 
 void LinePrinter::endLine()
@@ -100,12 +113,6 @@ void LinePrinter::endLine()
     m_line.clear();
     m_top += height;
     m_x = 0;
-}
-
-void LinePrinter::emptyLines(int count)
-{
-    for (int i = 0; i < count; ++i)
-        endLine();
 }
 
 bool LinePrinter::endDocument()

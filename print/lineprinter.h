@@ -1,9 +1,10 @@
 #pragma once
 
+#include "sheetprinter.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QString>
-#include <QStringView>
 
 #include <vector>
 
@@ -11,15 +12,15 @@ class QPrinter;
 
 namespace molvera {
 
-// Drives a printer the way a line printer is driven: lines from the top of the page, each made of
-// texts set one after the other from an optional print column, in a font whose size, weight and
-// underline can change between texts. Nothing is wrapped; a line that would pass the bottom of the
-// page starts a new one.
-class LinePrinter
+// A SheetPrinter on a QPrinter. A print column is one average character width of the current
+// font; a line is as tall as the line spacing of its largest text (of the current font when it
+// is empty), and its texts share one baseline. A line that would pass the bottom of the page
+// starts a new page.
+class LinePrinter final : public SheetPrinter
 {
 public:
     explicit LinePrinter(QPrinter &printer);
-    ~LinePrinter();
+    ~LinePrinter() override;
 
     LinePrinter(const LinePrinter &) = delete;
     LinePrinter &operator=(const LinePrinter &) = delete;
@@ -27,23 +28,15 @@ public:
     // Starts the print job; false when the printer would not start one.
     bool begin();
 
-    void setPointSize(int points);
-    void setBold(bool on);
-    void setUnderline(bool on);
+    void setFontSize(int points) override;
+    void setBold(bool on) override;
+    void setUnderline(bool on) override;
+    void print(int column, std::initializer_list<QStringView> texts,
+               LineEnd end = LineEnd::End) override;
+    void printEmptyLine() override;
+    bool endDocument() override;
 
-    // Columns count character widths of the current font from the left edge of the printable
-    // area, column 1 being the edge.
-    void moveToColumn(int column);
-    void print(QStringView text);
-    void endLine();
-    // Ends `count` lines with nothing more printed on them.
-    void emptyLines(int count);
-
-    // Ends the job and hands it to the printer; false when the printer reported an error or
-    // could not start a new page.
-    bool endDocument();
-
-    // In device pixels of the printer.
+    // In device pixels of the printer, for the current font.
     qreal columnWidth() const;
     qreal lineHeight() const;
 
@@ -54,6 +47,8 @@ private:
         QFont font;
         QString text;
     };
+
+    void endLine();
 
     QPrinter &m_printer;
     QPainter m_painter;

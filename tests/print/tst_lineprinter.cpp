@@ -11,6 +11,8 @@
 #include <memory>
 
 using molvera::LinePrinter;
+using LineEnd = molvera::SheetPrinter::LineEnd;
+constexpr int NoColumn = molvera::SheetPrinter::NoColumn;
 
 class TestLinePrinter : public QObject
 {
@@ -69,11 +71,9 @@ void TestLinePrinter::columns()
     {
         LinePrinter out(printer);
         QVERIFY(out.begin());
-        out.setPointSize(12);
+        out.setFontSize(12);
         widthInPoints = out.columnWidth() * 72 / printer.resolution();
-        out.moveToColumn(column);
-        out.print(QStringLiteral("Here"));
-        out.endLine();
+        out.print(column, {u"Here"});
         QVERIFY(out.endDocument());
     }
     QCOMPARE_GT(widthInPoints, 3.0);
@@ -112,13 +112,11 @@ void TestLinePrinter::textsFollowEachOther()
     {
         LinePrinter out(printer);
         QVERIFY(out.begin());
-        out.setPointSize(12);
+        out.setFontSize(12);
         out.setBold(firstBold);
-        out.moveToColumn(5);
-        out.print(first);
+        out.print(5, {first}, LineEnd::Continue);
         out.setBold(false);
-        out.print(QStringLiteral("Plain"));
-        out.endLine();
+        out.print(NoColumn, {u"Plain"});
         QVERIFY(out.endDocument());
     }
 
@@ -153,12 +151,13 @@ void TestLinePrinter::emptyLines()
     {
         LinePrinter out(printer);
         QVERIFY(out.begin());
-        out.setPointSize(12);
-        for (const auto *text : {"Alpha", "Bravo", "Charlie"}) {
-            out.print(QString::fromUtf8(text));
-            out.endLine();
-            if (text[0] == 'A')
-                out.emptyLines(count);
+        out.setFontSize(12);
+        for (const QStringView text : {u"Alpha", u"Bravo", u"Charlie"}) {
+            out.print(NoColumn, {text});
+            if (text.startsWith(u'A')) {
+                for (int i = 0; i < count; ++i)
+                    out.printEmptyLine();
+            }
         }
         QVERIFY(out.endDocument());
     }
@@ -179,16 +178,13 @@ void TestLinePrinter::mixedSizesShareALine()
     {
         LinePrinter out(printer);
         QVERIFY(out.begin());
-        out.setPointSize(8);
-        out.print(QStringLiteral("Above"));
-        out.endLine();
-        out.setPointSize(24);
-        out.print(QStringLiteral("Big "));
-        out.setPointSize(8);
-        out.print(QStringLiteral("small"));
-        out.endLine();
-        out.print(QStringLiteral("Below"));
-        out.endLine();
+        out.setFontSize(8);
+        out.print(NoColumn, {u"Above"});
+        out.setFontSize(24);
+        out.print(NoColumn, {u"Big "}, LineEnd::Continue);
+        out.setFontSize(8);
+        out.print(NoColumn, {u"small"});
+        out.print(NoColumn, {u"Below"});
         QVERIFY(out.endDocument());
     }
 
@@ -225,11 +221,9 @@ void TestLinePrinter::pageBreak()
     {
         LinePrinter out(printer);
         QVERIFY(out.begin());
-        out.setPointSize(12);
-        for (int i = 1; i <= lineCount; ++i) {
-            out.print(QStringLiteral("line%1").arg(i));
-            out.endLine();
-        }
+        out.setFontSize(12);
+        for (int i = 1; i <= lineCount; ++i)
+            out.print(NoColumn, {QStringLiteral("line%1").arg(i)});
         QVERIFY(out.endDocument());
     }
 
