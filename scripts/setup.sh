@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6printsupport6 libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6printsupport6 libgl-dev libcups2-dev
     # fonts the program uses in place of the old Windows faces
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     # tests: a real X server, a real default printer, PDF and image tools, leak checks

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QShowEvent>
 #include <QTextEdit>
 #include <QToolButton>
@@ -131,15 +132,38 @@ std::array<QString, 3> CalculatorPage::printLineTexts(const OutcomeBoxes &boxes)
     return {boxes.printLines[0]->text(), boxes.printLines[1]->text(), boxes.printLines[2]->text()};
 }
 
+namespace {
+
+// Why nothing came out of the printer, in the user's words.
+QString printFailureReason(PrintStatus status)
+{
+    const QString printer = QPrinterInfo::defaultPrinterName();
+    const QString named =
+        printer.isEmpty() ? u"The printer"_s : u"The printer \"%1\""_s.arg(printer);
+    switch (status) {
+    case PrintStatus::NoPrinter:
+        return u"No default printer is set up."_s;
+    case PrintStatus::PrinterStopped:
+        return named + u" is stopped."_s;
+    case PrintStatus::PrinterRejectsJobs:
+        return named + u" does not accept jobs."_s;
+    case PrintStatus::Printed:
+    case PrintStatus::Failed:
+        break;
+    }
+    return named + u" reported an error."_s;
+}
+
+} // namespace
+
 void CalculatorPage::printSheet(const CalculationSheet &sheet)
 {
     const PrintStatus status = m_printer(sheet);
     if (status == PrintStatus::Printed)
         return;
-    const QString reason = status == PrintStatus::NoPrinter ? u"No default printer is set up."_s
-                                                            : u"The printer reported an error."_s;
     auto *box = new QMessageBox(QMessageBox::Warning, u"Print"_s,
-                                u"The sheet was not printed. "_s + reason, QMessageBox::Ok, this);
+                                u"The sheet was not printed. "_s + printFailureReason(status),
+                                QMessageBox::Ok, this);
     box->setObjectName(u"PrintFailureBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -407,17 +407,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("calculated");
         QTest::addColumn<PrintStatus>("status");
-        QTest::addColumn<bool>("failureBox");
-        QTest::newRow("after the example") << true << PrintStatus::Printed << false;
-        QTest::newRow("before any calculation") << false << PrintStatus::Printed << false;
-        QTest::newRow("no printer is said") << true << PrintStatus::NoPrinter << true;
-        QTest::newRow("printer failure is said") << true << PrintStatus::Failed << true;
+        QTest::addColumn<QString>("reason"); // the message's last words; none: no message
+        QTest::newRow("after the example") << true << PrintStatus::Printed << QString();
+        QTest::newRow("before any calculation") << false << PrintStatus::Printed << QString();
+        QTest::newRow("no printer is said")
+            << true << PrintStatus::NoPrinter << u"No default printer is set up."_s;
+        QTest::newRow("stopped printer is said")
+            << true << PrintStatus::PrinterStopped << u" is stopped."_s;
+        QTest::newRow("printer turning jobs away is said")
+            << true << PrintStatus::PrinterRejectsJobs << u" does not accept jobs."_s;
+        QTest::newRow("printer failure is said")
+            << true << PrintStatus::Failed << u" reported an error."_s;
     }
     void print()
     {
         QFETCH(bool, calculated);
         QFETCH(PrintStatus, status);
-        QFETCH(bool, failureBox);
+        QFETCH(QString, reason);
         recordPrinting(status);
         if (calculated)
             click(u"cmdExample"_s);
@@ -436,9 +442,11 @@ private Q_SLOTS:
         QCOMPARE(sheet.strengthUnit, u"M"_s);
 
         QMessageBox *box = uitest::openMessageBox(m_window.get(), u"PrintFailureBox"_s);
-        QCOMPARE(box != nullptr, failureBox);
+        QCOMPARE(box != nullptr, !reason.isEmpty());
         if (box) {
-            QVERIFY(box->text().contains(u"not printed"_s));
+            QVERIFY2(box->text().startsWith(u"The sheet was not printed. "_s),
+                     qPrintable(box->text()));
+            QVERIFY2(box->text().endsWith(reason), qPrintable(box->text()));
             uitest::acknowledge(box);
         }
     }
