@@ -1,5 +1,6 @@
 #include "lineprinter.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPrinter>
 
@@ -25,9 +26,10 @@ bool LinePrinter::begin()
 {
     if (!m_painter.begin(&m_printer))
         return false;
-    // The painter starts with the printer's own default font; only its size, weight and
-    // underline are ever changed.
-    m_font = m_painter.font();
+    // A printer has no face of its own here, and the painter would start with the application's
+    // font, which a program may choose for its screens. Sheets start from the desktop's general
+    // face instead; only its size, weight and underline are ever changed.
+    m_font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     m_x = 0;
     m_top = 0;
     m_pageFailed = false;

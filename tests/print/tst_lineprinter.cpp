@@ -3,8 +3,13 @@
 
 #include <print/lineprinter.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +35,7 @@ private Q_SLOTS:
     void mixedSizesShareALine();
     void pageBreak_data();
     void pageBreak();
+    void applicationFontStaysOnScreen();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -244,6 +250,34 @@ void TestLinePrinter::pageBreak()
             page = word.page;
         }
     }
+}
+
+void TestLinePrinter::applicationFontStaysOnScreen()
+{
+    const QString pdfFonts = QStandardPaths::findExecutable(QStringLiteral("pdffonts"));
+    if (pdfFonts.isEmpty())
+        QSKIP("pdffonts (poppler-utils) is not installed");
+    // A program's screens may use a face of their own; the sheet starts from the desktop's.
+    const QFont screenFont = QGuiApplication::font();
+    QGuiApplication::setFont(QFont(QStringLiteral("Nimbus Mono PS"), 8));
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdfPrinter(printer, m_pdf);
+    {
+        LinePrinter out(printer);
+        QVERIFY(out.begin());
+        out.print(NoColumn, {u"Face"});
+        QVERIFY(out.endDocument());
+    }
+    QGuiApplication::setFont(screenFont);
+
+    QProcess process;
+    process.start(pdfFonts, {m_pdf});
+    QVERIFY(process.waitForFinished(30000));
+    const QString fonts = QString::fromUtf8(process.readAllStandardOutput());
+    const QString general =
+        QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+    QVERIFY2(!fonts.contains(QStringLiteral("NimbusMono")), qPrintable(fonts));
+    QVERIFY2(fonts.contains(QString(general).remove(u' ')), qPrintable(general + u'\n' + fonts));
 }
 
 QTEST_MAIN(TestLinePrinter)
