@@ -1,5 +1,7 @@
-# Sourced by the scripts: starts a CUPS server with a PDF printer as the default queue, so that
-# printing tests have a real printer. The sheets land in $HOME/PDF.
+# Sourced by the scripts: starts a CUPS server with a CUPS-PDF queue named PDF and makes it the
+# default printer of this shell and the programs it starts (LPDEST and PRINTER), so that printing
+# tests have a real printer. The machine's own default printer is left as it is. The sheets land
+# in $HOME/PDF.
 cups_running() {
     lpstat -r 2>/dev/null | grep -q 'scheduler is running'
 }
@@ -15,9 +17,7 @@ start_pdf_printer() {
         "${sudo[@]}" lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E \
             -o pdftops-renderer-default=pdftocairo
     fi
-    if ! lpstat -d 2>/dev/null | grep -q ': PDF$'; then
-        "${sudo[@]}" lpadmin -d PDF
-    fi
     "${sudo[@]}" cupsenable PDF
     "${sudo[@]}" cupsaccept PDF
+    export LPDEST=PDF PRINTER=PDF
 }

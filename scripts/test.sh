@@ -13,7 +13,7 @@ start_pdf_printer
 # With the printer promised, a printing test that finds none fails instead of skipping.
 export MOLVERA_REQUIRE_PRINTER=1
 
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOLVERA_BUILD_TESTS=ON
 cmake --build "$root/build" -j "$jobs"
 
 export QTEST_DISABLE_STACK_DUMP=1
