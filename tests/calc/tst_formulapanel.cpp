@@ -1,25 +1,13 @@
+#include "calctest.h"
+
 #include <calc/formulapanel.h>
-#include <calc/numbertext.h>
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace calctest;
 using molvera::FormulaPanel;
 using molvera::NumberLocale;
-
-namespace {
-
-NumberLocale localeOf(const QString &separator)
-{
-    return NumberLocale{separator.toStdString()};
-}
-
-QString text(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
-
-} // namespace
 
 class tst_FormulaPanel : public QObject
 {
@@ -48,8 +36,6 @@ void tst_FormulaPanel::commitRow_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("weight");
 
-    const QString en = u"."_s;
-    const QString de = u","_s;
     const QString h = u"H  - Hydrogen"_s;
     const QString o = u"O  - Oxygen"_s;
     const QString pb = u"Pb - Lead"_s;
@@ -111,13 +97,13 @@ void tst_FormulaPanel::workedExamples_data()
     const QStringList sulphuricAcid{u"H  - Hydrogen"_s, u"S  - Sulphur"_s, u"O  - Oxygen"_s};
     const QStringList copperSulphate{u"Cu - Copper"_s, u"S  - Sulphur"_s, u"O  - Oxygen"_s};
 
-    QTest::newRow("H2SO4") << sulphuricAcid << QStringList{u"2"_s, u"1"_s, u"4"_s} << u"."_s
+    QTest::newRow("H2SO4") << sulphuricAcid << QStringList{u"2"_s, u"1"_s, u"4"_s} << en
                            << QStringList{u"2.016"_s, u"32.064"_s, u"64"_s} << u"98.08"_s;
-    QTest::newRow("de H2SO4") << sulphuricAcid << QStringList{u"2"_s, u"1"_s, u"4"_s} << u","_s
+    QTest::newRow("de H2SO4") << sulphuricAcid << QStringList{u"2"_s, u"1"_s, u"4"_s} << de
                               << QStringList{u"2,016"_s, u"32,064"_s, u"64"_s} << u"98,08"_s;
-    QTest::newRow("CuSO4") << copperSulphate << QStringList{u"1"_s, u"1"_s, u"4"_s} << u"."_s
+    QTest::newRow("CuSO4") << copperSulphate << QStringList{u"1"_s, u"1"_s, u"4"_s} << en
                            << QStringList{u"63.54"_s, u"32.064"_s, u"64"_s} << u"159.604"_s;
-    QTest::newRow("de CuSO4") << copperSulphate << QStringList{u"1"_s, u"1"_s, u"4"_s} << u","_s
+    QTest::newRow("de CuSO4") << copperSulphate << QStringList{u"1"_s, u"1"_s, u"4"_s} << de
                               << QStringList{u"63,54"_s, u"32,064"_s, u"64"_s} << u"159,604"_s;
 }
 
@@ -247,8 +233,6 @@ void tst_FormulaPanel::recomputeTotal_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("total"); // "was" when the total keeps its previous text
 
-    const QString en = u"."_s;
-    const QString de = u","_s;
     const QString e;
 
     QTest::newRow("all empty") << QStringList{e, e, e, e, e, e} << en << u"0"_s;

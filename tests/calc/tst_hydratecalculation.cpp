@@ -1,39 +1,27 @@
+#include "calctest.h"
+
 #include <calc/hydratecalculation.h>
-#include <calc/numbertext.h>
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace calctest;
 using molvera::HydrateCalculation;
-using molvera::HydrateInputs;
 using molvera::HydrateOutcome;
 using molvera::HydrateResult;
 
 namespace {
 
-enum class Failure { Input, Arithmetic };
-
 // The page's boxes in the order of HydrateInputs: total, stock concentration, stock waters,
 // required concentration, required waters, volume, formula.
 HydrateResult calculate(const QStringList &boxes, const QString &separator)
 {
-    Q_ASSERT(boxes.size() == 7);
-    std::array<std::string, 7> texts;
-    for (int i = 0; i < 7; ++i)
-        texts[i] = boxes[i].toStdString();
-    const HydrateInputs inputs{texts[0], texts[1], texts[2], texts[3],
-                               texts[4], texts[5], texts[6]};
-    return HydrateCalculation::calculate(inputs, molvera::NumberLocale{separator.toStdString()});
-}
-
-QString text(const std::string &s)
-{
-    return QString::fromStdString(s);
+    const auto t = boxTexts<7>(boxes);
+    return HydrateCalculation::calculate({t[0], t[1], t[2], t[3], t[4], t[5], t[6]},
+                                         localeOf(separator));
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Failure)
 
 class tst_HydrateCalculation : public QObject
 {
@@ -64,7 +52,7 @@ void tst_HydrateCalculation::texts_data()
 
     QTest::newRow("worked example")
         << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4.2H20"_s}
-        << u"."_s << u"12.24"_s
+        << en << u"12.24"_s
         << u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20, Measure 12.24 grams of "
            "CuSO4.2H20 and dilute up to 100 mL with solvent."_s
         << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s,
@@ -72,7 +60,7 @@ void tst_HydrateCalculation::texts_data()
                        u"mL with solvent."_s};
     QTest::newRow("de worked example")
         << QStringList{u"159,604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4.2H20"_s}
-        << u","_s << u"12,24"_s
+        << de << u"12,24"_s
         << u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20, Measure 12,24 grams of "
            "CuSO4.2H20 and dilute up to 100 mL with solvent."_s
         << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s,
@@ -80,14 +68,14 @@ void tst_HydrateCalculation::texts_data()
                        u"mL with solvent."_s};
     QTest::newRow("volume and concentration as typed")
         << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15.0"_s, u"0"_s, u"100.0"_s, u"CuSO4"_s}
-        << u"."_s << u"15.00"_s
+        << en << u"15.00"_s
         << u"To prepare 100.0mL of a 15.0 percent Solution of CuSO4, Measure 15.00 grams of "
            "CuSO4 and dilute up to 100.0 mL with solvent."_s
         << QStringList{u"To prepare 100.0mL of a 15.0 percent Solution of CuSO4,"_s,
                        u"Measure 15.00 grams of CuSO4 and dilute up to 100.0"_s,
                        u"mL with solvent."_s};
     QTest::newRow("empty formula")
-        << QStringList{u"58.44"_s, u"100"_s, u"0"_s, u"15"_s, u"0"_s, u"100"_s, QString()} << u"."_s
+        << QStringList{u"58.44"_s, u"100"_s, u"0"_s, u"15"_s, u"0"_s, u"100"_s, QString()} << en
         << u"15.00"_s
         << u"To prepare 100mL of a 15 percent Solution of , Measure 15.00 grams of  "
            "and dilute up to 100 mL with solvent."_s
@@ -106,13 +94,7 @@ void tst_HydrateCalculation::texts()
     const HydrateResult calculated = calculate(boxes, separator);
     QVERIFY(std::holds_alternative<HydrateOutcome>(calculated));
     const HydrateOutcome &success = std::get<HydrateOutcome>(calculated);
-    QCOMPARE(text(success.resultText), result);
-    QCOMPARE(text(success.methodText), method);
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(text(success.printLines[i]), lines[i]);
-    QCOMPARE(
-        text(success.printLines[0] + ' ' + success.printLines[1] + ' ' + success.printLines[2]),
-        method);
+    compareTexts(success, result, method, lines);
 }
 
 void tst_HydrateCalculation::resultText_data()
@@ -121,9 +103,6 @@ void tst_HydrateCalculation::resultText_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("result");
     QTest::addColumn<double>("mass");
-
-    const QString en = u"."_s;
-    const QString de = u","_s;
 
     for (const QString &total : {u"58.44"_s, u"159.604"_s, u"1"_s, u"0.001"_s, u"1e6"_s}) {
         QTest::addRow("defaults with total %s", qPrintable(total))
@@ -170,8 +149,7 @@ void tst_HydrateCalculation::resultText()
     QVERIFY(std::holds_alternative<HydrateOutcome>(calculated));
     const HydrateOutcome &success = std::get<HydrateOutcome>(calculated);
     QCOMPARE(text(success.resultText), result);
-    QVERIFY2(std::abs(success.mass - mass) < 1e-5,
-             qPrintable(QString::number(success.mass, 'g', 17)));
+    compareAmount(success.mass, mass);
 }
 
 void tst_HydrateCalculation::failure_data()
@@ -180,14 +158,8 @@ void tst_HydrateCalculation::failure_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<Failure>("failure");
 
-    const QString en = u"."_s;
     const QStringList good{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4"_s};
-    const auto with = [&good](std::initializer_list<std::pair<int, QString>> changes) {
-        QStringList boxes = good;
-        for (const auto &[index, value] : changes)
-            boxes[index] = value;
-        return boxes;
-    };
+    const auto with = changing(good);
     enum { M, Cs, Hs, Cr, Hr, V };
 
     QTest::newRow("empty total") << with({{M, QString()}}) << en << Failure::Input;
@@ -197,8 +169,7 @@ void tst_HydrateCalculation::failure_data()
     QTest::newRow("empty Hr") << with({{Hr, QString()}}) << en << Failure::Input;
     QTest::newRow("empty V") << with({{V, QString()}}) << en << Failure::Input;
     QTest::newRow("Hs not a number") << with({{Hs, u"five"_s}}) << en << Failure::Input;
-    QTest::newRow("de point") << with({{M, u"159,604"_s}, {Hr, u"0.5"_s}}) << u","_s
-                              << Failure::Input;
+    QTest::newRow("de point") << with({{M, u"159,604"_s}, {Hr, u"0.5"_s}}) << de << Failure::Input;
     QTest::newRow("total beyond range") << with({{M, u"1e999"_s}}) << en << Failure::Arithmetic;
     QTest::newRow("V beyond range") << with({{V, u"1e999"_s}}) << en << Failure::Arithmetic;
 
@@ -231,15 +202,7 @@ void tst_HydrateCalculation::failure()
     QFETCH(QString, separator);
     QFETCH(Failure, failure);
 
-    const HydrateResult calculated = calculate(boxes, separator);
-    switch (failure) {
-    case Failure::Input:
-        QVERIFY(std::holds_alternative<molvera::InputFailure>(calculated));
-        break;
-    case Failure::Arithmetic:
-        QVERIFY(std::holds_alternative<molvera::ArithmeticFailure>(calculated));
-        break;
-    }
+    QVERIFY(failedWith(calculate(boxes, separator), failure));
 }
 
 QTEST_GUILESS_MAIN(tst_HydrateCalculation)

@@ -1,38 +1,27 @@
+#include "calctest.h"
+
 #include <calc/molarcalculation.h>
-#include <calc/numbertext.h>
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace calctest;
 using molvera::MolarCalculation;
-using molvera::MolarInputs;
 using molvera::MolarOutcome;
 using molvera::MolarResult;
 
 namespace {
 
-enum class Failure { Input, Arithmetic };
-
 // The page's boxes in the order of MolarInputs: total, molarity, volume, specific gravity,
 // stock concentration, stock unit, formula.
 MolarResult calculate(const QStringList &boxes, const QString &separator)
 {
-    Q_ASSERT(boxes.size() == 7);
-    std::array<std::string, 7> texts;
-    for (int i = 0; i < 7; ++i)
-        texts[i] = boxes[i].toStdString();
-    const MolarInputs inputs{texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], texts[6]};
-    return MolarCalculation::calculate(inputs, molvera::NumberLocale{separator.toStdString()});
-}
-
-QString text(const std::string &s)
-{
-    return QString::fromStdString(s);
+    const auto t = boxTexts<7>(boxes);
+    return MolarCalculation::calculate({t[0], t[1], t[2], t[3], t[4], t[5], t[6]},
+                                       localeOf(separator));
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Failure)
 
 class tst_MolarCalculation : public QObject
 {
@@ -57,7 +46,7 @@ void tst_MolarCalculation::texts_data()
 
     QTest::newRow("worked example")
         << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s}
-        << u"."_s << u"27.18"_s
+        << en << u"27.18"_s
         << u"To prepare 1L of a 0.5 Molar Solution of H2SO4, Measure 27.18 grams or mLs of H2SO4 "
            "and dilute up to 1 Litre(s) with solvent."_s
         << QStringList{u"To prepare 1L of a 0.5 Molar Solution of H2SO4,"_s,
@@ -65,22 +54,22 @@ void tst_MolarCalculation::texts_data()
                        u"Litre(s) with solvent."_s};
     QTest::newRow("de worked example")
         << QStringList{u"98,08"_s, u"0,5"_s, u"1"_s, u"1,84"_s, u"98,07"_s, u"%"_s, u"H2SO4"_s}
-        << u","_s << u"27,18"_s
+        << de << u"27,18"_s
         << u"To prepare 1L of a 0,5 Molar Solution of H2SO4, Measure 27,18 grams or mLs of H2SO4 "
            "and dilute up to 1 Litre(s) with solvent."_s
         << QStringList{u"To prepare 1L of a 0,5 Molar Solution of H2SO4,"_s,
                        u"Measure 27,18 grams or mLs of H2SO4 and dilute up to 1"_s,
                        u"Litre(s) with solvent."_s};
     QTest::newRow("volume and molarity as typed")
-        << QStringList{u"58.44"_s, u".5"_s, u"2.0"_s, u"1.00"_s, u"100"_s, u"%"_s, u"NaCl"_s}
-        << u"."_s << u"58.44"_s
+        << QStringList{u"58.44"_s, u".5"_s, u"2.0"_s, u"1.00"_s, u"100"_s, u"%"_s, u"NaCl"_s} << en
+        << u"58.44"_s
         << u"To prepare 2.0L of a .5 Molar Solution of NaCl, Measure 58.44 grams or mLs of NaCl "
            "and dilute up to 2.0 Litre(s) with solvent."_s
         << QStringList{u"To prepare 2.0L of a .5 Molar Solution of NaCl,"_s,
                        u"Measure 58.44 grams or mLs of NaCl and dilute up to 2.0"_s,
                        u"Litre(s) with solvent."_s};
     QTest::newRow("molar stock")
-        << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"10"_s, u"M"_s, u"HCl"_s} << u"."_s
+        << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"10"_s, u"M"_s, u"HCl"_s} << en
         << u"50.00"_s
         << u"To prepare 1L of a 0.5 Molar Solution of HCl, Measure 50.00 grams or mLs of HCl "
            "and dilute up to 1 Litre(s) with solvent."_s
@@ -88,7 +77,7 @@ void tst_MolarCalculation::texts_data()
                        u"Measure 50.00 grams or mLs of HCl and dilute up to 1"_s,
                        u"Litre(s) with solvent."_s};
     QTest::newRow("empty formula")
-        << QStringList{u"98.08"_s, u"1"_s, u"1"_s, u"1.00"_s, u"100"_s, u"%"_s, QString()} << u"."_s
+        << QStringList{u"98.08"_s, u"1"_s, u"1"_s, u"1.00"_s, u"100"_s, u"%"_s, QString()} << en
         << u"98.08"_s
         << u"To prepare 1L of a 1 Molar Solution of , Measure 98.08 grams or mLs of  "
            "and dilute up to 1 Litre(s) with solvent."_s
@@ -108,14 +97,7 @@ void tst_MolarCalculation::texts()
     const MolarResult calculated = calculate(boxes, separator);
     QVERIFY(std::holds_alternative<MolarOutcome>(calculated));
     const MolarOutcome &success = std::get<MolarOutcome>(calculated);
-    QCOMPARE(text(success.resultText), result);
-    QCOMPARE(text(success.methodText), method);
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(text(success.printLines[i]), lines[i]);
-    // The same instructions: the lines joined by one space give the sentence.
-    QCOMPARE(
-        text(success.printLines[0] + ' ' + success.printLines[1] + ' ' + success.printLines[2]),
-        method);
+    compareTexts(success, result, method, lines);
 }
 
 void tst_MolarCalculation::resultText_data()
@@ -127,37 +109,37 @@ void tst_MolarCalculation::resultText_data()
 
     QTest::newRow("worked example")
         << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s}
-        << u"."_s << u"27.18"_s << 27.176677;
+        << en << u"27.18"_s << 27.176677;
     QTest::newRow("defaults give the total")
-        << QStringList{u"98.08"_s, u"1"_s, u"1"_s, u"1.00"_s, u"100"_s, u"%"_s, u"H2SO4"_s}
-        << u"."_s << u"98.08"_s << 98.08;
+        << QStringList{u"98.08"_s, u"1"_s, u"1"_s, u"1.00"_s, u"100"_s, u"%"_s, u"H2SO4"_s} << en
+        << u"98.08"_s << 98.08;
     QTest::newRow("M: total and gravity play no part")
-        << QStringList{u"12345"_s, u"0.5"_s, u"1"_s, u"0"_s, u"10"_s, u"M"_s, u"HCl"_s} << u"."_s
+        << QStringList{u"12345"_s, u"0.5"_s, u"1"_s, u"0"_s, u"10"_s, u"M"_s, u"HCl"_s} << en
         << u"50.00"_s << 50.0;
     QTest::newRow("M: negative gravity too")
-        << QStringList{u"0"_s, u"0.5"_s, u"1"_s, u"-7"_s, u"10"_s, u"M"_s, u"HCl"_s} << u"."_s
+        << QStringList{u"0"_s, u"0.5"_s, u"1"_s, u"-7"_s, u"10"_s, u"M"_s, u"HCl"_s} << en
         << u"50.00"_s << 50.0;
     QTest::newRow("negative molarity")
         << QStringList{u"98.08"_s, u"-0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s}
-        << u"."_s << u"-27.18"_s << -27.176677;
+        << en << u"-27.18"_s << -27.176677;
     QTest::newRow("zero volume") << QStringList{u"98.08"_s, u"0.5"_s, u"0"_s,    u"1.84"_s,
                                                 u"98.07"_s, u"%"_s,   u"H2SO4"_s}
-                                 << u"."_s << u"0.00"_s << 0.0;
+                                 << en << u"0.00"_s << 0.0;
     QTest::newRow("negative zero amount")
-        << QStringList{u"98.08"_s, u"-0"_s, u"1"_s, u"1"_s, u"100"_s, u"%"_s, u"X"_s} << u"."_s
+        << QStringList{u"98.08"_s, u"-0"_s, u"1"_s, u"1"_s, u"100"_s, u"%"_s, u"X"_s} << en
         << u"0.00"_s << 0.0;
     QTest::newRow("blanks around numbers")
         << QStringList{u" 98.08 "_s, u"\t0.5"_s, u"1 "_s,   u" 1.84"_s,
                        u"98.07 "_s,  u"%"_s,     u"H2SO4"_s}
-        << u"."_s << u"27.18"_s << 27.176677;
+        << en << u"27.18"_s << 27.176677;
     QTest::newRow("exponent") << QStringList{u"9.808e1"_s, u"5E-1"_s, u"1"_s,    u"1.84"_s,
                                              u"98.07"_s,   u"%"_s,    u"H2SO4"_s}
-                              << u"."_s << u"27.18"_s << 27.176677;
+                              << en << u"27.18"_s << 27.176677;
     QTest::newRow("de worked example")
         << QStringList{u"98,08"_s, u"0,5"_s, u"1"_s, u"1,84"_s, u"98,07"_s, u"%"_s, u"H2SO4"_s}
-        << u","_s << u"27,18"_s << 27.176677;
+        << de << u"27,18"_s << 27.176677;
     QTest::newRow("de molar stock")
-        << QStringList{u"98,08"_s, u"0,5"_s, u"1"_s, u"1,84"_s, u"10"_s, u"M"_s, u"HCl"_s} << u","_s
+        << QStringList{u"98,08"_s, u"0,5"_s, u"1"_s, u"1,84"_s, u"10"_s, u"M"_s, u"HCl"_s} << de
         << u"50,00"_s << 50.0;
 }
 
@@ -172,8 +154,7 @@ void tst_MolarCalculation::resultText()
     QVERIFY(std::holds_alternative<MolarOutcome>(calculated));
     const MolarOutcome &success = std::get<MolarOutcome>(calculated);
     QCOMPARE(text(success.resultText), result);
-    QVERIFY2(std::abs(success.amount - amount) < 1e-5,
-             qPrintable(QString::number(success.amount, 'g', 17)));
+    compareAmount(success.amount, amount);
 }
 
 void tst_MolarCalculation::failure_data()
@@ -182,15 +163,9 @@ void tst_MolarCalculation::failure_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<Failure>("failure");
 
-    const QString en = u"."_s;
     // Valid boxes are the worked example's; each row spoils some of them.
     const QStringList good{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s};
-    const auto with = [&good](std::initializer_list<std::pair<int, QString>> changes) {
-        QStringList boxes = good;
-        for (const auto &[index, value] : changes)
-            boxes[index] = value;
-        return boxes;
-    };
+    const auto with = changing(good);
     enum { M, R, V, G, C, Unit };
 
     QTest::newRow("empty total") << with({{M, QString()}}) << en << Failure::Input;
@@ -202,7 +177,7 @@ void tst_MolarCalculation::failure_data()
         << with({{G, QString()}, {Unit, u"M"_s}}) << en << Failure::Input;
     QTest::newRow("total not a number") << with({{M, u"abc"_s}}) << en << Failure::Input;
     QTest::newRow("volume with grouping") << with({{V, u"1,000"_s}}) << en << Failure::Input;
-    QTest::newRow("de point") << with({{M, u"98,08"_s}, {R, u"0.5"_s}}) << u","_s << Failure::Input;
+    QTest::newRow("de point") << with({{M, u"98,08"_s}, {R, u"0.5"_s}}) << de << Failure::Input;
     QTest::newRow("total beyond range") << with({{M, u"1e999"_s}}) << en << Failure::Arithmetic;
     QTest::newRow("gravity beyond range") << with({{G, u"-1e999"_s}}) << en << Failure::Arithmetic;
 
@@ -244,15 +219,7 @@ void tst_MolarCalculation::failure()
     QFETCH(QString, separator);
     QFETCH(Failure, failure);
 
-    const MolarResult calculated = calculate(boxes, separator);
-    switch (failure) {
-    case Failure::Input:
-        QVERIFY(std::holds_alternative<molvera::InputFailure>(calculated));
-        break;
-    case Failure::Arithmetic:
-        QVERIFY(std::holds_alternative<molvera::ArithmeticFailure>(calculated));
-        break;
-    }
+    QVERIFY(failedWith(calculate(boxes, separator), failure));
 }
 
 QTEST_GUILESS_MAIN(tst_MolarCalculation)

@@ -1,26 +1,17 @@
+#include "calctest.h"
+
 #include <calc/numbertext.h>
 
 #include <QTest>
 
-#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
+using namespace calctest;
 using molvera::NumberError;
 using molvera::NumberLocale;
 
 namespace {
-
-NumberLocale localeOf(const QString &separator)
-{
-    return NumberLocale{separator.toStdString()};
-}
-
-// Doubles compared exactly, shown with every digit.
-QString exact(double value)
-{
-    return QString::number(value, 'g', 17);
-}
 
 enum class Read { Number, NotANumber, OutOfRange };
 
@@ -52,8 +43,6 @@ void tst_NumberText::readNumber_data()
     QTest::addColumn<Read>("read");
     QTest::addColumn<double>("value");
 
-    const QString en = u"."_s;
-    const QString de = u","_s;
     const QString ar = u"\u066B"_s; // Arabic decimal separator: two bytes in UTF-8
 
     QTest::newRow("whole") << u"5"_s << en << Read::Number << 5.0;
@@ -160,9 +149,6 @@ void tst_NumberText::readCount_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("count");
 
-    const QString en = u"."_s;
-    const QString de = u","_s;
-
     QTest::newRow("picked") << u"4"_s << en << 4;
     QTest::newRow("2.5 to even 2") << u"2.5"_s << en << 2;
     QTest::newRow("3.5 to even 4") << u"3.5"_s << en << 4;
@@ -211,9 +197,6 @@ void tst_NumberText::writeGeneral_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
-
-    const QString en = u"."_s;
-    const QString de = u","_s;
 
     QTest::newRow("hydrogen twice") << 1.008 * 2 << en << u"2.016"_s;
     QTest::newRow("sulphur once") << 32.064 * 1 << en << u"32.064"_s;
@@ -267,9 +250,6 @@ void tst_NumberText::writeFixed2_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
-
-    const QString en = u"."_s;
-    const QString de = u","_s;
 
     QTest::newRow("worked example") << 49.04 / (0.9807 * 1.84) << en << u"27.18"_s;
     QTest::newRow("whole") << 12.0 << en << u"12.00"_s;
@@ -327,7 +307,7 @@ void tst_NumberText::roundTrip_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("separator");
 
-    for (const QString &separator : {u"."_s, u","_s}) {
+    for (const QString &separator : {en, de}) {
         for (const double value : {2.016, 98.08, -1.008, 6788994.73, 1e15, 1.5e20, 0.0001, 1e-5,
                                    1e-300, 4.94065645841247e-324, 123456789012345.0}) {
             QTest::addRow("%s in '%s'", qPrintable(exact(value)), qPrintable(separator))
