@@ -17,26 +17,17 @@ class TestAboutBox : public QObject
 private:
     template<typename T = QWidget> T *control(const QString &name) const
     {
-        T *widget = uitest::find<T>(m_box.data(), name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+        return uitest::control<T>(m_box.data(), name);
     }
 
     QPointer<molvera::AboutBox> m_box;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        uitest::setUpProgram();
-    }
+    void initTestCase() { uitest::setUpProgram(); }
     void init()
     {
         m_box = new molvera::AboutBox;
-        m_box->show();
-        QApplication::setActiveWindow(m_box);
-        QVERIFY(QTest::qWaitForWindowActive(m_box));
+        QVERIFY(uitest::showActive(m_box));
     }
     void cleanup()
     {

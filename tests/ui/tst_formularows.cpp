@@ -1,7 +1,6 @@
 #include "uitest.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -24,22 +23,15 @@ private:
     // Types a count and leaves the box with Tab, as the user does.
     void typeCount(int row, const QString &count)
     {
-        QComboBox *box = m_rows->countBox(row);
-        box->setFocus();
-        box->lineEdit()->selectAll();
-        QTest::keyClicks(box, count);
-        QTest::keyClick(box, Qt::Key_Tab);
+        uitest::typeInto(m_rows->countBox(row), count);
+        QTest::keyClick(m_rows->countBox(row), Qt::Key_Tab);
     }
 
     std::unique_ptr<QWidget> m_form;
     molvera::FormulaRows *m_rows = nullptr;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        uitest::setUpProgram();
-    }
+    void initTestCase() { uitest::setUpProgram(); }
     void init()
     {
         m_form = std::make_unique<QWidget>();
@@ -50,14 +42,12 @@ private Q_SLOTS:
             {u"cmbHE"_s, u"cmbHN"_s, u"txtHW"_s, u"txtHTot"_s, 600, 2880}, frame);
         // Something else to take the focus when a count box is left.
         (new QLineEdit(m_form.get()))->setGeometry(0, 280, 50, 19);
-        m_form->show();
-        QApplication::setActiveWindow(m_form.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QVERIFY(uitest::showActive(m_form.get()));
     }
     void cleanup()
     {
         m_form.reset();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(uitest::english());
     }
 
     void controlsNamedAndPlacedByThePage()
@@ -97,8 +87,8 @@ private Q_SLOTS:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("weight");
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale english = uitest::english();
+        const QLocale german = uitest::german();
         QTest::newRow("2 from the keyboard") << english << u"2"_s << u"2.016"_s;
         QTest::newRow("2.5 rounds to even 2") << english << u"2.5"_s << u"2.016"_s;
         QTest::newRow("3.5 rounds to even 4") << english << u"3.5"_s << u"4.032"_s;

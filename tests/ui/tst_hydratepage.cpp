@@ -1,26 +1,16 @@
-#include "uitest.h"
+#include "windowtest.h"
 
 #include <print/calculationsheet.h>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 
-#include <hydratepage.h>
-#include <mainwindow.h>
-
 using namespace Qt::StringLiterals;
 using molvera::CalculationSheet;
-using molvera::PrintStatus;
 
 namespace {
 
@@ -32,107 +22,29 @@ QString exampleMethod(const QString &mass)
 
 } // namespace
 
-class TestHydratePage : public QObject
+class TestHydratePage : public uitest::WindowTest
 {
     Q_OBJECT
 
 private:
-    template<typename T = QWidget> T *control(const QString &name) const
-    {
-        T *widget = uitest::find<T>(m_window.get(), name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
-    QString text(const QString &name) const { return control<QLineEdit>(name)->text(); }
     QString method() const { return control<QTextEdit>(u"txtHRes"_s)->toPlainText(); }
     QStringList weights() const
     {
-        QStringList texts;
-        for (int row = 1; row <= 6; ++row)
-            texts << text(u"txtHW"_s + QString::number(row));
-        return texts;
+        return texts(
+            {u"txtHW1"_s, u"txtHW2"_s, u"txtHW3"_s, u"txtHW4"_s, u"txtHW5"_s, u"txtHW6"_s});
     }
-    void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void typeInto(const QString &name, const QString &value)
-    {
-        auto *box = control<QLineEdit>(name);
-        box->setFocus();
-        box->selectAll();
-        if (value.isEmpty())
-            QTest::keyClick(box, Qt::Key_Delete);
-        else
-            QTest::keyClicks(box, value);
-    }
-    // Picks an element and types a count, leaving the focus in the count box.
     void typeRow(int row, const QString &element, const QString &count)
     {
-        auto *elementBox = control<QComboBox>(u"cmbHE"_s + QString::number(row));
-        elementBox->setCurrentIndex(elementBox->findText(element));
-        auto *countBox = control<QComboBox>(u"cmbHN"_s + QString::number(row));
-        countBox->setFocus();
-        countBox->lineEdit()->selectAll();
-        QTest::keyClicks(countBox, count);
+        WindowTest::typeRow(u"cmbHE%1"_s.arg(row), u"cmbHN%1"_s.arg(row), element, count);
     }
     void enterRow(int row, const QString &element, const QString &count)
     {
         typeRow(row, element, count);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    void restartIn(const QLocale &locale)
-    {
-        m_window.reset();
-        QLocale::setDefault(locale);
-        m_window = uitest::startWindow();
-        control<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(2);
-    }
-    // Records the sheets that Print hands over, with the total as it stood at that moment.
-    void recordPrinting()
-    {
-        control<molvera::HydratePage>(u"HydratePage"_s)
-            ->setSheetPrinter([this](const CalculationSheet &sheet) {
-                m_sheets.append(sheet);
-                m_totalsAtPrint.append(text(u"txtHTot"_s));
-                return PrintStatus::Printed;
-            });
-    }
-    bool acknowledgeInputError()
-    {
-        QMessageBox *box = uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s);
-        if (!box)
-            return false;
-        [&] {
-            QCOMPARE(box->windowTitle(), u" Input Error!"_s);
-            QCOMPARE(box->text(), u"Please correctly fill in all required text boxes!"_s);
-        }();
-        uitest::acknowledge(box);
-        return true;
-    }
-
-    std::unique_ptr<molvera::MainWindow> m_window;
-    QList<CalculationSheet> m_sheets;
-    QStringList m_totalsAtPrint;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        uitest::setUpProgram();
-    }
-    void init()
-    {
-        m_sheets.clear();
-        m_totalsAtPrint.clear();
-        m_window = uitest::startWindow();
-        control<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(2);
-        QVERIFY(control(u"HydratePage"_s)->isVisible());
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        uitest::flushDeletes();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void init() { startWindow(u"HydratePage"_s); }
 
     void startState_data()
     {
@@ -178,8 +90,8 @@ private Q_SLOTS:
 
     void startModes()
     {
-        QVERIFY(control<QRadioButton>(u"opHY"_s)->isChecked());
-        QVERIFY(!control<QRadioButton>(u"opAN"_s)->isChecked());
+        QVERIFY(checked(u"opHY"_s));
+        QVERIFY(!checked(u"opAN"_s));
         QVERIFY(control(u"txtHH2"_s)->isEnabled());
         QVERIFY(control<QLineEdit>(u"txtHTot"_s)->isReadOnly());
         QVERIFY(control<QLineEdit>(u"txtHW1"_s)->isReadOnly());
@@ -265,16 +177,7 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
         if (!clicked.isEmpty())
             click(clicked);
-        QTabBar *tabs = control<QTabWidget>(u"SSTab1"_s)->tabBar();
-        control(u"txtReag"_s)->setFocus();
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int step = 0; step < 50; ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *focus = QApplication::focusWidget();
-            visited << (focus == tabs ? u"<tabs>"_s : focus->objectName());
-            if (focus == control(u"txtReag"_s))
-                break;
-        }
+        const QStringList visited = tabCycleFrom(u"txtReag"_s);
         QVERIFY2(visited == expected, qPrintable(visited.join(u' ')));
     }
 
@@ -319,7 +222,7 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(QString, total);
         QFETCH(QString, mass);
-        recordPrinting();
+        recordPrinting(u"HydratePage"_s, u"txtHTot"_s);
         if (how == u"alt E") {
             typeRow(4, u"H  - Hydrogen"_s, u"2"_s);
         } else {
@@ -361,8 +264,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rowWeights");
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("mass");
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale english = uitest::english();
+        const QLocale german = uitest::german();
         const QStringList three{u"63.54"_s, u"32.064"_s, u"64"_s, QString(), QString(), QString()};
         QTest::newRow("fresh page") << english << QString() << three << u"159.604"_s << u"12.24"_s;
         QTest::newRow("german decimal comma")
@@ -387,7 +290,7 @@ private Q_SLOTS:
         QFETCH(QStringList, rowWeights);
         QFETCH(QString, total);
         QFETCH(QString, mass);
-        restartIn(locale);
+        startWindowIn(locale, u"HydratePage"_s);
         if (before == u"clear") {
             click(u"cmdHEg"_s);
             click(u"cmdHCl"_s);
@@ -414,7 +317,7 @@ private Q_SLOTS:
         QCOMPARE(control<QComboBox>(u"cmbHN3"_s)->currentText(), u"4"_s);
         QCOMPARE(weights(), rowWeights);
         QCOMPARE(text(u"txtHTot"_s), total);
-        QVERIFY(control<QRadioButton>(u"opHY"_s)->isChecked());
+        QVERIFY(checked(u"opHY"_s));
         QCOMPARE(text(u"txtHH2"_s), u"2"_s);
         QVERIFY(control(u"txtHH2"_s)->isEnabled());
         QCOMPARE(text(u"txtHResult"_s), mass);
@@ -527,7 +430,7 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtHH2"_s), u"0"_s);
         QCOMPARE(text(u"txtHVol"_s), u"100"_s);
         QVERIFY(!control(u"Frame9"_s)->isVisible());
-        QVERIFY(control<QRadioButton>(u"opHY"_s)->isChecked());
+        QVERIFY(checked(u"opHY"_s));
         QVERIFY(control(u"txtHH2"_s)->isEnabled());
         // The last calculation stays behind the hidden frame, for printing.
         QCOMPARE(text(u"txtHResult"_s), u"12.24"_s);
@@ -558,7 +461,7 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         QFETCH(QString, name);
         QFETCH(QString, strength);
-        recordPrinting();
+        recordPrinting(u"HydratePage"_s, u"txtHTot"_s);
         for (const QString &step : steps)
             click(step);
         uitest::pressAccessKey(Qt::Key_P);

@@ -1,4 +1,4 @@
-#include "uitest.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,23 +12,14 @@
 
 #include <aboutbox.h>
 #include <calculatorpage.h>
-#include <mainwindow.h>
 
 using namespace Qt::StringLiterals;
 
-class TestMainWindow : public QObject
+class TestMainWindow : public uitest::WindowTest
 {
     Q_OBJECT
 
 private:
-    template<typename T = QWidget> T *control(const QString &name) const
-    {
-        T *widget = uitest::find<T>(m_window.get(), name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
-    QTabWidget *tabControl() const { return control<QTabWidget>(u"SSTab1"_s); }
     QList<molvera::AboutBox *> aboutBoxes() const
     {
         QList<molvera::AboutBox *> open;
@@ -39,20 +30,8 @@ private:
         return open;
     }
 
-    std::unique_ptr<molvera::MainWindow> m_window;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        uitest::setUpProgram();
-    }
-    void init() { m_window = uitest::startWindow(); }
-    void cleanup()
-    {
-        m_window.reset();
-        uitest::flushDeletes();
-    }
+    void init() { startWindow(); }
 
     void window()
     {
@@ -166,15 +145,7 @@ private Q_SLOTS:
 
     void focusOrder()
     {
-        control(u"txtReag"_s)->setFocus();
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int step = 0; step < 40; ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *focus = QApplication::focusWidget();
-            visited << (focus == tabControl()->tabBar() ? u"<tabs>"_s : focus->objectName());
-            if (focus == control(u"txtReag"_s))
-                break;
-        }
+        const QStringList visited = tabCycleFrom(u"txtReag"_s);
         const QStringList expected{
             u"txtReag"_s,  u"txtName"_s,  u"cmbEl1"_s,     u"cmbN1"_s,    u"cmbEl2"_s,
             u"cmbN2"_s,    u"cmbEl3"_s,   u"cmbN3"_s,      u"cmbEl4"_s,   u"cmbN4"_s,
@@ -218,8 +189,8 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(QString, button);
         tabControl()->setCurrentIndex(page);
-        QTest::mouseClick(control(button), Qt::LeftButton);
-        QTest::mouseClick(control(button), Qt::LeftButton);
+        click(button);
+        click(button);
         QCOMPARE(aboutBoxes().size(), 1);
         QCOMPARE(m_window->aboutBox(), aboutBoxes().front());
         QVERIFY(!aboutBoxes().front()->isModal());
@@ -262,7 +233,7 @@ private Q_SLOTS:
         tabControl()->setCurrentIndex(page);
         if (aboutOpen)
             m_window->showAbout();
-        QTest::mouseClick(control(button), Qt::LeftButton);
+        click(button);
         uitest::flushDeletes();
         QVERIFY(!m_window->isVisible());
         QVERIFY(aboutBoxes().isEmpty());
@@ -300,7 +271,7 @@ private Q_SLOTS:
         tabControl()->setCurrentIndex(2);
         tabControl()->setCurrentIndex(0);
         QCOMPARE(concentration->text(), u"55"_s);
-        QCOMPARE(control<QLineEdit>(u"txtName"_s)->text(), u"Salt"_s);
+        QCOMPARE(text(u"txtName"_s), u"Salt"_s);
     }
 
     void exampleSentenceNeedsNoScrolling_data()
@@ -318,7 +289,7 @@ private Q_SLOTS:
         QFETCH(QString, example);
         QFETCH(QString, method);
         tabControl()->setCurrentIndex(page);
-        QTest::mouseClick(control(example), Qt::LeftButton);
+        click(example);
 
         auto *box = control<QTextEdit>(method);
         QVERIFY(!box->toPlainText().isEmpty());
@@ -332,8 +303,8 @@ private Q_SLOTS:
         tabControl()->tabBar()->setFocus();
         // The hidden molar page's Example must not run.
         uitest::pressAccessKey(Qt::Key_E);
-        QVERIFY(control<QLineEdit>(u"txtReag"_s)->text() != u"H2SO4"_s);
-        QCOMPARE(control<QLineEdit>(u"txtMol"_s)->text(), u"1"_s);
+        QVERIFY(text(u"txtReag"_s) != u"H2SO4"_s);
+        QCOMPARE(text(u"txtMol"_s), u"1"_s);
         uitest::pressAccessKey(Qt::Key_A);
         QCOMPARE(aboutBoxes().size(), 1);
     }

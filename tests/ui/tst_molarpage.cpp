@@ -1,4 +1,4 @@
-#include "uitest.h"
+#include "windowtest.h"
 
 #include <print/calculationsheet.h>
 
@@ -8,83 +8,27 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
-#include <QToolButton>
-
-#include <calculatorpage.h>
-#include <mainwindow.h>
-#include <molarpage.h>
 
 using namespace Qt::StringLiterals;
 using molvera::CalculationSheet;
 using molvera::PrintStatus;
 
-class TestMolarPage : public QObject
+class TestMolarPage : public uitest::WindowTest
 {
     Q_OBJECT
 
 private:
-    template<typename T = QWidget> T *control(const QString &name) const
-    {
-        T *widget = uitest::find<T>(m_window.get(), name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
-    QString text(const QString &name) const { return control<QLineEdit>(name)->text(); }
-    void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void typeInto(const QString &name, const QString &value)
-    {
-        auto *box = control<QLineEdit>(name);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, value);
-    }
-    // Records the sheets that Print hands over, with the total as it stood at that moment.
-    void recordPrinting(PrintStatus status = PrintStatus::Printed)
-    {
-        control<molvera::MolarPage>(u"MolarPage"_s)
-            ->setSheetPrinter([this, status](const CalculationSheet &sheet) {
-                m_sheets.append(sheet);
-                m_totalsAtPrint.append(text(u"txtTot"_s));
-                return status;
-            });
-    }
-    // Picks an element and types a count, leaving the focus in the count box.
     void typeRow(int row, const QString &element, const QString &count)
     {
-        auto *elementBox = control<QComboBox>(u"cmbEl"_s + QString::number(row));
-        elementBox->setCurrentIndex(elementBox->findText(element));
-        auto *countBox = control<QComboBox>(u"cmbN"_s + QString::number(row));
-        countBox->setFocus();
-        QTest::keyClicks(countBox, count);
+        WindowTest::typeRow(u"cmbEl%1"_s.arg(row), u"cmbN%1"_s.arg(row), element, count);
     }
-
-    std::unique_ptr<molvera::MainWindow> m_window;
-    QList<CalculationSheet> m_sheets;
-    QStringList m_totalsAtPrint;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        uitest::setUpProgram();
-    }
-    void init()
-    {
-        m_sheets.clear();
-        m_totalsAtPrint.clear();
-        m_window = uitest::startWindow();
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        uitest::flushDeletes();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    // No tab chosen: the molar page must be the one the window starts on.
+    void init() { startWindow(); }
 
     void startState_data()
     {
@@ -118,7 +62,7 @@ private Q_SLOTS:
     void startModes()
     {
         QCOMPARE(control<QTabWidget>(u"SSTab1"_s)->currentIndex(), 0);
-        QVERIFY(control<QRadioButton>(u"optCal"_s)->isChecked());
+        QVERIFY(checked(u"optCal"_s));
         QVERIFY(control<QLineEdit>(u"txtTot"_s)->isReadOnly());
         QVERIFY(control(u"cmbEl1"_s)->isEnabled());
         QVERIFY(control(u"cmbN6"_s)->isEnabled());
@@ -135,8 +79,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("molarity");
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale english = uitest::english();
+        const QLocale german = uitest::german();
         QTest::newRow("english") << english << false
                                  << QStringList{u"2.016"_s, u"32.064"_s, u"64"_s} << u"98.08"_s
                                  << u"27.18"_s << u"0.5"_s;
@@ -157,9 +101,7 @@ private Q_SLOTS:
         QFETCH(QString, molarity);
 
         // The window is built in the locale, as the program starts in the user's.
-        m_window.reset();
-        QLocale::setDefault(locale);
-        m_window = uitest::startWindow();
+        startWindowIn(locale);
         if (manual) {
             click(u"optMan"_s);
             typeInto(u"txtTot"_s, u"58.44"_s);
@@ -169,7 +111,7 @@ private Q_SLOTS:
 
         QCOMPARE(text(u"txtReag"_s), u"H2SO4"_s);
         QCOMPARE(text(u"txtName"_s), u"Sulphuric Acid"_s);
-        QCOMPARE((QStringList{text(u"txtWt1"_s), text(u"txtWt2"_s), text(u"txtWt3"_s)}), weights);
+        QCOMPARE(texts({u"txtWt1"_s, u"txtWt2"_s, u"txtWt3"_s}), weights);
         QCOMPARE(text(u"txtTot"_s), total);
         QCOMPARE(text(u"txtMol"_s), molarity);
         QCOMPARE(text(u"txtResult"_s), result);
@@ -183,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtD2"_s),
                  u"Measure "_s + result + u" grams or mLs of H2SO4 and dilute up to 1"_s);
         QCOMPARE(text(u"txtD3"_s), u"Litre(s) with solvent."_s);
-        QCOMPARE(control<QRadioButton>(u"optMan"_s)->isChecked(), manual);
+        QCOMPARE(checked(u"optMan"_s), manual);
         QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
     }
 
@@ -235,9 +177,7 @@ private Q_SLOTS:
     void typingAUnitRunsNothing()
     {
         auto *unit = control<QComboBox>(u"cmbSConc"_s);
-        unit->setFocus();
-        unit->lineEdit()->selectAll();
-        QTest::keyClicks(unit, u"M"_s);
+        uitest::typeInto(unit, u"M"_s);
         QTest::keyClick(unit, Qt::Key_Tab);
         QVERIFY(control(u"Frame1"_s)->isVisible());
         QCOMPARE(text(u"txtTot"_s), QString());
@@ -270,25 +210,14 @@ private Q_SLOTS:
             const QString value = edit.section(u'=', 1);
             if (auto *combo = qobject_cast<QComboBox *>(control(name))) {
                 // Typed, so that no completion may turn "m" into the unit "M".
-                combo->setFocus();
-                combo->lineEdit()->selectAll();
-                QTest::keyClicks(combo, value);
+                uitest::typeInto(combo, value);
                 QCOMPARE(combo->currentText(), value);
             } else
                 typeInto(name, value);
         }
         click(u"cmdCal"_s);
 
-        QMessageBox *box = uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s);
-        QCOMPARE(box != nullptr, errorBox);
-        if (box) {
-            QCOMPARE(box->windowTitle(), u" Input Error!"_s);
-            QCOMPARE(box->text(), u"Please correctly fill in all required text boxes!"_s);
-            QCOMPARE(box->icon(), QMessageBox::Critical);
-            QCOMPARE(box->buttons().size(), 1);
-            uitest::acknowledge(box);
-            QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
-        }
+        QCOMPARE(acknowledgeInputError(), errorBox);
         QVERIFY(!control(u"fraResult"_s)->isVisible());
         QCOMPARE(text(u"txtResult"_s), QString());
         QCOMPARE(text(u"txtD1"_s), QString());
@@ -339,7 +268,7 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtMol"_s), u"1"_s);
         QVERIFY(!control(u"fraResult"_s)->isVisible());
         // The mode and the last calculation's lines stay.
-        QCOMPARE(control<QRadioButton>(u"optMan"_s)->isChecked(), manual);
+        QCOMPARE(checked(u"optMan"_s), manual);
         QCOMPARE(control<QLineEdit>(u"txtTot"_s)->isReadOnly(), !manual);
         QCOMPARE(control(u"cmbEl1"_s)->isEnabled(), !manual);
         QCOMPARE(text(u"txtD2"_s), lastLine);
@@ -356,7 +285,7 @@ private Q_SLOTS:
     void countCommittedBeforeAction()
     {
         QFETCH(QString, how);
-        recordPrinting();
+        recordPrinting(u"MolarPage"_s, u"txtTot"_s);
         typeRow(1, u"H  - Hydrogen"_s, u"2"_s);
         QVERIFY(control(u"cmbN1"_s)->hasFocus());
         QCOMPARE(text(u"txtTot"_s), QString());
@@ -424,7 +353,7 @@ private Q_SLOTS:
         QFETCH(bool, calculated);
         QFETCH(PrintStatus, status);
         QFETCH(QString, reason);
-        recordPrinting(status);
+        recordPrinting(u"MolarPage"_s, u"txtTot"_s, status);
         if (calculated)
             click(u"cmdExample"_s);
         click(u"cmdPrint"_s);

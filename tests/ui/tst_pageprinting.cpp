@@ -3,7 +3,7 @@
 // (CUPS_SERVER pointing at a socket that does not exist), the page must say that nothing was
 // printed and keep everything it shows.
 #include "pdftext.h"
-#include "uitest.h"
+#include "windowtest.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrinterInfo>
@@ -22,7 +21,6 @@
 #include <QTextEdit>
 
 #include <algorithm>
-#include <mainwindow.h>
 #include <pwd.h>
 #include <tuple>
 #include <unistd.h>
@@ -180,40 +178,18 @@ bool cupsServerUnreachable()
 
 Q_DECLARE_METATYPE(PageControls)
 
-class TestPagePrinting : public QObject
+// The window is started by each test once it knows that it can run.
+class TestPagePrinting : public uitest::WindowTest
 {
     Q_OBJECT
 
 private:
-    template<typename T = QWidget> T *control(const QString &name) const
-    {
-        T *widget = uitest::find<T>(m_window.get(), name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
-    QString text(const QString &name) const { return control<QLineEdit>(name)->text(); }
-    QStringList texts(const QStringList &names) const
-    {
-        QStringList result;
-        for (const QString &name : names)
-            result.append(text(name));
-        return result;
-    }
-    void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void startIn(const QLocale &locale)
-    {
-        m_window.reset();
-        // The pages take their number format from the locale when they are built.
-        QLocale::setDefault(locale);
-        m_window = uitest::startWindow();
-    }
     // Clicks the page's tab, then its Example button.
     void showExample(const PageControls &page)
     {
-        QTabBar *tabs = control<QTabWidget>(u"SSTab1"_s)->tabBar();
+        QTabBar *tabs = tabControl()->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page.tab).center());
-        QCOMPARE(control<QTabWidget>(u"SSTab1"_s)->currentIndex(), page.tab);
+        QCOMPARE(tabControl()->currentIndex(), page.tab);
         click(page.example);
         QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
     }
@@ -226,28 +202,10 @@ private:
     }
     QList<QMessageBox *> openFailureBoxes() const
     {
-        QList<QMessageBox *> open;
-        for (QMessageBox *box : m_window->findChildren<QMessageBox *>(u"PrintFailureBox"_s)) {
-            if (box->isVisible())
-                open.append(box);
-        }
-        return open;
+        return uitest::openMessageBoxes(m_window.get(), u"PrintFailureBox"_s);
     }
-
-    std::unique_ptr<molvera::MainWindow> m_window;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        uitest::setUpProgram();
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        uitest::flushDeletes();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
 
     void printsSheet_data()
     {
@@ -259,8 +217,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("strengthLine");
         QTest::addColumn<QStringList>("weekdays"); // Monday first
 
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale english = uitest::english();
+        const QLocale german = uitest::german();
         const QStringList englishDays{u"Monday"_s, u"Tuesday"_s,  u"Wednesday"_s, u"Thursday"_s,
                                       u"Friday"_s, u"Saturday"_s, u"Sunday"_s};
         const QStringList germanDays{u"Montag"_s,  u"Dienstag"_s, u"Mittwoch"_s, u"Donnerstag"_s,
@@ -308,7 +266,7 @@ private Q_SLOTS:
             QSKIP(qPrintable(missing));
         }
 
-        startIn(locale);
+        startWindowIn(locale);
         showExample(page);
         // What the page will print is what its hidden boxes hold.
         QCOMPARE(texts(page.printLines), instructions);
@@ -317,7 +275,7 @@ private Q_SLOTS:
         const QDate dayBefore = QDate::currentDate();
         QElapsedTimer pressed;
         pressed.start();
-        QTest::mouseClick(control(page.print), Qt::LeftButton);
+        click(page.print);
         // The job is with the spooler once the click returns.
         const qint64 pressToReturn = pressed.elapsed();
         const QDate dayAfter = QDate::currentDate();
@@ -399,7 +357,7 @@ private Q_SLOTS:
                   "printing without one");
         }
 
-        startIn(QLocale(QLocale::English, QLocale::UnitedStates));
+        startWindowIn(uitest::english());
         showExample(page);
         const QStringList shown = pageState(page);
         QVERIFY(!shown.at(0).isEmpty());

@@ -1,25 +1,16 @@
-#include "uitest.h"
+#include "windowtest.h"
 
 #include <print/calculationsheet.h>
 
-#include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 
-#include <mainwindow.h>
-#include <percentpage.h>
-
 using namespace Qt::StringLiterals;
 using molvera::CalculationSheet;
-using molvera::PrintStatus;
 
 namespace {
 
@@ -29,94 +20,21 @@ const QString ExampleMethod =
 
 } // namespace
 
-class TestPercentPage : public QObject
+class TestPercentPage : public uitest::WindowTest
 {
     Q_OBJECT
 
 private:
-    template<typename T = QWidget> T *control(const QString &name) const
-    {
-        T *widget = uitest::find<T>(m_window.get(), name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
-    QString text(const QString &name) const { return control<QLineEdit>(name)->text(); }
     QString method() const { return control<QTextEdit>(u"txtRWW"_s)->toPlainText(); }
-    bool checked(const QString &name) const { return control<QRadioButton>(name)->isChecked(); }
-    void click(const QString &name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void typeInto(const QString &name, const QString &value)
-    {
-        auto *box = control<QLineEdit>(name);
-        box->setFocus();
-        box->selectAll();
-        if (value.isEmpty())
-            QTest::keyClick(box, Qt::Key_Delete);
-        else
-            QTest::keyClicks(box, value);
-    }
     // name=value pairs; boxes of a hidden frame cannot be typed into, so their text is set.
     void setTexts(const QStringList &edits)
     {
         for (const QString &edit : edits)
             control<QLineEdit>(edit.section(u'=', 0, 0))->setText(edit.section(u'=', 1));
     }
-    void showPage()
-    {
-        control<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(1);
-        QVERIFY(control(u"PercentPage"_s)->isVisible());
-    }
-    void restartIn(const QLocale &locale)
-    {
-        m_window.reset();
-        QLocale::setDefault(locale);
-        m_window = uitest::startWindow();
-        showPage();
-    }
-    void recordPrinting()
-    {
-        control<molvera::PercentPage>(u"PercentPage"_s)
-            ->setSheetPrinter([this](const CalculationSheet &sheet) {
-                m_sheets.append(sheet);
-                return PrintStatus::Printed;
-            });
-    }
-    // The error box, checked and closed; false if none was open.
-    bool acknowledgeInputError()
-    {
-        QMessageBox *box = uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s);
-        if (!box)
-            return false;
-        [&] {
-            QCOMPARE(box->windowTitle(), u" Input Error!"_s);
-            QCOMPARE(box->text(), u"Please correctly fill in all required text boxes!"_s);
-            QCOMPARE(box->icon(), QMessageBox::Critical);
-        }();
-        uitest::acknowledge(box);
-        return true;
-    }
-
-    std::unique_ptr<molvera::MainWindow> m_window;
-    QList<CalculationSheet> m_sheets;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        uitest::setUpProgram();
-    }
-    void init()
-    {
-        m_sheets.clear();
-        m_window = uitest::startWindow();
-        showPage();
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        uitest::flushDeletes();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void init() { startWindow(u"PercentPage"_s); }
 
     void startState_data()
     {
@@ -233,16 +151,7 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
         if (!type.isEmpty())
             click(type);
-        QTabBar *tabs = control<QTabWidget>(u"SSTab1"_s)->tabBar();
-        control(u"txtReag"_s)->setFocus();
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int step = 0; step < 40; ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *focus = QApplication::focusWidget();
-            visited << (focus == tabs ? u"<tabs>"_s : focus->objectName());
-            if (focus == control(u"txtReag"_s))
-                break;
-        }
+        const QStringList visited = tabCycleFrom(u"txtReag"_s);
         QVERIFY2(visited == expected, qPrintable(visited.join(u' ')));
     }
 
@@ -433,7 +342,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, edits);
         QFETCH(bool, errorBox);
-        recordPrinting();
+        recordPrinting(u"PercentPage"_s);
         click(u"cmdEgConc"_s);
         click(u"opWW"_s);
         setTexts(edits);
@@ -485,7 +394,7 @@ private Q_SLOTS:
     {
         click(u"cmdEgConc"_s);
         click(u"cmdClearCon"_s);
-        control<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(0);
+        tabControl()->setCurrentIndex(0);
         QVERIFY(control(u"txtReag"_s)->isVisible());
         QCOMPARE(text(u"txtReag"_s), QString());
     }
@@ -498,8 +407,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expectedGravity");
         QTest::addColumn<bool>("errorBox");
         QTest::addColumn<QString>("result"); // empty: no outcome
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale english = uitest::english();
+        const QLocale german = uitest::german();
         QTest::newRow("fresh page")
             << english << QString() << QString() << u"1.00"_s << false << u"122.45"_s;
         QTest::newRow("german decimal comma")
@@ -525,7 +434,7 @@ private Q_SLOTS:
         QFETCH(QString, expectedGravity);
         QFETCH(bool, errorBox);
         QFETCH(QString, result);
-        restartIn(locale);
+        startWindowIn(locale, u"PercentPage"_s);
         if (!before.isEmpty())
             click(before);
         if (!gravity.isNull())
@@ -592,7 +501,7 @@ private Q_SLOTS:
         QFETCH(QString, formula);
         QFETCH(QString, strength);
         QFETCH(QString, unit);
-        recordPrinting();
+        recordPrinting(u"PercentPage"_s);
         for (const QString &step : steps) {
             if (step.contains(u'='))
                 setTexts({step});

@@ -3,17 +3,28 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
 #include <application.h>
-#include <mainwindow.h>
 
 namespace uitest {
 
+QLocale english()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+QLocale german()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
 void setUpProgram()
 {
+    QLocale::setDefault(english());
     static bool done = false;
     if (!done) {
         molvera::setUpApplication();
@@ -21,14 +32,31 @@ void setUpProgram()
     }
 }
 
-std::unique_ptr<molvera::MainWindow> startWindow()
+bool showActive(QWidget *window)
 {
-    auto window = std::make_unique<molvera::MainWindow>();
     window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("the main window did not become active");
-    return window;
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+void typeInto(QLineEdit *box, const QString &value)
+{
+    box->setFocus();
+    box->selectAll();
+    if (value.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, value);
+}
+
+void typeInto(QComboBox *box, const QString &value)
+{
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    if (value.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, value);
 }
 
 bool chooseItem(QComboBox *combo, const QString &text)
@@ -45,13 +73,20 @@ bool chooseItem(QComboBox *combo, const QString &text)
     return QTest::qWaitFor([combo] { return !combo->view()->isVisible(); });
 }
 
-QMessageBox *openMessageBox(const QWidget *window, const QString &objectName)
+QList<QMessageBox *> openMessageBoxes(const QWidget *window, const QString &objectName)
 {
+    QList<QMessageBox *> open;
     for (QMessageBox *box : window->findChildren<QMessageBox *>(objectName)) {
         if (box->isVisible())
-            return box;
+            open.append(box);
     }
-    return nullptr;
+    return open;
+}
+
+QMessageBox *openMessageBox(const QWidget *window, const QString &objectName)
+{
+    const QList<QMessageBox *> open = openMessageBoxes(window, objectName);
+    return open.isEmpty() ? nullptr : open.first();
 }
 
 void acknowledge(QMessageBox *box)
