@@ -5,6 +5,7 @@
 #include "pagewidgets.h"
 #include "pictures.h"
 #include "programinfo.h"
+#include "programversion.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -59,7 +60,8 @@ AboutBox::AboutBox(QWidget *parent)
     icon->setPixmap(programIcon().pixmap(32, 32));
 
     auto *title =
-        addLabel(this, u"lblTitle", u"molvera   V2.0"_s, placementOf(Layout, u"lblTitle"));
+        addLabel(this, u"lblTitle", ProgramTitle + u"   V"_s + ProgramShortVersion,
+                          placementOf(Layout, u"lblTitle"));
     QFont titleFont(u"Comic Sans MS"_s);
     titleFont.setPointSizeF(13.5);
     titleFont.setBold(true);

@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "programversion.h"
+
 #include <hoverlet/componentserver.h>
 
 #include <QApplication>
@@ -23,6 +25,7 @@ void setUpApplication()
     QApplication::setFont(formFont);
 
     QCoreApplication::setApplicationName(u"molvera"_s);
+    QCoreApplication::setApplicationVersion(ProgramVersion.toString());
     // The main window decides when the program ends: an about box left open keeps it running.
     QGuiApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,0 +1,130 @@
+#include "hoverletdesignerplugin.h"
+
+#include <hoverlet/hoverlet.h>
+
+#include <QIcon>
+
+namespace hoverlet {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString ClassName = u"hoverlet::Hoverlet"_s;
+
+// Shown in the property editor beside each property. Colours are stored as forms store them.
+constexpr const char16_t *PropertyToolTips[][2] = {
+    {u"BackColor", u"Background: 0x00BBGGRR, or 0x800000nn for system colour nn "
+                   u"(2147483663, the button face, by default)"},
+    {u"Enabled", u"Kept and stored; when off, the link neither hovers nor opens"},
+    {u"Font", u"The font of the caption; the underline follows the look"},
+    {u"CheckHover", u"Change the look while the pointer is over the link"},
+    {u"HoverColor", u"Text colour while hovering: 0x00BBGGRR (255, red, by default)"},
+    {u"HoverUnderline", u"Underline the text while hovering"},
+    {u"NormalColor", u"Text colour otherwise: 0x00BBGGRR (16711680, blue, by default)"},
+    {u"NormalUnderline", u"Underline the text otherwise"},
+    {u"URL", u"The address opened on a click: http, https or mailto"},
+    {u"Caption", u"The text shown"},
+};
+
+QString toolTipsXml()
+{
+    QString xml;
+    for (const auto &[name, tip] : PropertyToolTips)
+        xml += u"<tooltip name=\""_s + QStringView(name) + u"\">"_s + QStringView(tip) +
+               u"</tooltip>"_s;
+    return xml;
+}
+
+} // namespace
+
+DesignerPlugin::DesignerPlugin(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QString DesignerPlugin::name() const
+{
+    return ClassName;
+}
+
+QString DesignerPlugin::group() const
+{
+    return u"Hoverlet"_s;
+}
+
+QString DesignerPlugin::toolTip() const
+{
+    return u"Hoverlet: a text link that changes colour under the pointer"_s;
+}
+
+QString DesignerPlugin::whatsThis() const
+{
+    return u"A line of text that looks and acts like a web link. While the pointer is over it "
+           u"the text takes the hover colour and underline; a click opens its URL with the "
+           u"desktop's program for it and emits Click()."_s;
+}
+
+QString DesignerPlugin::includeFile() const
+{
+    return u"hoverlet/hoverlet.h"_s;
+}
+
+QIcon DesignerPlugin::icon() const
+{
+    // The widget box takes only an icon that lists its sizes, which a scalable one does not.
+    const QIcon scalable(u":/hoverlet/designer/hoverlet.svg"_s);
+    QIcon icon;
+    for (const int side : {16, 22, 32})
+        icon.addPixmap(scalable.pixmap(side));
+    return icon;
+}
+
+bool DesignerPlugin::isContainer() const
+{
+    return false;
+}
+
+QWidget *DesignerPlugin::createWidget(QWidget *parent)
+{
+    return new Hoverlet(parent);
+}
+
+bool DesignerPlugin::isInitialized() const
+{
+    return m_initialized;
+}
+
+void DesignerPlugin::initialize(QDesignerFormEditorInterface *)
+{
+    m_initialized = true;
+}
+
+// A new link gets the size that the control gives itself; URL is an address, not a text to
+// translate.
+QString DesignerPlugin::domXml() const
+{
+    const QSize size = Hoverlet().sizeHint();
+    return uR"(<ui language="c++" displayname="Hoverlet">
+ <widget class="%1" name="hoverlet">
+  <property name="geometry">
+   <rect><x>0</x><y>0</y><width>%2</width><height>%3</height></rect>
+  </property>
+ </widget>
+ <customwidgets>
+  <customwidget>
+   <class>%1</class>
+   <propertyspecifications>
+    <stringpropertyspecification name="URL" type="url" notr="true"/>
+    %4
+   </propertyspecifications>
+  </customwidget>
+ </customwidgets>
+</ui>
+)"_s.arg(ClassName)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(toolTipsXml());
+}
+
+} // namespace hoverlet
