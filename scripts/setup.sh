@@ -13,6 +13,10 @@ packages=(
     xvfb xauth xdotool cups cups-bsd printer-driver-cups-pdf poppler-utils imagemagick valgrind
     # benchmarks
     libbenchmark-dev
+    # hoverlet's Qt Designer plugin (UiTools needs the OpenGL config), and the Debian packages:
+    # building, lintian, AppStream and desktop entry checks
+    qt6-tools-dev libqt6opengl6-dev
+    build-essential debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
 )
 
 missing=()

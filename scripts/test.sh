@@ -3,7 +3,9 @@
 #  1. every unit and widget test (offscreen, and under Xvfb where a real X server matters),
 #     with a CUPS server and a PDF printer as the default printer;
 #  2. the calculation core and hoverlet again, built with clang under AddressSanitizer and
-#     UndefinedBehaviorSanitizer, and a bounded libFuzzer run over the core.
+#     UndefinedBehaviorSanitizer, and a bounded libFuzzer run over the core;
+#  3. (run right after 1) the Debian packages, built from a copy of the tree and checked
+#     unpacked, by test-packages.sh.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc)
@@ -19,6 +21,8 @@ cmake --build "$root/build" -j "$jobs"
 export QTEST_DISABLE_STACK_DUMP=1
 xvfb-run -a -s "-screen 0 1280x800x24" \
     ctest --test-dir "$root/build" --output-on-failure --timeout 300 -j "$jobs"
+
+bash "$root/scripts/test-packages.sh" "$root/build"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-sanitize" -G Ninja \
     -DCMAKE_BUILD_TYPE=Debug -DMOLVERA_SANITIZE=ON -DMOLVERA_FUZZ=ON

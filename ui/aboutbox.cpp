@@ -59,9 +59,8 @@ AboutBox::AboutBox(QWidget *parent)
     auto *icon = addLabel(this, u"picIcon", QString(), placementOf(Layout, u"picIcon"));
     icon->setPixmap(programIcon().pixmap(32, 32));
 
-    auto *title =
-        addLabel(this, u"lblTitle", ProgramTitle + u"   V"_s + ProgramShortVersion,
-                          placementOf(Layout, u"lblTitle"));
+    auto *title = addLabel(this, u"lblTitle", ProgramTitle + u"   V"_s + ProgramShortVersion,
+                           placementOf(Layout, u"lblTitle"));
     QFont titleFont(u"Comic Sans MS"_s);
     titleFont.setPointSizeF(13.5);
     titleFont.setBold(true);

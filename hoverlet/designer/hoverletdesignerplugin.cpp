@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString ClassName = u"hoverlet::Hoverlet"_s;
+constexpr QStringView ClassName = u"hoverlet::Hoverlet";
 
 // Shown in the property editor beside each property. Colours are stored as forms store them.
 constexpr const char16_t *PropertyToolTips[][2] = {
@@ -40,12 +40,11 @@ QString toolTipsXml()
 
 DesignerPlugin::DesignerPlugin(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 QString DesignerPlugin::name() const
 {
-    return ClassName;
+    return ClassName.toString();
 }
 
 QString DesignerPlugin::group() const

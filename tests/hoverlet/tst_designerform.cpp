@@ -8,6 +8,7 @@
 #include "quietplatform.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
@@ -49,9 +50,10 @@ void TestDesignerForm::initTestCase()
 
     const QString plugins = qEnvironmentVariable("HOVERLET_DESIGNER_PLUGINS");
     QVERIFY2(!plugins.isEmpty(), "HOVERLET_DESIGNER_PLUGINS is not set");
+    // QUiLoader finds nothing in a relative folder.
     QUiLoader loader;
     loader.clearPluginPaths();
-    loader.addPluginPath(plugins);
+    loader.addPluginPath(QDir(plugins).absolutePath());
     QVERIFY2(loader.availableWidgets().contains(u"hoverlet::Hoverlet"_s), qPrintable(plugins));
 
     QFile ui(u":/contactform.ui"_s);

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Builds the Debian packages from a scratch copy of the tree and checks them without installing
+# anything on the machine: lintian, their contents, the metainfo and desktop entry, then, unpacked
+# into a scratch root, the program started on the offscreen platform until its first window has
+# painted, a program built against the unpacked libhoverlet-dev, and a Designer form loaded
+# through the unpacked Designer plugin.
+# Usage: test-packages.sh BUILD_DIR, a configured and built tree with the tests (scripts/test.sh).
+# The packages are left in BUILD_DIR/packages.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$(cd "$1" && pwd)
+work=$build/packages
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+started=$SECONDS
+
+fail() { echo "package check: $*" >&2; exit 1; }
+step() { echo "== packages: $*"; }
+
+rm -rf "$work"
+mkdir -p "$work/source"
+# dpkg-buildpackage writes the packages next to the tree it builds: a copy keeps them out of the
+# clone's parent folder. The build folders and VCS data are left behind.
+tar -C "$root" --exclude-vcs --exclude='./build*' --exclude=./.cache -cf - . |
+    tar -C "$work/source" -xf -
+
+step "dpkg-buildpackage -us -uc -b (log: $work/build.log)"
+# The suite has run on these sources already; the package build only builds them.
+if ! (cd "$work/source" &&
+    DEB_BUILD_OPTIONS="nocheck noddebs parallel=$(nproc)" dpkg-buildpackage -us -uc -b) \
+    >"$work/build.log" 2>&1; then
+    tail -n 40 "$work/build.log" >&2
+    fail "dpkg-buildpackage failed"
+fi
+
+step "lintian"
+lintian --fail-on error --info "$work"/molvera_*.changes || fail "lintian reports errors"
+
+# Checks read whole outputs: `grep -q` in a pipe would end the writer early, which pipefail
+# counts as a failure.
+deb() { ls "$work/$1"_*.deb; }
+contents() { dpkg-deb -c "$(deb "$1")" | awk '{print $6}'; }
+expect() {
+    local package=$1 listing path
+    shift
+    listing=$(contents "$package")
+    for path; do
+        grep -qxF "./$path" <<<"$listing" || fail "$package lacks /$path"
+    done
+}
+loads() { grep -qF "$2" <<<"$(ldd "$1")"; }
+lib=usr/lib/$multiarch
+step "contents"
+expect molvera usr/bin/molvera usr/share/man/man1/molvera.1.gz \
+    usr/share/applications/example.kestrova.molvera.desktop \
+    usr/share/metainfo/example.kestrova.molvera.metainfo.xml \
+    usr/share/icons/hicolor/scalable/apps/molvera.svg
+expect libhoverlet1 "$lib/libhoverlet.so.1"
+expect libhoverlet-dev "$lib/libhoverlet.so" usr/include/hoverlet/hoverlet.h \
+    "$lib/cmake/hoverlet/hoverletConfig.cmake" "$lib/cmake/hoverlet/hoverletConfigVersion.cmake" \
+    "$lib/cmake/hoverlet/hoverletTargets.cmake"
+expect hoverlet-designer-plugin "$lib/qt6/plugins/designer/libhoverletdesigner.so"
+# The runtime package carries no development file, and the -dev package no library.
+! grep -E '\.h$|\.cmake$|\.so$' <<<"$(contents libhoverlet1)" ||
+    fail "libhoverlet1 holds development files"
+! grep -F '.so.' <<<"$(contents libhoverlet-dev)" || fail "libhoverlet-dev holds the library itself"
+# molvera must be installable with the libhoverlet1 built beside it: the dependency comes from
+# the symbols file, which names hoverlet's versions, not the source package's.
+hoverlet_version=$(dpkg-deb -f "$(deb libhoverlet1)" Version)
+needed=$(sed -n 's/.*libhoverlet1 (>= \([^)]*\)).*/\1/p' <<<"$(dpkg-deb -f "$(deb molvera)" Depends)")
+[ -n "$needed" ] && dpkg --compare-versions "$hoverlet_version" ge "$needed" ||
+    fail "molvera needs libhoverlet1 >= '$needed', the build made $hoverlet_version"
+
+unpacked=$work/root
+step "unpacked into $unpacked"
+for package in "$work"/*.deb; do
+    dpkg-deb -x "$package" "$unpacked"
+done
+export LD_LIBRARY_PATH=$unpacked/$lib
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$build/xdg-runtime
+loads "$unpacked/usr/bin/molvera" "$unpacked/$lib/libhoverlet.so.1" ||
+    fail "the unpacked molvera does not load the unpacked libhoverlet"
+
+appstreamcli validate --no-net "$unpacked/usr/share/metainfo/example.kestrova.molvera.metainfo.xml"
+desktop-file-validate "$unpacked/usr/share/applications/example.kestrova.molvera.desktop"
+
+molvera=$unpacked/usr/bin/molvera
+version=$(dpkg-deb -f "$(deb molvera)" Version)
+[ "$("$molvera" --version)" = "molvera $version" ] || fail "--version does not say $version"
+grep -q -- '--version' <<<"$("$molvera" --help)" || fail "--help does not list --version"
+! "$molvera" --no-such-option 2>/dev/null || fail "a wrong option was accepted"
+
+step "the unpacked program, until its first window has painted"
+shown=$(QT_PLUGIN_PATH=$build/tests/package/plugins QT_QPA_GENERIC_PLUGINS=firstwindow \
+    timeout 60 "$molvera") || fail "molvera did not start"
+echo "$shown"
+grep -qx 'first window: frmMain "molvera" [0-9]*x[0-9]*' <<<"$shown" ||
+    fail "the first window is not the main window"
+
+step "a program built against the unpacked libhoverlet-dev"
+cmake -S "$root/tests/package/consumer" -B "$work/consumer" -G Ninja \
+    -DCMAKE_PREFIX_PATH="$unpacked/usr" >"$work/consumer.log" 2>&1 ||
+    { cat "$work/consumer.log"; fail "the consumer does not configure"; }
+grep -qx "hoverlet_DIR:PATH=$unpacked/$lib/cmake/hoverlet" "$work/consumer/CMakeCache.txt" ||
+    fail "the consumer found another hoverlet"
+cmake --build "$work/consumer" >>"$work/consumer.log" 2>&1 ||
+    { cat "$work/consumer.log"; fail "the consumer does not build"; }
+"$work/consumer/consumer"
+
+step "the Designer form through the unpacked plugin"
+plugins=$unpacked/$lib/qt6/plugins/designer
+loads "$plugins/libhoverletdesigner.so" "$unpacked/$lib/libhoverlet.so.1" ||
+    fail "the unpacked plugin does not load the unpacked libhoverlet"
+HOVERLET_DESIGNER_PLUGINS=$plugins QTEST_DISABLE_STACK_DUMP=1 \
+    "$build/tests/hoverlet/tst_designerform" -silent
+
+echo "packages: all checks passed in $((SECONDS - started)) s; the packages are in $work"
