@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include "classregistry.h"
 #include "units.h"
 
 #include <hoverlet/hoverlet.h>
@@ -114,7 +115,7 @@ AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tarnwick Hoverlet 1.0"));
+    setWindowTitle(QStringLiteral("About ") + QLatin1StringView(registry::HoverletDescription));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);

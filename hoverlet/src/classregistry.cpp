@@ -2,9 +2,6 @@
 
 #include "hoverletfactory.h"
 
-#include <QMutex>
-#include <QMutexLocker>
-
 #include <atomic>
 
 namespace hoverlet::registry {
@@ -13,8 +10,7 @@ namespace {
 
 struct State
 {
-    QMutex mutex;
-    bool hoverletRegistered = false;
+    std::atomic<bool> hoverletRegistered = false;
     std::atomic<int> instances = 0;
     std::atomic<int> locks = 0;
 };
@@ -25,39 +21,32 @@ State &state()
     return s;
 }
 
-bool isHoverlet(QStringView className)
+bool isRegisteredHoverlet(QStringView className)
 {
-    return className.compare(QLatin1StringView(HoverletClassName), Qt::CaseInsensitive) == 0;
+    return state().hoverletRegistered.load() &&
+           className.compare(QLatin1StringView(HoverletClassName), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
 
 void registerClasses()
 {
-    const QMutexLocker locker(&state().mutex);
     state().hoverletRegistered = true;
 }
 
 void unregisterClasses()
 {
-    const QMutexLocker locker(&state().mutex);
     state().hoverletRegistered = false;
 }
 
 ClassFactory *factoryFor(QStringView className)
 {
-    const QMutexLocker locker(&state().mutex);
-    if (state().hoverletRegistered && isHoverlet(className))
-        return &HoverletFactory::instance();
-    return nullptr;
+    return isRegisteredHoverlet(className) ? &HoverletFactory::instance() : nullptr;
 }
 
 QString descriptionOf(QStringView className)
 {
-    const QMutexLocker locker(&state().mutex);
-    if (state().hoverletRegistered && isHoverlet(className))
-        return QString::fromLatin1(HoverletDescription);
-    return QString();
+    return isRegisteredHoverlet(className) ? QString::fromLatin1(HoverletDescription) : QString();
 }
 
 void instanceCreated()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <hoverlet/hoverlet_version.h>
+
 #include <QString>
 
 class QByteArray;
@@ -9,11 +11,12 @@ namespace hoverlet {
 class ClassFactory;
 
 // The process's registry of control classes served by this library, and the counts that decide
-// whether the library may be unloaded. Used from the user-interface thread.
+// whether the library may be unloaded. Every function may be called from any thread: the state
+// is a few atomic values. (The controls themselves are widgets and live in the GUI thread.)
 namespace registry {
 
 inline constexpr char HoverletClassName[] = "vbpHoverlet.Hoverlet";
-inline constexpr char HoverletDescription[] = "Tarnwick Hoverlet 1.0";
+inline constexpr char HoverletDescription[] = "Tarnwick Hoverlet " HOVERLET_VERSION_NAME;
 
 void registerClasses();
 void unregisterClasses();

@@ -18,11 +18,9 @@ constexpr QStringView ExtentY = u"_extenty";
 
 } // namespace
 
-struct PropertyBag::Private
+class PropertyBag::Private : public QSharedData
 {
-    QFont ambientFont;
-    QList<std::pair<QString, QVariant>> entries; // lower-case names, in writing order
-
+public:
     qsizetype indexOf(QStringView name) const
     {
         for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -31,41 +29,34 @@ struct PropertyBag::Private
         }
         return -1;
     }
+
+    QFont ambientFont;
+    QList<std::pair<QString, QVariant>> entries; // lower-case names, in writing order
 };
 
 PropertyBag::PropertyBag()
-    : d(std::make_unique<Private>())
+    : d(new Private)
 {}
 
 PropertyBag::PropertyBag(const QFont &ambientFont)
-    : d(std::make_unique<Private>())
+    : d(new Private)
 {
     d->ambientFont = ambientFont;
 }
 
-PropertyBag::PropertyBag(const PropertyBag &other)
-    : d(std::make_unique<Private>(*other.d))
-{}
+PropertyBag::PropertyBag(const PropertyBag &other) = default;
+PropertyBag &PropertyBag::operator=(const PropertyBag &other) = default;
+PropertyBag::~PropertyBag() = default;
 
-PropertyBag &PropertyBag::operator=(const PropertyBag &other)
-{
-    if (this != &other)
-        *d = *other.d;
-    return *this;
-}
-
-// A moved-from bag stays usable (empty), so moving leaves a fresh Private behind.
 PropertyBag::PropertyBag(PropertyBag &&other) noexcept
-    : d(std::exchange(other.d, std::make_unique<Private>()))
+    : d(other.d)
 {}
 
 PropertyBag &PropertyBag::operator=(PropertyBag &&other) noexcept
 {
-    std::swap(d, other.d);
+    d.swap(other.d);
     return *this;
 }
-
-PropertyBag::~PropertyBag() = default;
 
 QFont PropertyBag::ambientFont() const
 {
@@ -104,7 +95,7 @@ bool PropertyBag::write(QStringView name, const QVariant &value, const QVariant 
     const std::optional<QVariant> stored = valuetext::normalized(value);
     if (!stored)
         return false;
-    const qsizetype i = d->indexOf(name);
+    const qsizetype i = d.constData()->indexOf(name);
     const std::optional<QVariant> fallback = valuetext::normalized(defaultValue);
     if (fallback && *fallback == *stored) {
         if (i >= 0)
@@ -120,7 +111,7 @@ bool PropertyBag::write(QStringView name, const QVariant &value, const QVariant 
 
 void PropertyBag::remove(QStringView name)
 {
-    if (const qsizetype i = d->indexOf(name); i >= 0)
+    if (const qsizetype i = d.constData()->indexOf(name); i >= 0)
         d->entries.removeAt(i);
 }
 

@@ -3,11 +3,11 @@
 #include <hoverlet/hoverlet_export.h>
 
 #include <QFont>
+#include <QSharedDataPointer>
 #include <QSize>
 #include <QString>
 #include <QVariant>
 
-#include <memory>
 #include <optional>
 
 namespace hoverlet {
@@ -29,16 +29,23 @@ namespace hoverlet {
 //
 // The values a bag holds are of those kinds: QString, int, double, uint (colour) and QFont.
 // write() turns bool into -1/0 and other integers into int, and refuses what has no text form.
+//
+// A value class with implicit sharing: copies are cheap and share their data until one of them
+// is changed.
 class HOVERLET_EXPORT PropertyBag
 {
 public:
     PropertyBag();
     explicit PropertyBag(const QFont &ambientFont);
+    // Defined where the data's type is complete. A move shares the data as a copy does, so that
+    // it neither allocates nor throws and the moved-from bag stays usable.
     PropertyBag(const PropertyBag &other);
     PropertyBag &operator=(const PropertyBag &other);
     PropertyBag(PropertyBag &&other) noexcept;
     PropertyBag &operator=(PropertyBag &&other) noexcept;
     ~PropertyBag();
+
+    void swap(PropertyBag &other) noexcept { d.swap(other.d); }
 
     QFont ambientFont() const;
     void setAmbientFont(const QFont &font);
@@ -63,8 +70,8 @@ public:
     friend HOVERLET_EXPORT bool operator==(const PropertyBag &a, const PropertyBag &b);
 
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
+    class Private;
+    QSharedDataPointer<Private> d;
 };
 
 } // namespace hoverlet

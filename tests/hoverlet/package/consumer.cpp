@@ -2,6 +2,7 @@
 #include <hoverlet/componentserver.h>
 #include <hoverlet/formlayout.h>
 #include <hoverlet/hoverlet.h>
+#include <hoverlet/hoverlet_version.h>
 
 #include <QApplication>
 #include <QTextStream>
@@ -21,6 +22,10 @@ int main(int argc, char *argv[])
     auto *link = qobject_cast<hoverlet::Hoverlet *>(control);
     if (!link || link->caption() != QStringLiteral("Outside"))
         return 3;
+    // The installed version header and the library name one version.
+    if (hoverlet::classDescription(layout->controls[0].className) !=
+        QLatin1StringView("Tarnwick Hoverlet " HOVERLET_VERSION_NAME))
+        return 5;
     QTextStream(stdout) << "created " << link->caption() << " from "
                         << hoverlet::classDescription(layout->controls[0].className) << '\n';
     delete control;
