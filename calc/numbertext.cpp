@@ -224,49 +224,22 @@ std::string writeGeneral(double value, const NumberLocale &locale)
     if (!std::isfinite(value))
         return nonFinite(value);
     if (value == 0)
-        return "0";
+        return "0"; // also for -0
 
+    // The classic general format, printf's %.15g, correctly rounded: no trailing zeros, the
+    // exponent form below 1e-4 and from 1e15 up. Written with a capital E and the user's
+    // separator: 1E-05, 1,5E+20, 1.79769313486232E+308.
+    std::array<char, 32> buffer;
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::general, 15);
     const std::string_view separator = separatorOf(locale);
-    const Decimal15 decimal = toDecimal15(std::fabs(value));
-    int count = 15;
-    while (count > 1 && decimal.digits[count - 1] == '0')
-        --count;
-    const char *digits = decimal.digits.data();
-    const int exponent = decimal.exponent;
-
     std::string text;
     text.reserve(24 + separator.size());
-    if (value < 0)
-        text += '-';
-    if (exponent < -4 || exponent >= 15) {
-        // The classic general format's switch: 1E-05, 1.5E+20, 1.79769313486232E+308.
-        text += digits[0];
-        if (count > 1) {
+    for (const char *c = buffer.data(); c != written.ptr; ++c) {
+        if (*c == '.')
             text += separator;
-            text.append(digits + 1, count - 1);
-        }
-        text += 'E';
-        text += exponent < 0 ? '-' : '+';
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        if (magnitude >= 100)
-            text += static_cast<char>('0' + magnitude / 100);
-        text += static_cast<char>('0' + magnitude / 10 % 10);
-        text += static_cast<char>('0' + magnitude % 10);
-    } else if (exponent >= 0) {
-        const int integerDigits = exponent + 1;
-        if (count <= integerDigits) {
-            text.append(digits, count);
-            text.append(integerDigits - count, '0');
-        } else {
-            text.append(digits, integerDigits);
-            text += separator;
-            text.append(digits + integerDigits, count - integerDigits);
-        }
-    } else {
-        text += '0';
-        text += separator;
-        text.append(-exponent - 1, '0');
-        text.append(digits, count);
+        else
+            text += *c == 'e' ? 'E' : *c;
     }
     return text;
 }

@@ -8,14 +8,14 @@ namespace molvera {
 
 namespace {
 
-// The words that tell the three types apart, piece by piece of the sentence.
+// The words that tell the three types apart, in the order the sentence uses them.
 struct TypeWords
 {
-    std::string_view amountUnit;     // piece 3
-    std::string_view solutionKind;   // piece 5
-    std::string_view stockUnit;      // piece 9
-    std::string_view completion;     // piece 11
-    std::string_view sentenceEnding; // piece 13
+    std::string_view amountUnit;     // after the amount to make
+    std::string_view solutionKind;   // after the required concentration
+    std::string_view stockUnit;      // after the amount of stock to measure
+    std::string_view completion;     // mix with solvent, or dilute up to the amount
+    std::string_view sentenceEnding; // after the solvent, or the amount made up to
     std::string_view line2Ending;    // the unit closing print line 2
     std::string_view line3;          // print line 3
 };
@@ -99,7 +99,7 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
     const std::string_view cText = inputs.requiredConcentration;
     const std::string_view f = inputs.formula;
     const std::string_view r = outcome.resultText;
-    // Piece 12: the solvent for w/w, the amount to make up to otherwise.
+    // What the completion names: the solvent to mix in for w/w, the amount to make up to otherwise.
     const std::string_view completionAmount = outcome.solventText ? w : vText;
 
     outcome.methodText =

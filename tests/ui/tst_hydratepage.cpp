@@ -76,8 +76,8 @@ private Q_SLOTS:
         QTest::newRow("count empty") << u"cmbHN1"_s << "currentText"_ba << QString();
         QTest::newRow("element unchosen") << u"cmbHE6"_s << "currentText"_ba << QString();
         QTest::newRow("element tip") << u"cmbHE2"_s << "toolTip"_ba << u"Select an Element"_s;
-        QTest::newRow("mass empty, not Text1") << u"txtHResult"_s << "text"_ba << QString();
-        QTest::newRow("print line 1 empty, not txtH1") << u"txtH1"_s << "text"_ba << QString();
+        QTest::newRow("hidden mass empty") << u"txtHResult"_s << "text"_ba << QString();
+        QTest::newRow("print line 1 empty") << u"txtH1"_s << "text"_ba << QString();
         QTest::newRow("print line 3 empty") << u"txtH3"_s << "text"_ba << QString();
     }
     void startState()

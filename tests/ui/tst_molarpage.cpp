@@ -43,7 +43,7 @@ private Q_SLOTS:
         QTest::newRow("total empty") << u"txtTot"_s << "text"_ba << QString();
         QTest::newRow("count box empty") << u"cmbN1"_s << "currentText"_ba << QString();
         QTest::newRow("element unchosen") << u"cmbEl6"_s << "currentText"_ba << QString();
-        QTest::newRow("hidden result empty, not Text1") << u"txtResult"_s << "text"_ba << QString();
+        QTest::newRow("hidden result empty") << u"txtResult"_s << "text"_ba << QString();
         QTest::newRow("print line 1 empty") << u"txtD1"_s << "text"_ba << QString();
         QTest::newRow("print line 3 empty") << u"txtD3"_s << "text"_ba << QString();
         QTest::newRow("step 1") << u"Frame1"_s << "title"_ba << u"1. Select Elements"_s;

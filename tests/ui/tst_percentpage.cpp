@@ -63,8 +63,8 @@ private Q_SLOTS:
         QTest::newRow("percent sign") << u"Label19"_s << "text"_ba << u"%"_s;
         QTest::newRow("calculate tip")
             << u"cmdConc"_s << "toolTip"_ba << u"Click here to calculate your result"_s;
-        QTest::newRow("result empty, not Text1") << u"txtCRes"_s << "text"_ba << QString();
-        QTest::newRow("solvent empty, not Text2") << u"txtCSolv"_s << "text"_ba << QString();
+        QTest::newRow("hidden result empty") << u"txtCRes"_s << "text"_ba << QString();
+        QTest::newRow("hidden solvent empty") << u"txtCSolv"_s << "text"_ba << QString();
         QTest::newRow("print line 1 empty") << u"txtC1"_s << "text"_ba << QString();
         QTest::newRow("print line 3 empty") << u"txtC3"_s << "text"_ba << QString();
         QTest::newRow("method empty") << u"txtRWW"_s << "plainText"_ba << QString();
