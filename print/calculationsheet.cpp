@@ -48,7 +48,7 @@ void printEmptyLines(SheetPrinter &out, int count)
 
 } // namespace
 
-void printSheet(SheetPrinter &out, const CalculationSheet &sheet, QStringView date)
+void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringView date)
 {
     printEmptyLines(out, 3);
     out.setBold(true);
@@ -104,7 +104,7 @@ PrintStatus printCalculationSheet(const CalculationSheet &sheet, QPrinter &print
     LinePrinter out(printer);
     if (!out.begin())
         return PrintStatus::Failed;
-    printSheet(out, sheet, preparedDateText(date, locale));
+    printSheetLines(out, sheet, preparedDateText(date, locale));
     return out.endDocument() ? PrintStatus::Printed : PrintStatus::Failed;
 }
 

@@ -40,7 +40,7 @@ enum class PrintStatus {
 // Prints the sheet's 31 lines on `out`, from three empty lines at the top to the empty line after
 // the date, and leaves the document open. The printer is left at 12 points, neither bold nor
 // underlined.
-void printSheet(SheetPrinter &out, const CalculationSheet &sheet, QStringView date);
+void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringView date);
 
 // Prints the sheet on `printer`, dated `date` with the names of `locale`. A printer set to write
 // PDF without a file to write to (what QPrinter falls back to without any printer) is NoPrinter.

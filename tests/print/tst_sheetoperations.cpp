@@ -170,7 +170,7 @@ void TestSheetOperations::operations()
     QFETCH(QStringList, expected);
 
     RecordingPrinter out;
-    molvera::printSheet(out, sheet, u"Monday, 7 December 2026");
+    molvera::printSheetLines(out, sheet, u"Monday, 7 December 2026");
 
     // Compared operation by operation, so that a failure names the first one that differs.
     for (qsizetype i = 0; i < std::min(out.operations.size(), expected.size()); ++i)
@@ -182,9 +182,9 @@ void TestSheetOperations::operations()
 void TestSheetOperations::stateAfterTheSheet()
 {
     RecordingPrinter out;
-    molvera::printSheet(out,
-                        sheetFor(SheetVariant::Molar, QStringLiteral("1"), QStringLiteral("M")),
-                        u"Monday, 7 December 2026");
+    molvera::printSheetLines(
+        out, sheetFor(SheetVariant::Molar, QStringLiteral("1"), QStringLiteral("M")),
+        u"Monday, 7 December 2026");
 
     // The sheet leaves the document open for whoever ends it, and the font at 12 points, plain.
     QVERIFY(!out.operations.contains(QStringLiteral("end document")));
