@@ -11,6 +11,17 @@ function(molvera_target_defaults target)
         QT_USE_QSTRINGBUILDER)
 endfunction()
 
+# Gives a library of the tree an include root that holds its own folder and nothing else, so
+# that its users write <folder/header.h> and reach no other folder's headers by accident. The
+# root is a directory of the build tree with a link to the library's source folder in it.
+function(molvera_include_root target)
+    set(root ${CMAKE_BINARY_DIR}/include-roots/${target})
+    cmake_path(GET CMAKE_CURRENT_SOURCE_DIR FILENAME folder)
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+    target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
+endfunction()
+
 # A QtTest program registered with CTest.
 #   molvera_add_test(tst_name SOURCES a.cpp ... LIBRARIES lib ... [LABELS l ...] [X11] [TIMEOUT s]
 #                    [RESOURCE_LOCK r] [ENVIRONMENT VAR=value ...])

@@ -15,7 +15,8 @@ start_pdf_printer
 # With the printer promised, a printing test that finds none fails instead of skipping.
 export MOLVERA_REQUIRE_PRINTER=1
 
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOLVERA_BUILD_TESTS=ON
+# The dev preset: assertions on, so that a Q_ASSERT is a test too, and any warning an error.
+cmake -S "$root" --preset dev
 cmake --build "$root/build" -j "$jobs"
 
 export QTEST_DISABLE_STACK_DUMP=1

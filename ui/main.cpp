@@ -1,5 +1,4 @@
 #include "application.h"
-#include "firstpaintprobe.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -36,7 +35,6 @@ int main(int argc, char *argv[])
     processCommandLine(app);
 
     molvera::MainWindow window;
-    molvera::FirstPaintProbe::watch(&window);
     window.show();
     return QApplication::exec();
 }

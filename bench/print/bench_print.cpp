@@ -4,8 +4,8 @@
 // waits for its PDF before the next, and every PDF it made is removed again.
 //
 //   bench_print [PRESSES]      (20 presses per page unless given)
-#include "application.h"
-#include "mainwindow.h"
+#include <ui/application.h>
+#include <ui/mainwindow.h>
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,4 @@
 // The smallest window comparable with molvera's: a main window holding one tab control.
-#include "firstpaintprobe.h"
-
 #include <QApplication>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -13,7 +11,6 @@ int main(int argc, char *argv[])
     tabs->addTab(new QWidget(tabs), QStringLiteral("Page"));
     window.setCentralWidget(tabs);
     window.resize(624, 417);
-    molvera::FirstPaintProbe::watch(&window);
     window.show();
     return QApplication::exec();
 }

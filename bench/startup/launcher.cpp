@@ -1,9 +1,9 @@
-// Runs a program once with MOLVERA_EXIT_AFTER_FIRST_PAINT set to the launch time, and prints
-// one line: the milliseconds from launch to the program's first painted frame, as the program
-// reports them, the processor time the program used (user and system, to its exit right after
-// that paint), and its peak resident memory in KiB.
+// Runs a Qt program once with the first-paint probe preloaded and the launch time handed to it,
+// and prints one line: the milliseconds from launch to the program's first painted frame, as the
+// probe reports them, the processor time the program used (user and system, to its exit right
+// after that paint), and its peak resident memory in KiB.
 //
-//   startup_launcher PROGRAM [ARGS...]   ->   "ms 41.2 cpu_ms 38.0 rss_kib 33012"
+//   startup_launcher PROBE PROGRAM [ARGS...]   ->   "ms 41.2 cpu_ms 38.0 rss_kib 33012"
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,8 +15,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s PROBE PROGRAM [ARGS...]\n", argv[0]);
         return 2;
     }
     int pipeEnds[2];
@@ -36,11 +36,12 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (child == 0) {
-        setenv("MOLVERA_EXIT_AFTER_FIRST_PAINT", launchNs.c_str(), 1);
+        setenv("LD_PRELOAD", argv[1], 1);
+        setenv("STARTUP_PROBE_LAUNCH_NS", launchNs.c_str(), 1);
         dup2(pipeEnds[1], STDOUT_FILENO);
         close(pipeEnds[0]);
         close(pipeEnds[1]);
-        execvp(argv[1], argv + 1);
+        execvp(argv[2], argv + 2);
         std::perror("exec");
         _exit(127);
     }
@@ -61,7 +62,7 @@ int main(int argc, char *argv[])
     }
     const std::size_t at = output.find("first-paint-ms ");
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || at == std::string::npos) {
-        std::fprintf(stderr, "%s did not report its first paint (status %d)\n", argv[1], status);
+        std::fprintf(stderr, "%s did not report its first paint (status %d)\n", argv[2], status);
         return 1;
     }
     const double ms = std::strtod(output.c_str() + at + std::strlen("first-paint-ms "), nullptr);

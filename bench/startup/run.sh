@@ -13,7 +13,7 @@ runs=${1:-25}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DMOLVERA_BUILD_TESTS=OFF -DMOLVERA_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$build" --target molvera startup_bare startup_launcher >/dev/null
+cmake --build "$build" --target molvera startup_bare startup_launcher startup_probe >/dev/null
 
 export XDG_RUNTIME_DIR="$build/xdg-runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -23,12 +23,12 @@ series() {
     local platform=$1
     local bare_ms=() bare_cpu=() bare_rss=() mol_ms=() mol_cpu=() mol_rss=()
     # Warm the caches (fontconfig, shared libraries) once for each program.
-    QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_bare" >/dev/null 2>&1
-    QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/ui/molvera" >/dev/null 2>&1
+    QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_probe.so" "$build/bench/startup/startup_bare" >/dev/null 2>&1
+    QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_probe.so" "$build/ui/molvera" >/dev/null 2>&1
     for ((i = 0; i < runs; i++)); do
-        read -r _ ms _ cpu _ rss < <(QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_bare" 2>/dev/null)
+        read -r _ ms _ cpu _ rss < <(QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_probe.so" "$build/bench/startup/startup_bare" 2>/dev/null)
         bare_ms+=("$ms"); bare_cpu+=("$cpu"); bare_rss+=("$rss")
-        read -r _ ms _ cpu _ rss < <(QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/ui/molvera" 2>/dev/null)
+        read -r _ ms _ cpu _ rss < <(QT_QPA_PLATFORM=$platform "$build/bench/startup/startup_launcher" "$build/bench/startup/startup_probe.so" "$build/ui/molvera" 2>/dev/null)
         mol_ms+=("$ms"); mol_cpu+=("$cpu"); mol_rss+=("$rss")
     done
     median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }

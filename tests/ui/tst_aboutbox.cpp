@@ -1,12 +1,12 @@
 #include "uitest.h"
 
+#include <ui/aboutbox.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-
-#include <aboutbox.h>
 
 using namespace Qt::StringLiterals;
 

@@ -1,12 +1,12 @@
 #include "uitest.h"
 
+#include <ui/formularows.h>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
-
-#include <formularows.h>
 
 using namespace Qt::StringLiterals;
 

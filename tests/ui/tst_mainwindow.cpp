@@ -1,5 +1,8 @@
 #include "windowtest.h"
 
+#include <ui/aboutbox.h>
+#include <ui/calculatorpage.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,9 +12,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
-
-#include <aboutbox.h>
-#include <calculatorpage.h>
 
 using namespace Qt::StringLiterals;
 

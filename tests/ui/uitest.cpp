@@ -1,5 +1,7 @@
 #include "uitest.h"
 
+#include <ui/application.h>
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -7,8 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-
-#include <application.h>
 
 namespace uitest {
 

@@ -1,11 +1,11 @@
 #include "windowtest.h"
 
+#include <ui/calculatorpage.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QTabBar>
-
-#include <calculatorpage.h>
 
 using namespace Qt::StringLiterals;
 

@@ -3,6 +3,7 @@
 #include "uitest.h"
 
 #include <print/calculationsheet.h>
+#include <ui/mainwindow.h>
 
 #include <QLineEdit>
 #include <QList>
@@ -12,7 +13,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include <mainwindow.h>
 #include <memory>
 
 namespace uitest {
