@@ -2,7 +2,13 @@
 
 #include <QDialog>
 
+#include <span>
+
+class QLabel;
+
 namespace molvera {
+
+template<typename Form> struct ControlRow;
 
 // The program's about box: its name and purpose, and links to the maker for support and updates.
 // Not modal; it deletes itself when closed.
@@ -13,7 +19,10 @@ class AboutBox : public QDialog
 public:
     explicit AboutBox(QWidget *parent = nullptr);
 
-    static QString description();
+private:
+    static std::span<const ControlRow<AboutBox>> controls();
+
+    QLabel *m_title = nullptr;
 };
 
 } // namespace molvera

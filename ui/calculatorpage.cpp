@@ -2,9 +2,6 @@
 
 #include "formularows.h"
 #include "numberlocale.h"
-#include "pagewidgets.h"
-
-#include <print/calculationsheet.h>
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -18,18 +15,43 @@ namespace molvera {
 
 using namespace Qt::StringLiterals;
 
-CalculatorPage::CalculatorPage(const PageButtonNames &buttonNames, const ReagentBoxes &reagent,
-                               QWidget *parent)
-    : QWidget(parent)
-    , m_reagent(reagent)
-    , m_buttonBar(new PageButtonBar(buttonNames, this))
-    , m_printer(&printOnDefaultPrinter)
+namespace {
+
+// Why nothing came out of the printer, in the user's words.
+QString printFailureReason(PrintStatus status)
 {
+    const QString printer = QPrinterInfo::defaultPrinterName();
+    const QString named =
+        printer.isEmpty() ? u"The printer"_s : u"The printer \"%1\""_s.arg(printer);
+    switch (status) {
+    case PrintStatus::NoPrinter:
+        return u"No default printer is set up."_s;
+    case PrintStatus::PrinterStopped:
+        return named + u" is stopped."_s;
+    case PrintStatus::PrinterRejectsJobs:
+        return named + u" does not accept jobs."_s;
+    case PrintStatus::Printed:
+    case PrintStatus::Failed:
+        break;
+    }
+    return named + u" reported an error."_s;
+}
+
+} // namespace
+
+CalculatorPage::CalculatorPage(const Design &design, const ReagentBoxes &reagent, QWidget *parent)
+    : QWidget(parent)
+    , m_design(design)
+    , m_reagent(reagent)
+    , m_buttonBar(new PageButtonBar(design.buttons, this))
+    , m_output(&printOnDefaultPrinter)
+{
+    setObjectName(design.objectName.toString());
     // Pages show the button face, like the tab control around them.
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    m_buttonBar->setGeometry(pageRect(PageButtonBar::placement()));
+    m_buttonBar->setGeometry(PageButtonBar::placement().translated(0, -PageTopTwips).toPixels());
     connect(m_buttonBar, &PageButtonBar::triggered, this, &CalculatorPage::runButton);
 }
 
@@ -58,35 +80,66 @@ void CalculatorPage::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void CalculatorPage::setSheetPrinter(SheetPrinter printer)
+QList<QWidget *> CalculatorPage::focusOrder(FocusSection section) const
 {
-    m_printer = std::move(printer);
-}
-
-QString CalculatorPage::inputErrorTitle()
-{
-    return u" Input Error!"_s;
-}
-
-QString CalculatorPage::inputErrorText()
-{
-    return u"Please correctly fill in all required text boxes!"_s;
-}
-
-void CalculatorPage::commitPendingEdits()
-{
-    for (const QPointer<FormulaRows> &rows : std::as_const(m_formulaRows)) {
-        if (rows)
-            rows->commitFocusedRow();
+    QList<QWidget *> order;
+    switch (section) {
+    case FocusSection::Inputs:
+        for (const FormulaRows *rows : m_formulaRows)
+            order += rows->inputFocusOrder();
+        order += focusChain(m_controls, FocusSection::Inputs);
+        order += m_buttonBar->focusOrder();
+        order += focusChain(m_controls, FocusSection::AfterButtons);
+        break;
+    case FocusSection::ReadOnly:
+        for (const FormulaRows *rows : m_formulaRows)
+            order += rows->readOnlyFocusOrder();
+        order += focusChain(m_controls, FocusSection::ReadOnly);
+        break;
+    case FocusSection::AfterButtons:
+    case FocusSection::Last:
+    case FocusSection::NoStop:
+        order += focusChain(m_controls, section);
+        break;
     }
+    return order;
 }
 
-void CalculatorPage::onClicked(QAbstractButton *button, std::function<void()> action)
+void CalculatorPage::setSheetOutput(SheetOutput output)
 {
-    connect(button, &QAbstractButton::clicked, this, [this, button, action = std::move(action)] {
-        takeFocusFor(button);
-        action();
-    });
+    m_output = std::move(output);
+}
+
+void CalculatorPage::adopt(const QList<BuiltControl> &controls)
+{
+    m_controls += controls;
+    for (const BuiltControl &control : controls) {
+        switch (control.kind) {
+        case ControlKind::ResultBox:
+            m_result = static_cast<QLineEdit *>(control.widget);
+            break;
+        case ControlKind::PrintLine:
+            m_printLines.append(static_cast<QLineEdit *>(control.widget));
+            break;
+        case ControlKind::MethodBox:
+            m_method = static_cast<QTextEdit *>(control.widget);
+            // Its frame is shown once there is a method to read.
+            m_method->parentWidget()->setVisible(false);
+            break;
+        case ControlKind::CalculateButton: {
+            auto *button = static_cast<QAbstractButton *>(control.widget);
+            connect(button, &QAbstractButton::clicked, this, [this, button] {
+                takeFocusFor(button);
+                calculate();
+            });
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    Q_ASSERT_X(m_printLines.size() <= qsizetype(std::tuple_size_v<PrintLines>), "CalculatorPage",
+               "more print lines than a calculation writes");
 }
 
 FormulaRows *CalculatorPage::addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout)
@@ -107,58 +160,54 @@ void CalculatorPage::setReagent(const QString &formula, const QString &name)
     m_reagent.name->setText(name);
 }
 
+void CalculatorPage::restoreNumberBoxes()
+{
+    for (const BuiltControl &control : std::as_const(m_controls)) {
+        if (control.kind == ControlKind::NumberBox)
+            static_cast<QLineEdit *>(control.widget)->setText(localizedNumber(control.text));
+    }
+}
+
+void CalculatorPage::hideMethod()
+{
+    m_method->parentWidget()->setVisible(false);
+}
+
 void CalculatorPage::showInputError()
 {
-    auto *box = new QMessageBox(QMessageBox::Critical, inputErrorTitle(), inputErrorText(),
+    auto *box = new QMessageBox(QMessageBox::Critical, u" Input Error!"_s,
+                                u"Please correctly fill in all required text boxes!"_s,
                                 QMessageBox::Ok, this);
     box->setObjectName(u"InputErrorBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
 
-void CalculatorPage::writeOutcome(const OutcomeBoxes &boxes, const std::string &resultText,
-                                  const std::string &methodText,
-                                  const std::array<std::string, 3> &printLines)
+void CalculatorPage::writeOutcome(const std::string &resultText, const std::string &methodText,
+                                  const PrintLines &printLines)
 {
-    boxes.result->setText(fromUtf8(resultText));
-    setMethodText(boxes.method, fromUtf8(methodText));
-    boxes.methodFrame->setVisible(true);
-    for (std::size_t line = 0; line < printLines.size(); ++line)
-        boxes.printLines[line]->setText(fromUtf8(printLines[line]));
+    m_result->setText(fromUtf8(resultText));
+    setMethodText(m_method, fromUtf8(methodText));
+    m_method->parentWidget()->setVisible(true);
+    for (qsizetype line = 0; line < m_printLines.size(); ++line)
+        m_printLines[line]->setText(fromUtf8(printLines[line]));
 }
 
-std::array<QString, 3> CalculatorPage::printLineTexts(const OutcomeBoxes &boxes)
+// Prints the page's last outcome with the header's reagent and the page's strength, read at the
+// moment Print is pressed; says so when nothing could be printed.
+void CalculatorPage::print()
 {
-    return {boxes.printLines[0]->text(), boxes.printLines[1]->text(), boxes.printLines[2]->text()};
-}
+    CalculationSheet sheet;
+    sheet.variant = m_design.sheet;
+    for (qsizetype line = 0; line < m_printLines.size(); ++line)
+        sheet.printLines[line] = m_printLines[line]->text();
+    sheet.chemicalName = m_reagent.name->text();
+    sheet.chemicalFormula = reagentFormula();
+    const Strength printed = strength();
+    sheet.strength = printed.value;
+    sheet.strengthUnit = printed.unit;
 
-namespace {
-
-// Why nothing came out of the printer, in the user's words.
-QString printFailureReason(PrintStatus status)
-{
-    const QString printer = QPrinterInfo::defaultPrinterName();
-    const QString named =
-        printer.isEmpty() ? u"The printer"_s : u"The printer \"%1\""_s.arg(printer);
-    switch (status) {
-    case PrintStatus::NoPrinter:
-        return u"No default printer is set up."_s;
-    case PrintStatus::PrinterStopped:
-        return named + u" is stopped."_s;
-    case PrintStatus::PrinterRejectsJobs:
-        return named + u" does not accept jobs."_s;
-    case PrintStatus::Printed:
-    case PrintStatus::Failed:
-        break;
-    }
-    return named + u" reported an error."_s;
-}
-
-} // namespace
-
-void CalculatorPage::printSheet(const CalculationSheet &sheet)
-{
-    const PrintStatus status = m_printer(sheet);
+    const PrintStatus status = m_output(sheet);
     if (status == PrintStatus::Printed)
         return;
     auto *box = new QMessageBox(QMessageBox::Warning, u"Print"_s,
@@ -167,6 +216,14 @@ void CalculatorPage::printSheet(const CalculationSheet &sheet)
     box->setObjectName(u"PrintFailureBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+void CalculatorPage::commitPendingEdits()
+{
+    // Picture buttons take no focus and access keys do not move it, so a count still being typed
+    // gets no focus-loss: it is committed here, before any button of the page acts.
+    for (FormulaRows *rows : std::as_const(m_formulaRows))
+        rows->commitFocusedRow();
 }
 
 void CalculatorPage::takeFocusFor(QAbstractButton *button)
@@ -180,6 +237,7 @@ void CalculatorPage::takeFocusFor(QAbstractButton *button)
 
 void CalculatorPage::runButton(PageButtonBar::Role role)
 {
+    ensureBuilt();
     takeFocusFor(m_buttonBar->button(role));
     switch (role) {
     case PageButtonBar::Exit:

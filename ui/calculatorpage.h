@@ -1,15 +1,19 @@
 #pragma once
 
+#include "formtable.h"
 #include "pagebuttonbar.h"
-#include "twips.h"
+
+#include <calc/calculationresult.h>
+#include <print/calculationsheet.h>
 
 #include <QList>
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
+#include <variant>
 
 class QAbstractButton;
 class QLineEdit;
@@ -18,9 +22,7 @@ class QTextEdit;
 namespace molvera {
 
 class FormulaRows;
-struct CalculationSheet;
 struct FormulaRowsLayout;
-enum class PrintStatus;
 
 // The header boxes that all pages share: the reagent's chemical formula and chemical name.
 struct ReagentBoxes
@@ -29,58 +31,51 @@ struct ReagentBoxes
     QLineEdit *name = nullptr;    // txtName
 };
 
-// Where a page keeps the outcome of its last successful calculation.
-struct OutcomeBoxes
-{
-    QLineEdit *result = nullptr; // never shown
-    QTextEdit *method = nullptr;
-    QWidget *methodFrame = nullptr;          // shown once there is a method to read
-    std::array<QLineEdit *, 3> printLines{}; // never shown; printed
-};
-
 // What the three calculator pages have in common: the button column with Exit and About, the
 // shared header boxes, committing a half-typed count before a button acts, the input error box,
-// writing an outcome, and printing a sheet.
+// the outcome of the last calculation and printing it.
 //
-// A page's controls are laid out in twips from the tab control's corner (frames' contents from
-// their frame's corner); pageRect() turns such a place into the page widget's pixels.
+// A page is a table of controls (formtable.h), laid out in twips from the tab control's corner
+// (frames' contents from their frame's corner). The page keeps its outcome in the table's
+// ResultBox, MethodBox and PrintLine rows, and its CalculateButton runs calculate().
 class CalculatorPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    // The parts of the window's focus order that a page contributes: its inputs and buttons,
-    // then (after every page's inputs) its read-only boxes, and last its rarely used switches.
-    enum class FocusSection { Inputs, ReadOnly, Last };
+    // What tells one page from another, besides its table.
+    struct Design
+    {
+        QStringView objectName; // "MolarPage"
+        QStringView caption;    // the tab's caption
+        PageButtonNames buttons;
+        SheetVariant sheet;
+    };
 
-    using SheetPrinter = std::function<PrintStatus(const CalculationSheet &)>;
+    // Where Print sends a sheet: the default printer, unless a test records it instead.
+    using SheetOutput = std::function<PrintStatus(const CalculationSheet &)>;
 
     // The tab strip ends where the pages' first frames begin; page widgets start there.
     static constexpr int PageTopTwips = 360;
-    static TwipRect onPage(const TwipRect &rect) { return rect.translated(0, -PageTopTwips); }
-    static QRect pageRect(const TwipRect &rect) { return onPage(rect).toPixels(); }
 
-    CalculatorPage(const PageButtonNames &buttonNames, const ReagentBoxes &reagent,
-                   QWidget *parent = nullptr);
+    CalculatorPage(const Design &design, const ReagentBoxes &reagent, QWidget *parent = nullptr);
     ~CalculatorPage() override;
 
+    QString caption() const { return m_design.caption.toString(); }
     PageButtonBar *buttonBar() const { return m_buttonBar; }
 
-    // A page may build its controls in build(), which runs when the page is first shown, so
-    // that the pages behind the first cost nothing at start-up; whoever needs its controls
-    // earlier calls ensureBuilt(). A page that builds in its constructor needs none of this.
+    // A page builds its controls in build(), which runs when the page is first shown, so that the
+    // pages behind the first cost nothing at start-up; whoever needs its controls earlier calls
+    // ensureBuilt().
     void ensureBuilt();
     bool isBuilt() const { return m_built; }
 
-    // The page's part of the window's focus order. Before build() has run, a page that builds
-    // there offers only its buttons.
-    virtual QList<QWidget *> focusOrder(FocusSection section) const = 0;
+    // The page's part of the window's focus order. For Inputs: the formula rows' boxes, the
+    // table's inputs, the buttons, then the table's AfterButtons. Before build() has run, the
+    // page offers only its buttons.
+    QList<QWidget *> focusOrder(FocusSection section) const;
 
-    // Replaces the default printer, for tests and previews.
-    void setSheetPrinter(SheetPrinter printer);
-
-    static QString inputErrorTitle();
-    static QString inputErrorText();
+    void setSheetOutput(SheetOutput output);
 
 Q_SIGNALS:
     void exitRequested();
@@ -89,47 +84,70 @@ Q_SIGNALS:
     void built();
 
 protected:
-    // Creates the page's controls with their initial values; runs once.
-    virtual void build() {}
+    // The strength that the printed label gives: the number as typed and its unit.
+    struct Strength
+    {
+        QString value;
+        QString unit;
+    };
+
+    // Creates the page's controls with their initial values, by addControls(); runs once.
+    virtual void build() = 0;
+    virtual void calculate() = 0;
+    virtual void clear() = 0;
+    virtual void example() = 0;
+    virtual Strength strength() const = 0;
 
     void showEvent(QShowEvent *event) override;
 
-    virtual void clear() = 0;
-    virtual void example() = 0;
-    virtual void print() = 0;
-
-    // Runs before any button of the page acts. Picture buttons take no focus and access keys do
-    // not move it, so a count still being typed gets no focus-loss: commit it here.
-    virtual void commitPendingEdits();
-
-    // Runs `action` when `button` is clicked, after committing pending edits.
-    void onClicked(QAbstractButton *button, std::function<void()> action);
-
-    // Six formula rows and their total in `frame`, committed before every button action.
+    template<typename Page> void addControls(Page *page, std::span<const ControlRow<Page>> rows)
+    {
+        adopt(buildControls(page, rows, {.topTwips = PageTopTwips}));
+    }
+    // Six formula rows and their total in `frame`, committed before every button acts.
     FormulaRows *addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout);
 
-    const ReagentBoxes &reagent() const { return m_reagent; }
     QString reagentFormula() const;
     void setReagent(const QString &formula, const QString &name);
+    // Gives every NumberBox of the table its initial text again.
+    void restoreNumberBoxes();
+    // Hides the method's frame; the outcome boxes keep what they hold, for printing.
+    void hideMethod();
 
-    // The one way bad input is reported; it does not block, the handler just ends after it.
-    void showInputError();
-    // Writes a successful outcome: result, method, shows the method's frame, print lines.
-    static void writeOutcome(const OutcomeBoxes &boxes, const std::string &resultText,
-                             const std::string &methodText,
-                             const std::array<std::string, 3> &printLines);
-    static std::array<QString, 3> printLineTexts(const OutcomeBoxes &boxes);
-    // Prints on the default printer (or the printer set for tests); says so if nothing printed.
-    void printSheet(const CalculationSheet &sheet);
+    // Shows a calculation's result: the input error box for an input failure, the outcome in the
+    // outcome boxes (shown in the method's frame) for success; anything else leaves the page as
+    // it was, without a word. Returns the outcome, if there was one.
+    template<typename Outcome, typename... Alternatives>
+    const Outcome *showResult(const std::variant<Alternatives...> &result)
+    {
+        if (std::holds_alternative<InputFailure>(result))
+            showInputError();
+        const Outcome *outcome = std::get_if<Outcome>(&result);
+        if (outcome)
+            writeOutcome(outcome->resultText, outcome->methodText, outcome->printLines);
+        return outcome;
+    }
 
 private:
+    void adopt(const QList<BuiltControl> &controls);
+    void writeOutcome(const std::string &resultText, const std::string &methodText,
+                      const PrintLines &printLines);
+    // The one way bad input is reported; it does not block, the handler just ends after it.
+    void showInputError();
+    void print();
+    void commitPendingEdits();
     void takeFocusFor(QAbstractButton *button);
     void runButton(PageButtonBar::Role role);
 
+    Design m_design;
     ReagentBoxes m_reagent;
     PageButtonBar *m_buttonBar = nullptr;
-    QList<QPointer<FormulaRows>> m_formulaRows;
-    SheetPrinter m_printer;
+    QList<FormulaRows *> m_formulaRows;
+    QList<BuiltControl> m_controls;
+    QLineEdit *m_result = nullptr;
+    QTextEdit *m_method = nullptr;
+    QList<QLineEdit *> m_printLines;
+    SheetOutput m_output;
     bool m_built = false;
 };
 

@@ -1,8 +1,8 @@
 #include "formularows.h"
 
 #include "choicecombobox.h"
+#include "formtable.h"
 #include "numberlocale.h"
-#include "pagewidgets.h"
 #include "twips.h"
 
 #include <calc/elementtable.h>
@@ -30,16 +30,36 @@ constexpr int WeightWidth = 852;
 constexpr int RowHeight = 288;
 constexpr int RowStep = 360;
 
+// The headings over the columns, whose tops each page gives; the weight's takes two lines.
+struct ColumnHeading
+{
+    QStringView caption;
+    int left;
+    int width;
+    int height;
+};
+constexpr int LineHeight = 252;
+constexpr std::array<ColumnHeading, 3> ColumnHeadings{{
+    {u"Element", ElementLeft, 1092, LineHeight},
+    {u"Number", CountLeft, 732, LineHeight},
+    {u"Molecular Weight", WeightLeft, 852, 492},
+}};
+constexpr TwipRect TotalLabel{840, 0, 1812, LineHeight};
+
 } // namespace
 
 FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
     : QObject(frame)
+    , m_readOnlyOrder(rowsLayout.readOnlyOrder)
 {
     QStringList elementTexts;
     for (const ElementEntry &entry : ElementTable::entries())
         elementTexts.append(fromUtf8(entry.displayText));
     const QStringList counts{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s,
                              u"6"_s, u"7"_s, u"8"_s, u"9"_s};
+    const FormContext context;
+    // Made before the rows, which stand on top where the two-line heading reaches row 1.
+    const std::array<QLabel *, 4> headings = addHeadings(rowsLayout, frame);
 
     for (int index = 0; index < RowCount; ++index) {
         const int top = rowsLayout.firstRowTop + RowStep * index;
@@ -53,24 +73,54 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         row.element->setCurrentIndex(-1);
         row.element->setToolTip(u"Select an Element"_s);
 
-        auto *count = new ChoiceComboBox(frame);
-        row.count = count;
-        row.count->setObjectName(rowsLayout.countPrefix + number);
-        row.count->setGeometry(TwipRect{CountLeft, top, CountWidth, RowHeight}.toPixels());
-        // The list offers 1 to 9; anything else is typed, and never added to the list.
-        row.count->setInsertPolicy(QComboBox::NoInsert);
+        // The list offers 1 to 9; anything else is typed.
+        row.count = static_cast<QComboBox *>(
+            makeControl(ControlKind::ChoiceBox, frame, QString(rowsLayout.countPrefix + number),
+                        {CountLeft, top, CountWidth, RowHeight}, {},
+                        u"Select the number of elements in this formula", context));
         row.count->addItems(counts);
         row.count->setCurrentIndex(-1);
         row.count->clearEditText();
-        row.count->setToolTip(u"Select the number of elements in this formula"_s);
         row.count->installEventFilter(this);
-        connect(count, &ChoiceComboBox::itemChosen, this, [this, index] { commitRow(index + 1); });
+        connect(static_cast<ChoiceComboBox *>(row.count), &ChoiceComboBox::itemChosen, this,
+                [this, index] { commitRow(index + 1); });
 
-        row.weight = addOutputBox(frame, QString(rowsLayout.weightPrefix + number),
-                                  TwipRect{WeightLeft, top, WeightWidth, RowHeight});
+        row.weight = static_cast<QLineEdit *>(
+            makeControl(ControlKind::OutputBox, frame, QString(rowsLayout.weightPrefix + number),
+                        {WeightLeft, top, WeightWidth, RowHeight}, {}, {}, context));
     }
-    m_total = addOutputBox(frame, rowsLayout.totalName,
-                           TwipRect{WeightLeft, rowsLayout.totalTop, WeightWidth, RowHeight});
+    m_total = static_cast<QLineEdit *>(
+        makeControl(ControlKind::OutputBox, frame, rowsLayout.totalName,
+                    {WeightLeft, rowsLayout.totalTop, WeightWidth, RowHeight}, {}, {}, context));
+
+    const std::array<QWidget *, 4> labelled{m_rows[0].element, m_rows[0].count, m_rows[0].weight,
+                                            m_total};
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        if (headings[i])
+            headings[i]->setBuddy(labelled[i]);
+    }
+}
+
+std::array<QLabel *, 4> FormulaRows::addHeadings(const FormulaRowsLayout &layout, QWidget *frame)
+{
+    const FormContext context;
+    std::array<QLabel *, 4> labels{};
+    for (std::size_t column = 0; column < ColumnHeadings.size(); ++column) {
+        const FormulaRowsLayout::Heading &heading = layout.columnHeadings[column];
+        if (heading.name.isEmpty())
+            continue;
+        const ColumnHeading &design = ColumnHeadings[column];
+        labels[column] = static_cast<QLabel *>(makeControl(
+            ControlKind::Label, frame, heading.name,
+            {design.left, heading.top, design.width, design.height}, design.caption, {}, context));
+        labels[column]->setWordWrap(design.height > LineHeight);
+    }
+    if (!layout.totalLabel.isEmpty()) {
+        labels[3] = static_cast<QLabel *>(makeControl(ControlKind::Label, frame, layout.totalLabel,
+                                                      TotalLabel.translated(0, layout.totalTop),
+                                                      u"Total Molecular Weight = ", {}, context));
+    }
+    return labels;
 }
 
 QComboBox *FormulaRows::elementBox(int row) const
@@ -155,6 +205,14 @@ QList<QWidget *> FormulaRows::inputFocusOrder() const
     QList<QWidget *> order;
     for (const Row &row : m_rows)
         order << row.element << row.count;
+    return order;
+}
+
+QList<QWidget *> FormulaRows::readOnlyFocusOrder() const
+{
+    QList<QWidget *> order;
+    for (const int row : m_readOnlyOrder)
+        order << (row == 0 ? m_total : weightBox(row));
     return order;
 }
 

@@ -3,10 +3,12 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -14,15 +16,28 @@ namespace molvera {
 
 struct FormulaPanel;
 
-// How a page names and places its formula rows inside their frame.
+// How a page names and places its formula rows inside their frame, in twips from the frame's
+// corner. Row n's boxes are named by their prefix and n: cmbEl1, cmbN1 and txtWt1 on one page.
 struct FormulaRowsLayout
 {
-    QString elementPrefix; // "cmbEl": the element boxes are cmbEl1 to cmbEl6
-    QString countPrefix;   // "cmbN"
-    QString weightPrefix;  // "txtWt"
-    QString totalName;     // "txtTot"
-    int firstRowTop = 0;   // twips from the frame's top: row n stands 360 lower than row n - 1
-    int totalTop = 0;      // twips from the frame's top
+    struct Heading
+    {
+        QStringView name{};
+        int top = 0;
+    };
+
+    QStringView elementPrefix{}; // "cmbEl"
+    QStringView countPrefix{};   // "cmbN"
+    QStringView weightPrefix{};  // "txtWt"
+    QStringView totalName{};     // "txtTot"
+    int firstRowTop = 0;         // row n stands 360 lower than row n - 1
+    int totalTop = 0;
+    // "Element", "Number" and "Molecular Weight" over the three columns, and "Total Molecular
+    // Weight = " beside the total; a layout without their names has none.
+    std::array<Heading, 3> columnHeadings{};
+    QStringView totalLabel{};
+    // The read-only boxes in the window's focus order: row numbers, 0 for the total.
+    std::array<int, 7> readOnlyOrder{1, 2, 3, 4, 5, 6, 0};
 };
 
 // Six element rows (element list, count box, weight) and the total of a page's formula, built
@@ -56,6 +71,8 @@ public:
 
     // Element and count box of row 1, of row 2, and so on.
     QList<QWidget *> inputFocusOrder() const;
+    // The weights and the total, in the layout's order.
+    QList<QWidget *> readOnlyFocusOrder() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -71,8 +88,11 @@ private:
     FormulaPanel panelFromControls() const;
     int rowOfCountBox(const QObject *object) const;
 
+    std::array<QLabel *, 4> addHeadings(const FormulaRowsLayout &layout, QWidget *frame);
+
     std::array<Row, RowCount> m_rows{};
     QLineEdit *m_total = nullptr;
+    std::array<int, 7> m_readOnlyOrder{};
 };
 
 } // namespace molvera

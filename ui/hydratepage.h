@@ -2,10 +2,6 @@
 
 #include "calculatorpage.h"
 
-class QLabel;
-class QPushButton;
-class QRadioButton;
-
 namespace molvera {
 
 // The "Hydrate Solution" page: a percent w/v solution of a salt, weighed out from a stock that
@@ -17,26 +13,21 @@ class HydratePage : public CalculatorPage
 public:
     explicit HydratePage(const ReagentBoxes &reagent, QWidget *parent = nullptr);
 
-    QList<QWidget *> focusOrder(FocusSection section) const override;
-
 protected:
     void build() override;
+    void calculate() override;
     void clear() override;
     void example() override;
-    void print() override;
+    Strength strength() const override;
 
 private:
-    void buildTypeFrame();
-    void buildElementFrame();
-    void buildStockFrame();
-    void buildRequiredFrame();
-    void buildResult();
+    static std::span<const ControlRow<HydratePage>> controls();
 
     void setAnhydrous();
-    void calculate();
 
-    QRadioButton *m_hydrate = nullptr;   // opHY
-    QRadioButton *m_anhydrous = nullptr; // opAN
+    QRadioButton *m_hydrate = nullptr;
+    QRadioButton *m_anhydrous = nullptr;
+    QGroupBox *m_elementFrame = nullptr;
     FormulaRows *m_rows = nullptr;
 
     QLineEdit *m_stockConcentration = nullptr;
@@ -46,9 +37,6 @@ private:
     QLabel *m_concentrationUnit = nullptr;
     QLineEdit *m_requiredWaters = nullptr;
     QLineEdit *m_volume = nullptr;
-
-    QPushButton *m_calculate = nullptr;
-    OutcomeBoxes m_outcome;
 };
 
 } // namespace molvera

@@ -1,19 +1,16 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
-#include "hostedcontrols.h"
+#include "calculatorpage.h"
+#include "formtable.h"
 #include "hydratepage.h"
 #include "molarpage.h"
-#include "pagewidgets.h"
 #include "percentpage.h"
 #include "pictures.h"
 #include "programinfo.h"
-#include "tabcontrol.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QTabBar>
 
@@ -28,20 +25,21 @@ namespace {
 // Twips from the corner of the client area, which is 9360 by 6255.
 constexpr int ClientWidth = 9360;
 constexpr int ClientHeight = 6255;
-constexpr int TabHeight = 420;
 
-constexpr std::array Layout{
-    TwipPlacement{u"Picture1", {120, 0, 480, 480}},
-    TwipPlacement{u"Label16", {1320, 120, 6015, 375}},
-    TwipPlacement{u"Hoverlet1", {7800, 0, 1455, 255}},
-    TwipPlacement{u"Label9", {240, 720, 1695, 255}},
-    TwipPlacement{u"txtReag", {240, 960, 1812, 288}},
-    TwipPlacement{u"Label10", {2520, 720, 1815, 255}},
-    TwipPlacement{u"txtName", {2520, 960, 3732, 288}},
-    TwipPlacement{u"SSTab1", {120, 1320, 9132, 4812}},
+template<typename Page> CalculatorPage *makePage(const ReagentBoxes &reagent, QWidget *parent)
+{
+    return new Page(reagent, parent);
+}
+
+// The pages, left to right: a new page is a CalculatorPage subclass and a line here.
+constexpr std::array PageMakers{
+    &makePage<MolarPage>,
+    &makePage<PercentPage>,
+    &makePage<HydratePage>,
 };
 
-const QString LayoutResource = u":/layouts/frmmain.hoverlet"_s;
+// Where the tab strip takes the focus: after the inputs and buttons of this many pages.
+constexpr qsizetype TabStripAfterPages = 2;
 
 } // namespace
 
@@ -55,8 +53,10 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowIcon(programIcon());
     setFixedSize(twipsToPixels(ClientWidth, ClientHeight));
 
-    buildHeader();
-    buildPages();
+    const QList<BuiltControl> header =
+        buildControls(this, controls(), {.hostedLayout = u":/layouts/frmmain.hoverlet"_s});
+    m_headerFocusOrder = focusChain(header, FocusSection::Inputs);
+    addPages();
     setFocusOrder();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -66,74 +66,65 @@ MainWindow::MainWindow(QWidget *parent)
     }
 }
 
-void MainWindow::buildHeader()
+MainWindow::~MainWindow() = default;
+
+std::span<const ControlRow<MainWindow>> MainWindow::controls()
 {
-    auto *picture = addLabel(this, u"Picture1", QString(), placementOf(Layout, u"Picture1"));
-    picture->setPixmap(programIcon().pixmap(32, 32));
-
-    auto *title = addLabel(this, u"Label16", u"MOLVERA"_s, placementOf(Layout, u"Label16"));
-    QFont titleFont(u"Comic Sans MS"_s);
-    titleFont.setPointSizeF(13.5);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColor(title, DarkRed);
-
-    placeHostedControl(this, LayoutResource, u"Hoverlet1", placementOf(Layout, u"Hoverlet1"),
-                       u"Visit the Kestrova Software Home Page"_s);
-
-    auto *formulaLabel =
-        addLabel(this, u"Label9", u"Chemical Formula:"_s, placementOf(Layout, u"Label9"));
-    m_formula = addTextBox(this, u"txtReag", QString(), placementOf(Layout, u"txtReag"),
-                           u"Enter the Chemical Formula"_s);
-    formulaLabel->setBuddy(m_formula);
-
-    auto *nameLabel =
-        addLabel(this, u"Label10", u"Chemical Name:"_s, placementOf(Layout, u"Label10"));
-    m_name = addTextBox(this, u"txtName", QString(), placementOf(Layout, u"txtName"),
-                        u"Enter the Chemical Name"_s);
-    nameLabel->setBuddy(m_name);
+    using enum ControlKind;
+    using enum Placement;
+    using enum FocusSection;
+    using P = MainWindow;
+    // The header strip and the tab control, in twips from the corner of the client area.
+    // clang-format off
+    static constexpr ControlRow<MainWindow> Table[] = {
+    //   name          kind           placement  left  top   width height   tab          kept in        caption or text        tool-tip
+        {u"Picture1",  Picture,       OnForm,   { 120,    0,  480,  480}, {},          {},            {},                    {}},
+        {u"Label16",   CentredTitle,  OnForm,   {1320,  120, 6015,  375}, {},          {},            u"MOLVERA",            {}},
+        {u"Hoverlet1", HostedControl, OnForm,   {7800,    0, 1455,  255}, {},          {},            {},                    u"Visit the Kestrova Software Home Page"},
+        {u"Label9",    FieldLabel,    OnForm,   { 240,  720, 1695,  255}, {},          {},            u"Chemical Formula:",  {}},
+        {u"txtReag",   TextBox,       OnForm,   { 240,  960, 1812,  288}, {Inputs, 1}, &P::m_formula, {},                    u"Enter the Chemical Formula"},
+        {u"Label10",   FieldLabel,    OnForm,   {2520,  720, 1815,  255}, {},          {},            u"Chemical Name:",     {}},
+        {u"txtName",   TextBox,       OnForm,   {2520,  960, 3732,  288}, {Inputs, 2}, &P::m_name,    {},                    u"Enter the Chemical Name"},
+        {u"SSTab1",    Tabs,          OnForm,   { 120, 1320, 9132, 4812}, {},          &P::m_tabs,    {},                    {}},
+    };
+    // clang-format on
+    return Table;
 }
 
-void MainWindow::buildPages()
+void MainWindow::addPages()
 {
-    m_tabs = new TabControl(TabHeight, this);
-    m_tabs->setObjectName(u"SSTab1"_s);
-    m_tabs->setGeometry(placementOf(Layout, u"SSTab1").toPixels());
-
     const ReagentBoxes reagent{m_formula, m_name};
-    m_molar = new MolarPage(reagent, m_tabs);
-    m_percent = new PercentPage(reagent, m_tabs);
-    m_hydrate = new HydratePage(reagent, m_tabs);
-    m_tabs->addTab(m_molar, u"Molar Solution"_s);
-    m_tabs->addTab(m_percent, u"% Solution"_s);
-    m_tabs->addTab(m_hydrate, u"Hydrate Solution"_s);
-    m_tabs->setCurrentIndex(0);
-
-    // The page shown at start is built with the window; the others when first shown, after
-    // which they take their places in the focus order.
-    m_molar->ensureBuilt();
-    for (CalculatorPage *page : std::array<CalculatorPage *, 3>{m_molar, m_percent, m_hydrate}) {
+    for (const auto makePage : PageMakers) {
+        CalculatorPage *page = makePage(reagent, m_tabs);
+        m_tabs->addTab(page, page->caption());
         connect(page, &CalculatorPage::exitRequested, this, &MainWindow::exitProgram);
         connect(page, &CalculatorPage::aboutRequested, this, &MainWindow::showAbout);
+        // Pages behind the first are built when first shown; then they take their places in
+        // the focus order.
         connect(page, &CalculatorPage::built, this, &MainWindow::setFocusOrder);
+        m_pages.append(page);
     }
+    m_tabs->setCurrentIndex(0);
+    m_pages.front()->ensureBuilt();
 }
 
+// The focus order is the old form's, which technicians know: the header's boxes, then each page's
+// inputs and buttons, with the tab strip after the second page's. Two parts come later on purpose:
+// the read-only boxes of all pages follow every input, so that Tab takes the user through a
+// calculation without stopping where nothing can be typed; and last come the switches that are
+// set once and rarely changed (the molar page's stock unit and weight mode).
 void MainWindow::setFocusOrder()
 {
-    using Section = CalculatorPage::FocusSection;
-    const std::array<const CalculatorPage *, 3> pages{m_molar, m_percent, m_hydrate};
-
-    QList<QWidget *> order{m_formula, m_name};
-    order += m_molar->focusOrder(Section::Inputs);
-    order += m_percent->focusOrder(Section::Inputs);
-    order += m_tabs->tabBar();
-    order += m_hydrate->focusOrder(Section::Inputs);
-    for (const CalculatorPage *page : pages)
-        order += page->focusOrder(Section::ReadOnly);
-    for (const CalculatorPage *page : pages)
-        order += page->focusOrder(Section::Last);
+    QList<QWidget *> order = m_headerFocusOrder;
+    for (qsizetype index = 0; index < m_pages.size(); ++index) {
+        if (index == TabStripAfterPages)
+            order += m_tabs->tabBar();
+        order += m_pages[index]->focusOrder(FocusSection::Inputs);
+    }
+    for (const CalculatorPage *page : std::as_const(m_pages))
+        order += page->focusOrder(FocusSection::ReadOnly);
+    for (const CalculatorPage *page : std::as_const(m_pages))
+        order += page->focusOrder(FocusSection::Last);
 
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -1,27 +1,29 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
+#include <span>
+
 class QLineEdit;
+class QTabWidget;
 
 namespace molvera {
 
 class AboutBox;
 class CalculatorPage;
-class MolarPage;
-class PercentPage;
-class HydratePage;
-class TabControl;
+template<typename Form> struct ControlRow;
 
 // The program's one window: the header strip with the reagent's formula and name, which all
-// pages share, and the tab control with the three calculator pages.
+// pages share, and the tab control with the calculator pages.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Shows the single about box, creating it if it is not open.
     void showAbout();
@@ -34,17 +36,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildHeader();
-    void buildPages();
+    static std::span<const ControlRow<MainWindow>> controls();
+
+    void addPages();
     void setFocusOrder();
     void quitIfNoWindowOpen();
 
-    QLineEdit *m_formula = nullptr; // txtReag
-    QLineEdit *m_name = nullptr;    // txtName
-    TabControl *m_tabs = nullptr;
-    MolarPage *m_molar = nullptr;
-    PercentPage *m_percent = nullptr;
-    HydratePage *m_hydrate = nullptr;
+    QList<QWidget *> m_headerFocusOrder; // txtReag, txtName
+    QLineEdit *m_formula = nullptr;
+    QLineEdit *m_name = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QList<CalculatorPage *> m_pages;
     QPointer<AboutBox> m_about;
 };
 

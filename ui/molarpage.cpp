@@ -3,20 +3,8 @@
 #include "choicecombobox.h"
 #include "formularows.h"
 #include "numberlocale.h"
-#include "pagewidgets.h"
 
 #include <calc/molarcalculation.h>
-#include <print/calculationsheet.h>
-
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTextEdit>
-
-#include <array>
 
 namespace molvera {
 
@@ -24,86 +12,86 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Twips, from the tab control's corner for the page's own controls and from the frame's corner
-// for what a frame holds.
-constexpr std::array PageLayout{
-    TwipPlacement{u"Frame1", {120, 360, 3852, 3972}},
-    TwipPlacement{u"Frame4", {4080, 360, 3492, 1092}},
-    TwipPlacement{u"Frame2", {4080, 1560, 3492, 1092}},
-    TwipPlacement{u"cmdCal", {4080, 2760, 3492, 372}},
-    TwipPlacement{u"fraResult", {4080, 3120, 3492, 1212}},
+constexpr CalculatorPage::Design ThisPage{
+    .objectName = u"MolarPage",
+    .caption = u"Molar Solution",
+    .buttons = {u"cmdClose", u"cmdClear", u"cmdPrint", u"cmdExample", u"cmdAbout"},
+    .sheet = SheetVariant::Molar,
 };
 
-constexpr std::array Frame1Layout{
-    TwipPlacement{u"optCal", {120, 360, 1692, 252}},
-    TwipPlacement{u"optMan", {1920, 360, 1812, 252}},
-    TwipPlacement{u"Label2", {120, 840, 1092, 252}},
-    TwipPlacement{u"Label8", {1800, 840, 732, 252}},
-    TwipPlacement{u"Label3", {2760, 720, 852, 492}},
-    TwipPlacement{u"Label4", {840, 3480, 1812, 252}},
-};
-// Element rows from 1200, 360 apart; the total at 3480.
-constexpr int FirstRowTop = 1200;
-constexpr int TotalTop = 3480;
-
-constexpr std::array Frame4Layout{
-    TwipPlacement{u"Label12", {120, 360, 1452, 252}},
-    TwipPlacement{u"txtConc", {1680, 360, 732, 288}},
-    TwipPlacement{u"cmbSConc", {2520, 360, 612, 288}},
-    TwipPlacement{u"Label13", {120, 720, 1332, 252}},
-    TwipPlacement{u"txtSG", {1680, 720, 732, 288}},
+// Row n at 1200 + 360 × (n − 1) in Frame1. The weights and the total take the focus in an order
+// of their own.
+constexpr FormulaRowsLayout FormulaLayout{
+    .elementPrefix = u"cmbEl",
+    .countPrefix = u"cmbN",
+    .weightPrefix = u"txtWt",
+    .totalName = u"txtTot",
+    .firstRowTop = 1200,
+    .totalTop = 3480,
+    .columnHeadings = {{{u"Label2", 840}, {u"Label8", 840}, {u"Label3", 720}}},
+    .totalLabel = u"Label4",
+    .readOnlyOrder = {6, 1, 0, 2, 3, 4, 5},
 };
 
-constexpr std::array Frame2Layout{
-    TwipPlacement{u"Label5", {120, 360, 1452, 252}},
-    TwipPlacement{u"txtMol", {1680, 360, 732, 288}},
-    TwipPlacement{u"Label1", {2520, 360, 732, 252}},
-    TwipPlacement{u"Label6", {120, 720, 1332, 252}},
-    TwipPlacement{u"txtVol", {1680, 720, 732, 288}},
-    TwipPlacement{u"Label7", {2520, 720, 492, 252}},
-};
-
-constexpr std::array ResultLayout{
-    TwipPlacement{u"txtDesc", {120, 240, 3252, 852}},
-};
-
-// Defaults that the page starts with and that Clear restores, in the program's own notation.
-constexpr QStringView DefaultMolarity = u"1";
-constexpr QStringView DefaultVolume = u"1";
-constexpr QStringView DefaultSpecificGravity = u"1.00";
-constexpr QStringView DefaultStockConcentration = u"100";
+// The two units of the stock, in the program's own notation.
 constexpr QStringView PercentUnit = u"%";
 constexpr QStringView MolarUnit = u"M";
+
+// "2. Stock Solution" as step `step`.
+QString numberedStep(int step, const QString &caption)
+{
+    return QString::number(step) + caption.mid(caption.indexOf(u'.'));
+}
 
 } // namespace
 
 MolarPage::MolarPage(const ReagentBoxes &reagent, QWidget *parent)
-    : CalculatorPage({u"cmdClose"_s, u"cmdClear"_s, u"cmdPrint"_s, u"cmdExample"_s, u"cmdAbout"_s},
-                     reagent, parent)
+    : CalculatorPage(ThisPage, reagent, parent)
+{}
+
+std::span<const ControlRow<MolarPage>> MolarPage::controls()
 {
-    setObjectName(u"MolarPage"_s);
+    using enum ControlKind;
+    using enum Placement;
+    using enum FocusSection;
+    using P = MolarPage;
+    // Twips from the tab control's corner, or from the frame's for the rows InFrame.
+    // clang-format off
+    static constexpr ControlRow<MolarPage> Table[] = {
+    //   name          kind             placement  left  top   width height   tab          kept in                    caption or text           tool-tip
+        {u"Frame1",    Frame,           OnForm,   { 120,  360, 3852, 3972}, {},          &P::m_elementFrame,        u"1. Select Elements",    {}},
+        {u"optCal",    DarkRedOption,   InFrame,  { 120,  360, 1692,  252}, {Last, 2},   &P::m_calculated,          u"Calculate Mol Wt",      {}},
+        {u"optMan",    DarkRedOption,   InFrame,  {1920,  360, 1812,  252}, {Last, 3},   &P::m_manual,              u"Enter Manual Mol Wt",   {}},
+        {u"Frame4",    Frame,           OnForm,   {4080,  360, 3492, 1092}, {},          &P::m_stockFrame,          u"2. Stock Solution",     {}},
+        {u"Label12",   FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        u"Conc of Stock Soln:",   {}},
+        {u"txtConc",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1}, &P::m_stockConcentration,  u"100",                   u"Enter the Conc of the Stock Solution"},
+        {u"cmbSConc",  ChoiceBox,       InFrame,  {2520,  360,  612,  288}, {Last, 1},   &P::m_stockUnit,           {},                       {}},
+        {u"Label13",   FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        u"Specific Gravity:",     {}},
+        {u"txtSG",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2}, &P::m_specificGravity,     u"1.00",                  u"Enter the Specific Gravity if required."},
+        {u"Frame2",    Frame,           OnForm,   {4080, 1560, 3492, 1092}, {},          &P::m_requiredFrame,       u"3. Required Solution",  {}},
+        {u"Label5",    FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        u"Molarity Required:",    {}},
+        {u"txtMol",    NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3}, &P::m_molarity,            u"1",                     u"Enter the Molarity required"},
+        {u"Label1",    Label,           InFrame,  {2520,  360,  732,  252}, {},          {},                        u"Molar",                 {}},
+        {u"Label6",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        u"Volume Required:",      {}},
+        {u"txtVol",    NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4}, &P::m_volume,              u"1",                     u"Enter how many  Litres you wish to make"},
+        {u"Label7",    Label,           InFrame,  {2520,  720,  492,  252}, {},          {},                        u"Litre(s)",              {}},
+        {u"cmdCal",    CalculateButton, OnForm,   {4080, 2760, 3492,  372}, {Inputs, 5}, &P::m_calculate,           u"4. Calculate",          u"Click here to calculate your result"},
+        {u"fraResult", Frame,           OnForm,   {4080, 3120, 3492, 1212}, {},          {},                        u"Result",                {}},
+        {u"txtDesc",   MethodBox,       InFrame,  { 120,  240, 3252,  852}, {},          {},                        {},                       {}},
+        {u"txtResult", ResultBox,       OnForm,   {},                       {},          {},                        {},                       {}},
+        {u"txtD1",     PrintLine,       OnForm,   {},                       {},          {},                        {},                       {}},
+        {u"txtD2",     PrintLine,       OnForm,   {},                       {},          {},                        {},                       {}},
+        {u"txtD3",     PrintLine,       OnForm,   {},                       {},          {},                        {},                       {}},
+    };
+    // clang-format on
+    return Table;
 }
 
 void MolarPage::build()
 {
-    buildElementFrame();
-    buildStockFrame();
-    buildRequiredFrame();
-    buildResult();
-    setStepCaptions(true);
-}
+    addControls(this, controls());
+    m_rows = addFormulaRows(m_elementFrame, FormulaLayout);
 
-void MolarPage::buildElementFrame()
-{
-    m_elementFrame =
-        addFrame(this, u"Frame1", QString(), onPage(placementOf(PageLayout, u"Frame1")));
-
-    m_calculated = addOption(m_elementFrame, u"optCal", u"Calculate Mol Wt"_s,
-                             placementOf(Frame1Layout, u"optCal"));
-    m_manual = addOption(m_elementFrame, u"optMan", u"Enter Manual Mol Wt"_s,
-                         placementOf(Frame1Layout, u"optMan"));
-    setTextColor(m_calculated, DarkRed);
-    setTextColor(m_manual, DarkRed);
     m_calculated->setChecked(true);
     // Selecting an option, by the user or by code, switches the mode.
     connect(m_calculated, &QRadioButton::toggled, this, [this](bool checked) {
@@ -115,112 +103,10 @@ void MolarPage::buildElementFrame()
             setManualMode();
     });
 
-    auto *element =
-        addLabel(m_elementFrame, u"Label2", u"Element"_s, placementOf(Frame1Layout, u"Label2"));
-    auto *number =
-        addLabel(m_elementFrame, u"Label8", u"Number"_s, placementOf(Frame1Layout, u"Label8"));
-    auto *weight = addLabel(m_elementFrame, u"Label3", u"Molecular Weight"_s,
-                            placementOf(Frame1Layout, u"Label3"));
-    weight->setWordWrap(true);
-    auto *total = addLabel(m_elementFrame, u"Label4", u"Total Molecular Weight = "_s,
-                           placementOf(Frame1Layout, u"Label4"));
-
-    m_rows = addFormulaRows(
-        m_elementFrame, {u"cmbEl"_s, u"cmbN"_s, u"txtWt"_s, u"txtTot"_s, FirstRowTop, TotalTop});
-    element->setBuddy(m_rows->elementBox(1));
-    number->setBuddy(m_rows->countBox(1));
-    weight->setBuddy(m_rows->weightBox(1));
-    total->setBuddy(m_rows->totalBox());
-}
-
-void MolarPage::buildStockFrame()
-{
-    m_stockFrame = addFrame(this, u"Frame4", QString(), onPage(placementOf(PageLayout, u"Frame4")));
-
-    auto *concentration = addLabel(m_stockFrame, u"Label12", u"Conc of Stock Soln:"_s,
-                                   placementOf(Frame4Layout, u"Label12"));
-    m_stockConcentration = addTextBox(
-        m_stockFrame, u"txtConc", DefaultStockConcentration.toString(),
-        placementOf(Frame4Layout, u"txtConc"), u"Enter the Conc of the Stock Solution"_s);
-    concentration->setBuddy(m_stockConcentration);
-
-    auto *unit = new ChoiceComboBox(m_stockFrame);
-    m_stockUnit = unit;
-    m_stockUnit->setObjectName(u"cmbSConc"_s);
-    m_stockUnit->setGeometry(placementOf(Frame4Layout, u"cmbSConc").toPixels());
-
-    m_stockUnit->setInsertPolicy(QComboBox::NoInsert);
     m_stockUnit->addItems({PercentUnit.toString(), MolarUnit.toString()});
     m_stockUnit->setEditText(PercentUnit.toString());
     // Only choosing an item switches the unit; typing into the box runs nothing.
-    connect(unit, &ChoiceComboBox::itemChosen, this, &MolarPage::switchStockUnit);
-
-    auto *gravity = addLabel(m_stockFrame, u"Label13", u"Specific Gravity:"_s,
-                             placementOf(Frame4Layout, u"Label13"));
-    m_specificGravity = addTextBox(m_stockFrame, u"txtSG", localizedNumber(DefaultSpecificGravity),
-                                   placementOf(Frame4Layout, u"txtSG"),
-                                   u"Enter the Specific Gravity if required."_s);
-    gravity->setBuddy(m_specificGravity);
-}
-
-void MolarPage::buildRequiredFrame()
-{
-    m_requiredFrame =
-        addFrame(this, u"Frame2", QString(), onPage(placementOf(PageLayout, u"Frame2")));
-
-    auto *molarity = addLabel(m_requiredFrame, u"Label5", u"Molarity Required:"_s,
-                              placementOf(Frame2Layout, u"Label5"));
-    m_molarity = addTextBox(m_requiredFrame, u"txtMol", DefaultMolarity.toString(),
-                            placementOf(Frame2Layout, u"txtMol"), u"Enter the Molarity required"_s);
-    molarity->setBuddy(m_molarity);
-    addLabel(m_requiredFrame, u"Label1", u"Molar"_s, placementOf(Frame2Layout, u"Label1"));
-
-    auto *volume = addLabel(m_requiredFrame, u"Label6", u"Volume Required:"_s,
-                            placementOf(Frame2Layout, u"Label6"));
-    m_volume = addTextBox(m_requiredFrame, u"txtVol", DefaultVolume.toString(),
-                          placementOf(Frame2Layout, u"txtVol"),
-                          u"Enter how many  Litres you wish to make"_s);
-    volume->setBuddy(m_volume);
-    addLabel(m_requiredFrame, u"Label7", u"Litre(s)"_s, placementOf(Frame2Layout, u"Label7"));
-}
-
-void MolarPage::buildResult()
-{
-    m_calculate =
-        addBoldButton(this, u"cmdCal", QString(), onPage(placementOf(PageLayout, u"cmdCal")),
-                      u"Click here to calculate your result"_s);
-    onClicked(m_calculate, [this] { calculate(); });
-
-    auto *frame =
-        addFrame(this, u"fraResult", u"Result"_s, onPage(placementOf(PageLayout, u"fraResult")));
-    frame->setVisible(false);
-
-    // The outcome boxes start empty: whatever they hold reaches a printed sheet.
-    m_outcome = {
-        addHiddenBox(this, u"txtResult"),
-        addMethodBox(frame, u"txtDesc", placementOf(ResultLayout, u"txtDesc")),
-        frame,
-        {addHiddenBox(this, u"txtD1"), addHiddenBox(this, u"txtD2"), addHiddenBox(this, u"txtD3")}};
-}
-
-QList<QWidget *> MolarPage::focusOrder(FocusSection section) const
-{
-    if (!isBuilt())
-        return section == FocusSection::Inputs ? buttonBar()->focusOrder() : QList<QWidget *>();
-    switch (section) {
-    case FocusSection::Inputs:
-        return m_rows->inputFocusOrder() +
-               QList<QWidget *>{m_stockConcentration, m_specificGravity, m_molarity, m_volume,
-                                m_calculate} +
-               buttonBar()->focusOrder();
-    case FocusSection::ReadOnly:
-        return {m_rows->weightBox(6), m_rows->weightBox(1), m_rows->totalBox(),
-                m_rows->weightBox(2), m_rows->weightBox(3), m_rows->weightBox(4),
-                m_rows->weightBox(5)};
-    case FocusSection::Last:
-        return {m_stockUnit, m_calculated, m_manual};
-    }
-    return {};
+    connect(m_stockUnit, &ChoiceComboBox::itemChosen, this, &MolarPage::switchStockUnit);
 }
 
 void MolarPage::setCalculatedMode()
@@ -235,18 +121,13 @@ void MolarPage::setManualMode()
     setReadOnlyLook(m_rows->totalBox(), false);
 }
 
+// With the element step hidden, the steps after it move up by one.
 void MolarPage::setStepCaptions(bool withElementStep)
 {
-    if (withElementStep) {
-        m_elementFrame->setTitle(u"1. Select Elements"_s);
-        m_stockFrame->setTitle(u"2. Stock Solution"_s);
-        m_requiredFrame->setTitle(u"3. Required Solution"_s);
-        m_calculate->setText(u"4. Calculate"_s);
-    } else {
-        m_stockFrame->setTitle(u"1. Stock Solution"_s);
-        m_requiredFrame->setTitle(u"2. Required Solution"_s);
-        m_calculate->setText(u"3. Calculate"_s);
-    }
+    const int stock = withElementStep ? 2 : 1;
+    m_stockFrame->setTitle(numberedStep(stock, m_stockFrame->title()));
+    m_requiredFrame->setTitle(numberedStep(stock + 1, m_requiredFrame->title()));
+    m_calculate->setText(numberedStep(stock + 2, m_calculate->text()));
 }
 
 void MolarPage::switchStockUnit()
@@ -272,27 +153,17 @@ void MolarPage::calculate()
     const std::string unit = toUtf8(m_stockUnit->currentText());
     const std::string formula = toUtf8(reagentFormula());
 
-    const MolarResult result = MolarCalculation::calculate(
-        {total, molarity, volume, gravity, concentration, unit, formula}, userNumberLocale());
-
-    if (std::holds_alternative<InputFailure>(result)) {
-        showInputError();
-    } else if (const auto *outcome = std::get_if<MolarOutcome>(&result)) {
-        writeOutcome(m_outcome, outcome->resultText, outcome->methodText, outcome->printLines);
-    }
-    // An arithmetic failure leaves the page as it was, without a word.
+    showResult<MolarOutcome>(MolarCalculation::calculate(
+        {total, molarity, volume, gravity, concentration, unit, formula}, userNumberLocale()));
 }
 
 void MolarPage::clear()
 {
     m_rows->clear();
     setReagent(QString(), QString());
-    m_molarity->setText(DefaultMolarity.toString());
-    m_volume->setText(DefaultVolume.toString());
-    m_specificGravity->setText(localizedNumber(DefaultSpecificGravity));
-    m_stockConcentration->setText(DefaultStockConcentration.toString());
+    restoreNumberBoxes();
     m_elementFrame->setVisible(true);
-    m_outcome.methodFrame->setVisible(false);
+    hideMethod();
     m_specificGravity->setVisible(true);
     m_stockUnit->setCurrentIndex(m_stockUnit->findText(PercentUnit.toString()));
     setStepCaptions(true);
@@ -314,16 +185,9 @@ void MolarPage::example()
     calculate();
 }
 
-void MolarPage::print()
+CalculatorPage::Strength MolarPage::strength() const
 {
-    CalculationSheet sheet;
-    sheet.variant = SheetVariant::Molar;
-    sheet.printLines = printLineTexts(m_outcome);
-    sheet.chemicalName = reagent().name->text();
-    sheet.chemicalFormula = reagentFormula();
-    sheet.strength = m_molarity->text();
-    sheet.strengthUnit = MolarUnit.toString();
-    printSheet(sheet);
+    return {m_molarity->text(), MolarUnit.toString()};
 }
 
 } // namespace molvera

@@ -2,12 +2,6 @@
 
 #include "calculatorpage.h"
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-
 namespace molvera {
 
 // The "Molar Solution" page: a solution of given molarity and volume, from a formula built of
@@ -19,42 +13,36 @@ class MolarPage : public CalculatorPage
 public:
     explicit MolarPage(const ReagentBoxes &reagent, QWidget *parent = nullptr);
 
-    QList<QWidget *> focusOrder(FocusSection section) const override;
-
 protected:
     void build() override;
+    void calculate() override;
     void clear() override;
     void example() override;
-    void print() override;
+    Strength strength() const override;
 
 private:
-    void buildElementFrame();
-    void buildStockFrame();
-    void buildRequiredFrame();
-    void buildResult();
+    static std::span<const ControlRow<MolarPage>> controls();
 
     void setCalculatedMode();
     void setManualMode();
     void switchStockUnit();
-    void calculate();
     void setStepCaptions(bool withElementStep);
 
-    QGroupBox *m_elementFrame = nullptr; // Frame1
+    QGroupBox *m_elementFrame = nullptr;
     QRadioButton *m_calculated = nullptr;
     QRadioButton *m_manual = nullptr;
     FormulaRows *m_rows = nullptr;
 
-    QGroupBox *m_stockFrame = nullptr; // Frame4
+    QGroupBox *m_stockFrame = nullptr;
     QLineEdit *m_stockConcentration = nullptr;
-    QComboBox *m_stockUnit = nullptr;
+    ChoiceComboBox *m_stockUnit = nullptr;
     QLineEdit *m_specificGravity = nullptr;
 
-    QGroupBox *m_requiredFrame = nullptr; // Frame2
+    QGroupBox *m_requiredFrame = nullptr;
     QLineEdit *m_molarity = nullptr;
     QLineEdit *m_volume = nullptr;
 
     QPushButton *m_calculate = nullptr;
-    OutcomeBoxes m_outcome;
 };
 
 } // namespace molvera

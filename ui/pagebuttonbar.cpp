@@ -41,13 +41,13 @@ PageButtonBar::PageButtonBar(const PageButtonNames &names, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(u"PageButtonBar"_s);
-    const std::array<const QString *, RoleCount> objectNames{
-        &names.exit, &names.clear, &names.print, &names.example, &names.about};
+    const std::array<QStringView, RoleCount> objectNames{names.exit, names.clear, names.print,
+                                                         names.example, names.about};
 
     for (int role = 0; role < RoleCount; ++role) {
         const ButtonDesign &design = Designs[role];
         auto *button = new QToolButton(this);
-        button->setObjectName(*objectNames[role]);
+        button->setObjectName(objectNames[role].toString());
         button->setText(design.caption.toString());
         button->setToolTip(design.toolTip.toString());
         button->setIcon(buttonPicture(design.picture));

@@ -2,7 +2,7 @@
 
 #include "twips.h"
 
-#include <QString>
+#include <QStringView>
 #include <QWidget>
 
 #include <array>
@@ -14,11 +14,11 @@ namespace molvera {
 // The names that one page gives its five buttons, top to bottom.
 struct PageButtonNames
 {
-    QString exit;
-    QString clear;
-    QString print;
-    QString example;
-    QString about;
+    QStringView exit;
+    QStringView clear;
+    QStringView print;
+    QStringView example;
+    QStringView about;
 };
 
 // The column of five picture buttons at the right of every page: Exit, Clear, Print, Example,

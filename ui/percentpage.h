@@ -2,13 +2,9 @@
 
 #include "calculatorpage.h"
 
-#include <array>
 #include <optional>
 
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
+class QButtonGroup;
 
 namespace molvera {
 
@@ -23,41 +19,39 @@ class PercentPage : public CalculatorPage
 public:
     explicit PercentPage(const ReagentBoxes &reagent, QWidget *parent = nullptr);
 
-    QList<QWidget *> focusOrder(FocusSection section) const override;
-
 protected:
     void build() override;
+    void calculate() override;
     void clear() override;
     void example() override;
-    void print() override;
+    Strength strength() const override;
 
 private:
-    static constexpr int TypeCount = 3;
+    struct TypeDesign;
 
-    void buildTypeFrame();
-    void buildStockFrame();
-    void buildRequiredFrame();
-    void buildResult();
+    static std::span<const ControlRow<PercentPage>> controls();
+    static std::span<const TypeDesign> types();
 
     void chooseType(int index);
     std::optional<ConcentrationType> chosenType() const;
-    void calculate();
 
-    std::array<QRadioButton *, TypeCount> m_types{}; // opWW, opWV, opVV
+    // The type options, also in a group whose ids are their places in the page's type list.
+    QRadioButton *m_weightPerWeight = nullptr;
+    QRadioButton *m_weightPerVolume = nullptr;
+    QRadioButton *m_volumePerVolume = nullptr;
+    QButtonGroup *m_types = nullptr;
     bool m_clickOnChosenType = false;
 
     QLineEdit *m_stockConcentration = nullptr;
     QLineEdit *m_specificGravity = nullptr;
 
-    QGroupBox *m_requiredFrame = nullptr; // Frame3
+    QGroupBox *m_requiredFrame = nullptr;
     QLineEdit *m_concentration = nullptr;
     QLabel *m_concentrationUnit = nullptr;
     QLineEdit *m_amount = nullptr;
     QLabel *m_amountUnit = nullptr;
 
-    QPushButton *m_calculate = nullptr;
     QLineEdit *m_solvent = nullptr; // never shown
-    OutcomeBoxes m_outcome;
 };
 
 } // namespace molvera

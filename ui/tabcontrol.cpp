@@ -5,10 +5,14 @@
 
 namespace molvera {
 
-TabControl::TabControl(int tabHeightTwips, QWidget *parent)
+namespace {
+constexpr int TabHeightTwips = 420;
+} // namespace
+
+TabControl::TabControl(QWidget *parent)
     : QTabWidget(parent)
 {
-    setTabBar(new TabStrip(twipsToPixels(tabHeightTwips), this));
+    setTabBar(new TabStrip(twipsToPixels(TabHeightTwips), this));
     setUsesScrollButtons(false);
     // The tab strip takes the focus in its own place of the window's order; the control around
     // it would otherwise hand the focus to the strip a second time.

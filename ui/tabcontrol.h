@@ -10,7 +10,7 @@ class TabControl : public QTabWidget
     Q_OBJECT
 
 public:
-    explicit TabControl(int tabHeightTwips, QWidget *parent = nullptr);
+    explicit TabControl(QWidget *parent = nullptr);
 };
 
 } // namespace molvera

@@ -2,10 +2,6 @@
 
 #include <QRect>
 #include <QSize>
-#include <QStringView>
-#include <QtGlobal>
-
-#include <span>
 
 namespace molvera {
 
@@ -41,24 +37,6 @@ struct TwipRect
 constexpr QSize twipsToPixels(int width, int height)
 {
     return {twipsToPixels(width), twipsToPixels(height)};
-}
-
-// One row of a layout table: a control's objectName and its place.
-struct TwipPlacement
-{
-    QStringView name;
-    TwipRect rect;
-};
-
-// The place of `name` in a layout table; a name missing from the table is a programming error.
-inline TwipRect placementOf(std::span<const TwipPlacement> layout, QStringView name)
-{
-    for (const TwipPlacement &placement : layout) {
-        if (placement.name == name)
-            return placement.rect;
-    }
-    Q_ASSERT_X(false, "placementOf", "control missing from its layout table");
-    return {};
 }
 
 } // namespace molvera

@@ -38,8 +38,13 @@ private Q_SLOTS:
         m_form->resize(300, 300);
         auto *frame = new QGroupBox(u"Elements"_s, m_form.get());
         frame->setGeometry(0, 0, 300, 300);
-        m_rows = new molvera::FormulaRows(
-            {u"cmbHE"_s, u"cmbHN"_s, u"txtHW"_s, u"txtHTot"_s, 600, 2880}, frame);
+        m_rows = new molvera::FormulaRows({.elementPrefix = u"cmbHE",
+                                           .countPrefix = u"cmbHN",
+                                           .weightPrefix = u"txtHW",
+                                           .totalName = u"txtHTot",
+                                           .firstRowTop = 600,
+                                           .totalTop = 2880},
+                                          frame);
         // Something else to take the focus when a count box is left.
         (new QLineEdit(m_form.get()))->setGeometry(0, 280, 50, 19);
         QVERIFY(uitest::showActive(m_form.get()));

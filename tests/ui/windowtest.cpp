@@ -98,7 +98,7 @@ bool WindowTest::acknowledgeInputError()
 void WindowTest::recordPrinting(const QString &page, const QString &total,
                                 molvera::PrintStatus status)
 {
-    control<molvera::CalculatorPage>(page)->setSheetPrinter(
+    control<molvera::CalculatorPage>(page)->setSheetOutput(
         [this, total, status](const molvera::CalculationSheet &sheet) {
             m_sheets.append(sheet);
             if (!total.isEmpty())

@@ -1,0 +1,225 @@
+#include "formtable.h"
+
+#include "choicecombobox.h"
+#include "framebox.h"
+#include "hostedcontrols.h"
+#include "numberlocale.h"
+#include "pictures.h"
+#include "tabcontrol.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include <algorithm>
+
+namespace molvera {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Method sentences, step options and the titles are written in dark red.
+constexpr QColor DarkRed{128, 0, 0};
+
+// One line of a method box: the pitch of the 8-point bitmap face the boxes were designed with.
+constexpr int MethodLineTwips = 195;
+
+void setBold(QWidget *widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+QLabel *makeTitle(const QString &text, QWidget *parent)
+{
+    auto *title = new QLabel(text, parent);
+    QFont font(u"Comic Sans MS"_s);
+    font.setPointSizeF(13.5);
+    font.setBold(true);
+    title->setFont(font);
+    setTextColor(title, DarkRed);
+    return title;
+}
+
+QLabel *makeParagraph(const QString &text, QWidget *parent)
+{
+    auto *paragraph = new QLabel(text, parent);
+    paragraph->setWordWrap(true);
+    paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColor(paragraph, Qt::black);
+    return paragraph;
+}
+
+QLineEdit *makeHiddenBox(QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setVisible(false);
+    return box;
+}
+
+QTextEdit *makeMethodBox(QWidget *parent)
+{
+    auto *box = new QTextEdit(parent);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QTextEdit::WidgetWidth);
+    box->setAcceptRichText(false);
+    // The box was sized for four lines of a 13-pixel bitmap face; the substitute faces leave more
+    // room between lines, so the lines are set at the old pitch and the margin kept thin.
+    box->document()->setDocumentMargin(1);
+    setBold(box);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    palette.setColor(QPalette::Text, DarkRed);
+    box->setPalette(palette);
+    return box;
+}
+
+QComboBox *makeChoiceBox(QWidget *parent)
+{
+    auto *box = new ChoiceComboBox(parent);
+    // Typed texts are never added to the list.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+QPushButton *makeOkButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setDefault(true);
+    button->setFocus(Qt::OtherFocusReason);
+    if (auto *dialog = qobject_cast<QDialog *>(parent->window()))
+        QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    return button;
+}
+
+QWidget *makeWidget(ControlKind kind, QWidget *parent, const QString &text)
+{
+    switch (kind) {
+    case ControlKind::Frame:
+        return new FrameBox(text, parent);
+    case ControlKind::Label:
+    case ControlKind::FieldLabel:
+        return new QLabel(text, parent);
+    case ControlKind::Paragraph:
+        return makeParagraph(text, parent);
+    case ControlKind::Title:
+        return makeTitle(text, parent);
+    case ControlKind::CentredTitle: {
+        QLabel *title = makeTitle(text, parent);
+        title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return title;
+    }
+    case ControlKind::Picture: {
+        auto *picture = new QLabel(parent);
+        picture->setPixmap(programIcon().pixmap(32, 32));
+        return picture;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(text, parent);
+    case ControlKind::NumberBox:
+        return new QLineEdit(localizedNumber(text), parent);
+    case ControlKind::HiddenBox:
+    case ControlKind::ResultBox:
+    case ControlKind::PrintLine:
+        return makeHiddenBox(parent);
+    case ControlKind::MethodBox:
+        return makeMethodBox(parent);
+    case ControlKind::Option:
+        return new QRadioButton(text, parent);
+    case ControlKind::DarkRedOption: {
+        auto *option = new QRadioButton(text, parent);
+        setTextColor(option, DarkRed);
+        return option;
+    }
+    case ControlKind::ChoiceBox:
+        return makeChoiceBox(parent);
+    case ControlKind::CalculateButton: {
+        auto *button = new QPushButton(text, parent);
+        setBold(button);
+        return button;
+    }
+    case ControlKind::OkButton:
+        return makeOkButton(text, parent);
+    case ControlKind::OutputBox: {
+        auto *box = new QLineEdit(parent);
+        setReadOnlyLook(box, true);
+        return box;
+    }
+    case ControlKind::Tabs:
+        return new TabControl(parent);
+    case ControlKind::HostedControl:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget *makeControl(ControlKind kind, QWidget *parent, QStringView name, const TwipRect &rect,
+                     QStringView text, QStringView toolTip, const FormContext &context)
+{
+    if (kind == ControlKind::HostedControl)
+        return placeHostedControl(parent, context.hostedLayout, name, rect, toolTip.toString());
+
+    QWidget *widget = makeWidget(kind, parent, text.toString());
+    widget->setObjectName(name.toString());
+    widget->setGeometry(rect.toPixels());
+    if (!toolTip.isEmpty())
+        widget->setToolTip(toolTip.toString());
+    return widget;
+}
+
+QList<QWidget *> focusChain(const QList<BuiltControl> &controls, FocusSection section)
+{
+    QList<BuiltControl> stops;
+    std::copy_if(controls.begin(), controls.end(), std::back_inserter(stops),
+                 [section](const BuiltControl &control) {
+                     return control.widget && control.tab.section == section;
+                 });
+    std::stable_sort(stops.begin(), stops.end(), [](const BuiltControl &a, const BuiltControl &b) {
+        return a.tab.position < b.tab.position;
+    });
+    QList<QWidget *> chain;
+    chain.reserve(stops.size());
+    for (const BuiltControl &stop : std::as_const(stops))
+        chain.append(stop.widget);
+    return chain;
+}
+
+void setMethodText(QTextEdit *box, const QString &text)
+{
+    box->setPlainText(text);
+    QTextBlockFormat lines;
+    lines.setLineHeight(twipsToPixels(MethodLineTwips), QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(box->document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(lines);
+}
+
+void setReadOnlyLook(QLineEdit *box, bool readOnly)
+{
+    box->setReadOnly(readOnly);
+    QPalette palette = box->palette();
+    const QPalette defaults = box->parentWidget() ? box->parentWidget()->palette() : QPalette();
+    palette.setColor(QPalette::Base,
+                     readOnly ? defaults.color(QPalette::Window) : defaults.color(QPalette::Base));
+    box->setPalette(palette);
+}
+
+} // namespace molvera
