@@ -46,6 +46,8 @@ private Q_SLOTS:
     void malformedTextIsRejected_data();
     void malformedTextIsRejected();
     void writingTheDefaultRemoves();
+    void changingOneCopyLeavesTheOthers_data();
+    void changingOneCopyLeavesTheOthers();
     void valuesWithoutTextFormAreRefused();
     void extentsInHundredthsOfAMillimetre_data();
     void extentsInHundredthsOfAMillimetre();
@@ -207,6 +209,57 @@ void TestPropertyBag::writingTheDefaultRemoves()
     // A boolean default matches its stored -1.
     QVERIFY(bag.write(u"Enabled", true, -1));
     QVERIFY(bag.names().isEmpty());
+}
+
+// Copies share their data until one is changed: every change detaches the changed bag only, and
+// a moved-from bag keeps its properties.
+enum class BagChange { Write, WriteDefault, Remove, Extent, AmbientFont, MoveFrom };
+Q_DECLARE_METATYPE(BagChange)
+
+void TestPropertyBag::changingOneCopyLeavesTheOthers_data()
+{
+    QTest::addColumn<BagChange>("change");
+    QTest::newRow("write") << BagChange::Write;
+    QTest::newRow("write the default") << BagChange::WriteDefault;
+    QTest::newRow("remove") << BagChange::Remove;
+    QTest::newRow("extent") << BagChange::Extent;
+    QTest::newRow("ambient font") << BagChange::AmbientFont;
+    QTest::newRow("move from") << BagChange::MoveFrom;
+}
+
+void TestPropertyBag::changingOneCopyLeavesTheOthers()
+{
+    QFETCH(BagChange, change);
+    PropertyBag original = bagOf(u"Caption = \"Link\"\n_ExtentX = 2566\n"_qs);
+    original.setAmbientFont(QFont(u"Ambient"_qs));
+    const PropertyBag copy = original;
+    PropertyBag changed = original;
+    switch (change) {
+    case BagChange::Write:
+        changed.write(u"caption", u"Other"_qs, QVariant());
+        break;
+    case BagChange::WriteDefault:
+        changed.write(u"caption", u"Link"_qs, u"Link"_qs);
+        break;
+    case BagChange::Remove:
+        changed.remove(u"caption");
+        break;
+    case BagChange::Extent:
+        changed.setExtent(QSize(10, 10));
+        break;
+    case BagChange::AmbientFont:
+        changed.setAmbientFont(QFont(u"Other"_qs));
+        break;
+    case BagChange::MoveFrom: {
+        const PropertyBag taken(std::move(changed));
+        QCOMPARE(changed, taken);
+        break;
+    }
+    }
+    for (const PropertyBag *unchanged : {static_cast<const PropertyBag *>(&original), &copy}) {
+        QCOMPARE(unchanged->toText(), u"caption = \"Link\"\n_extentx = 2566\n"_qs);
+        QCOMPARE(unchanged->ambientFont().family(), u"Ambient"_qs);
+    }
 }
 
 void TestPropertyBag::valuesWithoutTextFormAreRefused()
