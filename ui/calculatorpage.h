@@ -9,7 +9,6 @@
 #include <QList>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <span>
 #include <string>

@@ -74,16 +74,16 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         row.element->setToolTip(u"Select an Element"_s);
 
         // The list offers 1 to 9; anything else is typed.
-        row.count = static_cast<QComboBox *>(
+        auto *count = static_cast<ChoiceComboBox *>(
             makeControl(ControlKind::ChoiceBox, frame, QString(rowsLayout.countPrefix + number),
                         {CountLeft, top, CountWidth, RowHeight}, {},
                         u"Select the number of elements in this formula", context));
-        row.count->addItems(counts);
-        row.count->setCurrentIndex(-1);
-        row.count->clearEditText();
-        row.count->installEventFilter(this);
-        connect(static_cast<ChoiceComboBox *>(row.count), &ChoiceComboBox::itemChosen, this,
-                [this, index] { commitRow(index + 1); });
+        count->addItems(counts);
+        count->setCurrentIndex(-1);
+        count->clearEditText();
+        count->installEventFilter(this);
+        connect(count, &ChoiceComboBox::itemChosen, this, [this, index] { commitRow(index + 1); });
+        row.count = count;
 
         row.weight = static_cast<QLineEdit *>(
             makeControl(ControlKind::OutputBox, frame, QString(rowsLayout.weightPrefix + number),
