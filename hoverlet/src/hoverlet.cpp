@@ -51,7 +51,7 @@ qint16 shiftCode(Qt::KeyboardModifiers modifiers)
 
 QString Hoverlet::defaultUrl()
 {
-    return QStringLiteral("https://tarnwick.example/hoverlet/");
+    return QStringLiteral("https://tarnwick.example/");
 }
 
 QString Hoverlet::defaultCaption()

@@ -134,7 +134,7 @@ void TestHoverletX11::clickWhileHoveringOpensOnce()
 
     QCOMPARE(QProcess::execute(xdotool, {u"click"_qs, u"1"_qs}), 0);
     QTRY_COMPARE(clicks.size(), 1);
-    QCOMPARE(m_urls.opened, QList<QUrl>{QUrl(u"https://tarnwick.example/hoverlet/"_qs)});
+    QCOMPARE(m_urls.opened, QList<QUrl>{QUrl(u"https://tarnwick.example/"_qs)});
     QCOMPARE(textColour(), QColor(0, 0, 255));
     QVERIFY(m_link->isHovering());
 }

@@ -156,7 +156,7 @@ void TestHoverletAbout::contactLinks_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("url");
     QTest::newRow("Hoverlet2: the web site")
-        << u"Hoverlet2"_qs << u"WWW"_qs << u"https://tarnwick.example/hoverlet/"_qs;
+        << u"Hoverlet2"_qs << u"WWW"_qs << u"https://tarnwick.example/"_qs;
     QTest::newRow("Hoverlet1: mail")
         << u"Hoverlet1"_qs << u"E-mail"_qs << u"mailto:hoverlet@tarnwick.example"_qs;
 }

@@ -134,7 +134,7 @@ private Q_SLOTS:
     {
         QWidget *link = control(u"Hoverlet1"_s);
         QCOMPARE(link->property("Caption").toString(), u"Kestrova Software"_s);
-        QCOMPARE(link->property("URL").toString(), u"https://kestrova.example/molvera/"_s);
+        QCOMPARE(link->property("URL").toString(), u"https://kestrova.example/"_s);
         QCOMPARE(link->toolTip(), u"Visit the Kestrova Software Home Page"_s);
         const QFont font = link->property("Font").value<QFont>();
         QVERIFY(font.bold());

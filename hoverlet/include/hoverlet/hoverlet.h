@@ -44,7 +44,7 @@ class HOVERLET_EXPORT Hoverlet : public QWidget
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
 
 public:
-    static QString defaultUrl();     // "https://tarnwick.example/hoverlet/"
+    static QString defaultUrl();     // "https://tarnwick.example/"
     static QString defaultCaption(); // "Hoverlet"
 
     explicit Hoverlet(QWidget *parent = nullptr);
