@@ -4,6 +4,7 @@
 #include "units.h"
 
 #include <hoverlet/hoverlet.h>
+#include <hoverlet/olecolor.h>
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -78,12 +79,19 @@ QPixmap picture(const QString &resource, const QSize &size, const QColor &backgr
     return QPixmap::fromImage(image);
 }
 
-QLabel *pictureBox(QWidget *parent, const QString &name, const QString &resource)
+// A picture of letters, named by what it says for screen readers. It stands on the dialog's face,
+// unless that is dark: then it keeps the light face its letters were drawn for.
+QLabel *pictureBox(QWidget *parent, const QString &name, const QString &resource,
+                   const QString &says)
 {
     auto *box = new QLabel(parent);
     box->setObjectName(name);
+    box->setAccessibleName(says);
     place(box);
-    box->setPixmap(picture(resource, box->size(), parent->palette().color(QPalette::Window)));
+    QColor face = parent->palette().color(QPalette::Window);
+    if (contrastRatio(face, Qt::white) > contrastRatio(face, Qt::black))
+        face = Qt::white;
+    box->setPixmap(picture(resource, box->size(), face));
     return box;
 }
 
@@ -124,8 +132,10 @@ AboutBox::AboutBox(QWidget *parent)
     setFont(sansSerif(8.25, false));
     setFixedSize(toPixels(ClientArea).size());
 
-    pictureBox(this, QStringLiteral("Image1"), QStringLiteral(":/hoverlet/banner.svg"));
-    pictureBox(this, QStringLiteral("Picture2"), QStringLiteral(":/hoverlet/logo.svg"));
+    pictureBox(this, QStringLiteral("Image1"), QStringLiteral(":/hoverlet/banner.svg"),
+               QLatin1StringView(registry::HoverletDescription));
+    pictureBox(this, QStringLiteral("Picture2"), QStringLiteral(":/hoverlet/logo.svg"),
+               QStringLiteral("Tarnwick"));
     line(this, QStringLiteral("Line2"), QColor(128, 128, 128));
     line(this, QStringLiteral("Line1"), QColor(255, 255, 255));
 

@@ -1,11 +1,13 @@
 #include "aboutbox.h"
 #include "classregistry.h"
 #include "hoverlet_p.h"
+#include "hoverletaccessible.h"
 #include "linkopener.h"
 #include "units.h"
 
 #include <hoverlet/hoverlet.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -64,6 +66,7 @@ Hoverlet::Hoverlet(QWidget *parent)
     , d(std::make_unique<Private>())
 {
     registry::instanceCreated();
+    HoverletAccessible::install();
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     // Moves without a button held must reach the surface while it holds the grab.
@@ -210,6 +213,8 @@ QString Hoverlet::url() const
 void Hoverlet::setUrl(const QString &url)
 {
     d->url = url;
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
     changed("URL");
 }
 
@@ -221,6 +226,8 @@ QString Hoverlet::caption() const
 void Hoverlet::setCaption(const QString &caption)
 {
     d->label->setText(caption);
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
     changed("Caption");
 }
 
@@ -413,9 +420,12 @@ void Hoverlet::applyLook(OleColor colour, bool underline)
 void Hoverlet::applyTextColor(OleColor colour)
 {
     d->shownColor = colour;
-    const QColor shown = toQColor(colour, hostPalette());
-    if (!shown.isValid())
+    const QPalette host = hostPalette();
+    const QColor resolved = toQColor(colour, host);
+    if (!resolved.isValid())
         return;
+    // The caption stands on the label's button face; on a dark one it is made to read.
+    const QColor shown = readableOn(resolved, host.color(QPalette::Button));
     // Every colour group alike: the link keeps its look whatever the window's state.
     QPalette palette = d->label->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})

@@ -2,7 +2,9 @@
 
 #include <QPalette>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace hoverlet {
@@ -50,6 +52,23 @@ constexpr std::array<std::optional<SystemColor>, 31> systemColors = {{
     SystemColor{QPalette::Active, QPalette::Window},            // 30 menu bar
 }};
 
+// Below this relative luminance white text reads better than black: the face is dark.
+constexpr double DarkFaceLimit = 0.179;
+constexpr double ReadableRatio = 4.5;
+
+double linearChannel(int value)
+{
+    const double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double relativeLuminance(const QColor &colour)
+{
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linearChannel(rgb.red()) + 0.7152 * linearChannel(rgb.green()) +
+           0.0722 * linearChannel(rgb.blue());
+}
+
 } // namespace
 
 QColor toQColor(OleColor colour, const QPalette &palette)
@@ -63,6 +82,29 @@ QColor toQColor(OleColor colour, const QPalette &palette)
     if (!entry)
         return QColor();
     return palette.color(entry->group, entry->role);
+}
+
+double contrastRatio(const QColor &first, const QColor &second)
+{
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor readableOn(const QColor &colour, const QColor &background)
+{
+    if (relativeLuminance(background) >= DarkFaceLimit ||
+        contrastRatio(colour, background) >= ReadableRatio)
+        return colour;
+    const QColor hsl = colour.toHsl();
+    constexpr int Step = 4;
+    int lightness = std::max(hsl.lightness(), 255 - hsl.lightness());
+    QColor shown = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness);
+    while (contrastRatio(shown, background) < ReadableRatio && lightness < 255) {
+        lightness = std::min(255, lightness + Step);
+        shown = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness);
+    }
+    return shown.toRgb();
 }
 
 } // namespace hoverlet

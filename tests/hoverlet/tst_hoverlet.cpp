@@ -6,6 +6,7 @@
 
 #include <hoverlet/hoverlet.h>
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QImage>
@@ -68,6 +69,10 @@ private Q_SLOTS:
     void addressesThatAreNotOpened();
     void settersNotifyByName_data();
     void settersNotifyByName();
+    void readersSeeALink_data();
+    void readersSeeALink();
+    void readersFollowTheLinkAsAClick_data();
+    void readersFollowTheLinkAsAClick();
 
 private:
     QLabel *label() const { return m_link->findChild<QLabel *>(QStringLiteral("lblLink")); }
@@ -213,8 +218,7 @@ void TestHoverlet::clickWhileHoveringOpensOnce()
     hover();
     QTest::mouseClick(label(), button, {}, QPoint(12, 8));
 
-    QCOMPARE(m_urls.opened,
-             QList<QUrl>{QUrl(QStringLiteral("https://tarnwick.example/"))});
+    QCOMPARE(m_urls.opened, QList<QUrl>{QUrl(QStringLiteral("https://tarnwick.example/"))});
     QCOMPARE(clicks.size(), 1);
     // While hovering the surface takes the input: the label raises nothing of its own.
     QCOMPARE(downs.size(), 0);
@@ -466,6 +470,61 @@ void TestHoverlet::settersNotifyByName()
         QCOMPARE(m_link->linkFont().family(), value.value<QFont>().family());
     else
         QCOMPARE(m_link->property(name.constData()), value);
+}
+
+void TestHoverlet::readersSeeALink_data()
+{
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("described by its address") << QString() << u"https://tarnwick.example/"_qs;
+    QTest::newRow("a host's tool-tip stays the description, the address follows")
+        << u"Visit us"_qs << u"Visit us (https://tarnwick.example/)"_qs;
+}
+
+void TestHoverlet::readersSeeALink()
+{
+    QFETCH(QString, toolTip);
+    QFETCH(QString, description);
+    m_link->setToolTip(toolTip);
+    m_link->setCaption(u"Tarnwick"_qs);
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(m_link);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), u"Tarnwick"_qs);
+    QCOMPARE(link->text(QAccessible::Description), description);
+    QCOMPARE(link->text(QAccessible::Value), m_link->url());
+    QVERIFY(link->state().linked);
+    QVERIFY(!link->state().focusable);
+    QCOMPARE(link->childCount(), 0);
+    QCOMPARE(link->actionInterface()->actionNames(),
+             QStringList{QAccessibleActionInterface::pressAction()});
+}
+
+void TestHoverlet::readersFollowTheLinkAsAClick_data()
+{
+    QTest::addColumn<bool>("checkHover");
+    QTest::addColumn<bool>("linkEnabled");
+    QTest::addColumn<int>("opened");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("opens the address and raises Click") << true << true << 1 << 1;
+    QTest::newRow("without hover tracking, as a click on the caption: Click alone")
+        << false << true << 0 << 1;
+    QTest::newRow("an inert link does nothing") << true << false << 0 << 0;
+}
+
+void TestHoverlet::readersFollowTheLinkAsAClick()
+{
+    QFETCH(bool, checkHover);
+    QFETCH(bool, linkEnabled);
+    QFETCH(int, opened);
+    QFETCH(int, clicks);
+    m_link->setCheckHover(checkHover);
+    m_link->setLinkEnabled(linkEnabled);
+    QSignalSpy clicked(m_link, &Hoverlet::Click);
+    QAccessible::queryAccessibleInterface(m_link)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_urls.opened.size(), opened);
+    QCOMPARE(clicked.size(), clicks);
+    QVERIFY(!m_link->hasFocus());
 }
 
 QTEST_MAIN(TestHoverlet)

@@ -3,6 +3,7 @@
 
 #include <hoverlet/hoverlet.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void picturesAreDrawn_data();
     void picturesAreDrawn();
     void openBoxNeitherKeepsNorOutlivesTheProgram();
+    void readersReadEveryText();
 
 private:
     static QList<QWidget *> aboutBoxes();
@@ -247,6 +249,28 @@ void TestHoverletAbout::openBoxNeitherKeepsNorOutlivesTheProgram()
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // instead of hanging
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(aboutBoxes().isEmpty());
+}
+
+// The banner and the logo say what they show; the separator lines are not read.
+void TestHoverletAbout::readersReadEveryText()
+{
+    m_first->ShowAbout();
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(shownBox());
+    QStringList names;
+    for (int i = 0; i < box->childCount(); ++i)
+        names << box->child(i)->text(QAccessible::Name);
+    QCOMPARE(names, (QStringList{u"Tarnwick Hoverlet 1.0"_qs,
+                                 u"Tarnwick"_qs,
+                                 {},
+                                 {},
+                                 u"Contact info:"_qs,
+                                 u"WWW"_qs,
+                                 u"E-mail"_qs,
+                                 u"OK"_qs}));
+    QAccessibleInterface *ok = box->child(int(names.size()) - 1);
+    QVERIFY(ok->state().defaultButton);
+    QCOMPARE(ok->actionInterface()->actionNames().value(0),
+             QAccessibleActionInterface::pressAction());
 }
 
 QTEST_MAIN(TestHoverletAbout)

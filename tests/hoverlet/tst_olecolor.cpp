@@ -17,6 +17,10 @@ private Q_SLOTS:
     void toQColor_data();
     void toQColor();
     void backColorFollowsItsSystemColour();
+    void contrastRatio_data();
+    void contrastRatio();
+    void readableOn_data();
+    void readableOn();
 
 private:
     static QPalette palette();
@@ -81,6 +85,59 @@ void TestOleColor::backColorFollowsItsSystemColour()
     const auto *label = link.findChild<QLabel *>(QStringLiteral("lblLink"));
     QVERIFY(label->autoFillBackground());
     QCOMPARE(label->palette().color(label->backgroundRole()), palette().color(QPalette::Button));
+}
+
+void TestOleColor::contrastRatio_data()
+{
+    QTest::addColumn<QColor>("first");
+    QTest::addColumn<QColor>("second");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white, either way") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+    QTest::newRow("a colour on itself") << QColor(128, 0, 0) << QColor(128, 0, 0) << 1.0;
+    QTest::newRow("green 128 on the light button face")
+        << QColor(0, 128, 0) << QColor(239, 239, 239) << 4.468;
+}
+
+void TestOleColor::contrastRatio()
+{
+    QFETCH(QColor, first);
+    QFETCH(QColor, second);
+    QFETCH(double, ratio);
+    QVERIFY(qAbs(hoverlet::contrastRatio(first, second) - ratio) < 0.001);
+}
+
+void TestOleColor::readableOn_data()
+{
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<bool>("kept");
+    const QColor darkRed(128, 0, 0);
+    const QColor darkFace(49, 54, 59);
+    QTest::newRow("light face: the design's colour, even short of 4.5")
+        << QColor(0, 128, 0) << QColor(239, 239, 239) << true;
+    QTest::newRow("light face: dark red") << darkRed << QColor(Qt::white) << true;
+    QTest::newRow("dark face: a colour that reads already")
+        << QColor(128, 255, 128) << darkFace << true;
+    QTest::newRow("dark face: dark red turns light") << darkRed << darkFace << false;
+    QTest::newRow("black face: dark red") << darkRed << QColor(Qt::black) << false;
+    QTest::newRow("dark face: blue, whose mirror is no lighter")
+        << QColor(0, 0, 255) << darkFace << false;
+    QTest::newRow("dark face: black text") << QColor(Qt::black) << darkFace << false;
+}
+
+void TestOleColor::readableOn()
+{
+    QFETCH(QColor, colour);
+    QFETCH(QColor, background);
+    QFETCH(bool, kept);
+    const QColor shown = hoverlet::readableOn(colour, background);
+    if (kept) {
+        QCOMPARE(shown, colour);
+        return;
+    }
+    QVERIFY(hoverlet::contrastRatio(shown, background) >= 4.5);
+    QCOMPARE(shown.hslHue(), colour.hslHue());
+    QVERIFY(shown.lightness() > colour.lightness());
 }
 
 QTEST_MAIN(TestOleColor)

@@ -109,6 +109,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Screen readers follow the link as a click does.
+    friend class HoverletAccessible;
+
     void hoverStep(QPointF position);
     void activate();
     void stopHovering();

@@ -37,4 +37,14 @@ constexpr OleColor oleColorFromRgb(int red, int green, int blue)
 // gives an invalid QColor, so callers can keep what they had.
 HOVERLET_EXPORT QColor toQColor(OleColor colour, const QPalette &palette);
 
+// The contrast ratio of two colours as WCAG 2 defines it, from 1 (the same) to 21 (black and
+// white); text reads well from 4.5.
+HOVERLET_EXPORT double contrastRatio(const QColor &first, const QColor &second);
+
+// `colour` as a text colour on `background`. Forms were designed as dark text on a light face:
+// on a light background their colours are kept exactly, and so is any colour that already reads
+// at 4.5:1. Otherwise, on a dark face, the colour is turned over as the palette was - its
+// lightness mirrored, its hue and saturation kept - and lightened further until it reads.
+HOVERLET_EXPORT QColor readableOn(const QColor &colour, const QColor &background);
+
 } // namespace hoverlet
