@@ -11,6 +11,8 @@ packages=(
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     # tests: a real X server, a real default printer, reading its PDFs back
     xvfb xauth xdotool cups printer-driver-cups-pdf poppler-utils
+    # tests: a screen reader's view through a private AT-SPI bus; the desktop's dark theme
+    dbus dbus-x11 at-spi2-core gir1.2-atspi-2.0 python3-gi qt6-gtk-platformtheme gnome-themes-extra
     # benchmarks
     libbenchmark-dev
     # hoverlet's Qt Designer plugin (UiTools needs the OpenGL config), and the Debian packages:

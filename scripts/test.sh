@@ -23,6 +23,9 @@ export QTEST_DISABLE_STACK_DUMP=1
 xvfb-run -a -s "-screen 0 1280x800x24" \
     ctest --test-dir "$root/build" --output-on-failure --timeout 300 -j "$jobs"
 
+# What a screen reader sees and does, through a private AT-SPI bus of its own.
+bash "$root/scripts/test-accessibility.sh" "$root/build"
+
 bash "$root/scripts/test-packages.sh" "$root/build"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-sanitize" -G Ninja \

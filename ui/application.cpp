@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "programversion.h"
 
 #include <hoverlet/componentserver.h>
@@ -30,6 +31,7 @@ void setUpApplication()
     QGuiApplication::setQuitOnLastWindowClosed(false);
 
     DllRegisterServer();
+    installAccessibleInterfaces();
 }
 
 } // namespace molvera

@@ -1,11 +1,15 @@
 #include "formtable.h"
 
+#include "accessibility.h"
 #include "choicecombobox.h"
 #include "framebox.h"
 #include "hostedcontrols.h"
 #include "numberlocale.h"
 #include "pictures.h"
+#include "programinfo.h"
 #include "tabcontrol.h"
+
+#include <hoverlet/olecolor.h>
 
 #include <QColor>
 #include <QDialog>
@@ -34,8 +38,22 @@ void setBold(QWidget *widget)
     widget->setFont(font);
 }
 
-void setTextColor(QWidget *widget, const QColor &color)
+// What a widget that does not fill its own background is drawn on: the nearest container that
+// does, or the window.
+QColor backdrop(const QWidget *widget)
 {
+    for (const QWidget *under = widget->parentWidget(); under; under = under->parentWidget()) {
+        if (under->autoFillBackground() || under->isWindow())
+            return under->palette().color(under->backgroundRole());
+    }
+    return widget->palette().color(QPalette::Window);
+}
+
+// The forms' own colours stay as they are on the light faces they were designed for, and are
+// made to read on a dark one (see hoverlet::readableOn).
+void setTextColor(QWidget *widget, const QColor &designed)
+{
+    const QColor color = hoverlet::readableOn(designed, backdrop(widget));
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
@@ -67,7 +85,28 @@ QLineEdit *makeHiddenBox(QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setVisible(false);
+    keepFromReaders(box);
     return box;
+}
+
+// Tab into a group of options lands on the chosen one and arrows move within the group, as on
+// every desktop: whenever an option is chosen, by the user or by code, it becomes the group's
+// only tab stop. (Qt moves the stop only when an option takes the focus.)
+QRadioButton *makeOption(const QString &caption, QWidget *parent)
+{
+    auto *option = new QRadioButton(caption, parent);
+    QObject::connect(option, &QAbstractButton::toggled, option, [option](bool checked) {
+        if (!checked)
+            return;
+        const auto group =
+            option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+        for (QRadioButton *other : group) {
+            const Qt::FocusPolicy policy = other->focusPolicy();
+            other->setFocusPolicy(other == option ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                  : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    });
+    return option;
 }
 
 QTextEdit *makeMethodBox(QWidget *parent)
@@ -82,10 +121,11 @@ QTextEdit *makeMethodBox(QWidget *parent)
     // The box was sized for four lines of a 13-pixel bitmap face; the substitute faces leave more
     // room between lines, so the lines are set at the old pitch and the margin kept thin.
     box->document()->setDocumentMargin(1);
+    box->setAccessibleName(u"Method"_s);
     setBold(box);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    palette.setColor(QPalette::Text, DarkRed);
+    palette.setColor(QPalette::Text, hoverlet::readableOn(DarkRed, palette.color(QPalette::Base)));
     box->setPalette(palette);
     return box;
 }
@@ -128,6 +168,7 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent, const QString &text)
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
         picture->setPixmap(programIcon().pixmap(32, 32));
+        picture->setAccessibleName(ProgramTitle.toString());
         return picture;
     }
     case ControlKind::TextBox:
@@ -141,9 +182,9 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent, const QString &text)
     case ControlKind::MethodBox:
         return makeMethodBox(parent);
     case ControlKind::Option:
-        return new QRadioButton(text, parent);
+        return makeOption(text, parent);
     case ControlKind::DarkRedOption: {
-        auto *option = new QRadioButton(text, parent);
+        QRadioButton *option = makeOption(text, parent);
         setTextColor(option, DarkRed);
         return option;
     }
@@ -217,9 +258,19 @@ void setReadOnlyLook(QLineEdit *box, bool readOnly)
     box->setReadOnly(readOnly);
     QPalette palette = box->palette();
     const QPalette defaults = box->parentWidget() ? box->parentWidget()->palette() : QPalette();
-    palette.setColor(QPalette::Base,
-                     readOnly ? defaults.color(QPalette::Window) : defaults.color(QPalette::Base));
+    const QColor base = defaults.color(readOnly ? QPalette::Window : QPalette::Base);
+    palette.setColor(QPalette::Base, base);
+    // The text colour is the one meant for boxes; on a menu face that it does not read on, it
+    // turns over with the face.
+    palette.setColor(QPalette::Text, hoverlet::readableOn(defaults.color(QPalette::Text), base));
     box->setPalette(palette);
+}
+
+void setAccessibleName(QWidget *control, const QString &name)
+{
+    control->setAccessibleName(name);
+    if (auto *list = qobject_cast<QComboBox *>(control); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(name);
 }
 
 } // namespace molvera

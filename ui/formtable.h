@@ -85,6 +85,8 @@ template<typename Form> struct ControlRow
     KeptIn<Form> keep{};
     QStringView text{}; // the caption, or the initial text
     QStringView toolTip{};
+    // What screen readers call the control, where its label, caption or kind does not say it.
+    QStringView accessibleName{};
 };
 
 // What buildControls() made of a row.
@@ -113,6 +115,8 @@ QWidget *makeControl(ControlKind kind, QWidget *parent, QStringView name, const 
 void setMethodText(QTextEdit *box, const QString &text);
 // Read-only boxes have the menu colour as background, editable ones the window colour.
 void setReadOnlyLook(QLineEdit *box, bool readOnly);
+// The name screen readers give the control; an editable list's text box takes it too.
+void setAccessibleName(QWidget *control, const QString &name);
 
 // The controls of `controls` in `section`, by their position there.
 QList<QWidget *> focusChain(const QList<BuiltControl> &controls, FocusSection section);
@@ -137,6 +141,8 @@ QList<BuiltControl> buildControls(Form *form, std::span<const ControlRow<Form>> 
             frame = widget;
         if (widget && !built.isEmpty() && built.back().kind == ControlKind::FieldLabel)
             static_cast<QLabel *>(built.back().widget)->setBuddy(widget);
+        if (widget && !row.accessibleName.isEmpty())
+            setAccessibleName(widget, row.accessibleName.toString());
         std::visit(
             [form, widget](auto member) {
                 if constexpr (!std::is_same_v<decltype(member), std::monostate>) {

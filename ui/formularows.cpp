@@ -72,6 +72,7 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         row.element->addItems(elementTexts);
         row.element->setCurrentIndex(-1);
         row.element->setToolTip(u"Select an Element"_s);
+        setAccessibleName(row.element, u"Element, row "_s + number);
 
         // The list offers 1 to 9; anything else is typed.
         auto *count = static_cast<ChoiceComboBox *>(
@@ -83,15 +84,18 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         count->clearEditText();
         count->installEventFilter(this);
         connect(count, &ChoiceComboBox::itemChosen, this, [this, index] { commitRow(index + 1); });
+        setAccessibleName(count, u"Number of atoms, row "_s + number);
         row.count = count;
 
         row.weight = static_cast<QLineEdit *>(
             makeControl(ControlKind::OutputBox, frame, QString(rowsLayout.weightPrefix + number),
                         {WeightLeft, top, WeightWidth, RowHeight}, {}, {}, context));
+        setAccessibleName(row.weight, u"Molecular weight, row "_s + number);
     }
     m_total = static_cast<QLineEdit *>(
         makeControl(ControlKind::OutputBox, frame, rowsLayout.totalName,
                     {WeightLeft, rowsLayout.totalTop, WeightWidth, RowHeight}, {}, {}, context));
+    setAccessibleName(m_total, u"Total molecular weight"_s);
 
     const std::array<QWidget *, 4> labelled{m_rows[0].element, m_rows[0].count, m_rows[0].weight,
                                             m_total};

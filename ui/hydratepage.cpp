@@ -45,7 +45,7 @@ std::span<const ControlRow<HydratePage>> HydratePage::controls()
     // Twips from the tab control's corner, or from the frame's for the rows InFrame.
     // clang-format off
     static constexpr ControlRow<HydratePage> Table[] = {
-    //   name           kind             placement  left  top   width height   tab                kept in                    caption or text          tool-tip
+    //   name           kind             placement  left  top   width height   tab                kept in                    caption or text          tool-tip, name for screen readers
         {u"Frame5",     Frame,           OnForm,   { 120,  360, 3852,  732}, {},                {},                        u"1. Type of Solution",  {}},
         {u"opHY",       Option,          InFrame,  { 240,  360, 1572,  252}, {AfterButtons, 2}, &P::m_hydrate,             u"Hydrate Solution",     {}},
         {u"opAN",       Option,          InFrame,  {1920,  360, 1692,  252}, {AfterButtons, 1}, &P::m_anhydrous,           u"Anhydrous Solution",   {}},
@@ -55,13 +55,13 @@ std::span<const ControlRow<HydratePage>> HydratePage::controls()
         {u"txtHCon1",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1},       &P::m_stockConcentration,  u"100",                  u"Enter the Conc of the Stock Solution"},
         {u"Label23",    Label,           InFrame,  {2520,  360,  252,  252}, {},                {},                        u"%",                    {}},
         {u"Label22",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},                {},                        u"Number of H2O:",       {}},
-        {u"txtHH1",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2},       &P::m_stockWaters,         u"0",                    u"Enter the number of H2Os in the stock solution"},
+        {u"txtHH1",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2},       &P::m_stockWaters,         u"0",                    u"Enter the number of H2Os in the stock solution", u"Number of H2O in the stock"},
         {u"Frame7",     Frame,           OnForm,   {4080, 1560, 3492, 1452}, {},                {},                        u"4. Required Solution", {}},
         {u"Label28",    FieldLabel,      InFrame,  { 240,  360, 1332,  252}, {},                {},                        u"Conc Required:",       {}},
         {u"txtHCon2",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3},       &P::m_concentration,       u"15",                   u"Enter the Concentration required"},
         {u"Label25",    Label,           InFrame,  {2520,  360,  492,  252}, {},                &P::m_concentrationUnit,   u"% w/v",                {}},
         {u"Label29",    FieldLabel,      InFrame,  { 240,  720, 1332,  252}, {},                {},                        u"Number of H2O:",       {}},
-        {u"txtHH2",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4},       &P::m_requiredWaters,      u"0",                    u"Enter the number of H2Os required for the Hydrate"},
+        {u"txtHH2",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4},       &P::m_requiredWaters,      u"0",                    u"Enter the number of H2Os required for the Hydrate", u"Number of H2O required"},
         {u"Label27",    FieldLabel,      InFrame,  { 240, 1080, 1332,  252}, {},                {},                        u"Volume Required:",     {}},
         {u"txtHVol",    NumberBox,       InFrame,  {1680, 1080,  732,  288}, {Inputs, 5},       &P::m_volume,              u"100",                  u"Enter the amount you wish to make"},
         {u"Label26",    Label,           InFrame,  {2520, 1080,  492,  252}, {},                {},                        u"mL",                   {}},

@@ -58,14 +58,14 @@ std::span<const ControlRow<MolarPage>> MolarPage::controls()
     // Twips from the tab control's corner, or from the frame's for the rows InFrame.
     // clang-format off
     static constexpr ControlRow<MolarPage> Table[] = {
-    //   name          kind             placement  left  top   width height   tab          kept in                    caption or text           tool-tip
+    //   name          kind             placement  left  top   width height   tab          kept in                    caption or text           tool-tip, name for screen readers
         {u"Frame1",    Frame,           OnForm,   { 120,  360, 3852, 3972}, {},          &P::m_elementFrame,        u"1. Select Elements",    {}},
         {u"optCal",    DarkRedOption,   InFrame,  { 120,  360, 1692,  252}, {Last, 2},   &P::m_calculated,          u"Calculate Mol Wt",      {}},
         {u"optMan",    DarkRedOption,   InFrame,  {1920,  360, 1812,  252}, {Last, 3},   &P::m_manual,              u"Enter Manual Mol Wt",   {}},
         {u"Frame4",    Frame,           OnForm,   {4080,  360, 3492, 1092}, {},          &P::m_stockFrame,          u"2. Stock Solution",     {}},
         {u"Label12",   FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        u"Conc of Stock Soln:",   {}},
         {u"txtConc",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1}, &P::m_stockConcentration,  u"100",                   u"Enter the Conc of the Stock Solution"},
-        {u"cmbSConc",  ChoiceBox,       InFrame,  {2520,  360,  612,  288}, {Last, 1},   &P::m_stockUnit,           {},                       {}},
+        {u"cmbSConc",  ChoiceBox,       InFrame,  {2520,  360,  612,  288}, {Last, 1},   &P::m_stockUnit,           {},                       {}, u"Stock concentration unit"},
         {u"Label13",   FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        u"Specific Gravity:",     {}},
         {u"txtSG",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2}, &P::m_specificGravity,     u"1.00",                  u"Enter the Specific Gravity if required."},
         {u"Frame2",    Frame,           OnForm,   {4080, 1560, 3492, 1092}, {},          &P::m_requiredFrame,       u"3. Required Solution",  {}},

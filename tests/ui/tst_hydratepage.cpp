@@ -149,7 +149,7 @@ private Q_SLOTS:
 
     void focusOrder_data()
     {
-        // The option group is one stop: the option that last had the focus, else the first.
+        // The option group is one stop: the chosen option.
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<QStringList>("expected");
         QStringList rows;
@@ -162,8 +162,8 @@ private Q_SLOTS:
                                    u"txtHW5"_s, u"txtHW6"_s, u"txtHTot"_s, u"txtReag"_s};
         const QStringList inputs{u"txtHCon1"_s, u"txtHH1"_s, u"txtHCon2"_s, u"txtHH2"_s,
                                  u"txtHVol"_s};
-        QTest::newRow("at start: anhydrous first")
-            << QString() << start + inputs + buttons + QStringList{u"opAN"_s} + readOnly;
+        QTest::newRow("at start: the chosen hydrate, not the first option")
+            << QString() << start + inputs + buttons + QStringList{u"opHY"_s} + readOnly;
         QTest::newRow("hydrate clicked")
             << u"opHY"_s << start + inputs + buttons + QStringList{u"opHY"_s} + readOnly;
         QTest::newRow("anhydrous clicked: required waters skipped")

@@ -157,6 +157,50 @@ private Q_SLOTS:
         QVERIFY2(visited == expected, qPrintable(visited.join(u" ")));
     }
 
+    void tabIntoOptionsLandsOnTheChosen_data()
+    {
+        // Before Tab: a button clicked, or an option chosen by code; the control Tab leaves for
+        // the group. Then an arrow moves within the group and chooses.
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<Qt::Key>("arrow");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("% page after its example: w/v, not the first option")
+            << u"PercentPage"_s << u"cmdEgConc"_s << u"txtName"_s << u"opWV"_s << Qt::Key_Down
+            << u"opVV"_s;
+        QTest::newRow("hydrate page at start: hydrate, not anhydrous")
+            << u"HydratePage"_s << QString() << u"cmdHAbout"_s << u"opHY"_s << Qt::Key_Right
+            << u"opAN"_s;
+        QTest::newRow("molar page, manual chosen by code")
+            << u"MolarPage"_s << u"optMan"_s << u"cmbSConc"_s << u"optMan"_s << Qt::Key_Left
+            << u"optCal"_s;
+    }
+    void tabIntoOptionsLandsOnTheChosen()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, setUp);
+        QFETCH(QString, before);
+        QFETCH(QString, chosen);
+        QFETCH(Qt::Key, arrow);
+        QFETCH(QString, next);
+        startWindow(page);
+        if (auto *option = m_window->findChild<QRadioButton *>(setUp))
+            option->setChecked(true);
+        else if (!setUp.isEmpty())
+            click(setUp);
+
+        control(before)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(chosen));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(checked(chosen));
+        QTest::keyClick(QApplication::focusWidget(), arrow);
+        QCOMPARE(QApplication::focusWidget(), control(next));
+        QVERIFY(checked(next));
+    }
+
     void labelsKnowTheirBoxes_data()
     {
         QTest::addColumn<QString>("label");

@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+namespace molvera {
+
+// What screen readers (through Qt's accessibility bridge, AT-SPI on Linux) see of the program
+// beyond Qt's own interfaces:
+// - a text box the user cannot edit is read-only to them too: not editable, and no text can be
+//   written into it from outside;
+// - a drop-down list is called by its name, not by the item it shows;
+// - boxes that are never shown (a page's stored results and print lines) are not in the tree.
+// Installed once, at start-up.
+void installAccessibleInterfaces();
+
+// Leaves `widget`, which is never shown, out of what screen readers see.
+void keepFromReaders(QWidget *widget);
+
+} // namespace molvera
