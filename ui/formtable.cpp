@@ -13,11 +13,13 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QEvent>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include <algorithm>
+#include <functional>
 
 namespace molvera {
 
@@ -49,16 +51,58 @@ QColor backdrop(const QWidget *widget)
     return widget->palette().color(QPalette::Window);
 }
 
+// Runs a widget's colouring again whenever the palette it inherits changes (a desktop turning to
+// its dark theme), once every widget has taken the new palette.
+class PaletteFollower : public QObject
+{
+public:
+    PaletteFollower(QWidget *widget, std::function<void()> apply)
+        : QObject(widget)
+        , m_apply(std::move(apply))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The colouring's own change of the palette is not a new one.
+        if (event->type() == QEvent::PaletteChange && !m_applying)
+            QMetaObject::invokeMethod(this, &PaletteFollower::apply, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void apply()
+    {
+        m_applying = true;
+        m_apply();
+        m_applying = false;
+    }
+
+    std::function<void()> m_apply;
+    bool m_applying = false;
+};
+
+// Colours `widget` by `apply`, now and with every palette to come.
+void followPalette(QWidget *widget, const std::function<void()> &apply)
+{
+    apply();
+    new PaletteFollower(widget, apply);
+}
+
 // The forms' own colours stay as they are on the light faces they were designed for, and are
 // made to read on a dark one (see hoverlet::readableOn).
 void setTextColor(QWidget *widget, const QColor &designed)
 {
-    const QColor color = hoverlet::readableOn(designed, backdrop(widget));
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
-    widget->setPalette(palette);
+    followPalette(widget, [widget, designed] {
+        const QColor color = hoverlet::readableOn(designed, backdrop(widget));
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, color);
+        palette.setColor(QPalette::Text, color);
+        palette.setColor(QPalette::ButtonText, color);
+        widget->setPalette(palette);
+    });
 }
 
 QLabel *makeTitle(const QString &text, QWidget *parent)
@@ -123,10 +167,13 @@ QTextEdit *makeMethodBox(QWidget *parent)
     box->document()->setDocumentMargin(1);
     box->setAccessibleName(u"Method"_s);
     setBold(box);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    palette.setColor(QPalette::Text, hoverlet::readableOn(DarkRed, palette.color(QPalette::Base)));
-    box->setPalette(palette);
+    followPalette(box, [box] {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        palette.setColor(QPalette::Text,
+                         hoverlet::readableOn(DarkRed, palette.color(QPalette::Base)));
+        box->setPalette(palette);
+    });
     return box;
 }
 
@@ -199,7 +246,8 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent, const QString &text)
         return makeOkButton(text, parent);
     case ControlKind::OutputBox: {
         auto *box = new QLineEdit(parent);
-        setReadOnlyLook(box, true);
+        box->setReadOnly(true);
+        followPalette(box, [box] { setReadOnlyLook(box, box->isReadOnly()); });
         return box;
     }
     case ControlKind::Tabs:

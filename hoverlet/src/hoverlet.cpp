@@ -392,6 +392,7 @@ void Hoverlet::changeEvent(QEvent *event)
             stopHovering();
         break;
     case QEvent::ParentChange:
+    case QEvent::PaletteChange: // also a new palette of the host or the desktop
     case QEvent::ApplicationPaletteChange:
         applyBackColor();
         applyTextColor(d->shownColor);

@@ -271,6 +271,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<Scheme>("scheme");
         QTest::addColumn<Form>("form");
+        QTest::addColumn<bool>("switchedWhileOpen"); // built under the light palette first
         const std::pair<const char *, Scheme> schemes[] = {
             {"light", Scheme::Light},
             {"dark", Scheme::Dark},
@@ -284,17 +285,27 @@ private Q_SLOTS:
             {"hoverlet's about box", Form::HoverletAbout}};
         for (const auto &[schemeName, scheme] : schemes) {
             for (const auto &[formName, form] : forms)
-                QTest::addRow("%s, %s", schemeName, formName) << scheme << form;
+                QTest::addRow("%s, %s", schemeName, formName) << scheme << form << false;
         }
+        QTest::newRow("the desktop turns dark over the molar page")
+            << Scheme::Dark << Form::MolarPage << true;
+        QTest::newRow("the desktop turns dark over the about box")
+            << Scheme::Dark << Form::AboutBox << true;
     }
     void everyTextReads()
     {
         QFETCH(Scheme, scheme);
         QFETCH(Form, form);
-        QApplication::setPalette(paletteOf(scheme));
+        QFETCH(bool, switchedWhileOpen);
+        if (!switchedWhileOpen)
+            QApplication::setPalette(paletteOf(scheme));
         molvera::MainWindow window;
         QWidget *shown = openForm(&window, form);
         QVERIFY(shown && QTest::qWaitForWindowExposed(shown));
+        if (switchedWhileOpen) {
+            QApplication::setPalette(paletteOf(scheme));
+            QTest::qWait(20); // the new palette reaches the widgets through the event loop
+        }
         if (const QString shots = qEnvironmentVariable("MOLVERA_CONTRAST_SHOTS"); !shots.isEmpty())
             shown->grab().save(
                 u"%1/%2.png"_s.arg(shots, QLatin1StringView(QTest::currentDataTag())));
