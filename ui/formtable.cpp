@@ -7,19 +7,18 @@
 #include "numberlocale.h"
 #include "pictures.h"
 #include "programinfo.h"
+#include "readablecolors.h"
 #include "tabcontrol.h"
 
 #include <hoverlet/olecolor.h>
 
 #include <QColor>
 #include <QDialog>
-#include <QEvent>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include <algorithm>
-#include <functional>
 
 namespace molvera {
 
@@ -38,71 +37,6 @@ void setBold(QWidget *widget)
     QFont font = widget->font();
     font.setBold(true);
     widget->setFont(font);
-}
-
-// What a widget that does not fill its own background is drawn on: the nearest container that
-// does, or the window.
-QColor backdrop(const QWidget *widget)
-{
-    for (const QWidget *under = widget->parentWidget(); under; under = under->parentWidget()) {
-        if (under->autoFillBackground() || under->isWindow())
-            return under->palette().color(under->backgroundRole());
-    }
-    return widget->palette().color(QPalette::Window);
-}
-
-// Runs a widget's colouring again whenever the palette it inherits changes (a desktop turning to
-// its dark theme), once every widget has taken the new palette.
-class PaletteFollower : public QObject
-{
-public:
-    PaletteFollower(QWidget *widget, std::function<void()> apply)
-        : QObject(widget)
-        , m_apply(std::move(apply))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        // The colouring's own change of the palette is not a new one.
-        if (event->type() == QEvent::PaletteChange && !m_applying)
-            QMetaObject::invokeMethod(this, &PaletteFollower::apply, Qt::QueuedConnection);
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void apply()
-    {
-        m_applying = true;
-        m_apply();
-        m_applying = false;
-    }
-
-    std::function<void()> m_apply;
-    bool m_applying = false;
-};
-
-// Colours `widget` by `apply`, now and with every palette to come.
-void followPalette(QWidget *widget, const std::function<void()> &apply)
-{
-    apply();
-    new PaletteFollower(widget, apply);
-}
-
-// The forms' own colours stay as they are on the light faces they were designed for, and are
-// made to read on a dark one (see hoverlet::readableOn).
-void setTextColor(QWidget *widget, const QColor &designed)
-{
-    followPalette(widget, [widget, designed] {
-        const QColor color = hoverlet::readableOn(designed, backdrop(widget));
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, color);
-        palette.setColor(QPalette::Text, color);
-        palette.setColor(QPalette::ButtonText, color);
-        widget->setPalette(palette);
-    });
 }
 
 QLabel *makeTitle(const QString &text, QWidget *parent)
