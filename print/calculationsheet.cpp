@@ -10,6 +10,7 @@ namespace molvera {
 
 namespace {
 
+constexpr QStringView documentName = u"molvera calculation";
 constexpr QStringView heading = u"Your molvera Calculation";
 constexpr QStringView instructionsTitle = u"Instructions";
 constexpr QStringView labelTitle = u"Label";
@@ -91,6 +92,29 @@ QString preparedDateText(const QDate &date, const QLocale &locale)
     return locale.toString(date, QStringLiteral("dddd, d MMMM yyyy"));
 }
 
+QString sheetDocumentName()
+{
+    return documentName.toString();
+}
+
+bool printSheetDocument(LinePrinter &out, const CalculationSheet &sheet, const QDate &date,
+                        const QLocale &locale)
+{
+    if (!out.begin())
+        return false;
+    printSheetLines(out, sheet, preparedDateText(date, locale));
+    return out.endDocument();
+}
+
+bool printOnChosenPrinter(const CalculationSheet &sheet, QPrinter &printer, const QDate &date,
+                          const QLocale &locale)
+{
+    if (printer.docName().isEmpty())
+        printer.setDocName(sheetDocumentName());
+    LinePrinter out(printer);
+    return printSheetDocument(out, sheet, date, locale);
+}
+
 PrintStatus printCalculationSheet(const CalculationSheet &sheet, QPrinter &printer,
                                   const QDate &date, const QLocale &locale)
 {
@@ -98,14 +122,8 @@ PrintStatus printCalculationSheet(const CalculationSheet &sheet, QPrinter &print
     // print nothing and say nothing.
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
         return PrintStatus::NoPrinter;
-    if (printer.docName().isEmpty())
-        printer.setDocName(QStringLiteral("molvera calculation"));
-
-    LinePrinter out(printer);
-    if (!out.begin())
-        return PrintStatus::Failed;
-    printSheetLines(out, sheet, preparedDateText(date, locale));
-    return out.endDocument() ? PrintStatus::Printed : PrintStatus::Failed;
+    return printOnChosenPrinter(sheet, printer, date, locale) ? PrintStatus::Printed
+                                                              : PrintStatus::Failed;
 }
 
 } // namespace molvera

@@ -12,6 +12,7 @@ class QPrinterInfo;
 
 namespace molvera {
 
+class LinePrinter;
 class SheetPrinter;
 
 // Which page a sheet comes from: it decides the caption of the strength line of the label.
@@ -41,6 +42,20 @@ enum class PrintStatus {
 // the date, and leaves the document open. The printer is left at 12 points, neither bold nor
 // underlined.
 void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringView date);
+
+// Prints the whole sheet on `out` as one document, from begin() to endDocument(): what every
+// printed, previewed and saved sheet is made of. False when `out` would not start or reported an
+// error.
+bool printSheetDocument(LinePrinter &out, const CalculationSheet &sheet, const QDate &date,
+                        const QLocale &locale);
+
+// The title that a sheet's print job or PDF file carries.
+QString sheetDocumentName();
+
+// Prints the sheet on `printer` just as it is set up, without asking whether it is a real
+// printer: the one a print preview draws on, or one the user chose in a print dialog.
+bool printOnChosenPrinter(const CalculationSheet &sheet, QPrinter &printer, const QDate &date,
+                          const QLocale &locale);
 
 // Prints the sheet on `printer`, dated `date` with the names of `locale`. A printer set to write
 // PDF without a file to write to (what QPrinter falls back to without any printer) is NoPrinter.

@@ -10,21 +10,27 @@
 namespace molvera {
 
 LinePrinter::LinePrinter(QPrinter &printer)
-    : m_printer(printer)
+    : m_device(printer)
+    , m_printer(&printer)
+{}
+
+LinePrinter::LinePrinter(QPagedPaintDevice &device)
+    : m_device(device)
 {}
 
 LinePrinter::~LinePrinter()
 {
     // A job left unfinished is withdrawn rather than sent as half a sheet.
     if (m_painter.isActive()) {
-        m_printer.abort();
+        if (m_printer)
+            m_printer->abort();
         m_painter.end();
     }
 }
 
 bool LinePrinter::begin()
 {
-    if (!m_painter.begin(&m_printer))
+    if (!m_painter.begin(&m_device))
         return false;
     // A printer has no face of its own here, and the painter would start with the application's
     // font, which a program may choose for its screens. Sheets start from the desktop's general
@@ -54,19 +60,19 @@ void LinePrinter::setUnderline(bool on)
 
 qreal LinePrinter::columnWidth() const
 {
-    return QFontMetricsF(m_font, &m_printer).averageCharWidth();
+    return QFontMetricsF(m_font, &m_device).averageCharWidth();
 }
 
 qreal LinePrinter::lineHeight() const
 {
-    return QFontMetricsF(m_font, &m_printer).lineSpacing();
+    return QFontMetricsF(m_font, &m_device).lineSpacing();
 }
 
 void LinePrinter::print(int column, std::initializer_list<QStringView> texts, LineEnd end)
 {
     if (column != NoColumn)
         m_x = std::max(0, column - 1) * columnWidth();
-    const QFontMetricsF metrics(m_font, &m_printer);
+    const QFontMetricsF metrics(m_font, &m_device);
     for (const QStringView text : texts) {
         Run run{m_x, m_font, text.toString()};
         m_x += metrics.horizontalAdvance(run.text);
@@ -88,22 +94,21 @@ void LinePrinter::endLine()
 {
     // Texts of one line share a baseline below the tallest of their fonts; an empty line takes
     // the height of the current font.
-    qreal ascent = QFontMetricsF(m_font, &m_printer).ascent();
+    qreal ascent = QFontMetricsF(m_font, &m_device).ascent();
     qreal height = lineHeight();
     if (!m_line.empty()) {
         ascent = 0;
         height = 0;
         for (const Run &run : m_line) {
-            const QFontMetricsF metrics(run.font, &m_printer);
+            const QFontMetricsF metrics(run.font, &m_device);
             ascent = std::max(ascent, metrics.ascent());
             height = std::max(height, metrics.lineSpacing());
         }
     }
 
-    const qreal pageHeight =
-        m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
+    const qreal pageHeight = m_device.pageLayout().paintRectPixels(m_device.logicalDpiY()).height();
     if (m_top > 0 && m_top + height > pageHeight) {
-        if (!m_printer.newPage())
+        if (!m_device.newPage())
             m_pageFailed = true;
         m_top = 0;
     }
@@ -124,8 +129,9 @@ bool LinePrinter::endDocument()
     if (!m_painter.isActive())
         return false;
     const bool ended = m_painter.end();
-    return ended && !m_pageFailed && m_printer.printerState() != QPrinter::Error &&
-           m_printer.printerState() != QPrinter::Aborted;
+    const bool printerFailed = m_printer && (m_printer->printerState() == QPrinter::Error ||
+                                             m_printer->printerState() == QPrinter::Aborted);
+    return ended && !m_pageFailed && !printerFailed;
 }
 
 } // namespace molvera

@@ -8,18 +8,22 @@
 
 #include <vector>
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace molvera {
 
-// A SheetPrinter on a QPrinter. A print column is one average character width of the current
-// font; a line is as tall as the line spacing of its largest text (of the current font when it
-// is empty), and its texts share one baseline. A line that would pass the bottom of the page
-// starts a new page.
+// A SheetPrinter on a QPrinter, or on any other paged device such as a QPdfWriter. A print column
+// is one average character width of the current font; a line is as tall as the line spacing of
+// its largest text (of the current font when it is empty), and its texts share one baseline. A
+// line that would pass the bottom of the page starts a new page.
 class LinePrinter final : public SheetPrinter
 {
 public:
+    // A print job: one left unfinished is withdrawn, and the printer's error state counts.
     explicit LinePrinter(QPrinter &printer);
+    // A document that the device's owner keeps or discards, such as a PDF written to a file.
+    explicit LinePrinter(QPagedPaintDevice &device);
     ~LinePrinter() override;
 
     LinePrinter(const LinePrinter &) = delete;
@@ -50,7 +54,8 @@ private:
 
     void endLine();
 
-    QPrinter &m_printer;
+    QPagedPaintDevice &m_device;
+    QPrinter *m_printer = nullptr; // m_device, when it is a printer
     QPainter m_painter;
     QFont m_font;
     qreal m_x = 0;
