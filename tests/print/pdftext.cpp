@@ -86,4 +86,14 @@ int pageCount(const QString &pdfPath)
     return int(html.count(page));
 }
 
+QSizeF pageSize(const QString &pdfPath)
+{
+    static const QRegularExpression page(
+        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    const QRegularExpressionMatch match =
+        page.match(run({QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")}));
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
+                            : QSizeF();
+}
+
 } // namespace pdftext

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -31,5 +32,8 @@ QList<Word> words(const QString &pdfPath);
 Word firstWord(const QList<Word> &words, const QString &text);
 
 int pageCount(const QString &pdfPath);
+
+// The size of the first page in points, or an empty size.
+QSizeF pageSize(const QString &pdfPath);
 
 } // namespace pdftext
