@@ -2,42 +2,24 @@
 
 #include "formularows.h"
 #include "numberlocale.h"
+#include "sheetdialogs.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QShowEvent>
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <array>
+
 namespace molvera {
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Why nothing came out of the printer, in the user's words.
-QString printFailureReason(PrintStatus status)
-{
-    const QString printer = QPrinterInfo::defaultPrinterName();
-    const QString named =
-        printer.isEmpty() ? u"The printer"_s : u"The printer \"%1\""_s.arg(printer);
-    switch (status) {
-    case PrintStatus::NoPrinter:
-        return u"No default printer is set up."_s;
-    case PrintStatus::PrinterStopped:
-        return named + u" is stopped."_s;
-    case PrintStatus::PrinterRejectsJobs:
-        return named + u" does not accept jobs."_s;
-    case PrintStatus::Printed:
-    case PrintStatus::Failed:
-        break;
-    }
-    return named + u" reported an error."_s;
-}
-
-} // namespace
 
 CalculatorPage::CalculatorPage(const Design &design, const ReagentBoxes &reagent, QWidget *parent)
     : QWidget(parent)
@@ -53,6 +35,7 @@ CalculatorPage::CalculatorPage(const Design &design, const ReagentBoxes &reagent
 
     m_buttonBar->setGeometry(PageButtonBar::placement().translated(0, -PageTopTwips).toPixels());
     connect(m_buttonBar, &PageButtonBar::triggered, this, &CalculatorPage::runButton);
+    addSheetActions();
 }
 
 CalculatorPage::~CalculatorPage() = default;
@@ -193,11 +176,69 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
         m_printLines[line]->setText(fromUtf8(printLines[line]));
 }
 
-// Prints the page's last outcome with the header's reagent and the page's strength, read at the
-// moment Print is pressed; says so when nothing could be printed.
-void CalculatorPage::print()
+void CalculatorPage::addSheetActions()
 {
-    CalculationSheet sheet;
+    struct ActionDesign
+    {
+        QStringView objectName;
+        QStringView text;
+        QKeySequence::StandardKey shortcut;
+        SheetAction action;
+    };
+    // The desktop has no usual key for a preview. Saving the sheet is the only saving there is,
+    // so it takes the usual key for Save.
+    static constexpr std::array<ActionDesign, 3> Designs{{
+        {u"mnuPrint", u"Print", QKeySequence::Print, SheetAction::Print},
+        {u"mnuPrintPreview", u"Print Preview…", QKeySequence::UnknownKey, SheetAction::Preview},
+        {u"mnuSaveAsPdf", u"Save as PDF…", QKeySequence::Save, SheetAction::SaveAsPdf},
+    }};
+    for (const ActionDesign &design : Designs) {
+        auto *action = new QAction(design.text.toString(), this);
+        action->setObjectName(design.objectName.toString());
+        action->setShortcuts(design.shortcut);
+        connect(action, &QAction::triggered, this,
+                [this, sheetAction = design.action] { runSheetAction(sheetAction); });
+        m_sheetActions.append(action);
+    }
+    // The page carries the shortcuts: only the page that is shown has them.
+    addActions(m_sheetActions);
+
+    QToolButton *printButton = m_buttonBar->button(PageButtonBar::Print);
+    printButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(printButton, &QWidget::customContextMenuRequested, this,
+            &CalculatorPage::showPrintMenu);
+}
+
+void CalculatorPage::showPrintMenu(const QPoint &at)
+{
+    QToolButton *printButton = m_buttonBar->button(PageButtonBar::Print);
+    if (!m_printMenu) {
+        m_printMenu = new QMenu(printButton);
+        m_printMenu->setObjectName(u"PrintMenu"_s);
+        m_printMenu->addActions(m_sheetActions);
+    }
+    m_printMenu->popup(printButton->mapToGlobal(at));
+}
+
+void CalculatorPage::runSheetAction(SheetAction action)
+{
+    if (action == SheetAction::Print) {
+        runButton(PageButtonBar::Print);
+        return;
+    }
+    ensureBuilt();
+    takeFocusFor(m_buttonBar->button(PageButtonBar::Print));
+    if (action == SheetAction::Preview)
+        openPrintPreview(readSheet());
+    else
+        saveSheetAsPdf(readSheet());
+}
+
+// The page's last outcome with the header's reagent and the page's strength, as they stand now.
+PageSheet CalculatorPage::readSheet()
+{
+    PageSheet read{this, caption(), {}};
+    CalculationSheet &sheet = read.sheet;
     sheet.variant = m_design.sheet;
     for (qsizetype line = 0; line < m_printLines.size(); ++line)
         sheet.printLines[line] = m_printLines[line]->text();
@@ -206,16 +247,17 @@ void CalculatorPage::print()
     const Strength printed = strength();
     sheet.strength = printed.value;
     sheet.strengthUnit = printed.unit;
+    return read;
+}
 
-    const PrintStatus status = m_output(sheet);
-    if (status == PrintStatus::Printed)
-        return;
-    auto *box = new QMessageBox(QMessageBox::Warning, u"Print"_s,
-                                u"The sheet was not printed. "_s + printFailureReason(status),
-                                QMessageBox::Ok, this);
-    box->setObjectName(u"PrintFailureBox"_s);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+// Prints the sheet as it stands at the moment Print is pressed; says so when nothing could be
+// printed, and offers to save it as PDF instead.
+void CalculatorPage::print()
+{
+    const PageSheet read = readSheet();
+    const PrintStatus status = m_output(read.sheet);
+    if (status != PrintStatus::Printed)
+        showPrintFailure(read, status, QPrinterInfo::defaultPrinterName());
 }
 
 void CalculatorPage::commitPendingEdits()

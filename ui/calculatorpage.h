@@ -15,13 +15,16 @@
 #include <variant>
 
 class QAbstractButton;
+class QAction;
 class QLineEdit;
+class QMenu;
 class QTextEdit;
 
 namespace molvera {
 
 class FormulaRows;
 struct FormulaRowsLayout;
+struct PageSheet;
 
 // The header boxes that all pages share: the reagent's chemical formula and chemical name.
 struct ReagentBoxes
@@ -32,7 +35,8 @@ struct ReagentBoxes
 
 // What the three calculator pages have in common: the button column with Exit and About, the
 // shared header boxes, committing a half-typed count before a button acts, the input error box,
-// the outcome of the last calculation and printing it.
+// the outcome of the last calculation and printing it. Besides Print, the sheet can be previewed
+// and saved as PDF, from the Print button's context menu or by the page's shortcuts.
 //
 // A page is a table of controls (formtable.h), laid out in twips from the tab control's corner
 // (frames' contents from their frame's corner). The page keeps its outcome in the table's
@@ -133,6 +137,13 @@ private:
                       const PrintLines &printLines);
     // The one way bad input is reported; it does not block, the handler just ends after it.
     void showInputError();
+    // What the Print button's context menu offers, each also on a shortcut of the page.
+    enum class SheetAction { Print, Preview, SaveAsPdf };
+
+    void addSheetActions();
+    void showPrintMenu(const QPoint &at);
+    void runSheetAction(SheetAction action);
+    PageSheet readSheet();
     void print();
     void commitPendingEdits();
     void takeFocusFor(QAbstractButton *button);
@@ -147,6 +158,8 @@ private:
     QTextEdit *m_method = nullptr;
     QList<QLineEdit *> m_printLines;
     SheetOutput m_output;
+    QList<QAction *> m_sheetActions;
+    QMenu *m_printMenu = nullptr; // made when first asked for
     bool m_built = false;
 };
 
