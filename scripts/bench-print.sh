@@ -3,7 +3,8 @@
 # printer (a CUPS server with its PDF printer is started if none is running): PRESSES presses of
 # Print per page after the page's example (default 20). Prints, per page, the median and maximum
 # time from the press to the click returning (the job is with the spooler by then) and from the
-# press to the printed PDF; the PDFs it made are removed.
+# press to the printed PDF; the PDFs it made are removed. Then as many saves per page with Save as
+# PDF: from Save pressed in the save dialog to the complete file.
 #
 #   scripts/bench-print.sh [PRESSES]
 set -euo pipefail
@@ -13,7 +14,7 @@ presses=${1:-20}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DMOLVERA_BUILD_TESTS=OFF -DMOLVERA_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$build" --target bench_print >/dev/null
+cmake --build "$build" --target bench_print bench_savepdf >/dev/null
 
 source "$root/scripts/printer.sh"
 start_pdf_printer
@@ -23,4 +24,5 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 echo "machine: $(lscpu | sed -n 's/^Model name: *//p' | head -1), $(nproc) cores"
-exec "$build/bench/print/bench_print" "$presses"
+"$build/bench/print/bench_print" "$presses"
+exec "$build/bench/print/bench_savepdf" "$presses"

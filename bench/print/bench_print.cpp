@@ -4,6 +4,8 @@
 // waits for its PDF before the next, and every PDF it made is removed again.
 //
 //   bench_print [PRESSES]      (20 presses per page unless given)
+#include "benchwidgets.h"
+
 #include <ui/application.h>
 #include <ui/mainwindow.h>
 
@@ -14,7 +16,6 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -31,7 +32,11 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using Clock = std::chrono::steady_clock;
+using bench::click;
+using bench::Clock;
+using bench::control;
+using bench::median;
+using bench::msSince;
 
 namespace {
 
@@ -52,11 +57,6 @@ const std::vector<Page> Pages{
 
 constexpr auto PdfTimeout = std::chrono::seconds(15);
 constexpr unsigned long PollMs = 2;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // cups-pdf writes into PDF/ of the printing user's home folder from the password database.
 QDir printerOutput()
@@ -98,27 +98,6 @@ QString pdfText(const QString &path)
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
-// A press and release on the middle of `widget`, as the mouse gives them.
-void click(QWidget *widget)
-{
-    const QPointF local = QRectF(widget->rect()).center();
-    const QPointF global = widget->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
-
-template<typename T> T *control(const QWidget *root, const QString &name)
-{
-    T *widget = root->findChild<T *>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
 bool failureBoxOpen(const QWidget *window)
 {
     const auto boxes = window->findChildren<QMessageBox *>(u"PrintFailureBox"_s);
@@ -150,13 +129,6 @@ waitForSheet(const PdfFiles &before, Clock::time_point pressed, const QString &m
         QThread::msleep(PollMs);
     }
     return std::nullopt;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace
