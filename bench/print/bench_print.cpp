@@ -21,7 +21,6 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QThread>
-#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -79,16 +78,6 @@ PdfFiles pdfFiles()
     return files;
 }
 
-// A PDF is whole once its trailer is written.
-bool isComplete(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 32)
-        return false;
-    file.seek(file.size() - 32);
-    return file.read(32).contains("%%EOF");
-}
-
 QString pdfText(const QString &path)
 {
     QProcess process;
@@ -117,7 +106,7 @@ waitForSheet(const PdfFiles &before, Clock::time_point pressed, const QString &m
             if (judged.contains(it.key()) ||
                 (before.contains(it.key()) && before.value(it.key()) == it.value()))
                 continue;
-            if (!isComplete(it.key()))
+            if (!bench::isCompletePdf(it.key()))
                 continue;
             const double seen = msSince(pressed);
             const bool ours = pdfText(it.key()).contains(marker);
@@ -149,11 +138,7 @@ int main(int argc, char *argv[])
     }
 
     molvera::MainWindow window;
-    window.show();
-    const Clock::time_point shown = Clock::now();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
-           Clock::now() - shown < std::chrono::seconds(5))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    bench::showExposed(window);
 
     // The printer is not asked for before the first press, so that the first press pays for
     // loading the print support as the user's first press does. Without a printer the page

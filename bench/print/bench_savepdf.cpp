@@ -18,7 +18,6 @@
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QWindow>
 
 #include <cstdio>
 #include <vector>
@@ -54,16 +53,6 @@ QAbstractButton *saveButton(const QFileDialog *dialog)
     qFatal("the save dialog has no Save button");
 }
 
-// A PDF is whole once its trailer is written.
-bool isCompletePdf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 32)
-        return false;
-    file.seek(file.size() - 32);
-    return file.read(32).contains("%%EOF");
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -83,11 +72,7 @@ int main(int argc, char *argv[])
     }
 
     molvera::MainWindow window;
-    window.show();
-    const Clock::time_point shown = Clock::now();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
-           Clock::now() - shown < std::chrono::seconds(5))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    bench::showExposed(window);
 
     std::printf("%d saves per page, into %s\n", saves, qPrintable(scratch.path()));
     std::printf("%-18s %12s %12s %12s %14s %12s\n", "page", "first save", "save med", "save max",
@@ -116,7 +101,8 @@ int main(int argc, char *argv[])
             bench::click(saveButton(dialog));
             saved.push_back(bench::msSince(pressed));
 
-            if (!isCompletePdf(path) || window.findChild<QMessageBox *>(u"SaveFailureBox"_s)) {
+            if (!bench::isCompletePdf(path) ||
+                window.findChild<QMessageBox *>(u"SaveFailureBox"_s)) {
                 std::fprintf(stderr, "%s: save %d did not write %s\n", page.caption, i + 1,
                              qPrintable(path));
                 return 1;

@@ -1,10 +1,12 @@
 #pragma once
 
-// What the print benchmarks share: reaching controls by name, clicking them as the mouse does, and
-// summing up times.
+// What the print benchmarks share: showing the window, reaching controls by name, clicking them as
+// the mouse does, telling a whole PDF, and summing up times.
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -37,6 +39,26 @@ inline void click(QWidget *widget)
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
+}
+
+// Shows `window` and waits (five seconds at most) until it is on screen.
+inline void showExposed(QWidget &window)
+{
+    window.show();
+    const Clock::time_point shown = Clock::now();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+           Clock::now() - shown < std::chrono::seconds(5))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// A PDF is whole once its trailer is written.
+inline bool isCompletePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 32)
+        return false;
+    file.seek(file.size() - 32);
+    return file.read(32).contains("%%EOF");
 }
 
 template<typename T> T *control(const QObject *root, const QString &name)
