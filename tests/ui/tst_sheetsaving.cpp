@@ -1,9 +1,8 @@
-// Save as PDF and Print Preview from the pages on a bench without a printer: CUPS is out of reach
-// (CUPS_SERVER names a socket that does not exist). The program's settings and the user's
-// documents folder live in a scratch folder of the test's own.
+// Save as PDF and Print Preview on a bench without a printer: CUPS is out of reach (CUPS_SERVER
+// names a socket that does not exist). The program's settings and the user's documents folder
+// live in a scratch folder of the test's own.
 #include "pdftext.h"
 #include "windowtest.h"
-#include "writeprotection.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -22,8 +21,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -34,43 +31,18 @@ struct PageControls
     QString example;
     QString print;
     QString formula;
-    QString reagentLine;
 };
 
-const PageControls MolarPage{u"MolarPage"_s, u"cmdExample"_s, u"cmdPrint"_s, u"H2SO4"_s,
-                             u"Reagent: Sulphuric Acid"_s};
-const PageControls PercentPage{u"PercentPage"_s, u"cmdEgConc"_s, u"cmdPrnC"_s, u"NaCl"_s,
-                               u"Reagent: Sodium Chloride"_s};
-const PageControls HydratePage{u"HydratePage"_s, u"cmdHEg"_s, u"cmdHPrnt"_s, u"CuSO4.2H20"_s,
-                               u"Reagent: Copper Sulphate"_s};
+const PageControls MolarPage{u"MolarPage"_s, u"cmdExample"_s, u"cmdPrint"_s, u"H2SO4"_s};
+const PageControls PercentPage{u"PercentPage"_s, u"cmdEgConc"_s, u"cmdPrnC"_s, u"NaCl"_s};
 
-QString proposedName(const QString &formula)
+void pressDialogButton(const QFileDialog *dialog, QDialogButtonBox::ButtonRole role)
 {
-    return formula + u' ' + QDate::currentDate().toString(Qt::ISODate) + u".pdf"_s;
-}
-
-QAbstractButton *dialogButton(const QFileDialog *dialog, QDialogButtonBox::ButtonRole role)
-{
-    for (QAbstractButton *button : dialog->findChild<QDialogButtonBox *>()->buttons()) {
-        if (dialog->findChild<QDialogButtonBox *>()->buttonRole(button) == role)
-            return button;
+    const auto *box = dialog->findChild<QDialogButtonBox *>();
+    for (QAbstractButton *button : box->buttons()) {
+        if (box->buttonRole(button) == role)
+            QTest::mouseClick(button, Qt::LeftButton);
     }
-    qFatal("the save dialog has no button of role %d", int(role));
-}
-
-// Answers the next message box that opens modally (the save dialog's own question) with
-// `answer`, as long as the returned timer lives.
-std::unique_ptr<QTimer> answerNextBox(QMessageBox::StandardButton answer)
-{
-    auto poll = std::make_unique<QTimer>();
-    QObject::connect(poll.get(), &QTimer::timeout, poll.get(), [timer = poll.get(), answer] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            QTest::mouseClick(box->button(answer), Qt::LeftButton);
-        }
-    });
-    poll->start(10);
-    return poll;
 }
 
 } // namespace
@@ -84,20 +56,21 @@ class TestSheetSaving : public uitest::WindowTest
 public:
     enum class Route { FailureBox, ContextMenu, Shortcut };
     Q_ENUM(Route)
-    enum class Answer { Cancel, OtherFolder, ReplaceConfirmed, ReplaceDeclined, ReadOnlyFolder };
+    enum class Answer { Cancel, OtherFolder, DeclineReplacing, MissingFolder };
     Q_ENUM(Answer)
 
 private:
-    QString documents() const { return m_scratch->filePath(u"Documents"_s); }
-    QString otherFolder() const { return m_scratch->filePath(u"other"_s); }
-
-    // Shows the page's example.
+    QString folder(const QString &name) const { return m_scratch.filePath(name); }
+    QStringList files(const QString &name) const
+    {
+        return QDir(folder(name)).entryList(QDir::Files | QDir::Hidden);
+    }
     void showExample(const PageControls &page)
     {
         tabControl()->setCurrentWidget(control(page.page));
         click(page.example);
     }
-    // Right-clicks the Print button and picks `action` from its menu.
+    // Right-clicks the Print button and picks the item `action` from its menu.
     void chooseFromMenu(const PageControls &page, const QString &action)
     {
         auto *button = control<QToolButton>(page.print);
@@ -105,31 +78,17 @@ private:
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, button->mapToGlobal(at));
         QApplication::sendEvent(button, &event);
         auto *menu = button->findChild<QMenu *>(u"PrintMenu"_s);
-        QVERIFY(menu);
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        QAction *chosen = nullptr;
+        QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
         for (QAction *item : menu->actions()) {
             if (item->objectName() == action)
-                chosen = item;
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
         }
-        QVERIFY(chosen);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
         QTRY_VERIFY(!menu->isVisible());
     }
-    QFileDialog *openSaveDialog() const
+    QFileDialog *saveDialog() const
     {
         auto *dialog = m_window->findChild<QFileDialog *>(u"SaveAsPdfDialog"_s);
         return dialog && dialog->isVisible() ? dialog : nullptr;
-    }
-    // Opens the save dialog from the shown page with the keyboard.
-    QFileDialog *pressSaveShortcut()
-    {
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence::Save);
-        return openSaveDialog();
-    }
-    QStringList files(const QString &folder) const
-    {
-        return QDir(folder).entryList(QDir::Files | QDir::Hidden);
     }
 
 private Q_SLOTS:
@@ -138,26 +97,22 @@ private Q_SLOTS:
         if (pdftext::pdfToTextProgram().isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed: the saved sheets cannot be read");
         qputenv("CUPS_SERVER", "/nonexistent/molvera-no-cups.sock");
-        m_scratch = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_scratch->isValid());
-        // Open to the user nobody, as whom WriteProtection has root's files checked.
-        QFile::setPermissions(m_scratch->path(), QFile::Permissions(0x7755));
-        QVERIFY(QDir(m_scratch->path()).mkpath(u"config"_s));
-        QFile userDirs(m_scratch->filePath(u"config/user-dirs.dirs"_s));
+        QVERIFY(m_scratch.isValid() && QDir(m_scratch.path()).mkpath(u"config"_s));
+        QFile userDirs(folder(u"config/user-dirs.dirs"_s));
         QVERIFY(userDirs.open(QIODevice::WriteOnly));
-        userDirs.write("XDG_DOCUMENTS_DIR=\"" + documents().toLocal8Bit() + "\"\n");
+        userDirs.write("XDG_DOCUMENTS_DIR=\"" + folder(u"Documents"_s).toLocal8Bit() + "\"\n");
         userDirs.close();
-        qputenv("XDG_CONFIG_HOME", m_scratch->filePath(u"config"_s).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", folder(u"config"_s).toLocal8Bit());
         uitest::setUpProgram();
         QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "CUPS was reached after all");
     }
     void init()
     {
-        for (const QString &folder : {documents(), otherFolder()}) {
-            QDir(folder).removeRecursively();
-            QVERIFY(QDir().mkpath(folder));
+        for (const QString &name : {u"Documents"_s, u"other"_s}) {
+            QDir(folder(name)).removeRecursively();
+            QVERIFY(QDir().mkpath(folder(name)));
         }
-        QFile::remove(m_scratch->filePath(u"config/molvera/molvera.conf"_s));
+        QFile::remove(folder(u"config/molvera/molvera.conf"_s));
         startWindow();
     }
 
@@ -170,7 +125,8 @@ private Q_SLOTS:
         QTest::newRow("percent: the Print button's context menu")
             << PercentPage << Route::ContextMenu;
         QTest::newRow("hydrate: the shortcut reaches the page that is shown")
-            << HydratePage << Route::Shortcut;
+            << PageControls{u"HydratePage"_s, u"cmdHEg"_s, u"cmdHPrnt"_s, u"CuSO4.2H20"_s}
+            << Route::Shortcut;
     }
     void savesFromEachRoute()
     {
@@ -178,141 +134,119 @@ private Q_SLOTS:
         QFETCH(Route, route);
 
         showExample(page);
-        switch (route) {
-        case Route::FailureBox: {
+        if (route == Route::FailureBox) {
             click(page.print);
             QMessageBox *box = uitest::openMessageBox(m_window.get(), u"PrintFailureBox"_s);
             QVERIFY(box);
             QTest::mouseClick(box->findChild<QPushButton *>(u"cmdSaveAsPdf"_s), Qt::LeftButton);
-            QVERIFY(!box->isVisible());
-            break;
-        }
-        case Route::ContextMenu:
+        } else if (route == Route::ContextMenu) {
             chooseFromMenu(page, u"mnuSaveAsPdf"_s);
-            break;
-        case Route::Shortcut:
+        } else {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence::Save);
-            break;
         }
 
-        QFileDialog *dialog = openSaveDialog();
+        QFileDialog *dialog = saveDialog();
         QVERIFY(dialog);
-        const QString path = QDir(documents()).filePath(proposedName(page.formula));
-        QCOMPARE(dialog->selectedFiles(), QStringList{path});
-        QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::AcceptRole), Qt::LeftButton);
-
-        QTRY_VERIFY(!openSaveDialog());
-        QVERIFY(!uitest::openMessageBox(m_window.get(), u"SaveFailureBox"_s));
-        QCOMPARE(files(documents()), QStringList{QFileInfo(path).fileName()});
-        QVERIFY(pdftext::lines(path).contains(page.reagentLine));
+        const QString name = page.formula + QDate::currentDate().toString(u" yyyy-MM-dd'.pdf'"_s);
+        QCOMPARE(dialog->selectedFiles(), QStringList{QDir(folder(u"Documents"_s)).filePath(name)});
+        pressDialogButton(dialog, QDialogButtonBox::AcceptRole);
+        QTRY_VERIFY(!saveDialog());
+        QCOMPARE(files(u"Documents"_s), QStringList{name});
+        QVERIFY(
+            pdftext::lines(folder(u"Documents/"_s + name)).contains(u"Formula: "_s + page.formula));
+        QVERIFY(uitest::openMessageBoxes(m_window.get(), {}).isEmpty());
     }
 
     void dialogAnswers_data()
     {
         QTest::addColumn<Answer>("answer");
         QTest::newRow("cancelled: nothing written, nothing said") << Answer::Cancel;
-        QTest::newRow("another folder: proposed again in the next run") << Answer::OtherFolder;
-        QTest::newRow("existing file replaced once confirmed") << Answer::ReplaceConfirmed;
-        QTest::newRow("existing file kept when not confirmed") << Answer::ReplaceDeclined;
-        QTest::newRow("read-only folder: the box names the file") << Answer::ReadOnlyFolder;
+        QTest::newRow("another folder: proposed in the next run") << Answer::OtherFolder;
+        QTest::newRow("existing file: asked first, kept when declined") << Answer::DeclineReplacing;
+        QTest::newRow("folder that does not exist: the box names the file")
+            << Answer::MissingFolder;
     }
     void dialogAnswers()
     {
         QFETCH(Answer, answer);
 
         showExample(MolarPage);
-        QFileDialog *dialog = pressSaveShortcut();
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence::Save);
+        QFileDialog *dialog = saveDialog();
         QVERIFY(dialog);
-        const QString proposed = QDir(documents()).filePath(proposedName(MolarPage.formula));
-        const QString other = otherFolder();
-        const QString inOther = QDir(other).filePath(u"sheet.pdf"_s);
-
         switch (answer) {
         case Answer::Cancel:
-            QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::RejectRole), Qt::LeftButton);
-            QTRY_VERIFY(!openSaveDialog());
-            QCOMPARE(files(documents()), QStringList());
+            pressDialogButton(dialog, QDialogButtonBox::RejectRole);
             break;
         case Answer::OtherFolder:
-            dialog->selectFile(inOther);
-            QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::AcceptRole), Qt::LeftButton);
-            QTRY_VERIFY(!openSaveDialog());
-            QCOMPARE(files(other), QStringList{u"sheet.pdf"_s});
-            // The next run of the program starts there.
+            dialog->selectFile(folder(u"other/sheet.pdf"_s));
+            pressDialogButton(dialog, QDialogButtonBox::AcceptRole);
+            QCOMPARE(files(u"other"_s), QStringList{u"sheet.pdf"_s});
             startWindow();
             showExample(MolarPage);
-            dialog = pressSaveShortcut();
-            QVERIFY(dialog);
-            QCOMPARE(dialog->directory(), QDir(other));
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence::Save);
+            QVERIFY(saveDialog());
+            QCOMPARE(saveDialog()->directory(), QDir(folder(u"other"_s)));
+            saveDialog()->reject();
+            break;
+        case Answer::DeclineReplacing: {
+            QFile old(dialog->selectedFiles().value(0));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("older sheet") > 0);
+            old.close();
+            QTimer answerQuestion; // the dialog's own question, asked in a loop of its own
+            connect(&answerQuestion, &QTimer::timeout, this, [&answerQuestion] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    answerQuestion.stop();
+                    QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+                }
+            });
+            answerQuestion.start(10);
+            pressDialogButton(dialog, QDialogButtonBox::AcceptRole);
+            QVERIFY(!answerQuestion.isActive() && saveDialog());
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), "older sheet");
             dialog->reject();
             break;
-        case Answer::ReplaceConfirmed:
-        case Answer::ReplaceDeclined: {
-            QFile old(proposed);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write("older sheet");
-            old.close();
-            const bool confirmed = answer == Answer::ReplaceConfirmed;
-            const auto answering = answerNextBox(confirmed ? QMessageBox::Yes : QMessageBox::No);
-            QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::AcceptRole), Qt::LeftButton);
-            QCOMPARE(openSaveDialog() == nullptr, confirmed);
-            QCOMPARE(pdftext::lines(proposed).contains(MolarPage.reagentLine), confirmed);
-            QCOMPARE(files(documents()), QStringList{QFileInfo(proposed).fileName()});
-            if (!confirmed)
-                dialog->reject();
-            break;
         }
-        case Answer::ReadOnlyFolder: {
-            dialog->selectFile(inOther);
-            {
-                const WriteProtection protection(other);
-                if (!protection.holds())
-                    QSKIP("This process can write into any folder here");
-                QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::AcceptRole),
-                                  Qt::LeftButton);
-            }
-            QCOMPARE(files(other), QStringList());
+        case Answer::MissingFolder: {
+            dialog->selectFile(folder(u"missing/sheet.pdf"_s));
+            const QString path = dialog->selectedFiles().value(0);
+            pressDialogButton(dialog, QDialogButtonBox::AcceptRole);
             QMessageBox *box = uitest::openMessageBox(m_window.get(), u"SaveFailureBox"_s);
             QVERIFY(box);
-            QVERIFY2(box->text().contains(u'"' + QDir::toNativeSeparators(inOther) + u'"'),
+            QVERIFY2(box->text().contains(u'"' + QDir::toNativeSeparators(path) + u'"'),
                      qPrintable(box->text()));
             uitest::acknowledge(box);
             break;
         }
         }
-        QVERIFY(!uitest::openMessageBox(m_window.get(), u"SaveFailureBox"_s));
+        QTRY_VERIFY(!saveDialog());
+        QCOMPARE(files(u"Documents"_s).size(), answer == Answer::DeclineReplacing ? 1 : 0);
     }
 
     void printMenu()
     {
         showExample(PercentPage);
-        auto *menu = control<QToolButton>(PercentPage.print)->findChild<QMenu *>();
-        QVERIFY(!menu); // made when first asked for
         chooseFromMenu(PercentPage, u"mnuPrint"_s);
-        menu = control<QToolButton>(PercentPage.print)->findChild<QMenu *>();
         QStringList items;
-        for (const QAction *action : menu->actions())
+        for (const QAction *action : control(PercentPage.print)->findChild<QMenu *>()->actions())
             items << action->text() + u'\t' + action->shortcut().toString();
         QCOMPARE(items, (QStringList{u"Print\tCtrl+P"_s, u"Print Preview…\t"_s,
                                      u"Save as PDF…\tCtrl+S"_s}));
+        // Print without a printer: the box says so.
+        QVERIFY(uitest::openMessageBox(m_window.get(), u"PrintFailureBox"_s));
+        uitest::acknowledge(uitest::openMessageBox(m_window.get(), u"PrintFailureBox"_s));
 
-        // Print, with no printer: the box says so.
-        QMessageBox *box = uitest::openMessageBox(m_window.get(), u"PrintFailureBox"_s);
-        QVERIFY(box);
-        uitest::acknowledge(box);
-
-        // The preview opens without a printer, with the one page of the sheet.
+        // The preview opens without a printer, on the sheet's one page.
         chooseFromMenu(PercentPage, u"mnuPrintPreview"_s);
         auto *preview = m_window->findChild<QPrintPreviewDialog *>(u"PrintPreviewDialog"_s);
-        QVERIFY(preview);
-        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        QVERIFY(preview && QTest::qWaitForWindowExposed(preview));
         QCOMPARE(preview->findChild<QPrintPreviewWidget *>()->pageCount(), 1);
         preview->reject();
-        QVERIFY(!uitest::openMessageBox(m_window.get(), u"PrintFailureBox"_s));
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_scratch;
+    QTemporaryDir m_scratch;
 };
 
 QTEST_MAIN(TestSheetSaving)
