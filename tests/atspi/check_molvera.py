@@ -61,6 +61,13 @@ def children(node):
     return [c for c in (node.get_child_at_index(i) for i in range(node.get_child_count())) if c]
 
 
+def fresh_children(node):
+    """The children as they are now: while the program starts, a cached list would miss the
+    application or window that registers after the first look, on a loaded machine for good."""
+    node.clear_cache()
+    return children(node)
+
+
 def has(node, state):
     return node.get_state_set().contains(state)
 
@@ -201,8 +208,10 @@ def main(program, opened_log):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([program], env=env)
     try:
-        app = wait_for(lambda: named(children(Atspi.get_desktop(0)), "molvera"), 20)
-        window = app and wait_for(lambda: named(children(app), "molvera"))
+        app = wait_for(lambda: named(fresh_children(Atspi.get_desktop(0)), "molvera"), 30)
+        if not check(app, "molvera is not on the AT-SPI desktop"):
+            return
+        window = wait_for(lambda: named(fresh_children(app), "molvera"), 30)
         if not check(window, "molvera's window is not on the AT-SPI desktop"):
             return
         stack = find(window, "", Role.LAYERED_PANE)
