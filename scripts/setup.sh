@@ -4,9 +4,9 @@
 set -euo pipefail
 
 packages=(
-    # build
+    # build (the private Gui headers: the monkey test sends events the way the platform does)
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6printsupport6 libgl-dev libcups2-dev
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev libqt6printsupport6 libgl-dev libcups2-dev
     # fonts the program uses in place of the old Windows faces
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     # tests: a real X server, a real default printer, reading its PDFs back
