@@ -4,6 +4,7 @@
 #include "choicecombobox.h"
 #include "framebox.h"
 #include "hostedcontrols.h"
+#include "inputguard.h"
 #include "numberlocale.h"
 #include "pictures.h"
 #include "programinfo.h"
@@ -91,6 +92,7 @@ QTextEdit *makeMethodBox(QWidget *parent)
 {
     auto *box = new QTextEdit(parent);
     box->setReadOnly(true);
+    refuseInputMethodWhenReadOnly(box);
     box->setFocusPolicy(Qt::NoFocus);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -116,6 +118,7 @@ QComboBox *makeChoiceBox(QWidget *parent)
     auto *box = new ChoiceComboBox(parent);
     // Typed texts are never added to the list.
     box->setInsertPolicy(QComboBox::NoInsert);
+    keepChoiceFromWheel(box);
     return box;
 }
 
@@ -181,6 +184,7 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent, const QString &text)
     case ControlKind::OutputBox: {
         auto *box = new QLineEdit(parent);
         box->setReadOnly(true);
+        refuseInputMethodWhenReadOnly(box);
         followPalette(box, [box] { setReadOnlyLook(box, box->isReadOnly()); });
         return box;
     }

@@ -2,6 +2,7 @@
 
 #include "choicecombobox.h"
 #include "formtable.h"
+#include "inputguard.h"
 #include "numberlocale.h"
 #include "twips.h"
 
@@ -72,6 +73,7 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         row.element->addItems(elementTexts);
         row.element->setCurrentIndex(-1);
         row.element->setToolTip(u"Select an Element"_s);
+        keepChoiceFromWheel(row.element);
         setAccessibleName(row.element, u"Element, row "_s + number);
 
         // The list offers 1 to 9; anything else is typed.
