@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the print benchmark in Release in its own build directory and runs it on the default
-# printer (a CUPS server with its PDF printer is started if none is running): PRESSES presses of
+# printer (the test queue of scripts/printer.sh, removed again at the end): PRESSES presses of
 # Print per page after the page's example (default 20). Prints, per page, the median and maximum
 # time from the press to the click returning (the job is with the spooler by then) and from the
 # press to the printed PDF; the PDFs it made are removed. Then as many saves per page with Save as
@@ -17,7 +17,8 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build" --target bench_print bench_savepdf >/dev/null
 
 source "$root/scripts/printer.sh"
-start_pdf_printer
+start_test_printer
+trap stop_test_printer EXIT
 
 export XDG_RUNTIME_DIR="$build/xdg-runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -25,4 +26,4 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 echo "machine: $(lscpu | sed -n 's/^Model name: *//p' | head -1), $(nproc) cores"
 "$build/bench/print/bench_print" "$presses"
-exec "$build/bench/print/bench_savepdf" "$presses"
+"$build/bench/print/bench_savepdf" "$presses"
