@@ -38,6 +38,7 @@ stop_test_printer() {
     fi
     if [ -n "$molvera_started_cupsd" ]; then
         as_admin pkill -x cupsd || true
+        for _ in $(seq 50); do pgrep -x cupsd >/dev/null || break; sleep 0.1; done
         molvera_started_cupsd=
     fi
 }
