@@ -7,10 +7,20 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 
 namespace molvera {
 
 using namespace Qt::StringLiterals;
+
+QString installedFace(const QString &designFace)
+{
+    for (const QString &face : QFont::substitutes(designFace)) {
+        if (QFontDatabase::hasFamily(face))
+            return face;
+    }
+    return designFace;
+}
 
 void setUpApplication()
 {
@@ -21,7 +31,7 @@ void setUpApplication()
     QFont::insertSubstitutions(u"Comic Sans MS"_s, {u"Comic Neue"_s, u"DejaVu Sans"_s});
     QFont::insertSubstitutions(u"Fritz-Quad"_s, {u"Nimbus Sans Narrow"_s, u"DejaVu Sans"_s});
 
-    QFont formFont(u"MS Sans Serif"_s);
+    QFont formFont(installedFace(u"MS Sans Serif"_s));
     formFont.setPointSizeF(8.25);
     QApplication::setFont(formFont);
 

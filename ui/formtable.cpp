@@ -1,6 +1,7 @@
 #include "formtable.h"
 
 #include "accessibility.h"
+#include "application.h"
 #include "choicecombobox.h"
 #include "framebox.h"
 #include "hostedcontrols.h"
@@ -43,7 +44,7 @@ void setBold(QWidget *widget)
 QLabel *makeTitle(const QString &text, QWidget *parent)
 {
     auto *title = new QLabel(text, parent);
-    QFont font(u"Comic Sans MS"_s);
+    QFont font(installedFace(u"Comic Sans MS"_s));
     font.setPointSizeF(13.5);
     font.setBold(true);
     title->setFont(font);
