@@ -12,10 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QTabBar>
-#include <QTextEdit>
 #include <QToolButton>
 
 namespace monkey {

@@ -72,8 +72,7 @@ QString textOfKey(int key, Qt::KeyboardModifiers modifiers)
     return {};
 }
 
-} // namespace
-
+// The key that types `character` (0 for none), and the modifiers it is typed with.
 int keyForCharacter(QChar character, Qt::KeyboardModifiers *modifiers)
 {
     *modifiers = Qt::NoModifier;
@@ -103,6 +102,8 @@ int keyForCharacter(QChar character, Qt::KeyboardModifiers *modifiers)
         return code;
     return code == 0 ? 0 : Qt::Key_unknown;
 }
+
+} // namespace
 
 ulong Hands::tick(ulong step)
 {

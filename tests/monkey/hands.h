@@ -39,7 +39,4 @@ private:
     ulong m_clock = 0;
 };
 
-// The key that types `character` (0 for none), and the modifiers it is typed with.
-int keyForCharacter(QChar character, Qt::KeyboardModifiers *modifiers);
-
 } // namespace monkey

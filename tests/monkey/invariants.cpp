@@ -1,7 +1,5 @@
 #include "invariants.h"
 
-#include "widgetpath.h"
-
 #include <calc/numbertext.h>
 #include <ui/aboutbox.h>
 #include <ui/calculatorpage.h>
@@ -11,8 +9,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -20,6 +16,8 @@
 #include <QTextEdit>
 
 #include <array>
+#include <cstdio>
+#include <utility>
 
 namespace monkey {
 
@@ -73,12 +71,24 @@ QString textOf(const QWidget *box)
     return {};
 }
 
+// The outcome boxes' texts, and whether the method is shown (Clear hides it).
+QStringList outcomeOf(const PageBoxes &boxes, const QHash<QString, QWidget *> &named)
+{
+    QStringList texts;
+    for (const QStringView name : boxes.outcome)
+        texts.append(textOf(named.value(name.toString())));
+    const QWidget *method = named.value(boxes.outcome[1].toString());
+    texts.append(method && !method->parentWidget()->isHidden() ? u"shown"_s : u"hidden"_s);
+    return texts;
+}
+
 bool readsAsNumber(const QString &text)
 {
     return std::holds_alternative<double>(
         molvera::readNumber(molvera::toUtf8(text), molvera::userNumberLocale()));
 }
 
+// Qt's message handler is a plain function: what it records has to live outside any object.
 QStringList &warningLog()
 {
     static QStringList log;
@@ -87,6 +97,7 @@ QStringList &warningLog()
 
 void logWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
     for (const QStringView noise : PlatformNoise) {
@@ -94,10 +105,6 @@ void logWarning(QtMsgType type, const QMessageLogContext &, const QString &messa
             return;
     }
     warningLog().append(message);
-    if (type == QtFatalMsg) {
-        fprintf(stderr, "%s\n", qPrintable(message));
-        abort();
-    }
 }
 
 QList<QWidget *> visibleWindows()
@@ -166,10 +173,10 @@ void Invariants::watchPage(QWidget *page)
             connect(button, &QAbstractButton::clicked, this,
                     [this, page] { m_ran[page->objectName()] |= Calculated; });
     }
-    // Choosing % as the molar page's stock unit clears the page.
+    // Choosing % as the molar page's stock unit clears the page; a wheel turn chooses nothing.
     if (auto *unit = page->findChild<molvera::ChoiceComboBox *>(u"cmbSConc"_s))
         connect(unit, &molvera::ChoiceComboBox::itemChosen, this, [this, page, unit](int index) {
-            if (unit->itemText(index) == u"%")
+            if (unit->itemText(index) == u"%" && m_actionKind != ActionKind::Wheel)
                 m_ran[page->objectName()] |= Cleared;
         });
 }
@@ -198,14 +205,12 @@ QHash<QString, QWidget *> Invariants::namedWidgets() const
 
 void Invariants::before(const Action &action)
 {
-    Q_UNUSED(action);
+    m_actionKind = action.kind;
     const QHash<QString, QWidget *> named = namedWidgets();
     m_ran.clear();
     m_outcomes.clear();
     for (const PageBoxes &boxes : Pages) {
-        QStringList texts;
-        for (const QStringView name : boxes.outcome)
-            texts.append(textOf(named.value(name.toString())));
+        const QStringList texts = outcomeOf(boxes, named);
         m_outcomes.insert(boxes.page.toString(), texts.join(u'\x1f'));
     }
     m_inputErrorsBefore = int(m_window->findChildren<QMessageBox *>(u"InputErrorBox"_s).size());
@@ -284,9 +289,7 @@ QString Invariants::checkOutcomes() const
     const QHash<QString, QWidget *> named = namedWidgets();
     for (const PageBoxes &boxes : Pages) {
         const QString page = boxes.page.toString();
-        QStringList texts;
-        for (const QStringView name : boxes.outcome)
-            texts.append(textOf(named.value(name.toString())));
+        const QStringList texts = outcomeOf(boxes, named);
         if (texts.join(u'\x1f') == m_outcomes.value(page))
             continue;
         const int ran = m_ran.value(page);

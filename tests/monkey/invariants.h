@@ -54,6 +54,7 @@ private:
     QSize m_windowSize;
     // Per page, during the action: what ran; the outcome boxes as they stood before it.
     QHash<QString, int> m_ran;
+    ActionKind m_actionKind = ActionKind::Click;
     QHash<QString, QString> m_outcomes;
     int m_inputErrorsBefore = 0;
     QPointer<QWidget> m_modalBefore;
