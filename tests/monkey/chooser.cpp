@@ -338,9 +338,9 @@ Action Chooser::forAbout(QWidget *mainWindow, QWidget *about)
             return clickOn(mainWindow, ok);
     }
     if (roll < 55) {
-        const QList<QWidget *> parts = visibleIn<QWidget>(about);
-        if (!parts.isEmpty())
-            return clickOn(mainWindow, parts[m_random.bounded(int(parts.size()))]);
+        const QList<QWidget *> widgets = visibleIn<QWidget>(about);
+        if (!widgets.isEmpty())
+            return clickOn(mainWindow, widgets[m_random.bounded(int(widgets.size()))]);
     }
     if (roll < 70) {
         action.kind = ActionKind::Close;

@@ -1,5 +1,7 @@
 #include "invariants.h"
 
+#include "widgetpath.h"
+
 #include <calc/numbertext.h>
 #include <ui/aboutbox.h>
 #include <ui/calculatorpage.h>
@@ -244,6 +246,11 @@ QString Invariants::after(const Action &action)
         aboutBoxes += qobject_cast<const molvera::AboutBox *>(window) ? 1 : 0;
     if (aboutBoxes > 1)
         return u"%1 about boxes are open"_s.arg(aboutBoxes);
+    // Keys must never go to a box the user cannot see or use.
+    if (const QWidget *focus = QApplication::focusWidget();
+        focus && focus->window() == m_window && (!focus->isVisible() || !focus->isEnabled()))
+        return u"the keyboard focus is on %1, which is hidden or disabled"_s.arg(
+            pathOf(focus, m_window));
     for (const QString &failure :
          {checkModalBoxes(action), checkBlocked(action), checkOutcomes(), checkNumbers()}) {
         if (!failure.isEmpty())
