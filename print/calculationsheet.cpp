@@ -2,25 +2,65 @@
 
 #include "lineprinter.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QPrinter>
+
+#include <algorithm>
+#include <cstring>
 
 namespace molvera {
 
 namespace {
 
-constexpr QStringView documentName = u"molvera calculation";
-constexpr QStringView heading = u"Your molvera Calculation";
-constexpr QStringView instructionsTitle = u"Instructions";
-constexpr QStringView labelTitle = u"Label";
-constexpr QStringView reagentCaption = u"Reagent:            ";
-constexpr QStringView formulaCaption = u"Formula:            ";
-constexpr QStringView molarityCaption = u"Molarity:             ";
-constexpr QStringView concentrationCaption = u"Concentration:   ";
-constexpr QStringView datePreparedCaption = u"Date Prepared:   ";
+// The sheet's texts, in English; each is translated where it is printed.
+constexpr const char *Context = "molvera::CalculationSheet";
+constexpr const char *documentName =
+    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "molvera calculation");
+constexpr const char *heading =
+    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Your molvera Calculation");
+constexpr const char *instructionsTitle =
+    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Instructions");
+constexpr const char *labelTitle = QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Label");
 
-QStringView strengthCaption(SheetVariant variant)
+// A label caption, and the spaces after it that set its value clear of it: as many as the English
+// sheet has, which leave the values in proportional type about level.
+struct LabelCaption
+{
+    const char *text;
+    int englishPadding;
+};
+constexpr LabelCaption reagentCaption{QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Reagent:"),
+                                      12};
+constexpr LabelCaption formulaCaption{QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Formula:"),
+                                      12};
+constexpr LabelCaption molarityCaption{QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Molarity:"),
+                                       13};
+constexpr LabelCaption concentrationCaption{
+    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Concentration:"), 3};
+constexpr LabelCaption datePreparedCaption{
+    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Date Prepared:"), 3};
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate(Context, text);
+}
+
+// A translated caption ends where the English one with its spaces ends, by the count of
+// characters, and at least three spaces after its text: translators need not count spaces.
+QString paddedCaption(const LabelCaption &caption)
+{
+    constexpr int LeastPadding = 3;
+    const QString text = translated(caption.text);
+    const auto english = qsizetype(std::strlen(caption.text));
+    if (text == QLatin1StringView(caption.text))
+        return text + QString(caption.englishPadding, u' ');
+    const qsizetype width = english + caption.englishPadding;
+    return text + QString(std::max<qsizetype>(LeastPadding, width - text.size()), u' ');
+}
+
+const LabelCaption &strengthCaption(SheetVariant variant)
 {
     switch (variant) {
     case SheetVariant::Molar:
@@ -34,9 +74,9 @@ QStringView strengthCaption(SheetVariant variant)
 
 // One line of the label block: the caption at column 15 in the bold type in force, the value in
 // plain type after it.
-void printLabelLine(SheetPrinter &out, QStringView caption, QStringView value)
+void printLabelLine(SheetPrinter &out, const LabelCaption &caption, QStringView value)
 {
-    out.print(15, {caption}, SheetPrinter::LineEnd::Continue);
+    out.print(15, {paddedCaption(caption)}, SheetPrinter::LineEnd::Continue);
     out.setBold(false);
     out.print(SheetPrinter::NoColumn, {value});
 }
@@ -54,12 +94,12 @@ void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringVi
     printEmptyLines(out, 3);
     out.setBold(true);
     out.setFontSize(16);
-    out.print(20, {heading});
+    out.print(20, {translated(heading)});
     printEmptyLines(out, 3);
 
     out.setFontSize(12);
     out.setUnderline(true);
-    out.print(10, {instructionsTitle});
+    out.print(10, {translated(instructionsTitle)});
     out.setUnderline(false);
     out.setBold(false);
     printEmptyLines(out, 4);
@@ -69,7 +109,7 @@ void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringVi
 
     out.setBold(true);
     out.setUnderline(true);
-    out.print(10, {labelTitle});
+    out.print(10, {translated(labelTitle)});
     out.setUnderline(false);
     printEmptyLines(out, 2);
     // Still bold from the title.
@@ -94,7 +134,7 @@ QString preparedDateText(const QDate &date, const QLocale &locale)
 
 QString sheetDocumentName()
 {
-    return documentName.toString();
+    return translated(documentName);
 }
 
 bool printSheetDocument(LinePrinter &out, const CalculationSheet &sheet, const QDate &date,

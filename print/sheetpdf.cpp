@@ -3,6 +3,7 @@
 #include "calculationsheet.h"
 #include "lineprinter.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QMarginsF>
@@ -65,8 +66,10 @@ std::optional<QString> saveSheetPdf(const CalculationSheet &sheet, const QString
             QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints), QPageLayout::Point));
         LinePrinter out(writer);
         if (!printSheetDocument(out, sheet, date, locale)) {
-            return file.error() != QFileDevice::NoError ? file.errorString()
-                                                        : QStringLiteral("The PDF was not made.");
+            return file.error() != QFileDevice::NoError
+                       ? file.errorString()
+                       : QCoreApplication::translate("molvera::CalculationSheet",
+                                                     "The PDF was not made.");
         }
     }
     if (!file.commit())

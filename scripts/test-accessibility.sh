@@ -22,6 +22,8 @@ trap finish EXIT
 
 mkdir -m 700 "$work/runtime" "$work/bin"
 export XDG_RUNTIME_DIR="$work/runtime"
+# The check reads the English program, whatever the desktop's language.
+export LANGUAGE=en
 cat >"$work/bin/xdg-open" <<OPEN
 #!/bin/sh
 echo "\$1" >>"$work/opened"

@@ -77,6 +77,8 @@ for package in "$work"/*.deb; do
 done
 export LD_LIBRARY_PATH=$unpacked/$lib
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$build/xdg-runtime
+# The checks below read the English program's answers, whatever the desktop's language.
+export LANGUAGE=en
 loads "$unpacked/usr/bin/molvera" "$unpacked/$lib/libhoverlet.so.1" ||
     fail "the unpacked molvera does not load the unpacked libhoverlet"
 

@@ -27,9 +27,10 @@ constexpr int GreyTo = 5660;
 constexpr int WhiteFrom = 120;
 constexpr int WhiteTo = 5669;
 
-constexpr QStringView Description =
-    u"This program is a molvera calculator for laboratory technicians. The program will assist "
-    u"in the preparation of reagents for use in laboratories.";
+constexpr const char *Description = QT_TRANSLATE_NOOP(
+    "molvera::AboutBox",
+    "This program is a molvera calculator for laboratory technicians. The program will assist "
+    "in the preparation of reagents for use in laboratories.");
 
 } // namespace
 
@@ -41,7 +42,8 @@ AboutBox::AboutBox(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(ClientWidth, ClientHeight));
     setWindowIcon(programIcon());
-    setWindowTitle(u"About "_s + ProgramTitle);
+    //: %1 is the program's name.
+    setWindowTitle(tr("About %1").arg(ProgramTitle));
 
     buildControls(this, controls(), {.hostedLayout = u":/layouts/frmabout.hoverlet"_s});
     m_title->setText(ProgramTitle + u"   V"_s + ProgramShortVersion);
@@ -70,16 +72,16 @@ std::span<const ControlRow<AboutBox>> AboutBox::controls()
     // by the constructor.
     // clang-format off
     static constexpr ControlRow<AboutBox> Table[] = {
-    //   name               kind           placement  left  top   width height  tab kept in       caption or text                              tool-tip
-        {u"picIcon",        Picture,       OnForm,   { 120,  120,  480,  480}, {}, {},            {},                                          {}},
-        {u"lblTitle",       Title,         OnForm,   { 720,  240, 4815,  480}, {}, &P::m_title,  {},                                          {}},
-        {u"lblVersion",     Label,         OnForm,   { 720,  780, 3888,  228}, {}, {},            u"For Windows 95/98/2000/NT",                {}},
-        {u"lblDescription", Paragraph,     OnForm,   { 720, 1080, 3888,  816}, {}, {},            Description,                                 {}},
-        {u"cmdOK",          OkButton,      OnForm,   {4200, 2160, 1259,  345}, {}, {},            u"OK",                                       {}},
-        {u"Label2",         Label,         OnForm,   { 240, 2880, 3012,  252}, {}, {},            u"Report comments and suggestions to:",      {}},
-        {u"Hoverlet1",      HostedControl, OnForm,   { 240, 3120, 1335,  255}, {}, {},            {},                                          {}},
-        {u"Label3",         Label,         OnForm,   { 240, 3480, 2535,  255}, {}, {},            u"Visit our web site for updates:",          {}},
-        {u"Hoverlet2",      HostedControl, OnForm,   {2400, 3480, 1455,  255}, {}, {},            {},                                          {}},
+    //   name               kind           placement  left  top   width height  tab kept in       caption or text                                     tool-tip
+        {u"picIcon",        Picture,       OnForm,   { 120,  120,  480,  480}, {}, {},            {},                                                 {}},
+        {u"lblTitle",       Title,         OnForm,   { 720,  240, 4815,  480}, {}, &P::m_title,  {},                                                 {}},
+        {u"lblVersion",     Label,         OnForm,   { 720,  780, 3888,  228}, {}, {},            QT_TR_NOOP("For Windows 95/98/2000/NT"),            {}},
+        {u"lblDescription", Paragraph,     OnForm,   { 720, 1080, 3888,  816}, {}, {},            Description,                                        {}},
+        {u"cmdOK",          OkButton,      OnForm,   {4200, 2160, 1259,  345}, {}, {},            QT_TR_NOOP("OK"),                                   {}},
+        {u"Label2",         Label,         OnForm,   { 240, 2880, 3012,  252}, {}, {},            QT_TR_NOOP("Report comments and suggestions to:"),  {}},
+        {u"Hoverlet1",      HostedControl, OnForm,   { 240, 3120, 1335,  255}, {}, {},            {},                                                 {}},
+        {u"Label3",         Label,         OnForm,   { 240, 3480, 2535,  255}, {}, {},            QT_TR_NOOP("Visit our web site for updates:"),      {}},
+        {u"Hoverlet2",      HostedControl, OnForm,   {2400, 3480, 1455,  255}, {}, {},            {},                                                 {}},
     };
     // clang-format on
     return Table;

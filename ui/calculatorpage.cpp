@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,6 +40,11 @@ CalculatorPage::CalculatorPage(const Design &design, const ReagentBoxes &reagent
 }
 
 CalculatorPage::~CalculatorPage() = default;
+
+QString CalculatorPage::caption() const
+{
+    return QCoreApplication::translate(metaObject()->className(), m_design.caption);
+}
 
 void CalculatorPage::ensureBuilt()
 {
@@ -147,7 +153,8 @@ void CalculatorPage::restoreNumberBoxes()
 {
     for (const BuiltControl &control : std::as_const(m_controls)) {
         if (control.kind == ControlKind::NumberBox)
-            static_cast<QLineEdit *>(control.widget)->setText(localizedNumber(control.text));
+            static_cast<QLineEdit *>(control.widget)
+                ->setText(localizedNumber(QString::fromLatin1(control.text)));
     }
 }
 
@@ -158,8 +165,9 @@ void CalculatorPage::hideMethod()
 
 void CalculatorPage::showInputError()
 {
-    auto *box = new QMessageBox(QMessageBox::Critical, u" Input Error!"_s,
-                                u"Please correctly fill in all required text boxes!"_s,
+    //: The title of the box that says a page's input cannot be used. The space before it is kept.
+    auto *box = new QMessageBox(QMessageBox::Critical, tr(" Input Error!"),
+                                tr("Please correctly fill in all required text boxes!"),
                                 QMessageBox::Ok, this);
     box->setObjectName(u"InputErrorBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -181,19 +189,20 @@ void CalculatorPage::addSheetActions()
     struct ActionDesign
     {
         QStringView objectName;
-        QStringView text;
+        const char *text; // marked for translation in this class's context
         QKeySequence::StandardKey shortcut;
         SheetAction action;
     };
     // The desktop has no usual key for a preview. Saving the sheet is the only saving there is,
     // so it takes the usual key for Save.
     static constexpr std::array<ActionDesign, 3> Designs{{
-        {u"mnuPrint", u"Print", QKeySequence::Print, SheetAction::Print},
-        {u"mnuPrintPreview", u"Print Preview…", QKeySequence::UnknownKey, SheetAction::Preview},
-        {u"mnuSaveAsPdf", u"Save as PDF…", QKeySequence::Save, SheetAction::SaveAsPdf},
+        {u"mnuPrint", QT_TR_NOOP("Print"), QKeySequence::Print, SheetAction::Print},
+        {u"mnuPrintPreview", QT_TR_NOOP("Print Preview…"), QKeySequence::UnknownKey,
+         SheetAction::Preview},
+        {u"mnuSaveAsPdf", QT_TR_NOOP("Save as PDF…"), QKeySequence::Save, SheetAction::SaveAsPdf},
     }};
     for (const ActionDesign &design : Designs) {
-        auto *action = new QAction(design.text.toString(), this);
+        auto *action = new QAction(tr(design.text), this);
         action->setObjectName(design.objectName.toString());
         action->setShortcuts(design.shortcut);
         connect(action, &QAction::triggered, this,

@@ -50,7 +50,7 @@ public:
     struct Design
     {
         QStringView objectName; // "MolarPage"
-        QStringView caption;    // the tab's caption
+        const char *caption;    // the tab's caption, marked for translation in the page's context
         PageButtonNames buttons;
         SheetVariant sheet;
     };
@@ -64,7 +64,7 @@ public:
     CalculatorPage(const Design &design, const ReagentBoxes &reagent, QWidget *parent = nullptr);
     ~CalculatorPage() override;
 
-    QString caption() const { return m_design.caption.toString(); }
+    QString caption() const;
     PageButtonBar *buttonBar() const { return m_buttonBar; }
 
     // A page builds its controls in build(), which runs when the page is first shown, so that the

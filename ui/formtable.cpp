@@ -15,6 +15,7 @@
 #include <hoverlet/olecolor.h>
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -102,7 +103,7 @@ QTextEdit *makeMethodBox(QWidget *parent)
     // The box was sized for four lines of a 13-pixel bitmap face; the substitute faces leave more
     // room between lines, so the lines are set at the old pitch and the margin kept thin.
     box->document()->setDocumentMargin(1);
-    box->setAccessibleName(u"Method"_s);
+    box->setAccessibleName(QCoreApplication::translate("molvera::CalculatorPage", "Method"));
     setBold(box);
     followPalette(box, [box] {
         QPalette palette = box->palette();
@@ -200,16 +201,16 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent, const QString &text)
 } // namespace
 
 QWidget *makeControl(ControlKind kind, QWidget *parent, QStringView name, const TwipRect &rect,
-                     QStringView text, QStringView toolTip, const FormContext &context)
+                     const QString &text, const QString &toolTip, const FormContext &context)
 {
     if (kind == ControlKind::HostedControl)
-        return placeHostedControl(parent, context.hostedLayout, name, rect, toolTip.toString());
+        return placeHostedControl(parent, context.hostedLayout, name, rect, toolTip);
 
-    QWidget *widget = makeWidget(kind, parent, text.toString());
+    QWidget *widget = makeWidget(kind, parent, text);
     widget->setObjectName(name.toString());
     widget->setGeometry(rect.toPixels());
     if (!toolTip.isEmpty())
-        widget->setToolTip(toolTip.toString());
+        widget->setToolTip(toolTip);
     return widget;
 }
 

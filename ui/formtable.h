@@ -83,10 +83,13 @@ template<typename Form> struct ControlRow
     TwipRect rect{};
     TabStop tab{};
     KeptIn<Form> keep{};
-    QStringView text{}; // the caption, or the initial text
-    QStringView toolTip{};
+    // The texts are English, marked for translation in the form's context (QT_TR_NOOP in the
+    // form's controls()); buildControls() shows them translated. A NumberBox's text is a number
+    // in the program's notation and is not marked.
+    const char *text = nullptr; // the caption, or the initial text
+    const char *toolTip = nullptr;
     // What screen readers call the control, where its label, caption or kind does not say it.
-    QStringView accessibleName{};
+    const char *accessibleName = nullptr;
 };
 
 // What buildControls() made of a row.
@@ -94,7 +97,7 @@ struct BuiltControl
 {
     QWidget *widget = nullptr;
     ControlKind kind = ControlKind::Label;
-    QStringView text;
+    const char *text = nullptr; // as the table has it, untranslated
     TabStop tab;
 };
 
@@ -109,7 +112,7 @@ struct FormContext
 // The control of one row, named, placed and given its tool-tip; nullptr only for a hosted
 // control that its layout or library could not provide (after a warning).
 QWidget *makeControl(ControlKind kind, QWidget *parent, QStringView name, const TwipRect &rect,
-                     QStringView text, QStringView toolTip, const FormContext &context);
+                     const QString &text, const QString &toolTip, const FormContext &context);
 
 // Shows a method sentence in a MethodBox, at the line pitch the box was laid out for.
 void setMethodText(QTextEdit *box, const QString &text);
@@ -127,6 +130,7 @@ template<typename Form>
 QList<BuiltControl> buildControls(Form *form, std::span<const ControlRow<Form>> rows,
                                   const FormContext &context = {})
 {
+    const auto translated = [](const char *text) { return text ? Form::tr(text) : QString(); };
     QList<BuiltControl> built;
     built.reserve(rows.size());
     QWidget *frame = nullptr;
@@ -135,14 +139,14 @@ QList<BuiltControl> buildControls(Form *form, std::span<const ControlRow<Form>> 
         Q_ASSERT_X(!inFrame || frame, "buildControls", "a row in a frame before any frame");
         QWidget *parent = inFrame ? frame : form;
         const TwipRect rect = inFrame ? row.rect : row.rect.translated(0, -context.topTwips);
-        QWidget *widget =
-            makeControl(row.kind, parent, row.name, rect, row.text, row.toolTip, context);
+        QWidget *widget = makeControl(row.kind, parent, row.name, rect, translated(row.text),
+                                      translated(row.toolTip), context);
         if (row.kind == ControlKind::Frame)
             frame = widget;
         if (widget && !built.isEmpty() && built.back().kind == ControlKind::FieldLabel)
             static_cast<QLabel *>(built.back().widget)->setBuddy(widget);
-        if (widget && !row.accessibleName.isEmpty())
-            setAccessibleName(widget, row.accessibleName.toString());
+        if (widget && row.accessibleName)
+            setAccessibleName(widget, translated(row.accessibleName));
         std::visit(
             [form, widget](auto member) {
                 if constexpr (!std::is_same_v<decltype(member), std::monostate>) {

@@ -34,16 +34,16 @@ constexpr int RowStep = 360;
 // The headings over the columns, whose tops each page gives; the weight's takes two lines.
 struct ColumnHeading
 {
-    QStringView caption;
+    const char *caption; // marked for translation in FormulaRows' context
     int left;
     int width;
     int height;
 };
 constexpr int LineHeight = 252;
 constexpr std::array<ColumnHeading, 3> ColumnHeadings{{
-    {u"Element", ElementLeft, 1092, LineHeight},
-    {u"Number", CountLeft, 732, LineHeight},
-    {u"Molecular Weight", WeightLeft, 852, 492},
+    {QT_TRANSLATE_NOOP("molvera::FormulaRows", "Element"), ElementLeft, 1092, LineHeight},
+    {QT_TRANSLATE_NOOP("molvera::FormulaRows", "Number"), CountLeft, 732, LineHeight},
+    {QT_TRANSLATE_NOOP("molvera::FormulaRows", "Molecular Weight"), WeightLeft, 852, 492},
 }};
 constexpr TwipRect TotalLabel{840, 0, 1812, LineHeight};
 
@@ -72,32 +72,35 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         row.element->setGeometry(TwipRect{ElementLeft, top, ElementWidth, RowHeight}.toPixels());
         row.element->addItems(elementTexts);
         row.element->setCurrentIndex(-1);
-        row.element->setToolTip(u"Select an Element"_s);
+        row.element->setToolTip(tr("Select an Element"));
         keepChoiceFromWheel(row.element);
-        setAccessibleName(row.element, u"Element, row "_s + number);
+        //: %1 is the row's number, 1 to 6.
+        setAccessibleName(row.element, tr("Element, row %1").arg(number));
 
         // The list offers 1 to 9; anything else is typed.
         auto *count = static_cast<ChoiceComboBox *>(
             makeControl(ControlKind::ChoiceBox, frame, QString(rowsLayout.countPrefix + number),
                         {CountLeft, top, CountWidth, RowHeight}, {},
-                        u"Select the number of elements in this formula", context));
+                        tr("Select the number of elements in this formula"), context));
         count->addItems(counts);
         count->setCurrentIndex(-1);
         count->clearEditText();
         count->installEventFilter(this);
         connect(count, &ChoiceComboBox::itemChosen, this, [this, index] { commitRow(index + 1); });
-        setAccessibleName(count, u"Number of atoms, row "_s + number);
+        //: %1 is the row's number, 1 to 6.
+        setAccessibleName(count, tr("Number of atoms, row %1").arg(number));
         row.count = count;
 
         row.weight = static_cast<QLineEdit *>(
             makeControl(ControlKind::OutputBox, frame, QString(rowsLayout.weightPrefix + number),
                         {WeightLeft, top, WeightWidth, RowHeight}, {}, {}, context));
-        setAccessibleName(row.weight, u"Molecular weight, row "_s + number);
+        //: %1 is the row's number, 1 to 6.
+        setAccessibleName(row.weight, tr("Molecular weight, row %1").arg(number));
     }
     m_total = static_cast<QLineEdit *>(
         makeControl(ControlKind::OutputBox, frame, rowsLayout.totalName,
                     {WeightLeft, rowsLayout.totalTop, WeightWidth, RowHeight}, {}, {}, context));
-    setAccessibleName(m_total, u"Total molecular weight"_s);
+    setAccessibleName(m_total, tr("Total molecular weight"));
 
     const std::array<QWidget *, 4> labelled{m_rows[0].element, m_rows[0].count, m_rows[0].weight,
                                             m_total};
@@ -116,15 +119,17 @@ std::array<QLabel *, 4> FormulaRows::addHeadings(const FormulaRowsLayout &layout
         if (heading.name.isEmpty())
             continue;
         const ColumnHeading &design = ColumnHeadings[column];
-        labels[column] = static_cast<QLabel *>(makeControl(
-            ControlKind::Label, frame, heading.name,
-            {design.left, heading.top, design.width, design.height}, design.caption, {}, context));
+        labels[column] = static_cast<QLabel *>(
+            makeControl(ControlKind::Label, frame, heading.name,
+                        {design.left, heading.top, design.width, design.height}, tr(design.caption),
+                        {}, context));
         labels[column]->setWordWrap(design.height > LineHeight);
     }
     if (!layout.totalLabel.isEmpty()) {
-        labels[3] = static_cast<QLabel *>(makeControl(ControlKind::Label, frame, layout.totalLabel,
-                                                      TotalLabel.translated(0, layout.totalTop),
-                                                      u"Total Molecular Weight = ", {}, context));
+        //: The caption left of the total box, which follows it on the same line.
+        labels[3] = static_cast<QLabel *>(makeControl(
+            ControlKind::Label, frame, layout.totalLabel, TotalLabel.translated(0, layout.totalTop),
+            tr("Total Molecular Weight = "), {}, context));
     }
     return labels;
 }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr CalculatorPage::Design ThisPage{
     .objectName = u"HydratePage",
-    .caption = u"Hydrate Solution",
+    .caption = QT_TRANSLATE_NOOP("molvera::HydratePage", "Hydrate Solution"),
     .buttons = {u"cmdHCls", u"cmdHCl", u"cmdHPrnt", u"cmdHEg", u"cmdHAbout"},
     .sheet = SheetVariant::Hydrate,
 };
@@ -45,33 +45,33 @@ std::span<const ControlRow<HydratePage>> HydratePage::controls()
     // Twips from the tab control's corner, or from the frame's for the rows InFrame.
     // clang-format off
     static constexpr ControlRow<HydratePage> Table[] = {
-    //   name           kind             placement  left  top   width height   tab                kept in                    caption or text          tool-tip, name for screen readers
-        {u"Frame5",     Frame,           OnForm,   { 120,  360, 3852,  732}, {},                {},                        u"1. Type of Solution",  {}},
-        {u"opHY",       Option,          InFrame,  { 240,  360, 1572,  252}, {AfterButtons, 2}, &P::m_hydrate,             u"Hydrate Solution",     {}},
-        {u"opAN",       Option,          InFrame,  {1920,  360, 1692,  252}, {AfterButtons, 1}, &P::m_anhydrous,           u"Anhydrous Solution",   {}},
-        {u"Frame8",     Frame,           OnForm,   { 120, 1200, 3852, 3492}, {},                &P::m_elementFrame,        u"2. Select Elements",   {}},
-        {u"Frame6",     Frame,           OnForm,   {4080,  360, 3492, 1092}, {},                {},                        u"3. Stock Solution",    {}},
-        {u"Label24",    FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},                {},                        u"Conc of Stock Soln:",  {}},
-        {u"txtHCon1",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1},       &P::m_stockConcentration,  u"100",                  u"Enter the Conc of the Stock Solution"},
-        {u"Label23",    Label,           InFrame,  {2520,  360,  252,  252}, {},                {},                        u"%",                    {}},
-        {u"Label22",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},                {},                        u"Number of H2O:",       {}},
-        {u"txtHH1",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2},       &P::m_stockWaters,         u"0",                    u"Enter the number of H2Os in the stock solution", u"Number of H2O in the stock"},
-        {u"Frame7",     Frame,           OnForm,   {4080, 1560, 3492, 1452}, {},                {},                        u"4. Required Solution", {}},
-        {u"Label28",    FieldLabel,      InFrame,  { 240,  360, 1332,  252}, {},                {},                        u"Conc Required:",       {}},
-        {u"txtHCon2",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3},       &P::m_concentration,       u"15",                   u"Enter the Concentration required"},
-        {u"Label25",    Label,           InFrame,  {2520,  360,  492,  252}, {},                &P::m_concentrationUnit,   u"% w/v",                {}},
-        {u"Label29",    FieldLabel,      InFrame,  { 240,  720, 1332,  252}, {},                {},                        u"Number of H2O:",       {}},
-        {u"txtHH2",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4},       &P::m_requiredWaters,      u"0",                    u"Enter the number of H2Os required for the Hydrate", u"Number of H2O required"},
-        {u"Label27",    FieldLabel,      InFrame,  { 240, 1080, 1332,  252}, {},                {},                        u"Volume Required:",     {}},
-        {u"txtHVol",    NumberBox,       InFrame,  {1680, 1080,  732,  288}, {Inputs, 5},       &P::m_volume,              u"100",                  u"Enter the amount you wish to make"},
-        {u"Label26",    Label,           InFrame,  {2520, 1080,  492,  252}, {},                {},                        u"mL",                   {}},
-        {u"cmdHCal",    CalculateButton, OnForm,   {4080, 3120, 3492,  372}, {Inputs, 6},       {},                        u"5. Calculate",         u"Click here to calculate your result"},
-        {u"Frame9",     Frame,           OnForm,   {4080, 3480, 3492, 1212}, {},                {},                        u"Method",               {}},
-        {u"txtHRes",    MethodBox,       InFrame,  { 120,  240, 3252,  852}, {},                {},                        {},                      {}},
-        {u"txtHResult", ResultBox,       OnForm,   {},                       {},                {},                        {},                      {}},
-        {u"txtH1",      PrintLine,       OnForm,   {},                       {},                {},                        {},                      {}},
-        {u"txtH2",      PrintLine,       OnForm,   {},                       {},                {},                        {},                      {}},
-        {u"txtH3",      PrintLine,       OnForm,   {},                       {},                {},                        {},                      {}},
+    //   name           kind             placement  left  top   width height   tab                kept in                  caption or text                      tool-tip, name for screen readers
+        {u"Frame5",     Frame,           OnForm,   { 120,  360, 3852,  732}, {},                {},                        QT_TR_NOOP("1. Type of Solution"),   {}},
+        {u"opHY",       Option,          InFrame,  { 240,  360, 1572,  252}, {AfterButtons, 2}, &P::m_hydrate,             QT_TR_NOOP("Hydrate Solution"),      {}},
+        {u"opAN",       Option,          InFrame,  {1920,  360, 1692,  252}, {AfterButtons, 1}, &P::m_anhydrous,           QT_TR_NOOP("Anhydrous Solution"),    {}},
+        {u"Frame8",     Frame,           OnForm,   { 120, 1200, 3852, 3492}, {},                &P::m_elementFrame,        QT_TR_NOOP("2. Select Elements"),    {}},
+        {u"Frame6",     Frame,           OnForm,   {4080,  360, 3492, 1092}, {},                {},                        QT_TR_NOOP("3. Stock Solution"),     {}},
+        {u"Label24",    FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},                {},                        QT_TR_NOOP("Conc of Stock Soln:"),   {}},
+        {u"txtHCon1",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1},       &P::m_stockConcentration,  "100",                               QT_TR_NOOP("Enter the Conc of the Stock Solution")},
+        {u"Label23",    Label,           InFrame,  {2520,  360,  252,  252}, {},                {},                        "%",                                 {}},
+        {u"Label22",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},                {},                        QT_TR_NOOP("Number of H2O:"),        {}},
+        {u"txtHH1",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2},       &P::m_stockWaters,         "0",                                 QT_TR_NOOP("Enter the number of H2Os in the stock solution"),     QT_TR_NOOP("Number of H2O in the stock")},
+        {u"Frame7",     Frame,           OnForm,   {4080, 1560, 3492, 1452}, {},                {},                        QT_TR_NOOP("4. Required Solution"),  {}},
+        {u"Label28",    FieldLabel,      InFrame,  { 240,  360, 1332,  252}, {},                {},                        QT_TR_NOOP("Conc Required:"),        {}},
+        {u"txtHCon2",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3},       &P::m_concentration,       "15",                                QT_TR_NOOP("Enter the Concentration required")},
+        {u"Label25",    Label,           InFrame,  {2520,  360,  492,  252}, {},                &P::m_concentrationUnit,   QT_TR_NOOP("% w/v"),                 {}},
+        {u"Label29",    FieldLabel,      InFrame,  { 240,  720, 1332,  252}, {},                {},                        QT_TR_NOOP("Number of H2O:"),        {}},
+        {u"txtHH2",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4},       &P::m_requiredWaters,      "0",                                 QT_TR_NOOP("Enter the number of H2Os required for the Hydrate"),  QT_TR_NOOP("Number of H2O required")},
+        {u"Label27",    FieldLabel,      InFrame,  { 240, 1080, 1332,  252}, {},                {},                        QT_TR_NOOP("Volume Required:"),      {}},
+        {u"txtHVol",    NumberBox,       InFrame,  {1680, 1080,  732,  288}, {Inputs, 5},       &P::m_volume,              "100",                               QT_TR_NOOP("Enter the amount you wish to make")},
+        {u"Label26",    Label,           InFrame,  {2520, 1080,  492,  252}, {},                {},                        "mL",                                {}},
+        {u"cmdHCal",    CalculateButton, OnForm,   {4080, 3120, 3492,  372}, {Inputs, 6},       {},                        QT_TR_NOOP("5. Calculate"),          QT_TR_NOOP("Click here to calculate your result")},
+        {u"Frame9",     Frame,           OnForm,   {4080, 3480, 3492, 1212}, {},                {},                        QT_TR_NOOP("Method"),                {}},
+        {u"txtHRes",    MethodBox,       InFrame,  { 120,  240, 3252,  852}, {},                {},                        {},                                  {}},
+        {u"txtHResult", ResultBox,       OnForm,   {},                       {},                {},                        {},                                  {}},
+        {u"txtH1",      PrintLine,       OnForm,   {},                       {},                {},                        {},                                  {}},
+        {u"txtH2",      PrintLine,       OnForm,   {},                       {},                {},                        {},                                  {}},
+        {u"txtH3",      PrintLine,       OnForm,   {},                       {},                {},                        {},                                  {}},
     };
     // clang-format on
     return Table;
@@ -129,7 +129,7 @@ void HydratePage::clear()
 void HydratePage::example()
 {
     // Not cleared first: rows 4 to 6 and the stock and required numbers stay as they are.
-    setReagent(u"CuSO4.2H20"_s, u"Copper Sulphate"_s);
+    setReagent(u"CuSO4.2H20"_s, tr("Copper Sulphate"));
     m_rows->setRow(1, u"Cu - Copper"_s, u"1"_s);
     m_rows->commitRow(1);
     m_rows->setRow(2, u"S  - Sulphur"_s, u"1"_s);

@@ -1,5 +1,6 @@
 #include "application.h"
 #include "mainwindow.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,13 +16,17 @@ namespace {
 void processCommandLine(const QApplication &app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Works out how to make up reagent solutions."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "molvera::CommandLine", "Works out how to make up reagent solutions."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
-        std::fprintf(stderr, "%s: unexpected argument '%s'\n",
-                     qPrintable(QCoreApplication::applicationName()), qPrintable(extra.first()));
+        //: %1 is the program's name, %2 the argument it was given.
+        const QString message =
+            QCoreApplication::translate("molvera::CommandLine", "%1: unexpected argument '%2'");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(message.arg(QCoreApplication::applicationName(), extra.first())));
         std::exit(EXIT_FAILURE);
     }
 }
@@ -31,6 +36,7 @@ void processCommandLine(const QApplication &app)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    molvera::installTranslations(app);
     molvera::setUpApplication();
     processCommandLine(app);
 

@@ -77,15 +77,15 @@ std::span<const ControlRow<MainWindow>> MainWindow::controls()
     // The header strip and the tab control, in twips from the corner of the client area.
     // clang-format off
     static constexpr ControlRow<MainWindow> Table[] = {
-    //   name          kind           placement  left  top   width height   tab          kept in        caption or text        tool-tip
-        {u"Picture1",  Picture,       OnForm,   { 120,    0,  480,  480}, {},          {},            {},                    {}},
-        {u"Label16",   CentredTitle,  OnForm,   {1320,  120, 6015,  375}, {},          {},            u"MOLVERA",            {}},
-        {u"Hoverlet1", HostedControl, OnForm,   {7800,    0, 1455,  255}, {},          {},            {},                    u"Visit the Kestrova Software Home Page"},
-        {u"Label9",    FieldLabel,    OnForm,   { 240,  720, 1695,  255}, {},          {},            u"Chemical Formula:",  {}},
-        {u"txtReag",   TextBox,       OnForm,   { 240,  960, 1812,  288}, {Inputs, 1}, &P::m_formula, {},                    u"Enter the Chemical Formula"},
-        {u"Label10",   FieldLabel,    OnForm,   {2520,  720, 1815,  255}, {},          {},            u"Chemical Name:",     {}},
-        {u"txtName",   TextBox,       OnForm,   {2520,  960, 3732,  288}, {Inputs, 2}, &P::m_name,    {},                    u"Enter the Chemical Name"},
-        {u"SSTab1",    Tabs,          OnForm,   { 120, 1320, 9132, 4812}, {},          &P::m_tabs,    {},                    {}},
+    //   name          kind           placement  left  top   width height   tab          kept in      caption or text                   tool-tip
+        {u"Picture1",  Picture,       OnForm,   { 120,    0,  480,  480}, {},          {},            {},                               {}},
+        {u"Label16",   CentredTitle,  OnForm,   {1320,  120, 6015,  375}, {},          {},            "MOLVERA",                        {}},
+        {u"Hoverlet1", HostedControl, OnForm,   {7800,    0, 1455,  255}, {},          {},            {},                               QT_TR_NOOP("Visit the Kestrova Software Home Page")},
+        {u"Label9",    FieldLabel,    OnForm,   { 240,  720, 1695,  255}, {},          {},            QT_TR_NOOP("Chemical Formula:"),  {}},
+        {u"txtReag",   TextBox,       OnForm,   { 240,  960, 1812,  288}, {Inputs, 1}, &P::m_formula, {},                               QT_TR_NOOP("Enter the Chemical Formula")},
+        {u"Label10",   FieldLabel,    OnForm,   {2520,  720, 1815,  255}, {},          {},            QT_TR_NOOP("Chemical Name:"),     {}},
+        {u"txtName",   TextBox,       OnForm,   {2520,  960, 3732,  288}, {Inputs, 2}, &P::m_name,    {},                               QT_TR_NOOP("Enter the Chemical Name")},
+        {u"SSTab1",    Tabs,          OnForm,   { 120, 1320, 9132, 4812}, {},          &P::m_tabs,    {},                               {}},
     };
     // clang-format on
     return Table;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr CalculatorPage::Design ThisPage{
     .objectName = u"MolarPage",
-    .caption = u"Molar Solution",
+    .caption = QT_TRANSLATE_NOOP("molvera::MolarPage", "Molar Solution"),
     .buttons = {u"cmdClose", u"cmdClear", u"cmdPrint", u"cmdExample", u"cmdAbout"},
     .sheet = SheetVariant::Molar,
 };
@@ -58,30 +58,30 @@ std::span<const ControlRow<MolarPage>> MolarPage::controls()
     // Twips from the tab control's corner, or from the frame's for the rows InFrame.
     // clang-format off
     static constexpr ControlRow<MolarPage> Table[] = {
-    //   name          kind             placement  left  top   width height   tab          kept in                    caption or text           tool-tip, name for screen readers
-        {u"Frame1",    Frame,           OnForm,   { 120,  360, 3852, 3972}, {},          &P::m_elementFrame,        u"1. Select Elements",    {}},
-        {u"optCal",    DarkRedOption,   InFrame,  { 120,  360, 1692,  252}, {Last, 2},   &P::m_calculated,          u"Calculate Mol Wt",      {}},
-        {u"optMan",    DarkRedOption,   InFrame,  {1920,  360, 1812,  252}, {Last, 3},   &P::m_manual,              u"Enter Manual Mol Wt",   {}},
-        {u"Frame4",    Frame,           OnForm,   {4080,  360, 3492, 1092}, {},          &P::m_stockFrame,          u"2. Stock Solution",     {}},
-        {u"Label12",   FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        u"Conc of Stock Soln:",   {}},
-        {u"txtConc",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1}, &P::m_stockConcentration,  u"100",                   u"Enter the Conc of the Stock Solution"},
-        {u"cmbSConc",  ChoiceBox,       InFrame,  {2520,  360,  612,  288}, {Last, 1},   &P::m_stockUnit,           {},                       {}, u"Stock concentration unit"},
-        {u"Label13",   FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        u"Specific Gravity:",     {}},
-        {u"txtSG",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2}, &P::m_specificGravity,     u"1.00",                  u"Enter the Specific Gravity if required."},
-        {u"Frame2",    Frame,           OnForm,   {4080, 1560, 3492, 1092}, {},          &P::m_requiredFrame,       u"3. Required Solution",  {}},
-        {u"Label5",    FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        u"Molarity Required:",    {}},
-        {u"txtMol",    NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3}, &P::m_molarity,            u"1",                     u"Enter the Molarity required"},
-        {u"Label1",    Label,           InFrame,  {2520,  360,  732,  252}, {},          {},                        u"Molar",                 {}},
-        {u"Label6",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        u"Volume Required:",      {}},
-        {u"txtVol",    NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4}, &P::m_volume,              u"1",                     u"Enter how many  Litres you wish to make"},
-        {u"Label7",    Label,           InFrame,  {2520,  720,  492,  252}, {},          {},                        u"Litre(s)",              {}},
-        {u"cmdCal",    CalculateButton, OnForm,   {4080, 2760, 3492,  372}, {Inputs, 5}, &P::m_calculate,           u"4. Calculate",          u"Click here to calculate your result"},
-        {u"fraResult", Frame,           OnForm,   {4080, 3120, 3492, 1212}, {},          {},                        u"Result",                {}},
-        {u"txtDesc",   MethodBox,       InFrame,  { 120,  240, 3252,  852}, {},          {},                        {},                       {}},
-        {u"txtResult", ResultBox,       OnForm,   {},                       {},          {},                        {},                       {}},
-        {u"txtD1",     PrintLine,       OnForm,   {},                       {},          {},                        {},                       {}},
-        {u"txtD2",     PrintLine,       OnForm,   {},                       {},          {},                        {},                       {}},
-        {u"txtD3",     PrintLine,       OnForm,   {},                       {},          {},                        {},                       {}},
+    //   name          kind             placement  left  top   width height   tab          kept in                  caption or text                      tool-tip, name for screen readers
+        {u"Frame1",    Frame,           OnForm,   { 120,  360, 3852, 3972}, {},          &P::m_elementFrame,        QT_TR_NOOP("1. Select Elements"),    {}},
+        {u"optCal",    DarkRedOption,   InFrame,  { 120,  360, 1692,  252}, {Last, 2},   &P::m_calculated,          QT_TR_NOOP("Calculate Mol Wt"),      {}},
+        {u"optMan",    DarkRedOption,   InFrame,  {1920,  360, 1812,  252}, {Last, 3},   &P::m_manual,              QT_TR_NOOP("Enter Manual Mol Wt"),   {}},
+        {u"Frame4",    Frame,           OnForm,   {4080,  360, 3492, 1092}, {},          &P::m_stockFrame,          /*: Keep the number and its full stop first: the page renumbers its steps. */ QT_TR_NOOP("2. Stock Solution"),     {}},
+        {u"Label12",   FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        QT_TR_NOOP("Conc of Stock Soln:"),   {}},
+        {u"txtConc",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1}, &P::m_stockConcentration,  "100",                               QT_TR_NOOP("Enter the Conc of the Stock Solution")},
+        {u"cmbSConc",  ChoiceBox,       InFrame,  {2520,  360,  612,  288}, {Last, 1},   &P::m_stockUnit,           {},                                  {},  QT_TR_NOOP("Stock concentration unit")},
+        {u"Label13",   FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        QT_TR_NOOP("Specific Gravity:"),     {}},
+        {u"txtSG",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2}, &P::m_specificGravity,     "1.00",                              QT_TR_NOOP("Enter the Specific Gravity if required.")},
+        {u"Frame2",    Frame,           OnForm,   {4080, 1560, 3492, 1092}, {},          &P::m_requiredFrame,       /*: Keep the number and its full stop first: the page renumbers its steps. */ QT_TR_NOOP("3. Required Solution"),  {}},
+        {u"Label5",    FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        QT_TR_NOOP("Molarity Required:"),    {}},
+        {u"txtMol",    NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3}, &P::m_molarity,            "1",                                 QT_TR_NOOP("Enter the Molarity required")},
+        {u"Label1",    Label,           InFrame,  {2520,  360,  732,  252}, {},          {},                        QT_TR_NOOP("Molar"),                 {}},
+        {u"Label6",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        QT_TR_NOOP("Volume Required:"),      {}},
+        {u"txtVol",    NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4}, &P::m_volume,              "1",                                 QT_TR_NOOP("Enter how many  Litres you wish to make")},
+        {u"Label7",    Label,           InFrame,  {2520,  720,  492,  252}, {},          {},                        QT_TR_NOOP("Litre(s)"),              {}},
+        {u"cmdCal",    CalculateButton, OnForm,   {4080, 2760, 3492,  372}, {Inputs, 5}, &P::m_calculate,           /*: Keep the number and its full stop first: the page renumbers its steps. */ QT_TR_NOOP("4. Calculate"),          QT_TR_NOOP("Click here to calculate your result")},
+        {u"fraResult", Frame,           OnForm,   {4080, 3120, 3492, 1212}, {},          {},                        QT_TR_NOOP("Result"),                {}},
+        {u"txtDesc",   MethodBox,       InFrame,  { 120,  240, 3252,  852}, {},          {},                        {},                                  {}},
+        {u"txtResult", ResultBox,       OnForm,   {},                       {},          {},                        {},                                  {}},
+        {u"txtD1",     PrintLine,       OnForm,   {},                       {},          {},                        {},                                  {}},
+        {u"txtD2",     PrintLine,       OnForm,   {},                       {},          {},                        {},                                  {}},
+        {u"txtD3",     PrintLine,       OnForm,   {},                       {},          {},                        {},                                  {}},
     };
     // clang-format on
     return Table;
@@ -172,7 +172,7 @@ void MolarPage::clear()
 void MolarPage::example()
 {
     clear();
-    setReagent(u"H2SO4"_s, u"Sulphuric Acid"_s);
+    setReagent(u"H2SO4"_s, tr("Sulphuric Acid"));
     m_rows->setRow(1, u"H  - Hydrogen"_s, u"2"_s);
     m_rows->commitRow(1);
     m_rows->setRow(2, u"S  - Sulphur"_s, u"1"_s);

@@ -13,8 +13,8 @@ namespace {
 
 struct ButtonDesign
 {
-    QStringView caption;
-    QStringView toolTip;
+    const char *caption; // marked for translation in PageButtonBar's context
+    const char *toolTip;
     QStringView picture;
     int top; // twips, in the page
 };
@@ -24,12 +24,20 @@ constexpr int ButtonLeft = 7800;
 constexpr int ButtonWidth = 1092;
 constexpr int ButtonHeight = 732;
 
+// The captions' & marks the access key, which translations keep unique within a page and the
+// window's header.
 constexpr std::array<ButtonDesign, PageButtonBar::RoleCount> Designs{{
-    {u"E&xit", u"Exit this program", u"exit", 480},
-    {u"&Clear", u"Clear this calculation", u"clear", 1320},
-    {u"&Print", u"Print Instructions and Label", u"print", 2160},
-    {u"&Example", u"Click here to view an example.", u"example", 3000},
-    {u"&About", u"Click here for Program Details", u"about", 3840},
+    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "E&xit"),
+     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Exit this program"), u"exit", 480},
+    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "&Clear"),
+     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Clear this calculation"), u"clear", 1320},
+    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "&Print"),
+     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Print Instructions and Label"), u"print", 2160},
+    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "&Example"),
+     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Click here to view an example."), u"example",
+     3000},
+    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "&About"),
+     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Click here for Program Details"), u"about", 3840},
 }};
 
 constexpr int BarTop = Designs.front().top;
@@ -48,8 +56,8 @@ PageButtonBar::PageButtonBar(const PageButtonNames &names, QWidget *parent)
         const ButtonDesign &design = Designs[role];
         auto *button = new QToolButton(this);
         button->setObjectName(objectNames[role].toString());
-        button->setText(design.caption.toString());
-        button->setToolTip(design.toolTip.toString());
+        button->setText(tr(design.caption));
+        button->setToolTip(tr(design.toolTip));
         button->setIcon(buttonPicture(design.picture));
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -14,7 +14,7 @@ namespace {
 
 constexpr CalculatorPage::Design ThisPage{
     .objectName = u"PercentPage",
-    .caption = u"% Solution",
+    .caption = QT_TRANSLATE_NOOP("molvera::PercentPage", "% Solution"),
     .buttons = {u"cmdClose2", u"cmdClearCon", u"cmdPrnC", u"cmdEgConc", u"cmdAbout2"},
     .sheet = SheetVariant::Percent,
 };
@@ -39,32 +39,32 @@ std::span<const ControlRow<PercentPage>> PercentPage::controls()
     // Frame3 stays hidden until then.
     // clang-format off
     static constexpr ControlRow<PercentPage> Table[] = {
-    //   name          kind             placement  left  top   width height   tab          kept in                    caption or text              tool-tip
-        {u"fraCon",    Frame,           OnForm,   { 120,  600, 2172, 1332}, {},          {},                        u"1. Type of Concentration", {}},
-        {u"opWW",      Option,          InFrame,  { 240,  240, 1452,  252}, {Inputs, 1}, &P::m_weightPerWeight,     u"% w/w",                    u"Weight per Weight Concentrations"},
-        {u"opWV",      Option,          InFrame,  { 240,  600, 1332,  252}, {Inputs, 2}, &P::m_weightPerVolume,     u"% w/v",                    u"Weight per Volume Concentrations"},
-        {u"opVV",      Option,          InFrame,  { 240,  960, 1332,  252}, {Inputs, 3}, &P::m_volumePerVolume,     u"% v/v",                    u"Volume per Volume Concentrations"},
-        {u"fraStk1",   Frame,           OnForm,   {2400,  600, 4572, 1332}, {},          {},                        u"2. Stock Solution",        {}},
-        {u"Label21",   FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        u"Conc of Stock Soln:",      {}},
-        {u"txtSCon",   NumberBox,       InFrame,  {1560,  360,  732,  288}, {Inputs, 4}, &P::m_stockConcentration,  u"100",                      u"Enter the Conc of the Stock Solution"},
-        {u"Label19",   Label,           InFrame,  {2400,  360,  252,  252}, {},          {},                        u"%",                        {}},
-        {u"Label14",   FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        u"Specific Gravity:",        {}},
-        {u"txtSSG",    NumberBox,       InFrame,  {1560,  720,  732,  288}, {Inputs, 5}, &P::m_specificGravity,     u"1.00",                     u"Enter the SG of the stock solution"},
-        {u"Frame3",    Frame,           OnForm,   { 120, 2040, 3252, 1812}, {},          &P::m_requiredFrame,       u"3. Required Solution",     {}},
-        {u"Label15",   FieldLabel,      InFrame,  { 240,  480, 1332,  252}, {},          {},                        u"Conc Required:",           {}},
-        {u"txtCCon",   NumberBox,       InFrame,  {1680,  480,  732,  288}, {Inputs, 6}, &P::m_concentration,       u"15",                       u"Enter the Concentration required"},
-        {u"Label20",   Label,           InFrame,  {2520,  480,  492,  252}, {},          &P::m_concentrationUnit,   u"% w/w",                    {}},
-        {u"Label17",   FieldLabel,      InFrame,  { 240,  960, 1332,  252}, {},          {},                        u"Volume Required:",         {}},
-        {u"txtCVol",   NumberBox,       InFrame,  {1680,  960,  732,  288}, {Inputs, 7}, &P::m_amount,              u"1",                        u"Enter the amount you wish to make"},
-        {u"Label18",   Label,           InFrame,  {2520,  960,  492,  252}, {},          &P::m_amountUnit,          u"mL",                       {}},
-        {u"cmdConc",   CalculateButton, OnForm,   {3480, 2160, 3492,  372}, {Inputs, 8}, {},                        u"4. Calculate",             u"Click here to calculate your result"},
-        {u"fraCMeth",  Frame,           OnForm,   {3480, 2640, 3492, 1212}, {},          {},                        u"Method",                   {}},
-        {u"txtRWW",    MethodBox,       InFrame,  { 120,  240, 3252,  852}, {},          {},                        {},                          {}},
-        {u"txtCRes",   ResultBox,       OnForm,   {},                       {},          {},                        {},                          {}},
-        {u"txtCSolv",  HiddenBox,       OnForm,   {},                       {},          &P::m_solvent,             {},                          {}},
-        {u"txtC1",     PrintLine,       OnForm,   {},                       {},          {},                        {},                          {}},
-        {u"txtC2",     PrintLine,       OnForm,   {},                       {},          {},                        {},                          {}},
-        {u"txtC3",     PrintLine,       OnForm,   {},                       {},          {},                        {},                          {}},
+    //   name          kind             placement  left  top   width height   tab          kept in                  caption or text                          tool-tip
+        {u"fraCon",    Frame,           OnForm,   { 120,  600, 2172, 1332}, {},          {},                        QT_TR_NOOP("1. Type of Concentration"),  {}},
+        {u"opWW",      Option,          InFrame,  { 240,  240, 1452,  252}, {Inputs, 1}, &P::m_weightPerWeight,     QT_TR_NOOP("% w/w"),                     QT_TR_NOOP("Weight per Weight Concentrations")},
+        {u"opWV",      Option,          InFrame,  { 240,  600, 1332,  252}, {Inputs, 2}, &P::m_weightPerVolume,     QT_TR_NOOP("% w/v"),                     QT_TR_NOOP("Weight per Volume Concentrations")},
+        {u"opVV",      Option,          InFrame,  { 240,  960, 1332,  252}, {Inputs, 3}, &P::m_volumePerVolume,     QT_TR_NOOP("% v/v"),                     QT_TR_NOOP("Volume per Volume Concentrations")},
+        {u"fraStk1",   Frame,           OnForm,   {2400,  600, 4572, 1332}, {},          {},                        QT_TR_NOOP("2. Stock Solution"),         {}},
+        {u"Label21",   FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        QT_TR_NOOP("Conc of Stock Soln:"),       {}},
+        {u"txtSCon",   NumberBox,       InFrame,  {1560,  360,  732,  288}, {Inputs, 4}, &P::m_stockConcentration,  "100",                                   QT_TR_NOOP("Enter the Conc of the Stock Solution")},
+        {u"Label19",   Label,           InFrame,  {2400,  360,  252,  252}, {},          {},                        "%",                                     {}},
+        {u"Label14",   FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        QT_TR_NOOP("Specific Gravity:"),         {}},
+        {u"txtSSG",    NumberBox,       InFrame,  {1560,  720,  732,  288}, {Inputs, 5}, &P::m_specificGravity,     "1.00",                                  QT_TR_NOOP("Enter the SG of the stock solution")},
+        {u"Frame3",    Frame,           OnForm,   { 120, 2040, 3252, 1812}, {},          &P::m_requiredFrame,       QT_TR_NOOP("3. Required Solution"),      {}},
+        {u"Label15",   FieldLabel,      InFrame,  { 240,  480, 1332,  252}, {},          {},                        QT_TR_NOOP("Conc Required:"),            {}},
+        {u"txtCCon",   NumberBox,       InFrame,  {1680,  480,  732,  288}, {Inputs, 6}, &P::m_concentration,       "15",                                    QT_TR_NOOP("Enter the Concentration required")},
+        {u"Label20",   Label,           InFrame,  {2520,  480,  492,  252}, {},          &P::m_concentrationUnit,   QT_TR_NOOP("% w/w"),                     {}},
+        {u"Label17",   FieldLabel,      InFrame,  { 240,  960, 1332,  252}, {},          {},                        QT_TR_NOOP("Volume Required:"),          {}},
+        {u"txtCVol",   NumberBox,       InFrame,  {1680,  960,  732,  288}, {Inputs, 7}, &P::m_amount,              "1",                                     QT_TR_NOOP("Enter the amount you wish to make")},
+        {u"Label18",   Label,           InFrame,  {2520,  960,  492,  252}, {},          &P::m_amountUnit,          "mL",                                    {}},
+        {u"cmdConc",   CalculateButton, OnForm,   {3480, 2160, 3492,  372}, {Inputs, 8}, {},                        QT_TR_NOOP("4. Calculate"),              QT_TR_NOOP("Click here to calculate your result")},
+        {u"fraCMeth",  Frame,           OnForm,   {3480, 2640, 3492, 1212}, {},          {},                        QT_TR_NOOP("Method"),                    {}},
+        {u"txtRWW",    MethodBox,       InFrame,  { 120,  240, 3252,  852}, {},          {},                        {},                                      {}},
+        {u"txtCRes",   ResultBox,       OnForm,   {},                       {},          {},                        {},                                      {}},
+        {u"txtCSolv",  HiddenBox,       OnForm,   {},                       {},          &P::m_solvent,             {},                                      {}},
+        {u"txtC1",     PrintLine,       OnForm,   {},                       {},          {},                        {},                                      {}},
+        {u"txtC2",     PrintLine,       OnForm,   {},                       {},          {},                        {},                                      {}},
+        {u"txtC3",     PrintLine,       OnForm,   {},                       {},          {},                        {},                                      {}},
     };
     // clang-format on
     return Table;
@@ -76,15 +76,15 @@ struct PercentPage::TypeDesign
 {
     ConcentrationType type;
     QRadioButton *PercentPage::*option;
-    QStringView amountUnit;
+    const char *amountUnit; // marked for translation in this class's context
 };
 
 std::span<const PercentPage::TypeDesign> PercentPage::types()
 {
     static constexpr TypeDesign Types[] = {
-        {ConcentrationType::WeightPerWeight, &PercentPage::m_weightPerWeight, u"grams"},
-        {ConcentrationType::WeightPerVolume, &PercentPage::m_weightPerVolume, u"mL"},
-        {ConcentrationType::VolumePerVolume, &PercentPage::m_volumePerVolume, u"mL"},
+        {ConcentrationType::WeightPerWeight, &PercentPage::m_weightPerWeight, QT_TR_NOOP("grams")},
+        {ConcentrationType::WeightPerVolume, &PercentPage::m_weightPerVolume, "mL"},
+        {ConcentrationType::VolumePerVolume, &PercentPage::m_volumePerVolume, "mL"},
     };
     return Types;
 }
@@ -118,7 +118,7 @@ void PercentPage::chooseType(int index)
     m_requiredFrame->setVisible(true);
     m_concentrationUnit->setText(m_types->button(index)->text());
     m_amount->setText(DefaultAmount.toString());
-    m_amountUnit->setText(types()[index].amountUnit.toString());
+    m_amountUnit->setText(tr(types()[index].amountUnit));
 }
 
 std::optional<ConcentrationType> PercentPage::chosenType() const
@@ -156,7 +156,7 @@ void PercentPage::clear()
 
 void PercentPage::example()
 {
-    setReagent(u"NaCl"_s, u"Sodium Chloride"_s);
+    setReagent(u"NaCl"_s, tr("Sodium Chloride"));
     // Selecting w/v prepares the required solution as the user's choice does; if it is already
     // selected, all that choice would change is the amount, which is set next.
     m_weightPerVolume->setChecked(true);

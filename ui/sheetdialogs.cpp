@@ -2,6 +2,7 @@
 
 #include <print/sheetpdf.h>
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -22,6 +23,12 @@ namespace molvera {
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The dialogs' texts are translated in one context of their own.
+QString dialogText(const char *text)
+{
+    return QCoreApplication::translate("molvera::SheetDialogs", text);
+}
 
 // The folder of the last sheet saved is kept between runs, in ~/.config/molvera/molvera.conf.
 constexpr QStringView PdfFolderKey = u"SaveAsPdf/folder";
@@ -45,23 +52,44 @@ QString startFolder()
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-// Why nothing came out of the printer, in the user's words.
+// Why nothing came out of the printer, in the user's words: one whole sentence for a printer
+// without a name, one with its name.
 QString printFailureReason(PrintStatus status, const QString &printerName)
 {
-    const QString named =
-        printerName.isEmpty() ? u"The printer"_s : u"The printer \"%1\""_s.arg(printerName);
+    struct Reason
+    {
+        const char *unnamed;
+        const char *named;
+    };
+    static constexpr Reason Stopped{
+        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer is stopped."),
+        //: %1 is the printer's name.
+        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer \"%1\" is stopped.")};
+    static constexpr Reason RejectsJobs{
+        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer does not accept jobs."),
+        //: %1 is the printer's name.
+        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer \"%1\" does not accept jobs.")};
+    static constexpr Reason Error{
+        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer reported an error."),
+        //: %1 is the printer's name.
+        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer \"%1\" reported an error.")};
+    const auto sentence = [&printerName](const Reason &reason) {
+        return printerName.isEmpty() ? dialogText(reason.unnamed)
+                                     : dialogText(reason.named).arg(printerName);
+    };
     switch (status) {
     case PrintStatus::NoPrinter:
-        return u"No default printer is set up."_s;
+        return dialogText(
+            QT_TRANSLATE_NOOP("molvera::SheetDialogs", "No default printer is set up."));
     case PrintStatus::PrinterStopped:
-        return named + u" is stopped."_s;
+        return sentence(Stopped);
     case PrintStatus::PrinterRejectsJobs:
-        return named + u" does not accept jobs."_s;
+        return sentence(RejectsJobs);
     case PrintStatus::Printed:
     case PrintStatus::Failed:
         break;
     }
-    return named + u" reported an error."_s;
+    return sentence(Error);
 }
 
 void showSaveFailure(QWidget *page, const QString &path, QString reason)
@@ -69,8 +97,11 @@ void showSaveFailure(QWidget *page, const QString &path, QString reason)
     if (!reason.endsWith(u'.'))
         reason += u'.';
     auto *box = new QMessageBox(
-        QMessageBox::Warning, u"Save as PDF"_s,
-        u"The sheet was not saved as \"%1\": %2"_s.arg(QDir::toNativeSeparators(path), reason),
+        QMessageBox::Warning, dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "Save as PDF")),
+        //: %1 is the file's path, %2 the reason as the system gives it, a sentence.
+        dialogText(
+            QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The sheet was not saved as \"%1\": %2"))
+            .arg(QDir::toNativeSeparators(path), reason),
         QMessageBox::Ok, page);
     box->setObjectName(u"SaveFailureBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -91,13 +122,17 @@ void writePdf(const PageSheet &source, const QString &path)
 
 void showPrintFailure(const PageSheet &source, PrintStatus status, const QString &printerName)
 {
-    auto *box =
-        new QMessageBox(QMessageBox::Warning, u"Print"_s,
-                        u"The sheet was not printed. "_s + printFailureReason(status, printerName),
-                        QMessageBox::Ok, source.page);
+    auto *box = new QMessageBox(
+        QMessageBox::Warning, dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "Print")),
+        //: %1 says why, in a whole sentence.
+        dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The sheet was not printed. %1"))
+            .arg(printFailureReason(status, printerName)),
+        QMessageBox::Ok, source.page);
     box->setObjectName(u"PrintFailureBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton *save = box->addButton(u"Save as PDF…"_s, QMessageBox::ActionRole);
+    QPushButton *save =
+        box->addButton(dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "Save as PDF…")),
+                       QMessageBox::ActionRole);
     save->setObjectName(u"cmdSaveAsPdf"_s);
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Ok);
@@ -136,12 +171,16 @@ void openPrintPreview(const PageSheet &source)
 
 void saveSheetAsPdf(const PageSheet &source)
 {
-    auto *dialog = new QFileDialog(source.page, u"Save as PDF"_s, startFolder());
+    auto *dialog = new QFileDialog(
+        source.page, dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "Save as PDF")),
+        startFolder());
     dialog->setObjectName(u"SaveAsPdfDialog"_s);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(u"PDF documents (*.pdf)"_s);
+    //: Keep "(*.pdf)": it is the pattern the dialog filters by.
+    dialog->setNameFilter(
+        dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "PDF documents (*.pdf)")));
     dialog->setDefaultSuffix(u"pdf"_s);
     // The dialog itself asks before an existing file is replaced.
     dialog->selectFile(
