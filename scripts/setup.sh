@@ -18,8 +18,9 @@ packages=(
     # hoverlet's Qt Designer plugin (UiTools needs the OpenGL config), and the Debian packages:
     # building, lintian, AppStream and desktop entry checks
     qt6-tools-dev libqt6opengl6-dev
-    # translations: lupdate and lrelease, and Qt's own catalogues for its dialogs and buttons
-    qt6-l10n-tools qt6-translations-l10n
+    # translations: lupdate and lrelease, and Qt's own catalogues for its dialogs and buttons;
+    # msgfmt with AppStream's rules for the menu entry and the metainfo
+    qt6-l10n-tools qt6-translations-l10n gettext appstream
     build-essential debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
 )
 
