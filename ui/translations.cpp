@@ -35,6 +35,7 @@ QString catalogueFor(const QString &uiLanguage)
 void install(QCoreApplication &app, const QString &file, const QString &folder)
 {
     auto *translator = new QTranslator(&app);
+    translator->setObjectName(u"molvera-translation"_s);
     if (translator->load(file, folder))
         QCoreApplication::installTranslator(translator);
     else
@@ -43,19 +44,20 @@ void install(QCoreApplication &app, const QString &file, const QString &folder)
 
 } // namespace
 
-void installTranslations(QCoreApplication &app)
+QString installTranslations(QCoreApplication &app, const QStringList &uiLanguages)
 {
-    for (const QString &uiLanguage : QLocale::system().uiLanguages()) {
+    for (const QString &uiLanguage : uiLanguages) {
         const QString catalogue = catalogueFor(uiLanguage);
         if (catalogue.isEmpty())
             continue;
         if (catalogue == "en"_L1)
-            return;
+            return {};
         install(app, u"molvera_"_s + catalogue, CatalogueFolder.toString());
         // Qt's own dialogs and buttons, from the system's Qt translations.
         install(app, u"qtbase_"_s + catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        return;
+        return catalogue;
     }
+    return {};
 }
 
 } // namespace molvera

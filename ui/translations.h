@@ -1,14 +1,20 @@
 #pragma once
 
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
 class QCoreApplication;
 
 namespace molvera {
 
-// Speaks the user's language: the first of the system's UI languages (LANGUAGE, then
+// Speaks the user's language: the first of `uiLanguages` (the system's: LANGUAGE, then
 // LC_ALL/LC_MESSAGES/LANG) that molvera has a catalogue for, with Qt's own catalogue in the same
 // language; English, the language the program is written in, loads nothing. Numbers and dates
 // keep following LC_NUMERIC and LC_TIME. Call once, before any text is shown or the command line
-// answered; the translators belong to `app`.
-void installTranslations(QCoreApplication &app);
+// answered; the translators belong to `app` and are named "molvera-translation". Returns the
+// catalogue's language ("de", "pt_BR"), or an empty string for English.
+QString installTranslations(QCoreApplication &app,
+                            const QStringList &uiLanguages = QLocale::system().uiLanguages());
 
 } // namespace molvera
