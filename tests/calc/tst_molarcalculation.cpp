@@ -36,8 +36,6 @@ private Q_SLOTS:
     void resultText();
     void failure_data();
     void failure();
-    void inputFailureNamesItsText_data();
-    void inputFailureNamesItsText();
 };
 
 void tst_MolarCalculation::texts_data()
@@ -108,12 +106,12 @@ void tst_MolarCalculation::translatedTexts()
 {
     // A translation may reorder the places; a formula holding a place's marker stays as typed.
     QStringList contexts;
-    const auto translator = [&contexts](const char *context, const char *) {
-        contexts.append(QString::fromUtf8(context));
-        return std::string("%4 of %3 for %2 M, %1 L");
-    };
-    const MolarResult result = calculate(
-        {u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"%1"_s}, en, translator);
+    const MolarResult result =
+        calculate({u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"%1"_s}, en,
+                  [&contexts](const char *context, const char *) {
+                      contexts.append(QString::fromUtf8(context));
+                      return std::string("%4 of %3 for %2 M, %1 L");
+                  });
     QCOMPARE(text(std::get<MolarOutcome>(result).methodText), u"27.18 of %1 for 0.5 M, 1 L"_s);
     QCOMPARE(contexts, QStringList(4, u"molvera::MolarCalculation"_s));
 }
@@ -241,28 +239,6 @@ void tst_MolarCalculation::failure()
     QFETCH(Failure, failure);
 
     QVERIFY(failedWith(calculate(boxes, separator), failure));
-}
-
-void tst_MolarCalculation::inputFailureNamesItsText_data()
-{
-    QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<int>("input"); // its place in MolarInputs
-
-    const auto with =
-        changing({u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"X"_s});
-    QTest::newRow("empty total") << with({{0, QString()}}) << 0;
-    QTest::newRow("the first of two") << with({{4, QString()}, {2, u"x"_s}}) << 2;
-    QTest::newRow("unit after the numbers") << with({{5, u"m"_s}}) << 5;
-}
-
-void tst_MolarCalculation::inputFailureNamesItsText()
-{
-    QFETCH(QStringList, boxes);
-    QFETCH(int, input);
-
-    const MolarResult result = calculate(boxes, en);
-    QVERIFY(std::holds_alternative<molvera::InputFailure>(result));
-    QCOMPARE(std::get<molvera::InputFailure>(result).input, input);
 }
 
 QTEST_GUILESS_MAIN(tst_MolarCalculation)
