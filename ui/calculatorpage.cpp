@@ -156,12 +156,31 @@ void CalculatorPage::hideMethod()
     m_method->parentWidget()->setVisible(false);
 }
 
-void CalculatorPage::showInputError()
+void CalculatorPage::showInputError(QWidget *unread)
 {
     auto *box = new QMessageBox(QMessageBox::Critical, u" Input Error!"_s,
                                 u"Please correctly fill in all required text boxes!"_s,
                                 QMessageBox::Ok, this);
     box->setObjectName(u"InputErrorBox"_s);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // A box hidden with its step (the specific gravity of a molar stock) is still read, but
+    // cannot be mended there.
+    if (unread) {
+        connect(box, &QDialog::finished, unread, [unread] {
+            if (unread->isVisible() && unread->isEnabled())
+                unread->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    box->open();
+}
+
+void CalculatorPage::showRefusal(const RefusalMessage &message)
+{
+    if (message.text.isEmpty())
+        return;
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, this);
+    box->setObjectName(message.objectName.toString());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
