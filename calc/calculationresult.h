@@ -56,12 +56,4 @@ struct NegativeAmount
 // (for the percent calculation) or the same instructions (molar and hydrate).
 using PrintLines = std::array<std::string, 3>;
 
-// Whether `measure` exceeds `made`, the amount it is part of. A quotient of two equal
-// concentrations lands a few units in the last place either side of the amount, which is no
-// weaker stock.
-inline bool exceeds(double measure, double made)
-{
-    return measure > made + 1e-12 * (made < 0 ? -made : made);
-}
-
 } // namespace molvera

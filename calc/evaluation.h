@@ -48,4 +48,12 @@ private:
     int m_inputsRead = 0; // before a failure; then the place of the input that failed
 };
 
+// Whether `measure` exceeds `made`, the amount it is part of. A quotient of two equal
+// concentrations lands a few units in the last place either side of the amount, which is no
+// weaker stock.
+inline bool exceeds(double measure, double made)
+{
+    return measure > made + 1e-12 * (made < 0 ? -made : made);
+}
+
 } // namespace molvera

@@ -7,6 +7,7 @@
 // which each calculation takes in the order of its own inputs.
 
 #include <calc/elementtable.h>
+#include <calc/evaluation.h>
 #include <calc/formulapanel.h>
 #include <calc/hydratecalculation.h>
 #include <calc/molarcalculation.h>
