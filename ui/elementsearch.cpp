@@ -55,8 +55,6 @@ ElementSearch::ElementSearch(QComboBox *list)
     , m_list(list)
 {
     list->installEventFilter(this);
-    // After the combo box's own filter on its drop-down list, so this one sees the keys first.
-    list->view()->installEventFilter(this);
 }
 
 int ElementSearch::match(const QComboBox *list, const QString &typed, int current)
@@ -73,6 +71,12 @@ int ElementSearch::match(const QComboBox *list, const QString &typed, int curren
 
 bool ElementSearch::eventFilter(QObject *watched, QEvent *event)
 {
+    // The drop-down list is made when first opened, not with every list of the window; it is
+    // watched from then on, after the combo box's own filter, so that this one sees keys first.
+    if (event->type() == QEvent::ChildPolished && watched == m_list && !m_viewWatched) {
+        m_viewWatched = true;
+        m_list->view()->installEventFilter(this);
+    }
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);

@@ -33,6 +33,7 @@ private:
     QComboBox *m_list;
     QString m_typed;
     QElapsedTimer m_sinceKey;
+    bool m_viewWatched = false;
 };
 
 } // namespace molvera

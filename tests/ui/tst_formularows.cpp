@@ -95,7 +95,8 @@ private Q_SLOTS:
         QTest::newRow("S is Sulphur, not Silicon") << u"S"_s << false << u"S  - Sulphur"_s;
         QTest::newRow("Si is Silicon") << u"Si"_s << false << u"Si - Silicon"_s;
         QTest::newRow("C is Carbon, not Cadmium") << u"C"_s << false << u"C  - Carbon"_s;
-        QTest::newRow("Cl in the open list") << u"Cl"_s << true << u"Cl - Chlorine"_s;
+        QTest::newRow("C in the open list too") << u"C"_s << true << u"C  - Carbon"_s;
+        QTest::newRow("Cl is Chlorine") << u"Cl"_s << false << u"Cl - Chlorine"_s;
         QTest::newRow("cu in lower case") << u"cu"_s << false << u"Cu - Copper"_s;
         QTest::newRow("a name after the symbols") << u"sod"_s << false << u"Na - Sodium"_s;
     }
