@@ -5,17 +5,51 @@
 
 namespace molvera {
 
-// A number text was empty or not a number: the page shows the input error box.
+// A number text was empty or not a number: the page shows the input error box and hands the
+// keyboard to the box that holds the text.
 struct InputFailure
 {
+    // Which text: its place, from 0, in the calculation's inputs (the order it reads them in).
+    int input = 0;
+
     bool operator==(const InputFailure &) const = default;
 };
 
-// Division by zero, overflow, an invalid result or a number beyond a double's range: the page
-// shows nothing and changes nothing.
+// Overflow, an invalid result or a number beyond a double's range: too large to compute.
 struct ArithmeticFailure
 {
     bool operator==(const ArithmeticFailure &) const = default;
+};
+
+// A stock concentration of 0, which every amount is divided by.
+struct ZeroStockConcentration
+{
+    bool operator==(const ZeroStockConcentration &) const = default;
+};
+
+// A specific gravity of 0, where the stock's density divides the amount.
+struct ZeroSpecificGravity
+{
+    bool operator==(const ZeroSpecificGravity &) const = default;
+};
+
+// A molecular weight of 0 (the salt's with its waters), which the amount is divided by.
+struct ZeroMolecularWeight
+{
+    bool operator==(const ZeroMolecularWeight &) const = default;
+};
+
+// The stock is weaker than the solution wanted: more of it would be needed than the amount to
+// make, so the solution cannot be made by dilution.
+struct WeakStock
+{
+    bool operator==(const WeakStock &) const = default;
+};
+
+// An amount to make, to measure or of solvent to add would be negative.
+struct NegativeAmount
+{
+    bool operator==(const NegativeAmount &) const = default;
 };
 
 // The three lines that a calculation sheet prints, which joined by one space give the method text

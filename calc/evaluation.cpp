@@ -11,8 +11,10 @@ double Evaluation::number(std::string_view text)
     if (failed())
         return 0;
     const NumberRead read = readNumber(text, m_locale);
-    if (const double *value = std::get_if<double>(&read))
+    if (const double *value = std::get_if<double>(&read)) {
+        ++m_inputsRead;
         return *value;
+    }
     m_state = std::get<NumberError>(read) == NumberError::OutOfRange ? State::ArithmeticFailed
                                                                      : State::InputFailed;
     return 0;

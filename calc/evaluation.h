@@ -19,14 +19,15 @@ public:
     {}
 
     // The number in a text typed by the user: not a number is an input failure, a number beyond
-    // a double's range an arithmetic failure. Gives 0 once anything has failed.
+    // a double's range an arithmetic failure. Gives 0 once anything has failed. Texts are counted
+    // as they are read, so that an input failure names its text.
     double number(std::string_view text);
 
     // The value of one arithmetic step: infinite (overflow, division by zero) or not a number
     // (0/0, inf - inf) is an arithmetic failure.
     double step(double value);
 
-    // An input that is refused for a reason of its own.
+    // The input after the texts read so far is refused for a reason of its own.
     void refuseInput();
 
     bool failed() const { return m_state != State::Running; }
@@ -35,7 +36,7 @@ public:
     template<typename Result> Result failure() const
     {
         if (m_state == State::InputFailed)
-            return InputFailure{};
+            return InputFailure{m_inputsRead};
         return ArithmeticFailure{};
     }
 
@@ -44,6 +45,15 @@ private:
 
     const NumberLocale &m_locale;
     State m_state = State::Running;
+    int m_inputsRead = 0; // before a failure; then the place of the input that failed
 };
+
+// Whether `measure` exceeds `made`, the amount it is part of. A quotient of two equal
+// concentrations lands a few units in the last place either side of the amount, which is no
+// weaker stock.
+inline bool exceeds(double measure, double made)
+{
+    return measure > made + 1e-12 * (made < 0 ? -made : made);
+}
 
 } // namespace molvera

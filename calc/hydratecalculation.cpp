@@ -6,7 +6,25 @@
 
 namespace molvera {
 
-HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const NumberLocale &locale)
+namespace {
+
+constexpr const char *Context = "molvera::HydrateCalculation";
+
+// The method sentence and its print lines. Places: %1 the millilitres to make and %2 the percent
+// wanted, both as typed, %3 the formula, %4 the grams of stock.
+// clang-format off
+//: %1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4
+//: grams of stock. The three print lines joined by spaces give this sentence.
+constexpr const char *Method = MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.");
+constexpr const char *Line1 = MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "To prepare %1mL of a %2 percent Solution of %3,");
+constexpr const char *Line2 = MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "Measure %4 grams of %3 and dilute up to %1");
+constexpr const char *Line3 = MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "mL with solvent.");
+// clang-format on
+
+} // namespace
+
+HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const NumberLocale &locale,
+                                            const TextTranslator &translator)
 {
     Evaluation evaluation(locale);
     // Each water weight is computed as soon as its count converts, so an overflowing one ends
@@ -19,32 +37,35 @@ HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const N
     const double hr = evaluation.number(inputs.requiredWaters);
     const double wr = evaluation.step(hr * WaterWeight);
     const double v = evaluation.number(inputs.volume);
+    if (evaluation.failed())
+        return evaluation.failure<HydrateResult>();
+    if (cs == 0)
+        return ZeroStockConcentration{};
 
     double a = evaluation.step(cr / 100);
     a = evaluation.step(a * v);
     a = evaluation.step(a * evaluation.step(ws + m));
     double b = evaluation.step(wr + m);
+    if (!evaluation.failed() && b == 0)
+        return ZeroMolecularWeight{};
     const double c = evaluation.step(cs / 100);
     b = evaluation.step(b * c);
     const double mass = evaluation.step(a / b);
     if (evaluation.failed())
         return evaluation.failure<HydrateResult>();
+    if (v < 0 || mass < 0)
+        return NegativeAmount{};
 
     HydrateOutcome outcome;
     outcome.mass = mass;
     outcome.resultText = writeFixed2(mass, locale);
-    const std::string_view r = outcome.resultText;
-    const std::string_view f = inputs.formula;
-    outcome.methodText =
-        concat({"To prepare ", inputs.volume, "mL of a ", inputs.requiredConcentration,
-                " percent Solution of ", f, ",", " Measure ", r, " grams of ", f,
-                " and dilute up to ", inputs.volume, " mL with solvent."});
-    outcome.printLines = {
-        concat({"To prepare ", inputs.volume, "mL of a ", inputs.requiredConcentration,
-                " percent Solution of ", f, ","}),
-        concat({"Measure ", r, " grams of ", f, " and dilute up to ", inputs.volume}),
-        "mL with solvent.",
+    const auto fill = [&](const char *text) {
+        return fillPlaces(
+            translated(translator, Context, text),
+            {inputs.volume, inputs.requiredConcentration, inputs.formula, outcome.resultText});
     };
+    outcome.methodText = fill(Method);
+    outcome.printLines = {fill(Line1), fill(Line2), fill(Line3)};
     return outcome;
 }
 

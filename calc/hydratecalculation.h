@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculationresult.h"
+#include "translatable.h"
 
 #include <string_view>
 #include <variant>
@@ -29,15 +30,20 @@ struct HydrateOutcome
     PrintLines printLines;
 };
 
-using HydrateResult = std::variant<InputFailure, ArithmeticFailure, HydrateOutcome>;
+using HydrateResult = std::variant<InputFailure, ArithmeticFailure, ZeroStockConcentration,
+                                   ZeroMolecularWeight, NegativeAmount, HydrateOutcome>;
 
+// The grams of stock to weigh out for a percent w/v solution of a salt with other waters. Grams
+// of salt against millilitres of solution are no contradiction: only a negative amount is
+// refused.
 class HydrateCalculation
 {
 public:
     // Molecular weight of one water of crystallisation.
     static constexpr double WaterWeight = 18.016;
 
-    static HydrateResult calculate(const HydrateInputs &inputs, const NumberLocale &locale);
+    static HydrateResult calculate(const HydrateInputs &inputs, const NumberLocale &locale,
+                                   const TextTranslator &translator = {});
 };
 
 } // namespace molvera

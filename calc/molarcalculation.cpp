@@ -6,7 +6,25 @@
 
 namespace molvera {
 
-MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberLocale &locale)
+namespace {
+
+constexpr const char *Context = "molvera::MolarCalculation";
+
+// The method sentence and its print lines. Places: %1 the litres to make and %2 the molarity,
+// both as typed, %3 the formula, %4 the stock to measure.
+// clang-format off
+//: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams
+//: or millilitres of stock. The three print lines joined by spaces give this sentence.
+constexpr const char *Method = MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.");
+constexpr const char *Line1 = MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3,");
+constexpr const char *Line2 = MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Measure %4 grams or mLs of %3 and dilute up to %1");
+constexpr const char *Line3 = MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Litre(s) with solvent.");
+// clang-format on
+
+} // namespace
+
+MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberLocale &locale,
+                                        const TextTranslator &translator)
 {
     Evaluation evaluation(locale);
     // All five are converted whatever the unit: with "M" the specific gravity plays no part, yet
@@ -22,6 +40,12 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
     const bool percentStock = inputs.stockUnit == "%";
     if (!percentStock && inputs.stockUnit != "M")
         evaluation.refuseInput();
+    if (evaluation.failed())
+        return evaluation.failure<MolarResult>();
+    if (c == 0)
+        return ZeroStockConcentration{};
+    if (percentStock && g == 0)
+        return ZeroSpecificGravity{};
 
     double amount = 0;
     if (percentStock) {
@@ -37,22 +61,21 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
     }
     if (evaluation.failed())
         return evaluation.failure<MolarResult>();
+    if (v < 0 || amount < 0)
+        return NegativeAmount{};
+    // Millilitres of stock against the millilitres to make.
+    if (exceeds(amount, v * 1000))
+        return WeakStock{};
 
     MolarOutcome outcome;
     outcome.amount = amount;
     outcome.resultText = writeFixed2(amount, locale);
-    const std::string_view t = outcome.resultText;
-    const std::string_view f = inputs.formula;
-    outcome.methodText =
-        concat({"To prepare ", inputs.volume, "L of a ", inputs.molarity, " Molar Solution of ", f,
-                ",", " Measure ", t, " grams or mLs of ", f, " and dilute up to ", inputs.volume,
-                " Litre(s) with solvent."});
-    outcome.printLines = {
-        concat({"To prepare ", inputs.volume, "L of a ", inputs.molarity, " Molar Solution of ", f,
-                ","}),
-        concat({"Measure ", t, " grams or mLs of ", f, " and dilute up to ", inputs.volume}),
-        "Litre(s) with solvent.",
+    const auto fill = [&](const char *text) {
+        return fillPlaces(translated(translator, Context, text),
+                          {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
     };
+    outcome.methodText = fill(Method);
+    outcome.printLines = {fill(Line1), fill(Line2), fill(Line3)};
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculationresult.h"
+#include "translatable.h"
 
 #include <string_view>
 #include <variant>
@@ -29,12 +30,16 @@ struct MolarOutcome
     PrintLines printLines;
 };
 
-using MolarResult = std::variant<InputFailure, ArithmeticFailure, MolarOutcome>;
+using MolarResult = std::variant<InputFailure, ArithmeticFailure, ZeroStockConcentration,
+                                 ZeroSpecificGravity, WeakStock, NegativeAmount, MolarOutcome>;
 
+// The stock to measure for a molar solution, in millilitres (or grams of a solid given as 100 %
+// with specific gravity 1). More stock than the volume to make, or a negative amount, is refused.
 class MolarCalculation
 {
 public:
-    static MolarResult calculate(const MolarInputs &inputs, const NumberLocale &locale);
+    static MolarResult calculate(const MolarInputs &inputs, const NumberLocale &locale,
+                                 const TextTranslator &translator = {});
 };
 
 } // namespace molvera

@@ -8,53 +8,74 @@ namespace molvera {
 
 namespace {
 
-// The words that tell the three types apart, in the order the sentence uses them.
-struct TypeWords
+constexpr const char *Context = "molvera::PercentCalculation";
+
+// The method sentence and its three print lines, for one way of making the solution. Every text
+// has the same places: %1 the amount to make and %2 the concentration wanted, both as typed, %3
+// the formula, %4 the stock to measure and %5 the solvent to mix in (w/w only).
+struct Wording
 {
-    std::string_view amountUnit;     // after the amount to make
-    std::string_view solutionKind;   // after the required concentration
-    std::string_view stockUnit;      // after the amount of stock to measure
-    std::string_view completion;     // mix with solvent, or dilute up to the amount
-    std::string_view sentenceEnding; // after the solvent, or the amount made up to
-    std::string_view line2Ending;    // the unit closing print line 2
-    std::string_view line3;          // print line 3
+    const char *method;
+    const char *line1;
+    const char *line2;
+    const char *line3;
 };
 
-constexpr TypeWords wordsFor(ConcentrationType type)
+// clang-format off
+constexpr Wording WeightPerWeight{
+    //: %1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of
+    //: stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent."),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 grams of a %2 % w/w solution of %3 ,"),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "Measure %4 grams of %3 and mix with %5 grams"),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "of solvent."),
+};
+// A stock of specific gravity 1: a solid, or a solution as light as water, weighed out.
+constexpr Wording WeightPerVolumeInGrams{
+    //: %1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of
+    //: stock. The three print lines joined by spaces give this sentence.
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent."),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % w/v solution of %3 ,"),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "Measure %4 grams of %3 and dilute up to %1 mL"),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "with solvent."),
+};
+// A stock with a specific gravity of its own is a liquid, measured by volume.
+constexpr Wording WeightPerVolumeInMillilitres{
+    //: %1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a
+    //: liquid stock. The three print lines joined by spaces give this sentence.
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent."),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % w/v solution of %3 ,"),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "Measure %4 mL of %3 and dilute up to %1 mL"),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "with solvent."),
+};
+constexpr Wording VolumePerVolume{
+    //: %1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock.
+    //: The three print lines joined by spaces give this sentence.
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent."),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % v/v solution of %3 ,"),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "Measure %4 mL of %3 and dilute up to %1 mL"),
+    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "with solvent."),
+};
+// clang-format on
+
+const Wording &wordingFor(ConcentrationType type, double specificGravity)
 {
     switch (type) {
     case ConcentrationType::WeightPerWeight:
-        return {.amountUnit = " grams of a ",
-                .solutionKind = " % w/w solution of ",
-                .stockUnit = " grams of ",
-                .completion = " and mix with ",
-                .sentenceEnding = " grams of solvent.",
-                .line2Ending = " grams",
-                .line3 = "of solvent."};
+        return WeightPerWeight;
     case ConcentrationType::WeightPerVolume:
-        return {.amountUnit = " mL of a ",
-                .solutionKind = " % w/v solution of ",
-                .stockUnit = " grams of ",
-                .completion = " and dilute up to ",
-                .sentenceEnding = " mL with solvent.",
-                .line2Ending = " mL",
-                .line3 = "with solvent."};
+        return specificGravity == 1 ? WeightPerVolumeInGrams : WeightPerVolumeInMillilitres;
     case ConcentrationType::VolumePerVolume:
-        return {.amountUnit = " mL of a ",
-                .solutionKind = " % v/v solution of ",
-                .stockUnit = " mL of ",
-                .completion = " and dilute up to ",
-                .sentenceEnding = " mL with solvent.",
-                .line2Ending = " mL",
-                .line3 = "with solvent."};
+        return VolumePerVolume;
     }
-    return {}; // not reached: every type has its words above
+    return WeightPerWeight; // not reached: every type has its wording above
 }
 
 } // namespace
 
 PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> type,
-                                            const PercentInputs &inputs, const NumberLocale &locale)
+                                            const PercentInputs &inputs, const NumberLocale &locale,
+                                            const TextTranslator &translator)
 {
     Evaluation evaluation(locale);
     // Converted before the type is looked at: a bad number is reported even with no type.
@@ -67,13 +88,26 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
     if (!type)
         return NoConcentrationType{};
 
+    // Only w/v measures a weight by volume; a weight fraction is weighed out and a volume
+    // fraction needs no density.
+    const bool byDensity = *type == ConcentrationType::WeightPerVolume;
+    if (s == 0)
+        return ZeroStockConcentration{};
+    if (byDensity && g == 0)
+        return ZeroSpecificGravity{};
+
     double a = evaluation.step(c / 100);
     a = evaluation.step(a * v);
     double b = evaluation.step(s / 100);
-    b = evaluation.step(b * g);
+    if (byDensity)
+        b = evaluation.step(b * g);
     const double amount = evaluation.step(a / b);
     if (evaluation.failed())
         return evaluation.failure<PercentResult>();
+    if (v < 0 || amount < 0)
+        return NegativeAmount{};
+    if (exceeds(amount, v))
+        return WeakStock{};
 
     PercentOutcome outcome;
     outcome.amount = amount;
@@ -81,7 +115,6 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
 
     // The solvent is what is left of the amount after the result as written, rounded to two
     // decimals, not after the unrounded amount.
-    std::string_view w;
     if (*type == ConcentrationType::WeightPerWeight) {
         const NumberRead written = readNumber(outcome.resultText, locale);
         const double *measured = std::get_if<double>(&written);
@@ -90,27 +123,19 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
         const double solvent = evaluation.step(v - *measured);
         if (evaluation.failed())
             return evaluation.failure<PercentResult>();
+        if (solvent < 0)
+            return NegativeAmount{}; // the amount itself, rounded up past a smaller amount
         outcome.solventText = writeFixed2(solvent, locale);
-        w = *outcome.solventText;
     }
 
-    const TypeWords words = wordsFor(*type);
-    const std::string_view vText = inputs.amount;
-    const std::string_view cText = inputs.requiredConcentration;
-    const std::string_view f = inputs.formula;
-    const std::string_view r = outcome.resultText;
-    // What the completion names: the solvent to mix in for w/w, the amount to make up to otherwise.
-    const std::string_view completionAmount = outcome.solventText ? w : vText;
-
-    outcome.methodText =
-        concat({"To prepare ", vText, words.amountUnit, cText, words.solutionKind, f, " , Measure ",
-                r, words.stockUnit, f, words.completion, completionAmount, words.sentenceEnding});
-    outcome.printLines = {
-        concat({"To prepare ", vText, words.amountUnit, cText, words.solutionKind, f, " ,"}),
-        concat({"Measure ", r, words.stockUnit, f, words.completion, completionAmount,
-                words.line2Ending}),
-        std::string(words.line3),
+    const Wording &wording = wordingFor(*type, g);
+    const auto fill = [&](const char *text) {
+        return fillPlaces(translated(translator, Context, text),
+                          {inputs.amount, inputs.requiredConcentration, inputs.formula,
+                           outcome.resultText, outcome.solventText.value_or(std::string())});
     };
+    outcome.methodText = fill(wording.method);
+    outcome.printLines = {fill(wording.line1), fill(wording.line2), fill(wording.line3)};
     return outcome;
 }
 

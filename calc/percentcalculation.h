@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculationresult.h"
+#include "translatable.h"
 
 #include <optional>
 #include <string_view>
@@ -38,13 +39,20 @@ struct NoConcentrationType
 };
 
 using PercentResult =
-    std::variant<InputFailure, ArithmeticFailure, NoConcentrationType, PercentOutcome>;
+    std::variant<InputFailure, ArithmeticFailure, ZeroStockConcentration, ZeroSpecificGravity,
+                 WeakStock, NegativeAmount, NoConcentrationType, PercentOutcome>;
 
+// The stock to measure for a percent solution. w/w is made by weight: C × V / S grams of stock,
+// and the rest of the amount in solvent. v/v is made by volume: C × V / S mL, whatever the
+// stock's density. w/v divides by the specific gravity too, C × V / (S × G): the millilitres of
+// a liquid stock, which a stock of specific gravity 1 gives as grams (a solid, or a solution
+// as light as water). A stock weaker than the solution wanted, or a negative amount, is refused.
 class PercentCalculation
 {
 public:
     static PercentResult calculate(std::optional<ConcentrationType> type,
-                                   const PercentInputs &inputs, const NumberLocale &locale);
+                                   const PercentInputs &inputs, const NumberLocale &locale,
+                                   const TextTranslator &translator = {});
 };
 
 } // namespace molvera

@@ -6,16 +6,27 @@
 
 namespace molvera {
 
-// Joins the pieces of a sentence with no separator, in one allocation.
-inline std::string concat(std::initializer_list<std::string_view> pieces)
+// Fills the places %1 to %9 of a sentence template with `values` (%1 the first), in one pass, so
+// a value that itself holds "%2" stays as typed. A place may stand more than once or not at all,
+// in any order; a % that is not followed by 1 to 9, or by the number of a missing value, is
+// kept as written.
+inline std::string fillPlaces(std::string_view pattern,
+                              std::initializer_list<std::string_view> values)
 {
-    std::size_t size = 0;
-    for (const std::string_view piece : pieces)
-        size += piece.size();
     std::string text;
-    text.reserve(size);
-    for (const std::string_view piece : pieces)
-        text += piece;
+    text.reserve(pattern.size() + 64);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto place = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (place < values.size()) {
+                text += values.begin()[place];
+                ++i;
+                continue;
+            }
+        }
+        text += c;
+    }
     return text;
 }
 

@@ -163,13 +163,32 @@ void CalculatorPage::hideMethod()
     m_method->parentWidget()->setVisible(false);
 }
 
-void CalculatorPage::showInputError()
+void CalculatorPage::showInputError(QWidget *unread)
 {
     //: The title of the box that says a page's input cannot be used. The space before it is kept.
     auto *box = new QMessageBox(QMessageBox::Critical, tr(" Input Error!"),
                                 tr("Please correctly fill in all required text boxes!"),
                                 QMessageBox::Ok, this);
     box->setObjectName(u"InputErrorBox"_s);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // A box hidden with its step (the specific gravity of a molar stock) is still read, but
+    // cannot be mended there.
+    if (unread) {
+        connect(box, &QDialog::finished, unread, [unread] {
+            if (unread->isVisible() && unread->isEnabled())
+                unread->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    box->open();
+}
+
+void CalculatorPage::showRefusal(const RefusalMessage &message)
+{
+    if (message.text.isEmpty())
+        return;
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, this);
+    box->setObjectName(message.objectName.toString());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

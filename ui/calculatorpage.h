@@ -2,6 +2,7 @@
 
 #include "formtable.h"
 #include "pagebuttonbar.h"
+#include "refusalmessages.h"
 
 #include <calc/calculationresult.h>
 #include <print/calculationsheet.h>
@@ -117,14 +118,18 @@ protected:
     // Hides the method's frame; the outcome boxes keep what they hold, for printing.
     void hideMethod();
 
-    // Shows a calculation's result: the input error box for an input failure, the outcome in the
-    // outcome boxes (shown in the method's frame) for success; anything else leaves the page as
-    // it was, without a word. Returns the outcome, if there was one.
+    // Shows a calculation's result: the input error box for an input failure, after which the
+    // keyboard goes to the box that could not be read (`inputs` are the boxes in the order of
+    // the calculation's inputs); a box that says why for a calculation that cannot be computed
+    // or a preparation that cannot be made; the outcome in the outcome boxes (shown in the
+    // method's frame) for success. Only an outcome changes the page. Returns the outcome, if any.
     template<typename Outcome, typename... Alternatives>
-    const Outcome *showResult(const std::variant<Alternatives...> &result)
+    const Outcome *showResult(const std::variant<Alternatives...> &result,
+                              const QList<QWidget *> &inputs)
     {
-        if (std::holds_alternative<InputFailure>(result))
-            showInputError();
+        if (const auto *failure = std::get_if<InputFailure>(&result))
+            showInputError(inputs.value(failure->input));
+        showRefusal(std::visit([](const auto &kind) { return refusalMessage(kind); }, result));
         const Outcome *outcome = std::get_if<Outcome>(&result);
         if (outcome)
             writeOutcome(outcome->resultText, outcome->methodText, outcome->printLines);
@@ -136,7 +141,10 @@ private:
     void writeOutcome(const std::string &resultText, const std::string &methodText,
                       const PrintLines &printLines);
     // The one way bad input is reported; it does not block, the handler just ends after it.
-    void showInputError();
+    // Once it is closed, `unread` (if it can) takes the keyboard focus.
+    void showInputError(QWidget *unread);
+    // The box that says why there are no instructions; nothing for a message without text.
+    void showRefusal(const RefusalMessage &message);
     // What the Print button's context menu offers, each also on a shortcut of the page.
     enum class SheetAction { Print, Preview, SaveAsPdf };
 

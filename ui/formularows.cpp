@@ -1,6 +1,7 @@
 #include "formularows.h"
 
 #include "choicecombobox.h"
+#include "elementsearch.h"
 #include "formtable.h"
 #include "inputguard.h"
 #include "numberlocale.h"
@@ -47,15 +48,26 @@ constexpr std::array<ColumnHeading, 3> ColumnHeadings{{
 }};
 constexpr TwipRect TotalLabel{840, 0, 1812, LineHeight};
 
+// The English display text of the list's item `index`; empty while nothing is chosen.
+std::string displayTextAt(int index)
+{
+    const auto entries = ElementTable::entries();
+    if (index < 0 || std::size_t(index) >= entries.size())
+        return {};
+    return std::string(entries[std::size_t(index)].displayText);
+}
+
 } // namespace
 
 FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
     : QObject(frame)
     , m_readOnlyOrder(rowsLayout.readOnlyOrder)
 {
+    // The lists may show the names in the user's language; the rows work with the table's
+    // English display texts, found by their place in the list.
     QStringList elementTexts;
-    for (const ElementEntry &entry : ElementTable::entries())
-        elementTexts.append(fromUtf8(entry.displayText));
+    for (const std::string &text : ElementTable::listTexts())
+        elementTexts.append(fromUtf8(text));
     const QStringList counts{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s,
                              u"6"_s, u"7"_s, u"8"_s, u"9"_s};
     const FormContext context;
@@ -74,6 +86,7 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         row.element->setCurrentIndex(-1);
         row.element->setToolTip(tr("Select an Element"));
         keepChoiceFromWheel(row.element);
+        new ElementSearch(row.element);
         //: %1 is the row's number, 1 to 6.
         setAccessibleName(row.element, tr("Element, row %1").arg(number));
 
@@ -154,7 +167,7 @@ FormulaPanel FormulaRows::panelFromControls() const
     FormulaPanel panel;
     for (int index = 0; index < RowCount; ++index) {
         const Row &row = m_rows[index];
-        panel.rows[index].elementText = toUtf8(row.element->currentText());
+        panel.rows[index].elementText = displayTextAt(row.element->currentIndex());
         panel.rows[index].countText = toUtf8(row.count->currentText());
         panel.rows[index].weightText = toUtf8(row.weight->text());
     }
@@ -183,7 +196,8 @@ bool FormulaRows::commitFocusedRow()
 void FormulaRows::setRow(int row, const QString &elementText, const QString &countText)
 {
     const Row &target = m_rows.at(row - 1);
-    target.element->setCurrentIndex(target.element->findText(elementText, Qt::MatchExactly));
+    const ElementEntry *entry = ElementTable::lookup(toUtf8(elementText));
+    target.element->setCurrentIndex(entry ? int(entry - ElementTable::entries().data()) : -1);
     const int countIndex = target.count->findText(countText, Qt::MatchExactly);
     target.count->setCurrentIndex(countIndex);
     if (countIndex < 0)

@@ -63,7 +63,8 @@ public:
     void commitRow(int row);
     // Commits the row whose count box has the keyboard focus, if any; true if one was.
     bool commitFocusedRow();
-    // Chooses the element and the count by their texts, without committing.
+    // Chooses the element by its English display text and the count by its text, without
+    // committing.
     void setRow(int row, const QString &elementText, const QString &countText);
     // No element chosen, every count, weight and the total empty.
     void clear();

@@ -112,9 +112,12 @@ void HydratePage::calculate()
     const std::string volume = toUtf8(m_volume->text());
     const std::string formula = toUtf8(reagentFormula());
 
-    showResult<HydrateOutcome>(HydrateCalculation::calculate(
-        {total, stockConcentration, stockWaters, concentration, requiredWaters, volume, formula},
-        userNumberLocale()));
+    showResult<HydrateOutcome>(
+        HydrateCalculation::calculate({total, stockConcentration, stockWaters, concentration,
+                                       requiredWaters, volume, formula},
+                                      userNumberLocale()),
+        {m_rows->totalBox(), m_stockConcentration, m_stockWaters, m_concentration, m_requiredWaters,
+         m_volume});
 }
 
 void HydratePage::clear()

@@ -153,8 +153,11 @@ void MolarPage::calculate()
     const std::string unit = toUtf8(m_stockUnit->currentText());
     const std::string formula = toUtf8(reagentFormula());
 
-    showResult<MolarOutcome>(MolarCalculation::calculate(
-        {total, molarity, volume, gravity, concentration, unit, formula}, userNumberLocale()));
+    showResult<MolarOutcome>(
+        MolarCalculation::calculate(
+            {total, molarity, volume, gravity, concentration, unit, formula}, userNumberLocale()),
+        {m_rows->totalBox(), m_molarity, m_volume, m_specificGravity, m_stockConcentration,
+         m_stockUnit});
 }
 
 void MolarPage::clear()

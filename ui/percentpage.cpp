@@ -140,8 +140,11 @@ void PercentPage::calculate()
     const PercentResult result = PercentCalculation::calculate(
         chosenType(), {stockConcentration, gravity, amount, concentration, formula},
         userNumberLocale());
+    const QList<QWidget *> inputs{m_stockConcentration, m_specificGravity, m_amount,
+                                  m_concentration};
     // Only w/w has a solvent; the other types leave the last one where it was.
-    if (const auto *outcome = showResult<PercentOutcome>(result); outcome && outcome->solventText)
+    if (const auto *outcome = showResult<PercentOutcome>(result, inputs);
+        outcome && outcome->solventText)
         m_solvent->setText(fromUtf8(*outcome->solventText));
 }
 

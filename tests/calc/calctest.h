@@ -61,17 +61,25 @@ inline auto changing(QStringList good)
     };
 }
 
-enum class Failure { Input, Arithmetic };
+enum class Failure { Input, Arithmetic, ZeroStock, ZeroGravity, ZeroWeight, WeakStock, Negative };
+
+// The Failure that each failure type is; -1 for a result's other alternatives.
+template<typename T> constexpr int FailureOf = -1;
+template<> inline constexpr int FailureOf<molvera::InputFailure> = int(Failure::Input);
+template<> inline constexpr int FailureOf<molvera::ArithmeticFailure> = int(Failure::Arithmetic);
+template<>
+inline constexpr int FailureOf<molvera::ZeroStockConcentration> = int(Failure::ZeroStock);
+template<> inline constexpr int FailureOf<molvera::ZeroSpecificGravity> = int(Failure::ZeroGravity);
+template<> inline constexpr int FailureOf<molvera::ZeroMolecularWeight> = int(Failure::ZeroWeight);
+template<> inline constexpr int FailureOf<molvera::WeakStock> = int(Failure::WeakStock);
+template<> inline constexpr int FailureOf<molvera::NegativeAmount> = int(Failure::Negative);
 
 template<typename Result> bool failedWith(const Result &result, Failure failure)
 {
-    switch (failure) {
-    case Failure::Input:
-        return std::holds_alternative<molvera::InputFailure>(result);
-    case Failure::Arithmetic:
-        return std::holds_alternative<molvera::ArithmeticFailure>(result);
-    }
-    return false;
+    const auto kind = [](const auto &alternative) {
+        return FailureOf<std::decay_t<decltype(alternative)>>;
+    };
+    return std::visit(kind, result) == int(failure);
 }
 
 // An outcome's result text and instructions, as the sentence and as the three printed lines.

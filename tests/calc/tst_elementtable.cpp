@@ -65,6 +65,13 @@ void tst_ElementTable::entries()
     QCOMPARE(QString::fromUtf8(entry.displayText.data(), qsizetype(entry.displayText.size())),
              displayText);
     QVERIFY(entry.atomicWeight == atomicWeight); // the decimal constant exactly
+    // The lists show the display texts; a translation changes the name alone.
+    const auto translator = [](const char *, const char *name) {
+        return "<" + std::string(name) + ">";
+    };
+    QCOMPARE(QString::fromStdString(ElementTable::listTexts()[index]), displayText);
+    QCOMPARE(QString::fromStdString(ElementTable::listTexts(translator)[index]),
+             displayText.left(5) + u'<' + displayText.mid(5) + u'>');
 }
 
 void tst_ElementTable::lookup_data()

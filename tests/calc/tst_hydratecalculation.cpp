@@ -127,15 +127,15 @@ void tst_HydrateCalculation::resultText_data()
     QTest::newRow("V = 0") << QStringList{u"159.604"_s, u"100"_s, u"0"_s,    u"15"_s,
                                           u"2"_s,       u"0"_s,   u"CuSO4"_s}
                            << en << u"0.00"_s << 0.0;
+    QTest::newRow("more grams than mL: no weaker stock")
+        << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"150"_s, u"0"_s, u"100"_s, u"X"_s} << en
+        << u"150.00"_s << 150.0;
     QTest::newRow("hemihydrate stock")
         << QStringList{u"100"_s, u"100"_s, u"0.5"_s, u"10"_s, u"0"_s, u"100"_s, u"X"_s} << en
         << u"10.90"_s << 10.9008;
     QTest::newRow("de hemihydrate stock")
         << QStringList{u"100"_s, u"100"_s, u"0,5"_s, u"10"_s, u"0"_s, u"100"_s, u"X"_s} << de
         << u"10,90"_s << 10.9008;
-    QTest::newRow("negative volume")
-        << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"-100"_s, u"CuSO4"_s} << en
-        << u"-12.24"_s << -12.237318;
 }
 
 void tst_HydrateCalculation::resultText()
@@ -184,10 +184,13 @@ void tst_HydrateCalculation::failure_data()
     QTest::newRow("empty Cr before Wr overflows")
         << with({{Cr, QString()}, {Hr, u"1e307"_s}}) << en << Failure::Input;
 
-    QTest::newRow("Cs = 0") << with({{Cs, u"0"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("Cs = 0") << with({{Cs, u"0"_s}}) << en << Failure::ZeroStock;
     QTest::newRow("M + Wr = 0") << with({{M, u"36.032"_s}, {Hr, u"-2"_s}}) << en
-                                << Failure::Arithmetic;
-    QTest::newRow("0/0") << with({{Cr, u"0"_s}, {Cs, u"0"_s}}) << en << Failure::Arithmetic;
+                                << Failure::ZeroWeight;
+    QTest::newRow("0/0") << with({{Cr, u"0"_s}, {Cs, u"0"_s}}) << en << Failure::ZeroStock;
+    QTest::newRow("negative volume") << with({{V, u"-100"_s}}) << en << Failure::Negative;
+    QTest::newRow("negative stock concentration")
+        << with({{Cs, u"-100"_s}}) << en << Failure::Negative;
     QTest::newRow("Ws + M overflows")
         << with({{M, u"1.7e308"_s}, {Hs, u"5e306"_s}}) << en << Failure::Arithmetic;
     QTest::newRow("product overflows")

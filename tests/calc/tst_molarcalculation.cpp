@@ -14,11 +14,12 @@ namespace {
 
 // The page's boxes in the order of MolarInputs: total, molarity, volume, specific gravity,
 // stock concentration, stock unit, formula.
-MolarResult calculate(const QStringList &boxes, const QString &separator)
+MolarResult calculate(const QStringList &boxes, const QString &separator,
+                      const molvera::TextTranslator &translator = {})
 {
     const auto t = boxTexts<7>(boxes);
     return MolarCalculation::calculate({t[0], t[1], t[2], t[3], t[4], t[5], t[6]},
-                                       localeOf(separator));
+                                       localeOf(separator), translator);
 }
 
 } // namespace
@@ -30,6 +31,7 @@ class tst_MolarCalculation : public QObject
 private Q_SLOTS:
     void texts_data();
     void texts();
+    void translatedTexts();
     void resultText_data();
     void resultText();
     void failure_data();
@@ -100,6 +102,20 @@ void tst_MolarCalculation::texts()
     compareTexts(success, result, method, lines);
 }
 
+void tst_MolarCalculation::translatedTexts()
+{
+    // A translation may reorder the places; a formula holding a place's marker stays as typed.
+    QStringList contexts;
+    const MolarResult result =
+        calculate({u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"%1"_s}, en,
+                  [&contexts](const char *context, const char *) {
+                      contexts.append(QString::fromUtf8(context));
+                      return std::string("%4 of %3 for %2 M, %1 L");
+                  });
+    QCOMPARE(text(std::get<MolarOutcome>(result).methodText), u"27.18 of %1 for 0.5 M, 1 L"_s);
+    QCOMPARE(contexts, QStringList(4, u"molvera::MolarCalculation"_s));
+}
+
 void tst_MolarCalculation::resultText_data()
 {
     QTest::addColumn<QStringList>("boxes");
@@ -119,9 +135,6 @@ void tst_MolarCalculation::resultText_data()
     QTest::newRow("M: negative gravity too")
         << QStringList{u"0"_s, u"0.5"_s, u"1"_s, u"-7"_s, u"10"_s, u"M"_s, u"HCl"_s} << en
         << u"50.00"_s << 50.0;
-    QTest::newRow("negative molarity")
-        << QStringList{u"98.08"_s, u"-0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s}
-        << en << u"-27.18"_s << -27.176677;
     QTest::newRow("zero volume") << QStringList{u"98.08"_s, u"0.5"_s, u"0"_s,    u"1.84"_s,
                                                 u"98.07"_s, u"%"_s,   u"H2SO4"_s}
                                  << en << u"0.00"_s << 0.0;
@@ -188,13 +201,19 @@ void tst_MolarCalculation::failure_data()
     QTest::newRow("first bad text decides: beyond range before not a number")
         << with({{M, u"1e999"_s}, {C, u"x"_s}}) << en << Failure::Arithmetic;
 
-    QTest::newRow("% with C = 0") << with({{C, u"0"_s}}) << en << Failure::Arithmetic;
-    QTest::newRow("% with G = 0") << with({{G, u"0"_s}}) << en << Failure::Arithmetic;
+    QTest::newRow("% with C = 0") << with({{C, u"0"_s}}) << en << Failure::ZeroStock;
+    QTest::newRow("% with G = 0") << with({{G, u"0"_s}}) << en << Failure::ZeroGravity;
     QTest::newRow("M with C = 0") << with({{C, u"0"_s}, {Unit, u"M"_s}}) << en
-                                  << Failure::Arithmetic;
-    QTest::newRow("% 0/0") << with({{M, u"0"_s}, {C, u"0"_s}}) << en << Failure::Arithmetic;
+                                  << Failure::ZeroStock;
+    QTest::newRow("% 0/0") << with({{M, u"0"_s}, {C, u"0"_s}}) << en << Failure::ZeroStock;
     QTest::newRow("M 0/0") << with({{R, u"0"_s}, {C, u"0"_s}, {Unit, u"M"_s}}) << en
-                           << Failure::Arithmetic;
+                           << Failure::ZeroStock;
+    QTest::newRow("negative molarity") << with({{R, u"-0.5"_s}}) << en << Failure::Negative;
+    QTest::newRow("negative volume") << with({{V, u"-1"_s}}) << en << Failure::Negative;
+    QTest::newRow("% stock weaker: more than a litre for a litre")
+        << with({{R, u"20"_s}}) << en << Failure::WeakStock;
+    QTest::newRow("M stock weaker than the molarity")
+        << with({{C, u"0.25"_s}, {Unit, u"M"_s}}) << en << Failure::WeakStock;
     QTest::newRow("product overflows")
         << with({{M, u"1e200"_s}, {R, u"1e200"_s}}) << en << Failure::Arithmetic;
     QTest::newRow("quotient overflows")

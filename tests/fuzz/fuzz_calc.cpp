@@ -7,6 +7,7 @@
 // which each calculation takes in the order of its own inputs.
 
 #include <calc/elementtable.h>
+#include <calc/evaluation.h>
 #include <calc/formulapanel.h>
 #include <calc/hydratecalculation.h>
 #include <calc/molarcalculation.h>
@@ -201,8 +202,26 @@ void checkNumberText(std::string_view text, const NumberLocale &locale)
 // What a calculation must end in, found from the fixed order of conversion.
 struct Expected
 {
-    enum { Running, Input, Arithmetic } state = Running;
+    enum State { Input, Arithmetic, ZeroStock, ZeroGravity, ZeroWeight, Weak, Negative, Running };
+    State state = Running;
     const NumberLocale &locale;
+
+    // Which of these failures a result's alternative is; Running for an outcome.
+    static State of(const InputFailure &) { return Input; }
+    static State of(const ArithmeticFailure &) { return Arithmetic; }
+    static State of(const ZeroStockConcentration &) { return ZeroStock; }
+    static State of(const ZeroSpecificGravity &) { return ZeroGravity; }
+    static State of(const ZeroMolecularWeight &) { return ZeroWeight; }
+    static State of(const WeakStock &) { return Weak; }
+    static State of(const NegativeAmount &) { return Negative; }
+    template<typename Outcome> static State of(const Outcome &) { return Running; }
+
+    // A refusal of its own, when nothing has failed before.
+    void refuse(bool when, State as)
+    {
+        if (state == Running && when)
+            state = as;
+    }
 
     double number(std::string_view text)
     {
@@ -254,11 +273,8 @@ void checkSuccess(const Outcome &outcome, double amount, const NumberLocale &loc
 
 template<typename Result> void checkFailure(const Result &result, const Expected &expected)
 {
-    if (expected.state == Expected::Input)
-        require(std::holds_alternative<InputFailure>(result), "an input failure as expected");
-    else
-        require(std::holds_alternative<ArithmeticFailure>(result),
-                "an arithmetic failure as expected");
+    const auto state = std::visit([](const auto &a) { return Expected::of(a); }, result);
+    require(state == expected.state, "the failure as expected");
 }
 
 void checkMolar(const std::vector<std::string_view> &f, std::string_view unit,
@@ -273,8 +289,9 @@ void checkMolar(const std::vector<std::string_view> &f, std::string_view unit,
     const double v = expected.number(f[2]);
     const double g = expected.number(f[3]);
     const double c = expected.number(f[4]);
-    if (expected.state == Expected::Running && unit != "%" && unit != "M")
-        expected.state = Expected::Input;
+    expected.refuse(unit != "%" && unit != "M", Expected::Input);
+    expected.refuse(c == 0, Expected::ZeroStock);
+    expected.refuse(unit == "%" && g == 0, Expected::ZeroGravity);
     double amount = 0;
     if (unit == "%") {
         const double a = expected.step(expected.step(m * r) * v);
@@ -283,6 +300,8 @@ void checkMolar(const std::vector<std::string_view> &f, std::string_view unit,
     } else {
         amount = expected.step(expected.step(expected.step(v * r) / c) * 1000);
     }
+    expected.refuse(v < 0 || amount < 0, Expected::Negative);
+    expected.refuse(exceeds(amount, v * 1000), Expected::Weak);
     if (expected.state != Expected::Running) {
         checkFailure(result, expected);
         return;
@@ -324,16 +343,22 @@ void checkPercent(const std::vector<std::string_view> &f, std::uint8_t typeByte,
         require(std::holds_alternative<NoConcentrationType>(result), "no type gives nothing");
         return;
     }
+    const bool byDensity = *type == ConcentrationType::WeightPerVolume;
+    expected.refuse(s == 0, Expected::ZeroStock);
+    expected.refuse(byDensity && g == 0, Expected::ZeroGravity);
     const double a = expected.step(expected.step(c / 100) * v);
-    const double b = expected.step(expected.step(s / 100) * g);
+    const double b = byDensity ? expected.step(expected.step(s / 100) * g) : expected.step(s / 100);
     const double amount = expected.step(a / b);
+    expected.refuse(v < 0 || amount < 0, Expected::Negative);
+    expected.refuse(exceeds(amount, v), Expected::Weak);
     std::string solvent;
     if (expected.state == Expected::Running && *type == ConcentrationType::WeightPerWeight) {
         const NumberRead written = readNumber(writeFixed2(amount, locale), locale);
-        if (const double *measured = std::get_if<double>(&written))
-            solvent = writeFixed2(expected.step(v - *measured), locale);
-        else
-            expected.state = Expected::Arithmetic;
+        const double *measured = std::get_if<double>(&written);
+        expected.refuse(!measured, Expected::Arithmetic);
+        const double left = measured ? expected.step(v - *measured) : 0;
+        expected.refuse(left < 0, Expected::Negative);
+        solvent = writeFixed2(left, locale);
     }
     if (expected.state != Expected::Running) {
         checkFailure(result, expected);
@@ -361,10 +386,14 @@ void checkHydrate(const std::vector<std::string_view> &f, const NumberLocale &lo
     const double cr = expected.number(f[3]);
     const double wr = expected.step(expected.number(f[4]) * water);
     const double v = expected.number(f[5]);
+    expected.refuse(cs == 0, Expected::ZeroStock);
     const double a =
         expected.step(expected.step(expected.step(cr / 100) * v) * expected.step(ws + m));
-    const double b = expected.step(expected.step(wr + m) * expected.step(cs / 100));
+    const double weight = expected.step(wr + m);
+    expected.refuse(weight == 0, Expected::ZeroWeight);
+    const double b = expected.step(weight * expected.step(cs / 100));
     const double mass = expected.step(a / b);
+    expected.refuse(v < 0 || mass < 0, Expected::Negative);
     if (expected.state != Expected::Running) {
         checkFailure(result, expected);
         return;

@@ -87,6 +87,34 @@ private Q_SLOTS:
         QVERIFY(m_rows->totalBox()->isReadOnly());
     }
 
+    void typingPicksBySymbol_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("listOpen");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("S is Sulphur, not Silicon") << u"S"_s << false << u"S  - Sulphur"_s;
+        QTest::newRow("Si is Silicon") << u"Si"_s << false << u"Si - Silicon"_s;
+        QTest::newRow("C is Carbon, not Cadmium") << u"C"_s << false << u"C  - Carbon"_s;
+        QTest::newRow("C in the open list too") << u"C"_s << true << u"C  - Carbon"_s;
+        QTest::newRow("Cl is Chlorine") << u"Cl"_s << false << u"Cl - Chlorine"_s;
+        QTest::newRow("cu in lower case") << u"cu"_s << false << u"Cu - Copper"_s;
+        QTest::newRow("a name after the symbols") << u"sod"_s << false << u"Na - Sodium"_s;
+    }
+    void typingPicksBySymbol()
+    {
+        QFETCH(QString, keys);
+        QFETCH(bool, listOpen);
+        QFETCH(QString, picked);
+        QComboBox *elements = m_rows->elementBox(2);
+        elements->setFocus();
+        if (listOpen)
+            elements->showPopup();
+        QTest::keyClicks(listOpen ? elements->view() : static_cast<QWidget *>(elements), keys);
+        if (listOpen)
+            QTest::keyClick(elements->view(), Qt::Key_Return);
+        QCOMPARE(elements->currentText(), picked);
+    }
+
     void typedCount_data()
     {
         QTest::addColumn<QLocale>("locale");

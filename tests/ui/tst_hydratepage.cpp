@@ -344,21 +344,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("afterExample");
         QTest::addColumn<QStringList>("edits"); // name=value
-        QTest::addColumn<bool>("errorBox");
-        QTest::newRow("Cs 0, silent") << true << QStringList{u"txtHCon1=0"_s} << false;
-        QTest::newRow("beyond a double, silent")
-            << true << QStringList{u"txtHVol=1e999"_s} << false;
-        QTest::newRow("letters for the volume") << true << QStringList{u"txtHVol=full"_s} << true;
-        QTest::newRow("empty stock waters") << true << QStringList{u"txtHH1="_s} << true;
+        QTest::addColumn<QString>("box");       // the message box that says why
+        const QString input = u"InputErrorBox"_s;
+        const QString failure = u"CalculationFailureBox"_s;
+        QTest::newRow("Cs 0") << true << QStringList{u"txtHCon1=0"_s} << failure;
+        QTest::newRow("beyond a double") << true << QStringList{u"txtHVol=1e999"_s} << failure;
+        QTest::newRow("negative volume: cannot be made")
+            << true << QStringList{u"txtHVol=-100"_s} << u"PreparationRefusedBox"_s;
+        QTest::newRow("letters for the volume") << true << QStringList{u"txtHVol=full"_s} << input;
+        QTest::newRow("empty stock waters") << true << QStringList{u"txtHH1="_s} << input;
         QTest::newRow("comma in an english locale")
-            << true << QStringList{u"txtHCon2=1,5"_s} << true;
-        QTest::newRow("no element chosen: empty total") << false << QStringList{} << true;
+            << true << QStringList{u"txtHCon2=1,5"_s} << input;
+        QTest::newRow("no element chosen: empty total") << false << QStringList{} << input;
     }
     void refusedCalculation()
     {
         QFETCH(bool, afterExample);
         QFETCH(QStringList, edits);
-        QFETCH(bool, errorBox);
+        QFETCH(QString, box);
         if (afterExample)
             click(u"cmdHEg"_s);
         const QString mass = text(u"txtHResult"_s);
@@ -368,7 +371,7 @@ private Q_SLOTS:
             typeInto(edit.section(u'=', 0, 0), edit.section(u'=', 1));
         click(u"cmdHCal"_s);
 
-        QCOMPARE(acknowledgeInputError(), errorBox);
+        QCOMPARE(acknowledgeMessage(), box);
         QCOMPARE(control(u"Frame9"_s)->isVisible(), afterExample);
         QCOMPARE(text(u"txtHResult"_s), mass);
         QCOMPARE(method(), shownMethod);
@@ -379,7 +382,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("requiredWaters");
         QTest::addColumn<QString>("mass"); // empty: silent
-        QTest::newRow("no waters: the divisor is 0, silent") << u"0"_s << QString();
+        QTest::newRow("no waters: the divisor is 0, refused") << u"0"_s << QString();
         QTest::newRow("two waters: 0.00") << u"2"_s << u"0.00"_s;
     }
     void countWithoutAnElement()

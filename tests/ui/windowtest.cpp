@@ -95,6 +95,17 @@ bool WindowTest::acknowledgeInputError()
     return true;
 }
 
+QString WindowTest::acknowledgeMessage()
+{
+    QMessageBox *box = openMessageBox(m_window.get(), {});
+    const QString name = box ? box->objectName() : QString();
+    if (name == u"InputErrorBox")
+        acknowledgeInputError();
+    else
+        acknowledge(box);
+    return name;
+}
+
 void WindowTest::recordPrinting(const QString &page, const QString &total,
                                 molvera::PrintStatus status)
 {

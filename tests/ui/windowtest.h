@@ -54,6 +54,9 @@ protected:
 
     // Checks and closes the input error box; false if none was open.
     bool acknowledgeInputError();
+    // Closes the message box open on the window (the input error box checked as above) and
+    // gives its name; empty if none was open.
+    QString acknowledgeMessage();
 
     // Records the sheets that the page named `page` hands to its printer instead of printing
     // them, each with the text of the box `total` (if named) as it stood at that moment; the

@@ -1,0 +1,110 @@
+#include "elementsearch.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+
+#include <array>
+
+namespace molvera {
+
+namespace {
+
+// An item reads "Na - Sodium": the symbol padded to two places, " - ", the name.
+constexpr qsizetype NameStart = 5;
+
+QStringView symbolOf(const QString &item)
+{
+    return QStringView(item).left(2).trimmed();
+}
+
+QStringView nameOf(const QString &item)
+{
+    return QStringView(item).mid(NameStart);
+}
+
+// The items that `typed` matches, best first: symbol in full, symbol begun, name begun.
+QList<int> matches(const QComboBox *list, QStringView typed)
+{
+    QList<int> found;
+    const std::array<bool (*)(const QString &, QStringView), 3> tests{
+        [](const QString &item, QStringView t) {
+            return symbolOf(item).compare(t, Qt::CaseInsensitive) == 0;
+        },
+        [](const QString &item, QStringView t) {
+            return symbolOf(item).startsWith(t, Qt::CaseInsensitive);
+        },
+        [](const QString &item, QStringView t) {
+            return nameOf(item).startsWith(t, Qt::CaseInsensitive);
+        },
+    };
+    for (const auto test : tests) {
+        for (int index = 0; index < list->count(); ++index) {
+            if (!found.contains(index) && test(list->itemText(index), typed))
+                found.append(index);
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+ElementSearch::ElementSearch(QComboBox *list)
+    : QObject(list)
+    , m_list(list)
+{
+    list->installEventFilter(this);
+}
+
+int ElementSearch::match(const QComboBox *list, const QString &typed, int current)
+{
+    const QList<int> whole = matches(list, typed);
+    if (!whole.isEmpty() || typed.size() < 2 || typed.count(typed.front()) != typed.size())
+        return whole.value(0, -1);
+    // The same letter again: the next of its matches.
+    const QList<int> single = matches(list, typed.left(1));
+    if (single.isEmpty())
+        return -1;
+    return single.value((single.indexOf(current) + 1) % single.size(), -1);
+}
+
+bool ElementSearch::eventFilter(QObject *watched, QEvent *event)
+{
+    // The drop-down list is made when first opened, not with every list of the window; it is
+    // watched from then on, after the combo box's own filter, so that this one sees keys first.
+    if (event->type() == QEvent::ChildPolished && watched == m_list && !m_viewWatched) {
+        m_viewWatched = true;
+        m_list->view()->installEventFilter(this);
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QString text = key->text();
+    if (text.size() != 1 || !text.front().isLetter() ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return QObject::eventFilter(watched, event);
+
+    if (!m_sinceKey.isValid() || m_sinceKey.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_sinceKey.start();
+    m_typed += text;
+
+    QAbstractItemView *view = m_list->view();
+    const bool inPopup = watched == view;
+    const int current = inPopup ? view->currentIndex().row() : m_list->currentIndex();
+    const int found = match(m_list, m_typed, current);
+    if (found >= 0 && found != current) {
+        if (inPopup) {
+            view->setCurrentIndex(
+                m_list->model()->index(found, m_list->modelColumn(), m_list->rootModelIndex()));
+        } else {
+            m_list->setCurrentIndex(found);
+            // As the list's own search does: typing a choice is choosing.
+            Q_EMIT m_list->activated(found);
+        }
+    }
+    return true;
+}
+
+} // namespace molvera

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <calc/calculationresult.h>
+
+#include <QString>
+#include <QStringView>
+
+namespace molvera {
+
+// Why a calculation gave no instructions, as the page tells it in a message box: a calculation
+// that cannot be computed, or a preparation that cannot be made. Results that need no word
+// (an outcome, no type chosen) and the input failure, which has a box of its own, give none.
+struct RefusalMessage
+{
+    QStringView objectName; // CalculationFailureBox or PreparationRefusedBox; empty for none
+    QString title;
+    QString text;
+};
+
+RefusalMessage refusalMessage(const ArithmeticFailure &);
+RefusalMessage refusalMessage(const ZeroStockConcentration &);
+RefusalMessage refusalMessage(const ZeroSpecificGravity &);
+RefusalMessage refusalMessage(const ZeroMolecularWeight &);
+RefusalMessage refusalMessage(const WeakStock &);
+RefusalMessage refusalMessage(const NegativeAmount &);
+template<typename Other> RefusalMessage refusalMessage(const Other &)
+{
+    return {};
+}
+
+} // namespace molvera
