@@ -102,7 +102,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+48"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -121,6 +121,46 @@
         <source>Method</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../ui/refusalmessages.cpp" line="+14"/>
+        <source>Cannot Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot Be Made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
@@ -137,9 +177,173 @@
     </message>
 </context>
 <context>
+    <name>molvera::ElementTable</name>
+    <message>
+        <location filename="../calc/elementtable.cpp" line="+23"/>
+        <source>Aluminium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Argon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Barium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bromine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cadmium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Caesium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calcium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Carbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chlorine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chromium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cobalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fluorine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hydrogen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iodine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Iron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lithium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Magnesium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nickel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nitrogen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oxygen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Phosphous</source>
+        <extracomment>The program&apos;s own spelling of Phosphorus.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Potassium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silicon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sodium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sulphur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tungsten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zinc</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
-        <location filename="../ui/formularows.cpp" line="+44"/>
+        <location filename="../ui/formularows.cpp" line="+46"/>
         <source>Element</source>
         <translation type="unfinished"></translation>
     </message>
@@ -154,12 +358,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+40"/>
         <source>Select an Element</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Element, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation type="unfinished"></translation>
@@ -194,9 +398,33 @@
     </message>
 </context>
 <context>
+    <name>molvera::HydrateCalculation</name>
+    <message>
+        <location filename="../calc/hydratecalculation.cpp" line="+18"/>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To prepare %1mL of a %2 percent Solution of %3,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Measure %4 grams of %3 and dilute up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>mL with solvent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>molvera::HydratePage</name>
     <message>
-        <location filename="../ui/hydratepage.cpp" line="+16"/>
+        <location filename="../ui/hydratepage.cpp" line="+17"/>
         <location line="+34"/>
         <source>Hydrate Solution</source>
         <translation type="unfinished"></translation>
@@ -303,7 +531,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+66"/>
         <source>Copper Sulphate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -337,9 +565,33 @@
     </message>
 </context>
 <context>
+    <name>molvera::MolarCalculation</name>
+    <message>
+        <location filename="../calc/molarcalculation.cpp" line="+18"/>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To prepare %1L of a %2 Molar Solution of %3,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Litre(s) with solvent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarPage</name>
     <message>
-        <location filename="../ui/molarpage.cpp" line="+17"/>
+        <location filename="../ui/molarpage.cpp" line="+18"/>
         <source>Molar Solution</source>
         <translation type="unfinished"></translation>
     </message>
@@ -442,7 +694,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+99"/>
         <source>Sulphuric Acid</source>
         <translation type="unfinished"></translation>
     </message>
@@ -501,9 +753,80 @@
     </message>
 </context>
 <context>
+    <name>molvera::PercentCalculation</name>
+    <message>
+        <location filename="../calc/percentcalculation.cpp" line="+28"/>
+        <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
+        <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Measure %4 grams of %3 and mix with %5 grams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>of solvent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+9"/>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+9"/>
+        <location line="+8"/>
+        <source>with solvent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+8"/>
+        <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>molvera::PercentPage</name>
     <message>
-        <location filename="../ui/percentpage.cpp" line="+17"/>
+        <location filename="../ui/percentpage.cpp" line="+18"/>
         <source>% Solution</source>
         <translation type="unfinished"></translation>
     </message>
@@ -614,7 +937,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+77"/>
         <source>Sodium Chloride</source>
         <translation type="unfinished"></translation>
     </message>

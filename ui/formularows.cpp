@@ -5,6 +5,7 @@
 #include "formtable.h"
 #include "inputguard.h"
 #include "numberlocale.h"
+#include "translations.h"
 #include "twips.h"
 
 #include <calc/elementtable.h>
@@ -66,7 +67,7 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
     // The lists may show the names in the user's language; the rows work with the table's
     // English display texts, found by their place in the list.
     QStringList elementTexts;
-    for (const std::string &text : ElementTable::listTexts())
+    for (const std::string &text : ElementTable::listTexts(translatedText))
         elementTexts.append(fromUtf8(text));
     const QStringList counts{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s,
                              u"6"_s, u"7"_s, u"8"_s, u"9"_s};

@@ -2,6 +2,7 @@
 
 #include "formularows.h"
 #include "numberlocale.h"
+#include "translations.h"
 
 #include <calc/hydratecalculation.h>
 
@@ -115,7 +116,7 @@ void HydratePage::calculate()
     showResult<HydrateOutcome>(
         HydrateCalculation::calculate({total, stockConcentration, stockWaters, concentration,
                                        requiredWaters, volume, formula},
-                                      userNumberLocale()),
+                                      userNumberLocale(), translatedText),
         {m_rows->totalBox(), m_stockConcentration, m_stockWaters, m_concentration, m_requiredWaters,
          m_volume});
 }

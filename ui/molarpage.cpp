@@ -3,6 +3,7 @@
 #include "choicecombobox.h"
 #include "formularows.h"
 #include "numberlocale.h"
+#include "translations.h"
 
 #include <calc/molarcalculation.h>
 
@@ -153,11 +154,11 @@ void MolarPage::calculate()
     const std::string unit = toUtf8(m_stockUnit->currentText());
     const std::string formula = toUtf8(reagentFormula());
 
-    showResult<MolarOutcome>(
-        MolarCalculation::calculate(
-            {total, molarity, volume, gravity, concentration, unit, formula}, userNumberLocale()),
-        {m_rows->totalBox(), m_molarity, m_volume, m_specificGravity, m_stockConcentration,
-         m_stockUnit});
+    showResult<MolarOutcome>(MolarCalculation::calculate(
+                                 {total, molarity, volume, gravity, concentration, unit, formula},
+                                 userNumberLocale(), translatedText),
+                             {m_rows->totalBox(), m_molarity, m_volume, m_specificGravity,
+                              m_stockConcentration, m_stockUnit});
 }
 
 void MolarPage::clear()

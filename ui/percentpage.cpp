@@ -1,6 +1,7 @@
 #include "percentpage.h"
 
 #include "numberlocale.h"
+#include "translations.h"
 
 #include <calc/percentcalculation.h>
 
@@ -139,7 +140,7 @@ void PercentPage::calculate()
 
     const PercentResult result = PercentCalculation::calculate(
         chosenType(), {stockConcentration, gravity, amount, concentration, formula},
-        userNumberLocale());
+        userNumberLocale(), translatedText);
     const QList<QWidget *> inputs{m_stockConcentration, m_specificGravity, m_amount,
                                   m_concentration};
     // Only w/w has a solvent; the other types leave the last one where it was.

@@ -44,6 +44,11 @@ void install(QCoreApplication &app, const QString &file, const QString &folder)
 
 } // namespace
 
+std::string translatedText(const char *context, const char *english)
+{
+    return QCoreApplication::translate(context, english).toStdString();
+}
+
 QString installTranslations(QCoreApplication &app, const QStringList &uiLanguages)
 {
     for (const QString &uiLanguage : uiLanguages) {

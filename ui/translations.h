@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 class QCoreApplication;
 
 namespace molvera {
@@ -16,5 +18,9 @@ namespace molvera {
 // catalogue's language ("de", "pt_BR"), or an empty string for English.
 QString installTranslations(QCoreApplication &app,
                             const QStringList &uiLanguages = QLocale::system().uiLanguages());
+
+// A text that the calculations mark (calc/ knows no Qt), in the user's language: the
+// TextTranslator that the pages hand to them. Without a catalogue it is the English text.
+std::string translatedText(const char *context, const char *english);
 
 } // namespace molvera
