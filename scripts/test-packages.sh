@@ -111,6 +111,6 @@ plugins=$unpacked/$lib/qt6/plugins/designer
 loads "$plugins/libhoverletdesigner.so" "$unpacked/$lib/libhoverlet.so.1" ||
     fail "the unpacked plugin does not load the unpacked libhoverlet"
 HOVERLET_DESIGNER_PLUGINS=$plugins QTEST_DISABLE_STACK_DUMP=1 \
-    "$build/tests/hoverlet/tst_designerform" -silent
+    "$build/hoverlet/tests/tst_designerform" -silent
 
 echo "packages: all checks passed in $((SECONDS - started)) s; the packages are in $work"
