@@ -1,8 +1,13 @@
 #include "hoverletdesignerplugin.h"
 
+#include "colourpropertysheet.h"
+
 #include <hoverlet/hoverlet.h>
 
+#include <QColor>
+#include <QExtensionManager>
 #include <QIcon>
+#include <QtDesigner/QDesignerFormEditorInterface>
 
 namespace hoverlet {
 
@@ -14,14 +19,13 @@ constexpr QStringView ClassName = u"hoverlet::Hoverlet";
 
 // Shown in the property editor beside each property. Colours are stored as forms store them.
 constexpr const char16_t *PropertyToolTips[][2] = {
-    {u"BackColor", u"Background: 0x00BBGGRR, or 0x800000nn for system colour nn "
-                   u"(2147483663, the button face, by default)"},
+    {u"BackColor", u"Background colour (the system's button face by default)"},
     {u"Enabled", u"Kept and stored; when off, the link neither hovers nor opens"},
     {u"Font", u"The font of the caption; the underline follows the look"},
     {u"CheckHover", u"Change the look while the pointer is over the link"},
-    {u"HoverColor", u"Text colour while hovering: 0x00BBGGRR (255, red, by default)"},
+    {u"HoverColor", u"Text colour while hovering (red by default)"},
     {u"HoverUnderline", u"Underline the text while hovering"},
-    {u"NormalColor", u"Text colour otherwise: 0x00BBGGRR (16711680, blue, by default)"},
+    {u"NormalColor", u"Text colour otherwise (blue by default)"},
     {u"NormalUnderline", u"Underline the text otherwise"},
     {u"URL", u"The address opened on a click: http, https or mailto"},
     {u"Caption", u"The text shown"},
@@ -36,11 +40,35 @@ QString toolTipsXml()
     return xml;
 }
 
+// Designer writes a colour picked in its colour editor into the form as a colour, and QUiLoader,
+// which loads forms through this plugin, then sets the control's colour property to a QColor.
+// Qt has no conversion from a colour to a number, so this plugin adds the one the control
+// means: the direct colour of its red, green and blue. Only processes that load the plugin,
+// Designer and QUiLoader's hosts, get it. (uic's code calls the control's QColor setters.)
+void registerColourConversion()
+{
+    const QMetaType colour = QMetaType::fromType<QColor>();
+    const QMetaType stored = QMetaType::fromType<quint32>();
+    if (QMetaType::hasRegisteredConverterFunction(colour, stored))
+        return;
+    QMetaType::registerConverterFunction(
+        [](const void *from, void *to) {
+            const QColor rgb = static_cast<const QColor *>(from)->toRgb();
+            if (!rgb.isValid())
+                return false;
+            *static_cast<quint32 *>(to) = oleColorFromRgb(rgb.red(), rgb.green(), rgb.blue());
+            return true;
+        },
+        colour, stored);
+}
+
 } // namespace
 
 DesignerPlugin::DesignerPlugin(QObject *parent)
     : QObject(parent)
-{}
+{
+    registerColourConversion();
+}
 
 QString DesignerPlugin::name() const
 {
@@ -94,8 +122,14 @@ bool DesignerPlugin::isInitialized() const
     return m_initialized;
 }
 
-void DesignerPlugin::initialize(QDesignerFormEditorInterface *)
+// The colours are edited with Designer's colour editor (ColourPropertySheet).
+void DesignerPlugin::initialize(QDesignerFormEditorInterface *core)
 {
+    if (m_initialized)
+        return;
+    QExtensionManager *manager = core->extensionManager();
+    manager->registerExtensions(new ColourPropertySheetFactory(manager),
+                                Q_TYPEID(QDesignerPropertySheetExtension));
     m_initialized = true;
 }
 

@@ -79,6 +79,12 @@ public:
     void setNormalUnderline(bool underline);
     QString url() const;
     void setUrl(const QString &url);
+
+    // The colours as a form made in Qt Designer sets them (uic's code): a colour picked there is
+    // stored as the direct colour of its red, green and blue.
+    void setBackColor(const QColor &colour) { setBackColor(storedColour(colour)); }
+    void setHoverColor(const QColor &colour) { setHoverColor(storedColour(colour)); }
+    void setNormalColor(const QColor &colour) { setNormalColor(storedColour(colour)); }
     QString caption() const;
     void setCaption(const QString &caption);
 
@@ -118,6 +124,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    static OleColor storedColour(const QColor &colour)
+    {
+        const QColor rgb = colour.toRgb();
+        return oleColorFromRgb(rgb.red(), rgb.green(), rgb.blue());
+    }
+
     // Screen readers follow the link as a click does.
     friend class HoverletAccessible;
 
