@@ -29,6 +29,57 @@
     </message>
 </context>
 <context>
+    <name>hoverlet::DesignerPlugin</name>
+    <message>
+        <source>Background colour (the system&apos;s button face by default)</source>
+        <translation>Hintergrundfarbe (standardmäßig die Schaltflächenfarbe des Systems)</translation>
+    </message>
+    <message>
+        <source>Kept and stored; when off, the link neither hovers nor opens</source>
+        <translation>Wird übernommen und gespeichert; ausgeschaltet reagiert der Link weder auf den Mauszeiger noch öffnet er etwas</translation>
+    </message>
+    <message>
+        <source>The font of the caption; the underline follows the look</source>
+        <translation>Die Schrift des Textes; die Unterstreichung folgt der jeweiligen Darstellung</translation>
+    </message>
+    <message>
+        <source>Change the look while the pointer is over the link</source>
+        <translation>Darstellung ändern, solange der Mauszeiger über dem Link steht</translation>
+    </message>
+    <message>
+        <source>Text colour while hovering (red by default)</source>
+        <translation>Textfarbe, solange der Mauszeiger darüber steht (standardmäßig Rot)</translation>
+    </message>
+    <message>
+        <source>Underline the text while hovering</source>
+        <translation>Text unterstreichen, solange der Mauszeiger darüber steht</translation>
+    </message>
+    <message>
+        <source>Text colour otherwise (blue by default)</source>
+        <translation>Textfarbe sonst (standardmäßig Blau)</translation>
+    </message>
+    <message>
+        <source>Underline the text otherwise</source>
+        <translation>Text sonst unterstreichen</translation>
+    </message>
+    <message>
+        <source>The address opened on a click: http, https or mailto</source>
+        <translation>Die Adresse, die ein Klick öffnet: http, https oder mailto</translation>
+    </message>
+    <message>
+        <source>The text shown</source>
+        <translation>Der angezeigte Text</translation>
+    </message>
+    <message>
+        <source>Hoverlet: a text link that changes colour under the pointer</source>
+        <translation>Hoverlet: ein Textlink, der unter dem Mauszeiger die Farbe wechselt</translation>
+    </message>
+    <message>
+        <source>A line of text that looks and acts like a web link. While the pointer is over it the text takes the hover colour and underline; a click opens its URL with the desktop&apos;s program for it and emits Click().</source>
+        <translation>Eine Textzeile, die wie ein Weblink aussieht und sich so verhält. Solange der Mauszeiger darüber steht, erhält der Text die Hover-Farbe und -Unterstreichung; ein Klick öffnet seine URL mit dem dafür eingestellten Programm der Arbeitsumgebung und sendet Click().</translation>
+    </message>
+</context>
+<context>
     <name>hoverlet::HoverletAccessible</name>
     <message>
         <source>%1 (%2)</source>
