@@ -7,6 +7,15 @@
 #include <QLocale>
 #include <QTranslator>
 
+// The catalogues' resource registers itself as the library is loaded, but not necessarily before
+// the start-up function below runs: in a library loaded into a running program (the Designer
+// plugin's, say) that function runs at once, in the middle of loading. Registering twice is
+// harmless; Qt keeps one registration. Q_INIT_RESOURCE must not stand inside a namespace.
+static void registerCatalogues()
+{
+    Q_INIT_RESOURCE(hoverlet_catalogues);
+}
+
 namespace hoverlet {
 
 namespace {
@@ -32,6 +41,7 @@ QString catalogueFor(const QString &uiLanguage)
 // English, hoverlet's own language, installs nothing.
 void installTranslator()
 {
+    registerCatalogues();
     QCoreApplication *app = QCoreApplication::instance();
     for (const QString &language : QLocale::system().uiLanguages()) {
         if (language == u"C" || language.startsWith(u"en"))
