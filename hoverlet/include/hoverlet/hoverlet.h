@@ -79,14 +79,23 @@ public:
     void setNormalUnderline(bool underline);
     QString url() const;
     void setUrl(const QString &url);
+    QString caption() const;
+    void setCaption(const QString &caption);
 
     // The colours as a form made in Qt Designer sets them (uic's code): a colour picked there is
     // stored as the direct colour of its red, green and blue.
-    void setBackColor(const QColor &colour) { setBackColor(storedColour(colour)); }
-    void setHoverColor(const QColor &colour) { setHoverColor(storedColour(colour)); }
-    void setNormalColor(const QColor &colour) { setNormalColor(storedColour(colour)); }
-    QString caption() const;
-    void setCaption(const QString &caption);
+    void setBackColor(const QColor &colour)
+    {
+        setBackColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+    }
+    void setHoverColor(const QColor &colour)
+    {
+        setHoverColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+    }
+    void setNormalColor(const QColor &colour)
+    {
+        setNormalColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+    }
 
     // True while the surface holds the mouse grab, which is what hovering means.
     bool isHovering() const { return QWidget::mouseGrabber() == this; }
@@ -124,12 +133,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    static OleColor storedColour(const QColor &colour)
-    {
-        const QColor rgb = colour.toRgb();
-        return oleColorFromRgb(rgb.red(), rgb.green(), rgb.blue());
-    }
-
     // Screen readers follow the link as a click does.
     friend class HoverletAccessible;
 
