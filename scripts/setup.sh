@@ -15,6 +15,8 @@ packages=(
     dbus dbus-x11 at-spi2-core gir1.2-atspi-2.0 python3-gi qt6-gtk-platformtheme gnome-themes-extra
     # benchmarks
     libbenchmark-dev
+    # hoverlet's catalogues of other languages (lupdate, lrelease)
+    qt6-l10n-tools
     # hoverlet's Qt Designer plugin (UiTools needs the OpenGL config), and the Debian packages:
     # building, lintian, AppStream and desktop entry checks
     qt6-tools-dev libqt6opengl6-dev
