@@ -2,8 +2,9 @@
 # Builds the Debian packages from a scratch copy of the tree and checks them without installing
 # anything on the machine: lintian, their contents, the metainfo and desktop entry, then, unpacked
 # into a scratch root, the program started on the offscreen platform until its first window has
-# painted, a program built against the unpacked libhoverlet-dev, and a Designer form loaded
-# through the unpacked Designer plugin.
+# painted, a program built against the unpacked libhoverlet-dev, a Designer form loaded
+# through the unpacked Designer plugin, and hoverlet's about box in German from the unpacked
+# library's own catalogue.
 # Usage: test-packages.sh BUILD_DIR, a configured and built tree with the tests (scripts/test.sh).
 # The packages are left in BUILD_DIR/packages.
 set -euo pipefail
@@ -113,6 +114,10 @@ plugins=$unpacked/$lib/qt6/plugins/designer
 loads "$plugins/libhoverletdesigner.so" "$unpacked/$lib/libhoverlet.so.1" ||
     fail "the unpacked plugin does not load the unpacked libhoverlet"
 HOVERLET_DESIGNER_PLUGINS=$plugins QTEST_DISABLE_STACK_DUMP=1 \
-    "$build/tests/hoverlet/tst_designerform" -silent
+    "$build/hoverlet/tests/tst_designerform" -silent
+
+step "hoverlet's German catalogue, carried by the unpacked libhoverlet1"
+LANGUAGE=de QTEST_DISABLE_STACK_DUMP=1 \
+    "$build/hoverlet/tests/tst_hoverletabout" -silent speaksGermanOnAGermanDesktop
 
 echo "packages: all checks passed in $((SECONDS - started)) s; the packages are in $work"

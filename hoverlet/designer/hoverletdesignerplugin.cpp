@@ -1,8 +1,14 @@
 #include "hoverletdesignerplugin.h"
 
+#include "colourpropertysheet.h"
+
 #include <hoverlet/hoverlet.h>
 
+#include <QColor>
+#include <QCoreApplication>
+#include <QExtensionManager>
 #include <QIcon>
+#include <QtDesigner/QDesignerFormEditorInterface>
 
 namespace hoverlet {
 
@@ -12,35 +18,69 @@ namespace {
 
 constexpr QStringView ClassName = u"hoverlet::Hoverlet";
 
-// Shown in the property editor beside each property. Colours are stored as forms store them.
-constexpr const char16_t *PropertyToolTips[][2] = {
-    {u"BackColor", u"Background: 0x00BBGGRR, or 0x800000nn for system colour nn "
-                   u"(2147483663, the button face, by default)"},
-    {u"Enabled", u"Kept and stored; when off, the link neither hovers nor opens"},
-    {u"Font", u"The font of the caption; the underline follows the look"},
-    {u"CheckHover", u"Change the look while the pointer is over the link"},
-    {u"HoverColor", u"Text colour while hovering: 0x00BBGGRR (255, red, by default)"},
-    {u"HoverUnderline", u"Underline the text while hovering"},
-    {u"NormalColor", u"Text colour otherwise: 0x00BBGGRR (16711680, blue, by default)"},
-    {u"NormalUnderline", u"Underline the text otherwise"},
-    {u"URL", u"The address opened on a click: http, https or mailto"},
-    {u"Caption", u"The text shown"},
+constexpr char ToolTipContext[] = "hoverlet::DesignerPlugin";
+
+// Shown in the property editor beside each property, in Designer's language.
+constexpr const char *PropertyToolTips[][2] = {
+    {"BackColor", QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin",
+                                    "Background colour (the system's button face by default)")},
+    {"Enabled", QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin",
+                                  "Kept and stored; when off, the link neither hovers nor opens")},
+    {"Font", QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin",
+                               "The font of the caption; the underline follows the look")},
+    {"CheckHover", QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin",
+                                     "Change the look while the pointer is over the link")},
+    {"HoverColor",
+     QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin", "Text colour while hovering (red by default)")},
+    {"HoverUnderline",
+     QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin", "Underline the text while hovering")},
+    {"NormalColor",
+     QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin", "Text colour otherwise (blue by default)")},
+    {"NormalUnderline",
+     QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin", "Underline the text otherwise")},
+    {"URL", QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin",
+                              "The address opened on a click: http, https or mailto")},
+    {"Caption", QT_TRANSLATE_NOOP("hoverlet::DesignerPlugin", "The text shown")},
 };
 
 QString toolTipsXml()
 {
     QString xml;
     for (const auto &[name, tip] : PropertyToolTips)
-        xml += u"<tooltip name=\""_s + QStringView(name) + u"\">"_s + QStringView(tip) +
-               u"</tooltip>"_s;
+        xml += u"<tooltip name=\""_s + QLatin1StringView(name) + u"\">"_s +
+               QCoreApplication::translate(ToolTipContext, tip).toHtmlEscaped() + u"</tooltip>"_s;
     return xml;
+}
+
+// Designer writes a colour picked in its colour editor into the form as a colour, and QUiLoader,
+// which loads forms through this plugin, then sets the control's colour property to a QColor.
+// Qt has no conversion from a colour to a number, so this plugin adds the one the control
+// means: the direct colour of its red, green and blue. Only processes that load the plugin,
+// Designer and QUiLoader's hosts, get it. (uic's code calls the control's QColor setters.)
+void registerColourConversion()
+{
+    const QMetaType colour = QMetaType::fromType<QColor>();
+    const QMetaType stored = QMetaType::fromType<quint32>();
+    if (QMetaType::hasRegisteredConverterFunction(colour, stored))
+        return;
+    QMetaType::registerConverterFunction(
+        [](const void *from, void *to) {
+            const QColor rgb = static_cast<const QColor *>(from)->toRgb();
+            if (!rgb.isValid())
+                return false;
+            *static_cast<quint32 *>(to) = oleColorFromRgb(rgb.red(), rgb.green(), rgb.blue());
+            return true;
+        },
+        colour, stored);
 }
 
 } // namespace
 
 DesignerPlugin::DesignerPlugin(QObject *parent)
     : QObject(parent)
-{}
+{
+    registerColourConversion();
+}
 
 QString DesignerPlugin::name() const
 {
@@ -54,14 +94,14 @@ QString DesignerPlugin::group() const
 
 QString DesignerPlugin::toolTip() const
 {
-    return u"Hoverlet: a text link that changes colour under the pointer"_s;
+    return tr("Hoverlet: a text link that changes colour under the pointer");
 }
 
 QString DesignerPlugin::whatsThis() const
 {
-    return u"A line of text that looks and acts like a web link. While the pointer is over it "
-           u"the text takes the hover colour and underline; a click opens its URL with the "
-           u"desktop's program for it and emits Click()."_s;
+    return tr("A line of text that looks and acts like a web link. While the pointer is over it "
+              "the text takes the hover colour and underline; a click opens its URL with the "
+              "desktop's program for it and emits Click().");
 }
 
 QString DesignerPlugin::includeFile() const
@@ -94,8 +134,14 @@ bool DesignerPlugin::isInitialized() const
     return m_initialized;
 }
 
-void DesignerPlugin::initialize(QDesignerFormEditorInterface *)
+// The colours are edited with Designer's colour editor (ColourPropertySheet).
+void DesignerPlugin::initialize(QDesignerFormEditorInterface *core)
 {
+    if (m_initialized)
+        return;
+    QExtensionManager *manager = core->extensionManager();
+    manager->registerExtensions(new ColourPropertySheetFactory(manager),
+                                Q_TYPEID(QDesignerPropertySheetExtension));
     m_initialized = true;
 }
 

@@ -123,7 +123,8 @@ AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + QLatin1StringView(registry::HoverletDescription));
+    //: %1 is the control's name and version, "Tarnwick Hoverlet 1.0"
+    setWindowTitle(tr("About %1").arg(QLatin1StringView(registry::HoverletDescription)));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -139,18 +140,21 @@ AboutBox::AboutBox(QWidget *parent)
     line(this, QStringLiteral("Line2"), QColor(128, 128, 128));
     line(this, QStringLiteral("Line1"), QColor(255, 255, 255));
 
-    auto *contact = new QLabel(QStringLiteral("Contact info:"), this);
+    //: Stands before two links to the maker: its web site and its mail address
+    auto *contact = new QLabel(tr("Contact info:"), this);
     contact->setObjectName(QStringLiteral("Label2"));
     place(contact);
     // On the links' baseline, which moves down when the face is taller than the row.
     const bool tooTall = QFontMetrics(contact->font()).height() > contact->height();
     contact->setAlignment(Qt::AlignLeft | (tooTall ? Qt::AlignBottom : Qt::AlignTop));
 
-    link(this, QStringLiteral("Hoverlet2"), QStringLiteral("WWW"));
-    link(this, QStringLiteral("Hoverlet1"), QStringLiteral("E-mail"))
-        ->setUrl(MailAddress.toString());
+    // Each link is 33 pixels wide: its caption must fit in that, as must the label's above.
+    //: A link to the maker's web site; at most about five letters
+    link(this, QStringLiteral("Hoverlet2"), tr("WWW"));
+    //: A link that writes a mail to the maker; at most about six letters
+    link(this, QStringLiteral("Hoverlet1"), tr("E-mail"))->setUrl(MailAddress.toString());
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
     place(ok);

@@ -63,7 +63,7 @@ QString Hoverlet::defaultCaption()
 
 Hoverlet::Hoverlet(QWidget *parent)
     : QWidget(parent)
-    , d(std::make_unique<Private>())
+    , d(std::make_unique<Private>(this))
 {
     registry::instanceCreated();
     HoverletAccessible::install();
@@ -91,13 +91,13 @@ Hoverlet::Hoverlet(QWidget *parent)
     // from Click, or any window that takes the focus, would be left without input.
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
         if (isHovering() && focused != window()->windowHandle())
-            stopHovering();
+            d->stopHovering();
     });
 
-    applyBackColor();
+    d->applyBackColor();
     resize(twipsToPixels(NewWidthTwips), twipsToPixels(NewHeightTwips));
     d->label->setGeometry(rect());
-    applyLook(d->normalColor, d->normalUnderline);
+    d->applyLook(d->normalColor, d->normalUnderline);
 }
 
 Hoverlet::~Hoverlet()
@@ -116,8 +116,8 @@ OleColor Hoverlet::backColor() const
 void Hoverlet::setBackColor(OleColor colour)
 {
     d->backColor = colour;
-    applyBackColor();
-    changed("BackColor");
+    d->applyBackColor();
+    d->changed("BackColor");
 }
 
 bool Hoverlet::isLinkEnabled() const
@@ -129,8 +129,8 @@ void Hoverlet::setLinkEnabled(bool enabled)
 {
     d->enabled = enabled;
     if (!enabled && isHovering())
-        stopHovering();
-    changed("Enabled");
+        d->stopHovering();
+    d->changed("Enabled");
 }
 
 QFont Hoverlet::linkFont() const
@@ -141,7 +141,7 @@ QFont Hoverlet::linkFont() const
 void Hoverlet::setLinkFont(const QFont &font)
 {
     d->label->setFont(font);
-    changed("Font");
+    d->changed("Font");
 }
 
 bool Hoverlet::checkHover() const
@@ -155,8 +155,8 @@ void Hoverlet::setCheckHover(bool check)
     // Without this the grab would outlive hover tracking, and every click anywhere in the
     // application would then open the link.
     if (!check && isHovering())
-        stopHovering();
-    changed("CheckHover");
+        d->stopHovering();
+    d->changed("CheckHover");
 }
 
 OleColor Hoverlet::hoverColor() const
@@ -167,7 +167,7 @@ OleColor Hoverlet::hoverColor() const
 void Hoverlet::setHoverColor(OleColor colour)
 {
     d->hoverColor = colour;
-    changed("HoverColor");
+    d->changed("HoverColor");
 }
 
 bool Hoverlet::hoverUnderline() const
@@ -178,7 +178,7 @@ bool Hoverlet::hoverUnderline() const
 void Hoverlet::setHoverUnderline(bool underline)
 {
     d->hoverUnderline = underline;
-    changed("HoverUnderline");
+    d->changed("HoverUnderline");
 }
 
 OleColor Hoverlet::normalColor() const
@@ -189,8 +189,8 @@ OleColor Hoverlet::normalColor() const
 void Hoverlet::setNormalColor(OleColor colour)
 {
     d->normalColor = colour;
-    applyTextColor(colour);
-    changed("NormalColor");
+    d->applyTextColor(colour);
+    d->changed("NormalColor");
 }
 
 bool Hoverlet::normalUnderline() const
@@ -201,8 +201,8 @@ bool Hoverlet::normalUnderline() const
 void Hoverlet::setNormalUnderline(bool underline)
 {
     d->normalUnderline = underline;
-    applyUnderline(underline);
-    changed("NormalUnderline");
+    d->applyUnderline(underline);
+    d->changed("NormalUnderline");
 }
 
 QString Hoverlet::url() const
@@ -215,7 +215,7 @@ void Hoverlet::setUrl(const QString &url)
     d->url = url;
     QAccessibleEvent described(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
-    changed("URL");
+    d->changed("URL");
 }
 
 QString Hoverlet::caption() const
@@ -228,12 +228,7 @@ void Hoverlet::setCaption(const QString &caption)
     d->label->setText(caption);
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
-    changed("Caption");
-}
-
-bool Hoverlet::isHovering() const
-{
-    return QWidget::mouseGrabber() == this;
+    d->changed("Caption");
 }
 
 QSize Hoverlet::sizeHint() const
@@ -255,15 +250,15 @@ bool Hoverlet::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-        return handleLabelMouse(static_cast<QMouseEvent *>(event));
+        return d->handleLabelMouse(static_cast<QMouseEvent *>(event));
     case QEvent::Leave:
         // Someone else took the grab from us: without it no move will restore the look.
         if (!isHovering())
-            applyLook(d->normalColor, d->normalUnderline);
+            d->applyLook(d->normalColor, d->normalUnderline);
         return false;
     case QEvent::FontChange:
     case QEvent::Resize:
-        alignCaption();
+        d->alignCaption();
         return false;
     default:
         return false;
@@ -272,41 +267,42 @@ bool Hoverlet::eventFilter(QObject *watched, QEvent *event)
 
 // The label's own mouse events: the hover step and the events a form sees. They are consumed
 // here, so that they never reach the surface as if it held the grab.
-bool Hoverlet::handleLabelMouse(QMouseEvent *event)
+bool Hoverlet::Private::handleLabelMouse(QMouseEvent *event)
 {
-    if (!d->enabled)
+    if (!enabled)
         return true;
-    const QPointF at = d->label->mapTo(this, event->position());
+    const QPointF at = label->mapTo(q, event->position());
     const auto x = float(at.x());
     const auto y = float(at.y());
     const qint16 shift = shiftCode(event->modifiers());
-    const QPointer<Hoverlet> alive(this); // a form may delete the control from a handler
+    const QPointer<Hoverlet> alive(q); // a form may delete the control from a handler
 
     switch (event->type()) {
     case QEvent::MouseMove:
         hoverStep(at);
-        Q_EMIT MouseMove(buttonCode(event->buttons()), shift, x, y);
+        Q_EMIT q->MouseMove(buttonCode(event->buttons()), shift, x, y);
         break;
     case QEvent::MouseButtonPress:
         if (event->button() == Qt::LeftButton)
-            d->leftDownOnLabel = true;
-        Q_EMIT MouseDown(buttonCode(event->button()), shift, x, y);
+            leftDownOnLabel = true;
+        Q_EMIT q->MouseDown(buttonCode(event->button()), shift, x, y);
         break;
     case QEvent::MouseButtonDblClick:
         if (event->button() == Qt::LeftButton) {
             // The release that ends a double click is not a click of its own.
-            d->leftDownOnLabel = false;
-            Q_EMIT DblClick();
+            leftDownOnLabel = false;
+            Q_EMIT q->DblClick();
         }
         break;
     case QEvent::MouseButtonRelease: {
-        const bool click = event->button() == Qt::LeftButton && d->leftDownOnLabel &&
-                           d->label->rect().contains(event->position().toPoint());
+        const bool click = event->button() == Qt::LeftButton && leftDownOnLabel &&
+                           label->rect().contains(event->position().toPoint());
         if (event->button() == Qt::LeftButton)
-            d->leftDownOnLabel = false;
-        Q_EMIT MouseUp(buttonCode(event->button()), shift, x, y);
+            leftDownOnLabel = false;
+        Q_EMIT q->MouseUp(buttonCode(event->button()), shift, x, y);
+        // The MouseUp handler may have deleted the control, and this with it.
         if (click && alive)
-            Q_EMIT Click();
+            Q_EMIT alive->Click();
         break;
     }
     default:
@@ -318,7 +314,7 @@ bool Hoverlet::handleLabelMouse(QMouseEvent *event)
 void Hoverlet::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    hoverStep(event->position());
+    d->hoverStep(event->position());
 }
 
 void Hoverlet::mousePressEvent(QMouseEvent *event)
@@ -331,7 +327,7 @@ void Hoverlet::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     if (isHovering() && d->enabled)
-        activate();
+        d->activate();
 }
 
 void Hoverlet::mouseDoubleClickEvent(QMouseEvent *event)
@@ -339,40 +335,40 @@ void Hoverlet::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
-void Hoverlet::hoverStep(QPointF position)
+void Hoverlet::Private::hoverStep(QPointF position)
 {
-    if (!d->enabled || !d->checkHover)
+    if (!enabled || !checkHover)
         return;
-    if (!isHovering()) {
-        applyLook(d->hoverColor, d->hoverUnderline);
-        grabMouse();
+    if (!q->isHovering()) {
+        applyLook(hoverColor, hoverUnderline);
+        q->grabMouse();
         return;
     }
     // The size in twips over the fixed 15 twips per pixel; the right and bottom edges
     // themselves still count as inside.
-    const qreal w = pixelsToTwips(width()) / qreal(TwipsPerPixel);
-    const qreal h = pixelsToTwips(height()) / qreal(TwipsPerPixel);
+    const qreal w = pixelsToTwips(q->width()) / qreal(TwipsPerPixel);
+    const qreal h = pixelsToTwips(q->height()) / qreal(TwipsPerPixel);
     if (position.x() < 0 || position.x() > w || position.y() < 0 || position.y() > h)
         stopHovering();
 }
 
-void Hoverlet::activate()
+void Hoverlet::Private::activate()
 {
-    openLink(d->url);
-    applyTextColor(d->normalColor);
-    Q_EMIT Click();
+    openLink(url);
+    applyTextColor(normalColor);
+    Q_EMIT q->Click();
 }
 
-void Hoverlet::stopHovering()
+void Hoverlet::Private::stopHovering()
 {
-    releaseMouse();
-    applyLook(d->normalColor, d->normalUnderline);
+    q->releaseMouse();
+    applyLook(normalColor, normalUnderline);
 }
 
 void Hoverlet::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    applyLook(d->normalColor, d->normalUnderline);
+    d->applyLook(d->normalColor, d->normalUnderline);
     d->label->setGeometry(rect());
 }
 
@@ -380,7 +376,7 @@ void Hoverlet::hideEvent(QHideEvent *event)
 {
     // A hidden control must not keep the application's mouse.
     if (isHovering())
-        stopHovering();
+        d->stopHovering();
     QWidget::hideEvent(event);
 }
 
@@ -389,13 +385,13 @@ void Hoverlet::changeEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::EnabledChange:
         if (!isEnabled() && isHovering())
-            stopHovering();
+            d->stopHovering();
         break;
     case QEvent::ParentChange:
     case QEvent::PaletteChange: // also a new palette of the host or the desktop
     case QEvent::ApplicationPaletteChange:
-        applyBackColor();
-        applyTextColor(d->shownColor);
+        d->applyBackColor();
+        d->applyTextColor(d->shownColor);
         break;
     default:
         break;
@@ -406,21 +402,21 @@ void Hoverlet::changeEvent(QEvent *event)
 // The caption sits at the top, as labels do. A font whose line is taller than the control -
 // a substitute face with more ascent and descent than the one the form was laid out for -
 // sits at the bottom instead: only its unused descent is cut off, not its underline.
-void Hoverlet::alignCaption()
+void Hoverlet::Private::alignCaption()
 {
-    const bool tooTall = QFontMetrics(d->label->font()).height() > d->label->height();
-    d->label->setAlignment(Qt::AlignLeft | (tooTall ? Qt::AlignBottom : Qt::AlignTop));
+    const bool tooTall = QFontMetrics(label->font()).height() > label->height();
+    label->setAlignment(Qt::AlignLeft | (tooTall ? Qt::AlignBottom : Qt::AlignTop));
 }
 
-void Hoverlet::applyLook(OleColor colour, bool underline)
+void Hoverlet::Private::applyLook(OleColor colour, bool underline)
 {
     applyTextColor(colour);
     applyUnderline(underline);
 }
 
-void Hoverlet::applyTextColor(OleColor colour)
+void Hoverlet::Private::applyTextColor(OleColor colour)
 {
-    d->shownColor = colour;
+    shownColor = colour;
     const QPalette host = hostPalette();
     const QColor resolved = toQColor(colour, host);
     if (!resolved.isValid())
@@ -428,39 +424,39 @@ void Hoverlet::applyTextColor(OleColor colour)
     // The caption stands on the label's button face; on a dark one it is made to read.
     const QColor shown = readableOn(resolved, host.color(QPalette::Button));
     // Every colour group alike: the link keeps its look whatever the window's state.
-    QPalette palette = d->label->palette();
+    QPalette palette = label->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::WindowText, shown);
-    d->label->setPalette(palette);
+    label->setPalette(palette);
 }
 
-void Hoverlet::applyUnderline(bool underline)
+void Hoverlet::Private::applyUnderline(bool underline)
 {
-    QFont font = d->label->font();
+    QFont font = label->font();
     font.setUnderline(underline);
-    d->label->setFont(font);
+    label->setFont(font);
 }
 
-void Hoverlet::applyBackColor()
+void Hoverlet::Private::applyBackColor()
 {
-    const QColor back = toQColor(d->backColor, hostPalette());
+    const QColor back = toQColor(backColor, hostPalette());
     if (!back.isValid())
         return;
-    QPalette palette = this->palette();
+    QPalette palette = q->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Window, back);
-    setPalette(palette);
+    q->setPalette(palette);
 }
 
 // System colours are those of the form that holds the control.
-QPalette Hoverlet::hostPalette() const
+QPalette Hoverlet::Private::hostPalette() const
 {
-    return parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+    return q->parentWidget() ? q->parentWidget()->palette() : QApplication::palette(q);
 }
 
-void Hoverlet::changed(const char *name)
+void Hoverlet::Private::changed(const char *name)
 {
-    Q_EMIT propertyChanged(QString::fromLatin1(name));
+    Q_EMIT q->propertyChanged(QString::fromLatin1(name));
 }
 
 } // namespace hoverlet

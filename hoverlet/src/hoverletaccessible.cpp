@@ -1,6 +1,10 @@
 #include "hoverletaccessible.h"
 
+#include "hoverlet_p.h"
+
 #include <hoverlet/hoverlet.h>
+
+#include <QCoreApplication>
 
 namespace hoverlet {
 
@@ -45,8 +49,11 @@ QString HoverletAccessible::text(QAccessible::Text kind) const
             return control->accessibleDescription();
         if (control->toolTip().isEmpty())
             return control->url();
-        return control->url().isEmpty() ? control->toolTip()
-                                        : control->toolTip() + u" (" + control->url() + u')';
+        if (control->url().isEmpty())
+            return control->toolTip();
+        //: A link's description for screen readers: %1 is the host's tool-tip, %2 the address
+        return QCoreApplication::translate("hoverlet::HoverletAccessible", "%1 (%2)")
+            .arg(control->toolTip(), control->url());
     case QAccessible::Value:
         return control->url();
     default:
@@ -75,7 +82,7 @@ void HoverletAccessible::doAction(const QString &action)
     if (action != pressAction() || !control->isEnabled() || !control->isLinkEnabled())
         return;
     if (control->checkHover())
-        control->activate();
+        control->d->activate();
     else
         Q_EMIT control->Click();
 }

@@ -67,7 +67,7 @@ void Hoverlet::readProperties(const PropertyBag &bag)
 {
     const QFont ambient = bag.ambientFont();
     d->backColor = colourFrom(bag.read(u"BackColor", OleColors::ButtonFace), OleColors::ButtonFace);
-    applyBackColor();
+    d->applyBackColor();
     d->enabled = boolFrom(bag.read(u"Enabled", stored(true)), true);
     d->label->setFont(fontFrom(bag.read(u"Font", QVariant::fromValue(ambient)), ambient));
     d->checkHover = boolFrom(bag.read(u"CheckHover", stored(true)), true);
@@ -78,7 +78,7 @@ void Hoverlet::readProperties(const PropertyBag &bag)
     d->url = textFrom(bag.read(u"URL", defaultUrl()), defaultUrl());
     d->label->setText(textFrom(bag.read(u"Caption", defaultCaption()), defaultCaption()));
     if (isHovering() && (!d->enabled || !d->checkHover))
-        stopHovering();
+        d->stopHovering();
 }
 
 void Hoverlet::writeProperties(PropertyBag &bag) const

@@ -29,6 +29,15 @@ class PropertyBag;
 //
 // Colours are exposed as OleColor (quint32) values, as forms store them; booleans as bool.
 // Every setter emits propertyChanged() with the property's name, for hosts that track edits.
+//
+// Dark faces, in every host: forms were designed as dark text on a light face, so whenever the
+// button face the caption stands on is dark (a dark desktop palette, or one the host sets), a
+// link colour that would not read there is shown turned over for that face, as readableOn()
+// describes, and follows later palette changes. On a light face the colours are shown exactly as
+// set. Only the drawing adapts: the properties read back, and are stored, as the host set them.
+//
+// Binary compatibility: every member that is not part of the API below lives in the private
+// class, so that libhoverlet.so.1 keeps its interface across releases of the same major version.
 class HOVERLET_EXPORT Hoverlet : public QWidget
 {
     Q_OBJECT
@@ -73,8 +82,23 @@ public:
     QString caption() const;
     void setCaption(const QString &caption);
 
-    // True while the surface holds the mouse grab.
-    bool isHovering() const;
+    // The colours as a form made in Qt Designer sets them (uic's code): a colour picked there is
+    // stored as the direct colour of its red, green and blue.
+    void setBackColor(const QColor &colour)
+    {
+        setBackColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+    }
+    void setHoverColor(const QColor &colour)
+    {
+        setHoverColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+    }
+    void setNormalColor(const QColor &colour)
+    {
+        setNormalColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+    }
+
+    // True while the surface holds the mouse grab, which is what hovering means.
+    bool isHovering() const { return QWidget::mouseGrabber() == this; }
 
     // The stored properties, in their fixed order. Reading sets the values without notifying;
     // the normal look follows with the next resize, as when a host places the control.
@@ -111,18 +135,6 @@ protected:
 private:
     // Screen readers follow the link as a click does.
     friend class HoverletAccessible;
-
-    void hoverStep(QPointF position);
-    void activate();
-    void stopHovering();
-    void applyLook(OleColor colour, bool underline);
-    void applyTextColor(OleColor colour);
-    void applyUnderline(bool underline);
-    void applyBackColor();
-    void alignCaption();
-    QPalette hostPalette() const;
-    bool handleLabelMouse(QMouseEvent *event);
-    void changed(const char *name);
 
     struct Private;
     std::unique_ptr<Private> d;

@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     QTextStream(stdout) << "uic form: " << link->caption() << " -> " << link->url() << '\n';
     const bool asDesigned = link->caption() == QStringLiteral("Kestrova Software") &&
                             link->url() == QStringLiteral("mailto:support@kestrova.example") &&
-                            link->normalColor() == 0x008000 && !link->normalUnderline() &&
-                            link->linkFont().bold() && link->isLinkEnabled();
+                            link->normalColor() == 0x008000 && link->hoverColor() == 0x000080 &&
+                            !link->normalUnderline() && link->linkFont().bold() &&
+                            link->isLinkEnabled();
     return asDesigned ? 0 : 1;
 }

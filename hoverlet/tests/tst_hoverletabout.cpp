@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void picturesAreDrawn();
     void openBoxNeitherKeepsNorOutlivesTheProgram();
     void readersReadEveryText();
+    void speaksGermanOnAGermanDesktop();
 
 private:
     static QList<QWidget *> aboutBoxes();
@@ -150,6 +152,18 @@ void TestHoverletAbout::windowIsAFixedCentredToolWindow()
              qPrintable(u"%1,%2 off centre"_qs.arg(offCentre.x()).arg(offCentre.y())));
     QCOMPARE(box->findChild<QPushButton *>(u"Command1"_qs)->text(), u"OK"_qs);
     QCOMPARE(box->findChild<QLabel *>(u"Label2"_qs)->text(), u"Contact info:"_qs);
+}
+
+// CTest runs this again under LANGUAGE=de: the library installs its own catalogue by itself.
+void TestHoverletAbout::speaksGermanOnAGermanDesktop()
+{
+    if (!QLocale::system().uiLanguages().constFirst().startsWith(u"de"))
+        QSKIP("run under LANGUAGE=de");
+    m_first->ShowAbout();
+    QWidget *box = shownBox();
+    QCOMPARE(box->windowTitle(), u"Über Tarnwick Hoverlet 1.0"_qs);
+    QCOMPARE(box->findChild<QLabel *>(u"Label2"_qs)->text(), u"Kontakt:"_qs);
+    QCOMPARE(box->findChild<Hoverlet *>(u"Hoverlet1"_qs)->caption(), u"E-Mail"_qs);
 }
 
 void TestHoverletAbout::contactLinks_data()

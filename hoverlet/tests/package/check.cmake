@@ -32,7 +32,7 @@ endif()
 # Nothing of the larger tree is needed to build the library.
 set(alone "${WORK_DIR}/alone")
 run(${CMAKE_COMMAND} -S "${HOVERLET_DIR}" -B "${WORK_DIR}/hoverlet" -G "${GENERATOR}"
-    -DCMAKE_CXX_COMPILER=${CXX})
+    -DCMAKE_CXX_COMPILER=${CXX} -DBUILD_TESTING=OFF)
 run(${CMAKE_COMMAND} --build "${WORK_DIR}/hoverlet")
 run(${CMAKE_COMMAND} --install "${WORK_DIR}/hoverlet" --prefix "${alone}")
 
