@@ -16,9 +16,10 @@ packages=(
     # benchmarks
     libbenchmark-dev
     # hoverlet's Qt Designer plugin (UiTools needs the OpenGL config), and the Debian packages:
-    # building, lintian, AppStream and desktop entry checks
+    # building, lintian, AppStream and desktop entry checks, the window's app id under Wayland
     qt6-tools-dev libqt6opengl6-dev
     build-essential debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
+    weston qt6-wayland
 )
 
 missing=()
