@@ -18,9 +18,10 @@ packages=(
     # hoverlet's catalogues of other languages (lupdate, lrelease)
     qt6-l10n-tools
     # hoverlet's Qt Designer plugin (UiTools needs the OpenGL config), and the Debian packages:
-    # building, lintian, AppStream and desktop entry checks
+    # building, lintian, AppStream and desktop entry checks, the window's app id under Wayland
     qt6-tools-dev libqt6opengl6-dev
     build-essential debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
+    weston qt6-wayland
 )
 
 missing=()
