@@ -18,7 +18,8 @@ class SheetPrinter;
 // Which page a sheet comes from: it decides the caption of the strength line of the label.
 enum class SheetVariant { Molar, Percent, Hydrate };
 
-// Everything a sheet prints, read from the page at the moment Print is pressed.
+// Everything a sheet prints: the record of one calculation on a page, its print lines and its
+// label as they stood when it was worked out.
 struct CalculationSheet
 {
     SheetVariant variant = SheetVariant::Molar;

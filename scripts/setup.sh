@@ -16,12 +16,13 @@ packages=(
     # benchmarks
     libbenchmark-dev
     # hoverlet's Qt Designer plugin (UiTools needs the OpenGL config), and the Debian packages:
-    # building, lintian, AppStream and desktop entry checks
+    # building, lintian, AppStream and desktop entry checks, the window's app id under Wayland
     qt6-tools-dev libqt6opengl6-dev
     # translations, molvera's and hoverlet's: lupdate and lrelease, and Qt's own catalogues for its
     # dialogs and buttons; msgfmt with AppStream's rules for the menu entry and the metainfo
     qt6-l10n-tools qt6-translations-l10n gettext appstream
     build-essential debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
+    weston qt6-wayland
 )
 
 missing=()

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian packages from a scratch copy of the tree and checks them without installing
 # anything on the machine: lintian, their contents, the metainfo and desktop entry, then, unpacked
-# into a scratch root, the program started on the offscreen platform until its first window has
-# painted, a program built against the unpacked libhoverlet-dev, a Designer form loaded
-# through the unpacked Designer plugin, and hoverlet's about box in German from the unpacked
-# library's own catalogue.
+# into a scratch root, the options answered with no display, the window's app id under a headless
+# Wayland compositor, the program started on the offscreen platform until its first window has
+# painted, a program built against the unpacked libhoverlet-dev, a Designer form loaded through
+# the unpacked Designer plugin, and hoverlet's about box in German from the unpacked library's
+# own catalogue.
 # Usage: test-packages.sh BUILD_DIR, a configured and built tree with the tests (scripts/test.sh).
 # The packages are left in BUILD_DIR/packages.
 set -euo pipefail
@@ -88,9 +89,37 @@ desktop-file-validate "$unpacked/usr/share/applications/example.kestrova.molvera
 
 molvera=$unpacked/usr/bin/molvera
 version=$(dpkg-deb -f "$(deb molvera)" Version)
-[ "$("$molvera" --version)" = "molvera $version" ] || fail "--version does not say $version"
-grep -q -- '--version' <<<"$("$molvera" --help)" || fail "--help does not list --version"
-! "$molvera" --no-such-option 2>/dev/null || fail "a wrong option was accepted"
+step "the options, answered with no display at all"
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+[ "$("${nodisplay[@]}" "$molvera" --version)" = "molvera $version" ] ||
+    fail "--version does not say $version"
+grep -q -- '--version' <<<"$("${nodisplay[@]}" "$molvera" --help)" ||
+    fail "--help does not list --version"
+status=0
+refusal=$("${nodisplay[@]}" "$molvera" --no-such-option 2>&1) || status=$?
+[ "$status" = 1 ] && grep -qxF "molvera: Unknown option 'no-such-option'." <<<"$refusal" ||
+    fail "a wrong option ends with status $status: $refusal"
+
+step "the window's Wayland app id is the desktop entry's name"
+entry=$(basename "$unpacked"/usr/share/applications/*.desktop .desktop)
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+socket=molvera-packages-$$
+weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$work/weston.log" 2>&1 &
+weston=$!
+for _ in $(seq 100); do
+    [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+    sleep 0.05
+done
+status=0
+wayland=$(WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+    QT_PLUGIN_PATH=$build/tests/package/plugins QT_QPA_GENERIC_PLUGINS=firstwindow \
+    timeout 60 "$molvera" 2>&1) || status=$?
+kill "$weston" && wait "$weston" || true
+[ "$status" = 0 ] || { tail -n 20 "$work/weston.log" >&2; fail "molvera did not start under weston"; }
+set_app_id=$(grep -F '.set_app_id(' <<<"$wayland" || true)
+echo "$set_app_id"
+[ "$(sed -n 's/.*\.set_app_id("\(.*\)")$/\1/p' <<<"$set_app_id")" = "$entry" ] ||
+    fail "the window's app id is not $entry"
 
 step "the unpacked program, until its first window has painted"
 shown=$(QT_PLUGIN_PATH=$build/tests/package/plugins QT_QPA_GENERIC_PLUGINS=firstwindow \

@@ -102,7 +102,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+59"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
@@ -165,12 +165,12 @@
 <context>
     <name>molvera::CommandLine</name>
     <message>
-        <location filename="../ui/main.cpp" line="+19"/>
+        <location filename="../ui/commandline.cpp" line="+69"/>
         <source>Works out how to make up reagent solutions.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+59"/>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation type="unfinished"></translation>

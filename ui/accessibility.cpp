@@ -6,6 +6,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QValidator>
 
 namespace molvera {
@@ -135,7 +137,9 @@ private:
 
 // A drop-down list named for what it chooses. Qt's own interface names a list on Linux by its
 // current item, so that every row's list of a formula would be called by the element it shows.
-class ListAccessible : public QAccessibleWidget
+// What it holds is its text: screen readers read a list's value from its text, or from the text
+// box of a list that can be typed into, and would otherwise say only what the list is.
+class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit ListAccessible(QComboBox *list)
@@ -144,12 +148,16 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const QString value =
-            list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
         if (kind == QAccessible::Value ||
             (kind == QAccessible::Name && list()->accessibleName().isEmpty()))
-            return value;
+            return value();
         return QAccessibleWidget::text(kind);
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
     QAccessible::State state() const override
     {
@@ -189,8 +197,45 @@ public:
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
+    // The value as read-only text, with no selection and the caret at its start.
+    QString text(int start, int end) const override
+    {
+        return start > end ? QString() : value().mid(start, end - start);
+    }
+    int characterCount() const override { return int(value().size()); }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
+
 private:
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+    QString value() const
+    {
+        return list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
+    }
+};
+
+// The tab control's stack of pages: a plain client area (a filler to AT-SPI), which screen readers
+// pass over on the way into a page. Qt's own interface makes it an unnamed layered pane, which
+// they announce every time.
+class PageStackAccessible : public QAccessibleWidget
+{
+public:
+    explicit PageStackAccessible(QStackedWidget *stack)
+        : QAccessibleWidget(stack, QAccessible::Client)
+    {}
 };
 
 // A calculator page without the boxes it keeps its results in, which are never shown.
@@ -241,6 +286,8 @@ QAccessibleInterface *makeInterface(const QString &className, QObject *object)
     }
     if (className == "QComboBox"_L1)
         return new ListAccessible(static_cast<QComboBox *>(object));
+    if (className == "QStackedWidget"_L1 && qobject_cast<QTabWidget *>(object->parent()))
+        return new PageStackAccessible(static_cast<QStackedWidget *>(object));
     if (className == QLatin1StringView(CalculatorPage::staticMetaObject.className()))
         return new PageAccessible(static_cast<CalculatorPage *>(object));
     return nullptr;

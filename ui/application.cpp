@@ -22,6 +22,15 @@ QString installedFace(const QString &designFace)
     return designFace;
 }
 
+void describeProgram()
+{
+    QCoreApplication::setApplicationName(u"molvera"_s);
+    QCoreApplication::setApplicationVersion(ProgramVersion.toString());
+    // The desktop entry's id: a Wayland desktop matches the window's app id with it, to show the
+    // entry's icon and name and to tell the running window from its launcher.
+    QGuiApplication::setDesktopFileName(u"example.kestrova.molvera"_s);
+}
+
 void setUpApplication()
 {
     // The layouts name the faces they were designed with. Their boxes were sized for a narrow
@@ -35,8 +44,7 @@ void setUpApplication()
     formFont.setPointSizeF(8.25);
     QApplication::setFont(formFont);
 
-    QCoreApplication::setApplicationName(u"molvera"_s);
-    QCoreApplication::setApplicationVersion(ProgramVersion.toString());
+    describeProgram();
     // The main window decides when the program ends: an about box left open keeps it running.
     QGuiApplication::setQuitOnLastWindowClosed(false);
 

@@ -201,6 +201,17 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
     m_method->parentWidget()->setVisible(true);
     for (qsizetype line = 0; line < m_printLines.size(); ++line)
         m_printLines[line]->setText(fromUtf8(printLines[line]));
+    recordSheetLabel();
+}
+
+// Called as the outcome is written: the boxes still hold what the calculation read.
+void CalculatorPage::recordSheetLabel()
+{
+    const Strength calculated = strength();
+    m_sheetLabel.chemicalName = m_reagent.name->text();
+    m_sheetLabel.chemicalFormula = reagentFormula();
+    m_sheetLabel.strength = calculated.value;
+    m_sheetLabel.strengthUnit = calculated.unit;
 }
 
 void CalculatorPage::addSheetActions()
@@ -262,24 +273,19 @@ void CalculatorPage::runSheetAction(SheetAction action)
         saveSheetAsPdf(readSheet());
 }
 
-// The page's last outcome with the header's reagent and the page's strength, as they stand now.
+// The page's last outcome with the label recorded along with it.
 PageSheet CalculatorPage::readSheet()
 {
-    PageSheet read{this, caption(), {}};
+    PageSheet read{this, caption(), m_sheetLabel};
     CalculationSheet &sheet = read.sheet;
     sheet.variant = m_design.sheet;
     for (qsizetype line = 0; line < m_printLines.size(); ++line)
         sheet.printLines[line] = m_printLines[line]->text();
-    sheet.chemicalName = m_reagent.name->text();
-    sheet.chemicalFormula = reagentFormula();
-    const Strength printed = strength();
-    sheet.strength = printed.value;
-    sheet.strengthUnit = printed.unit;
     return read;
 }
 
-// Prints the sheet as it stands at the moment Print is pressed; says so when nothing could be
-// printed, and offers to save it as PDF instead.
+// Prints the sheet of the last calculation; says so when nothing could be printed, and offers to
+// save it as PDF instead.
 void CalculatorPage::print()
 {
     const PageSheet read = readSheet();

@@ -37,7 +37,10 @@ struct ReagentBoxes
 // What the three calculator pages have in common: the button column with Exit and About, the
 // shared header boxes, committing a half-typed count before a button acts, the input error box,
 // the outcome of the last calculation and printing it. Besides Print, the sheet can be previewed
-// and saved as PDF, from the Print button's context menu or by the page's shortcuts.
+// and saved as PDF, from the Print button's context menu or by the page's shortcuts. A sheet is
+// the record of the last successful calculation: its print lines and its whole label (name,
+// formula, strength) as they stood then, so that a label never names a strength or a reagent the
+// instructions were not worked out for.
 //
 // A page is a table of controls (formtable.h), laid out in twips from the tab control's corner
 // (frames' contents from their frame's corner). The page keeps its outcome in the table's
@@ -153,6 +156,7 @@ private:
     void runSheetAction(SheetAction action);
     PageSheet readSheet();
     void print();
+    void recordSheetLabel();
     void commitPendingEdits();
     void takeFocusFor(QAbstractButton *button);
     void runButton(PageButtonBar::Role role);
@@ -165,6 +169,8 @@ private:
     QLineEdit *m_result = nullptr;
     QTextEdit *m_method = nullptr;
     QList<QLineEdit *> m_printLines;
+    // The label of the last successful calculation; empty before the first.
+    CalculationSheet m_sheetLabel;
     SheetOutput m_output;
     QList<QAction *> m_sheetActions;
     QMenu *m_printMenu = nullptr; // made when first asked for

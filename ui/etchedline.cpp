@@ -1,5 +1,7 @@
 #include "etchedline.h"
 
+#include <hoverlet/olecolor.h>
+
 #include <QPainter>
 
 namespace molvera {
@@ -14,9 +16,16 @@ EtchedLine::EtchedLine(Span grey, Span white, QWidget *parent)
 
 void EtchedLine::paintEvent(QPaintEvent *)
 {
+    // On the light face it was designed on, the line keeps its grey and white exactly; on a dark
+    // one its lines are the palette's shadow and light, as the frames' are.
+    const QColor face = palette().color(QPalette::Window);
+    const bool darkFace =
+        hoverlet::contrastRatio(face, Qt::white) > hoverlet::contrastRatio(face, Qt::black);
     QPainter painter(this);
-    painter.fillRect(m_grey.from, 0, m_grey.to - m_grey.from, 1, QColor(128, 128, 128));
-    painter.fillRect(m_white.from, 1, m_white.to - m_white.from, 2, Qt::white);
+    painter.fillRect(m_grey.from, 0, m_grey.to - m_grey.from, 1,
+                     darkFace ? palette().color(QPalette::Dark) : QColor(128, 128, 128));
+    painter.fillRect(m_white.from, 1, m_white.to - m_white.from, 2,
+                     darkFace ? palette().color(QPalette::Light) : QColor(Qt::white));
 }
 
 } // namespace molvera

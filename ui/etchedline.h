@@ -4,7 +4,8 @@
 
 namespace molvera {
 
-// A horizontal separator drawn as a grey line of one pixel over a white line of two.
+// A horizontal separator drawn as a grey line of one pixel over a white line of two; on a dark
+// face, the palette's dark and light.
 class EtchedLine : public QWidget
 {
     Q_OBJECT

@@ -193,6 +193,15 @@ def calculate(window):
         check(has(method, State.READ_ONLY), "the method box is editable")
 
 
+def example(window):
+    """A list says what it holds, as its text, besides its name."""
+    press(find(window, "Example", Role.PUSH_BUTTON))
+    row = find(window, "Element, row 1", Role.COMBO_BOX)
+    check(row and "Text" in row.get_interfaces() and
+          wait_for(lambda: text_of(row) == "H  - Hydrogen"),
+          "after the example, 'Element, row 1' does not say it holds 'H  - Hydrogen'")
+
+
 def follow_link(window, opened_log):
     link = find(window, "Kestrova Software", Role.LINK)
     if not check(link, "the header link is no link"):
@@ -214,8 +223,11 @@ def main(program, opened_log):
         window = wait_for(lambda: named(fresh_children(app), "molvera"), 30)
         if not check(window, "molvera's window is not on the AT-SPI desktop"):
             return
-        stack = find(window, "", Role.LAYERED_PANE)
-        header = controls_of(window, [stack, find(window, "Molar Solution", Role.PAGE_TAB_LIST)])
+        # The page stack speaks no role of its own on the way into a page.
+        check(not find(window, "", Role.LAYERED_PANE), "the page stack is an unnamed layered pane")
+        tabs = find(window, "Molar Solution", Role.PAGE_TAB_LIST)
+        stack = next(n for n in children(tabs.get_parent()) if n != tabs)
+        header = controls_of(window, [stack, tabs])
         check([n.get_name() for n in header] == HEADER, f"the header offers {header}")
         check_read_only(window)
         for page in EXPECTED:
@@ -225,6 +237,7 @@ def main(program, opened_log):
               "nameless text boxes in the tree")
         check_about(window, app)
         calculate(window)
+        example(window)
         follow_link(window, opened_log)
     finally:
         process.terminate()

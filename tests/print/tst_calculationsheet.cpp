@@ -158,7 +158,7 @@ void TestCalculationSheet::sheetText_data()
     afterClear.chemicalName.clear();
     afterClear.chemicalFormula.clear();
     afterClear.strength = QStringLiteral("15");
-    QTest::newRow("after clear: empty name and formula print nothing after their captions")
+    QTest::newRow("empty name and formula print nothing after their captions")
         << afterClear
         << QStringList{heading,
                        QStringLiteral("Instructions"),

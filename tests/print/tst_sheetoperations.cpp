@@ -150,7 +150,7 @@ void TestSheetOperations::operations_data()
         sheetFor(SheetVariant::Percent, QStringLiteral("15"), QStringLiteral("% w/w"));
     cleared.chemicalName.clear();
     cleared.chemicalFormula.clear();
-    QTest::newRow("after clear: empty name and formula are printed as nothing")
+    QTest::newRow("empty name and formula are printed as nothing")
         << cleared
         << sheetOperations(lines, QString(), QString(), concentration, QStringLiteral("15% w/w"),
                            date);

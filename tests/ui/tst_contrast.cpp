@@ -307,6 +307,16 @@ private Q_SLOTS:
             shown->grab().save(
                 u"%1/%2.png"_s.arg(shots, QLatin1StringView(QTest::currentDataTag())));
 
+        if (form == Form::AboutBox) {
+            // The etched line's light half: the design's white on a light face, the palette's
+            // light on a dark one, where white would glare.
+            QWidget *line = shown->findChild<QWidget *>(u"Line1"_s);
+            const QImage drawn = line->grab().toImage();
+            const QPalette palette = line->palette();
+            const bool dark = qGray(palette.color(QPalette::Window).rgb()) < 128;
+            QCOMPARE(drawn.pixel(drawn.width() / 2, 1),
+                     dark ? palette.color(QPalette::Light).rgb() : QColor(Qt::white).rgb());
+        }
         QStringList faults = unreadable(shown);
         // The header link keeps the green of the design on the light face, which falls just
         // short: the light look stays exactly as it was.

@@ -493,15 +493,19 @@ private Q_SLOTS:
         QTest::newRow("after the example")
             << QStringList{u"cmdEgConc"_s} << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s
             << u"20"_s << u"% w/v"_s;
-        QTest::newRow("after clear: last lines, cleared label block")
-            << QStringList{u"cmdEgConc"_s, u"cmdClearCon"_s} << exampleLines << QString()
-            << QString() << u"15"_s << u"% w/v"_s;
-        QTest::newRow("concentration changed without calculating")
+        QTest::newRow("after clear: the last calculation's lines under its label")
+            << QStringList{u"cmdEgConc"_s, u"cmdClearCon"_s} << exampleLines << u"Sodium Chloride"_s
+            << u"NaCl"_s << u"20"_s << u"% w/v"_s;
+        QTest::newRow("concentration changed without calculating: the calculated one")
             << QStringList{u"cmdEgConc"_s, u"txtCCon=25"_s} << exampleLines << u"Sodium Chloride"_s
-            << u"NaCl"_s << u"25"_s << u"% w/v"_s;
-        QTest::newRow("before any calculation: empty lines")
+            << u"NaCl"_s << u"20"_s << u"% w/v"_s;
+        QTest::newRow("reagent typed after calculating: waits for the next Calculate")
+            << QStringList{u"cmdEgConc"_s, u"txtReag=HCl"_s, u"txtName=Hydrochloric Acid"_s,
+                           u"opWW"_s}
+            << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s << u"20"_s << u"% w/v"_s;
+        QTest::newRow("before any calculation: empty lines, nothing after the captions")
             << QStringList{u"opVV"_s} << QStringList{QString(), QString(), QString()} << QString()
-            << QString() << u"15"_s << u"% v/v"_s;
+            << QString() << QString() << QString();
     }
     void print()
     {
