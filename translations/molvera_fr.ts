@@ -6,33 +6,33 @@
     <message>
         <location filename="../ui/aboutbox.cpp" line="+30"/>
         <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme est un calculateur molvera destiné aux techniciens de laboratoire. Il les aide à préparer les réactifs utilisés au laboratoire.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>For Windows 95/98/2000/NT</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour Windows 95/98/2000/NT</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Report comments and suggestions to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyez remarques et suggestions à&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Visit our web site for updates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour sur notre site web&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -40,52 +40,52 @@
     <message>
         <location filename="../print/calculationsheet.cpp" line="+20"/>
         <source>molvera calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul molvera</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Your molvera Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre calcul molvera</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode opératoire</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Reagent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réactif&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Formula:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formule&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Molarity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Molarité&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Concentration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date Prepared:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparé le&#xa0;:</translation>
     </message>
     <message>
         <location filename="../print/sheetpdf.cpp" line="+71"/>
         <source>The PDF was not made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n’a pas été créé.</translation>
     </message>
 </context>
 <context>
@@ -94,72 +94,72 @@
         <location filename="../ui/calculatorpage.cpp" line="+169"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Erreur de saisie&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please correctly fill in all required text boxes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez remplir correctement tous les champs obligatoires&#xa0;!</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print Preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
         <location filename="../ui/formtable.cpp" line="+106"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode opératoire</translation>
     </message>
     <message>
         <location filename="../ui/refusalmessages.cpp" line="+14"/>
         <source>Cannot Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul impossible</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Cannot Be Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation impossible</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>A number is too large to calculate with. Please enter smaller numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre est trop grand pour le calcul. Veuillez saisir des nombres plus petits.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation type="unfinished"></translation>
+        <translation>La concentration de la solution mère est nulle&#xa0;: aucune quantité de solution mère ne contient la substance. Veuillez saisir la concentration de la solution mère.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
-        <translation type="unfinished"></translation>
+        <translation>La densité de la solution mère est nulle&#xa0;: son volume ne peut pas être calculé. Veuillez saisir la densité de la solution mère.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La masse molaire du sel avec le nombre de molécules d’eau demandé est nulle&#xa0;: la quantité ne peut pas être calculée. Veuillez vérifier la formule et le nombre de molécules d’eau.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
-        <translation type="unfinished"></translation>
+        <translation>La solution mère est moins concentrée que la solution voulue&#xa0;: celle-ci ne peut pas être obtenue par dilution. Utilisez une solution mère plus concentrée ou préparez une solution moins concentrée.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une quantité du mode opératoire serait négative&#xa0;: il ne peut pas être suivi. Vérifiez qu’aucun nombre ne porte de signe moins.</translation>
     </message>
 </context>
 <context>
@@ -167,13 +167,13 @@
     <message>
         <location filename="../ui/commandline.cpp" line="+69"/>
         <source>Works out how to make up reagent solutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcule comment préparer des solutions de réactifs.</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: argument inattendu «&#xa0;%2&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -181,163 +181,163 @@
     <message>
         <location filename="../calc/elementtable.cpp" line="+23"/>
         <source>Aluminium</source>
-        <translation type="unfinished"></translation>
+        <translation>Aluminium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Argon</source>
-        <translation type="unfinished"></translation>
+        <translation>Argon</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Barium</source>
-        <translation type="unfinished"></translation>
+        <translation>Baryum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Boron</source>
-        <translation type="unfinished"></translation>
+        <translation>Bore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bromine</source>
-        <translation type="unfinished"></translation>
+        <translation>Brome</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cadmium</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadmium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Caesium</source>
-        <translation type="unfinished"></translation>
+        <translation>Césium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calcium</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Carbon</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbone</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chlorine</source>
-        <translation type="unfinished"></translation>
+        <translation>Chlore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chromium</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrome</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cobalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copper</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuivre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fluorine</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hydrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Hydrogène</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iodine</source>
-        <translation type="unfinished"></translation>
+        <translation>Iode</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iron</source>
-        <translation type="unfinished"></translation>
+        <translation>Fer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lead</source>
-        <translation type="unfinished"></translation>
+        <translation>Plomb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lithium</source>
-        <translation type="unfinished"></translation>
+        <translation>Lithium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Magnesium</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnésium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nickel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nickel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nitrogen</source>
-        <translation type="unfinished"></translation>
+        <translation>Azote</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Oxygen</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxygène</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Phosphous</source>
         <extracomment>The program&apos;s own spelling of Phosphorus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Phosphore</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Potassium</source>
-        <translation type="unfinished"></translation>
+        <translation>Potassium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Silicon</source>
-        <translation type="unfinished"></translation>
+        <translation>Silicium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sodium</source>
-        <translation type="unfinished"></translation>
+        <translation>Sodium</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sulphur</source>
-        <translation type="unfinished"></translation>
+        <translation>Soufre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tin</source>
-        <translation type="unfinished"></translation>
+        <translation>Étain</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tungsten</source>
-        <translation type="unfinished"></translation>
+        <translation>Tungstène</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zinc</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinc</translation>
     </message>
 </context>
 <context>
@@ -345,56 +345,56 @@
     <message>
         <location filename="../ui/formularows.cpp" line="+46"/>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Molecular Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse molaire</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Select an Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un élément</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Element, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Élément, ligne %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Select the number of elements in this formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le nombre d’atomes de cet élément dans la formule</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Number of atoms, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d’atomes, ligne %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Molecular weight, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Masse molaire, ligne %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Total molecular weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse molaire totale</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Total Molecular Weight = </source>
         <extracomment>The caption left of the total box, which follows it on the same line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Masse molaire totale = </translation>
     </message>
 </context>
 <context>
@@ -403,22 +403,22 @@
         <location filename="../calc/hydratecalculation.cpp" line="+18"/>
         <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%, peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To prepare %1mL of a %2 percent Solution of %3,</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Measure %4 grams of %3 and dilute up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>mL with solvent.</source>
-        <translation type="unfinished"></translation>
+        <translation>avec le solvant.</translation>
     </message>
 </context>
 <context>
@@ -427,113 +427,113 @@
         <location filename="../ui/hydratepage.cpp" line="+17"/>
         <location line="+34"/>
         <source>Hydrate Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution d’hydrate</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>1. Type of Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Type de solution</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Anhydrous Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution anhydre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2. Select Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Choix des éléments</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3. Stock Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Solution mère</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Conc of Stock Soln:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conc. sol. mère&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la concentration de la solution mère</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <source>Number of H2O:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de H2O&#xa0;:</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Enter the number of H2Os in the stock solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nombre de H2O de la solution mère</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Number of H2O in the stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de H2O de la solution mère</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4. Required Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Solution à préparer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Conc Required:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conc. voulue&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Concentration required</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la concentration voulue</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>% w/v</source>
-        <translation type="unfinished"></translation>
+        <translation>% m/v</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Enter the number of H2Os required for the Hydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nombre de H2O voulu pour l’hydrate</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Number of H2O required</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de H2O voulu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume Required:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à préparer&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the amount you wish to make</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la quantité à préparer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>5. Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Calculer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Click here to calculate your result</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour calculer le résultat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode opératoire</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>Copper Sulphate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfate de cuivre</translation>
     </message>
 </context>
 <context>
@@ -541,27 +541,27 @@
     <message>
         <location filename="../ui/mainwindow.cpp" line="+83"/>
         <source>Visit the Kestrova Software Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez le site de Kestrova Software</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chemical Formula:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formule chimique&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Chemical Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la formule chimique</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chemical Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom chimique&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Chemical Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom chimique</translation>
     </message>
 </context>
 <context>
@@ -570,22 +570,22 @@
         <location filename="../calc/molarcalculation.cpp" line="+18"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L, prélever %4&#xa0;g ou mL de %3 et compléter à %1&#xa0;L avec le solvant.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To prepare %1L of a %2 Molar Solution of %3,</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prélever %4&#xa0;g ou mL de %3 et compléter à %1&#xa0;L</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Litre(s) with solvent.</source>
-        <translation type="unfinished"></translation>
+        <translation>avec le solvant.</translation>
     </message>
 </context>
 <context>
@@ -593,110 +593,110 @@
     <message>
         <location filename="../ui/molarpage.cpp" line="+18"/>
         <source>Molar Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution molaire</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>1. Select Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Choix des éléments</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calculate Mol Wt</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer masse mol.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter Manual Mol Wt</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir masse mol.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2. Stock Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2. Solution mère</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Conc of Stock Soln:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conc. sol. mère&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la concentration de la solution mère</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stock concentration unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de concentration de la solution mère</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Specific Gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Specific Gravity if required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la densité si nécessaire.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3. Required Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>3. Solution à préparer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Molarity Required:</source>
-        <translation type="unfinished"></translation>
+        <translation>Molarité voulue&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Molarity required</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la molarité voulue</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Molar</source>
-        <translation type="unfinished"></translation>
+        <translation>mol/L</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume Required:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à préparer&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter how many  Litres you wish to make</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nombre de litres à préparer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Litre(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>litre(s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4. Calculate</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>4. Calculer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Click here to calculate your result</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour calculer le résultat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>Sulphuric Acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide sulfurique</translation>
     </message>
 </context>
 <context>
@@ -704,52 +704,52 @@
     <message>
         <location filename="../ui/pagebuttonbar.cpp" line="+30"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ffacer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear this calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer ce calcul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print Instructions and Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le mode opératoire et l’étiquette</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Example</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exemple</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click here to view an example.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour voir un exemple.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Click here for Program Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour les informations sur le programme</translation>
     </message>
 </context>
 <context>
@@ -758,69 +758,69 @@
         <location filename="../calc/percentcalculation.cpp" line="+28"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;g d’une solution de %3 à %2&#xa0;%&#xa0;m/m, peser %4&#xa0;g de %3 et mélanger avec %5&#xa0;g de solvant.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;g d’une solution de %3 à %2&#xa0;%&#xa0;m/m,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Measure %4 grams of %3 and mix with %5 grams</source>
-        <translation type="unfinished"></translation>
+        <translation>peser %4&#xa0;g de %3 et mélanger avec %5&#xa0;g</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>of solvent.</source>
-        <translation type="unfinished"></translation>
+        <translation>de solvant.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/v, peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+9"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/v,</translation>
     </message>
     <message>
         <location line="-8"/>
         <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
-        <translation type="unfinished"></translation>
+        <translation>peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+9"/>
         <location line="+8"/>
         <source>with solvent.</source>
-        <translation type="unfinished"></translation>
+        <translation>avec le solvant.</translation>
     </message>
     <message>
         <location line="-11"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/v, prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+8"/>
         <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
-        <translation type="unfinished"></translation>
+        <translation>prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;mL</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;v/v, prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;v/v,</translation>
     </message>
 </context>
 <context>
@@ -828,118 +828,118 @@
     <message>
         <location filename="../ui/percentpage.cpp" line="+18"/>
         <source>% Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution en %</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>1. Type of Concentration</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Type de concentration</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+12"/>
         <source>% w/w</source>
-        <translation type="unfinished"></translation>
+        <translation>% m/m</translation>
     </message>
     <message>
         <location line="-12"/>
         <source>Weight per Weight Concentrations</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration masse pour masse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>% w/v</source>
-        <translation type="unfinished"></translation>
+        <translation>% m/v</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Weight per Volume Concentrations</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration masse pour volume</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>% v/v</source>
-        <translation type="unfinished"></translation>
+        <translation>% v/v</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Volume per Volume Concentrations</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration volume pour volume</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2. Stock Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Solution mère</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Conc of Stock Soln:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conc. sol. mère&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la concentration de la solution mère</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Specific Gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the SG of the stock solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la densité de la solution mère</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3. Required Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Solution à préparer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Conc Required:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conc. voulue&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the Concentration required</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la concentration voulue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Volume Required:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à préparer&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the amount you wish to make</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la quantité à préparer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>4. Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Calculer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Click here to calculate your result</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour calculer le résultat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode opératoire</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>grams</source>
-        <translation type="unfinished"></translation>
+        <translation>g</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>Sodium Chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Chlorure de sodium</translation>
     </message>
 </context>
 <context>
@@ -947,74 +947,74 @@
     <message>
         <location filename="../ui/sheetdialogs.cpp" line="+65"/>
         <source>The printer is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante est arrêtée.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The printer &quot;%1&quot; is stopped.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» est arrêtée.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The printer does not accept jobs.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante n’accepte pas de travaux.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The printer &quot;%1&quot; does not accept jobs.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’accepte pas de travaux.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The printer reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante a signalé une erreur.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The printer &quot;%1&quot; reported an error.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No default printer is set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n’est configurée.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+75"/>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <location line="-72"/>
         <source>The sheet was not saved as &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La feuille n’a pas été enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The sheet was not printed. %1</source>
         <extracomment>%1 says why, in a whole sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La feuille n’a pas été imprimée. %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
 </context>
 </TS>
