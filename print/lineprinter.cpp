@@ -36,6 +36,9 @@ bool LinePrinter::begin()
     // font, which a program may choose for its screens. Sheets start from the desktop's general
     // face instead; only its size, weight and underline are ever changed.
     m_font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // Latin text set without ligatures: a PDF made from the sheet, by a PDF printer's filters
+    // too, then reads back and searches as written ("auffüllen", not a lone ligature glyph).
+    m_font.setStyleStrategy(QFont::PreferNoShaping);
     m_x = 0;
     m_top = 0;
     m_pageFailed = false;

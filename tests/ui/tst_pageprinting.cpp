@@ -5,6 +5,8 @@
 #include "pdftext.h"
 #include "windowtest.h"
 
+#include <ui/translations.h>
+
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -19,6 +21,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QTranslator>
 
 #include <algorithm>
 #include <pwd.h>
@@ -216,6 +219,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("formula");
         QTest::addColumn<QString>("strengthLine");
         QTest::addColumn<QStringList>("weekdays"); // Monday first
+        // The program's language, and the sheet's heading, titles and label captions in it.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("words");
 
         const QLocale english = uitest::english();
         const QLocale german = uitest::german();
@@ -223,32 +229,69 @@ private Q_SLOTS:
                                       u"Friday"_s, u"Saturday"_s, u"Sunday"_s};
         const QStringList germanDays{u"Montag"_s,  u"Dienstag"_s, u"Mittwoch"_s, u"Donnerstag"_s,
                                      u"Freitag"_s, u"Samstag"_s,  u"Sonntag"_s};
+        const QStringList englishWords{u"Your molvera Calculation"_s,
+                                       u"Instructions"_s,
+                                       u"Label"_s,
+                                       u"Reagent: "_s,
+                                       u"Formula: "_s,
+                                       u"Date Prepared: "_s};
 
         QTest::newRow("molar example: Sulphuric Acid, molarity 0.5M")
             << english << MolarPage
             << QStringList{u"To prepare 1L of a 0.5 Molar Solution of H2SO4,"_s,
                            u"Measure 27.18 grams or mLs of H2SO4 and dilute up to 1"_s,
                            u"Litre(s) with solvent."_s}
-            << u"Sulphuric Acid"_s << u"H2SO4"_s << u"Molarity: 0.5M"_s << englishDays;
+            << u"Sulphuric Acid"_s << u"H2SO4"_s << u"Molarity: 0.5M"_s << englishDays << u"en"_s
+            << englishWords;
         QTest::newRow("percent example: Sodium Chloride, 20% w/v")
             << english << PercentPage
             << QStringList{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
                            u"Measure 122.45 grams of NaCl and dilute up to 600 mL"_s,
                            u"with solvent."_s}
-            << u"Sodium Chloride"_s << u"NaCl"_s << u"Concentration: 20% w/v"_s << englishDays;
+            << u"Sodium Chloride"_s << u"NaCl"_s << u"Concentration: 20% w/v"_s << englishDays
+            << u"en"_s << englishWords;
         QTest::newRow("hydrate example: Copper Sulphate, 15% w/v")
             << english << HydratePage
             << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s,
                            u"Measure 12.24 grams of CuSO4.2H20 and dilute up to 100"_s,
                            u"mL with solvent."_s}
-            << u"Copper Sulphate"_s << u"CuSO4.2H20"_s << u"Concentration: 15% w/v"_s
-            << englishDays;
+            << u"Copper Sulphate"_s << u"CuSO4.2H20"_s << u"Concentration: 15% w/v"_s << englishDays
+            << u"en"_s << englishWords;
         QTest::newRow("percent example in German: decimal comma, German date")
             << german << PercentPage
             << QStringList{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
                            u"Measure 122,45 grams of NaCl and dilute up to 600 mL"_s,
                            u"with solvent."_s}
-            << u"Sodium Chloride"_s << u"NaCl"_s << u"Concentration: 20% w/v"_s << germanDays;
+            << u"Sodium Chloride"_s << u"NaCl"_s << u"Concentration: 20% w/v"_s << germanDays
+            << u"en"_s << englishWords;
+        // The whole program in German: the worked examples' sentences and sheets.
+        const QStringList germanWords{u"Ihre molvera-Berechnung"_s,
+                                      u"Arbeitsanweisung"_s,
+                                      u"Etikett"_s,
+                                      u"Reagenz: "_s,
+                                      u"Formel: "_s,
+                                      u"Hergestellt am: "_s};
+        QTest::newRow("molar example in German")
+            << german << MolarPage
+            << QStringList{u"Für 1 L einer 0,5 M Lösung von H2SO4:"_s,
+                           u"27,18 g bzw. mL H2SO4 abmessen und auf 1 L"_s,
+                           u"mit Lösungsmittel auffüllen."_s}
+            << u"Schwefelsäure"_s << u"H2SO4"_s << u"Molarität: 0,5M"_s << germanDays << u"de"_s
+            << germanWords;
+        QTest::newRow("percent example in German")
+            << german << PercentPage
+            << QStringList{u"Für 600 mL einer Lösung von NaCl mit 20 % (m/V):"_s,
+                           u"122,45 g NaCl abwiegen und auf 600 mL"_s,
+                           u"mit Lösungsmittel auffüllen."_s}
+            << u"Natriumchlorid"_s << u"NaCl"_s << u"Konzentration: 20% m/V"_s << germanDays
+            << u"de"_s << germanWords;
+        QTest::newRow("hydrate example in German")
+            << german << HydratePage
+            << QStringList{u"Für 100 mL einer Lösung von CuSO4.2H20 mit 15 % (m/V):"_s,
+                           u"12,24 g CuSO4.2H20 abwiegen und auf 100 mL"_s,
+                           u"mit Lösungsmittel auffüllen."_s}
+            << u"Kupfersulfat"_s << u"CuSO4.2H20"_s << u"Konzentration: 15% m/V"_s << germanDays
+            << u"de"_s << germanWords;
     }
     void printsSheet()
     {
@@ -259,6 +302,8 @@ private Q_SLOTS:
         QFETCH(QString, formula);
         QFETCH(QString, strengthLine);
         QFETCH(QStringList, weekdays);
+        QFETCH(QString, language);
+        QFETCH(QStringList, words);
 
         if (const QString missing = printerMissing(); !missing.isEmpty()) {
             if (printerRequired())
@@ -266,10 +311,14 @@ private Q_SLOTS:
             QSKIP(qPrintable(missing));
         }
 
+        molvera::installTranslations(*qApp, {language});
+        const auto english = qScopeGuard(
+            [] { qDeleteAll(qApp->findChildren<QTranslator *>(u"molvera-translation"_s)); });
         startWindowIn(locale);
         showExample(page);
-        // What the page will print is what its hidden boxes hold.
+        // What the page will print is what its hidden boxes hold, and it says what the page does.
         QCOMPARE(texts(page.printLines), instructions);
+        QCOMPARE(control<QTextEdit>(page.method)->toPlainText(), instructions.join(u' '));
 
         const PdfFiles before = pdfFiles();
         const QDate dayBefore = QDate::currentDate();
@@ -284,7 +333,7 @@ private Q_SLOTS:
             QFAIL(qPrintable(u"Print failed: "_s + box->text()));
         QVERIFY2(pressToReturn < 5000, "Print kept the window busy for more than 5 s");
 
-        const QString reagentLine = u"Reagent: "_s + name;
+        const QString reagentLine = words.at(3) + name;
         PrintedSheet sheet;
         QTRY_VERIFY2_WITH_TIMEOUT(!(sheet = findSheet(before, reagentLine)).path.isEmpty(),
                                   qPrintable(u"no new PDF with \""_s + reagentLine + u"\" in "_s +
@@ -294,7 +343,7 @@ private Q_SLOTS:
         const auto removeSheet = qScopeGuard([&sheet] { QFile::remove(sheet.path); });
 
         // Printed on the day of the press, or the next if midnight came in between.
-        const QString dateCaption = u"Date Prepared: "_s;
+        const QString dateCaption = words.at(5);
         QString dateLine = dateCaption + QLocale().toString(dayBefore, DatePattern);
         QDate printedOn = dayBefore;
         if (sheet.lines.value(9) != dateLine) {
@@ -302,8 +351,8 @@ private Q_SLOTS:
             printedOn = dayAfter;
         }
         const QStringList expected =
-            QStringList{u"Your molvera Calculation"_s, u"Instructions"_s} + instructions +
-            QStringList{u"Label"_s, reagentLine, u"Formula: "_s + formula, strengthLine, dateLine};
+            words.mid(0, 2) + instructions +
+            QStringList{words.at(2), reagentLine, words.at(4) + formula, strengthLine, dateLine};
         QCOMPARE(sheet.lines, expected);
         // The weekday in the user's language, checked against names the test knows itself.
         QVERIFY2(dateLine.startsWith(dateCaption + weekdays.at(printedOn.dayOfWeek() - 1) + u','),
@@ -313,9 +362,9 @@ private Q_SLOTS:
         // Columns 10, 15 and 20: titles, then the instructions further right, the heading
         // furthest right.
         const QList<WordLine> lines = wordLines(pdftext::words(sheet.path));
-        const qreal heading = lineLeft(lines, u"Your molvera Calculation"_s);
-        const qreal titles = lineLeft(lines, u"Instructions"_s);
-        const qreal labelTitle = lineLeft(lines, u"Label"_s);
+        const qreal heading = lineLeft(lines, words.at(0));
+        const qreal titles = lineLeft(lines, words.at(1));
+        const qreal labelTitle = lineLeft(lines, words.at(2));
         QVERIFY(heading >= 0 && titles >= 0 && labelTitle >= 0);
         QVERIFY2(
             qAbs(labelTitle - titles) < 0.5,
