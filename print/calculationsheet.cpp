@@ -129,7 +129,12 @@ void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringVi
 
 QString preparedDateText(const QDate &date, const QLocale &locale)
 {
-    return locale.toString(date, QStringLiteral("dddd, d MMMM yyyy"));
+    // The order and the small words are the language's; the names of the day and the month
+    // follow the user's date locale.
+    //: The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month,
+    //: yyyy the year; words between single quotes are kept as written ('de').
+    const char *pattern = QT_TRANSLATE_NOOP("molvera::CalculationSheet", "dddd, d MMMM yyyy");
+    return locale.toString(date, translated(pattern));
 }
 
 QString sheetDocumentName()

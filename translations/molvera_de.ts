@@ -83,6 +83,12 @@
         <translation>Hergestellt am:</translation>
     </message>
     <message>
+        <location line="+93"/>
+        <source>dddd, d MMMM yyyy</source>
+        <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
+        <translation>dddd, d. MMMM yyyy</translation>
+    </message>
+    <message>
         <location filename="../print/sheetpdf.cpp" line="+71"/>
         <source>The PDF was not made.</source>
         <translation>Die PDF-Datei wurde nicht erstellt.</translation>

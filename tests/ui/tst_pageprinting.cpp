@@ -62,8 +62,6 @@ const PageControls HydratePage{2,
                                u"txtHRes"_s,
                                u"txtHCon2"_s};
 
-const QString DatePattern = u"dddd, d MMMM yyyy"_s;
-
 // The cups-pdf printer writes into PDF/ in the home folder that the password database gives the
 // printing user, whatever HOME says.
 QDir printerOutput()
@@ -219,7 +217,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("formula");
         QTest::addColumn<QString>("strengthLine");
         QTest::addColumn<QStringList>("weekdays"); // Monday first
-        // The program's language, and the sheet's heading, titles and label captions in it.
+        // The program's language, and the sheet's heading, titles, label captions and date
+        // pattern in it.
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("words");
 
@@ -234,7 +233,8 @@ private Q_SLOTS:
                                        u"Label"_s,
                                        u"Reagent: "_s,
                                        u"Formula: "_s,
-                                       u"Date Prepared: "_s};
+                                       u"Date Prepared: "_s,
+                                       u"dddd, d MMMM yyyy"_s};
 
         QTest::newRow("molar example: Sulphuric Acid, molarity 0.5M")
             << english << MolarPage
@@ -270,7 +270,8 @@ private Q_SLOTS:
                                       u"Etikett"_s,
                                       u"Reagenz: "_s,
                                       u"Formel: "_s,
-                                      u"Hergestellt am: "_s};
+                                      u"Hergestellt am: "_s,
+                                      u"dddd, d. MMMM yyyy"_s};
         QTest::newRow("molar example in German")
             << german << MolarPage
             << QStringList{u"Für 1 L einer 0,5 M Lösung von H2SO4:"_s,
@@ -344,10 +345,10 @@ private Q_SLOTS:
 
         // Printed on the day of the press, or the next if midnight came in between.
         const QString dateCaption = words.at(5);
-        QString dateLine = dateCaption + QLocale().toString(dayBefore, DatePattern);
+        QString dateLine = dateCaption + QLocale().toString(dayBefore, words.at(6));
         QDate printedOn = dayBefore;
         if (sheet.lines.value(9) != dateLine) {
-            dateLine = dateCaption + QLocale().toString(dayAfter, DatePattern);
+            dateLine = dateCaption + QLocale().toString(dayAfter, words.at(6));
             printedOn = dayAfter;
         }
         const QStringList expected =
