@@ -13,12 +13,14 @@ constexpr const char *Context = "molvera::HydrateCalculation";
 // The method sentence and its print lines. Places: %1 the millilitres to make and %2 the percent
 // wanted, both as typed, %3 the formula, %4 the grams of stock.
 // clang-format off
-//: %1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4
-//: grams of stock. The three print lines joined by spaces give this sentence.
-constexpr const char *Method = MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.");
-constexpr const char *Line1 = MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "To prepare %1mL of a %2 percent Solution of %3,");
-constexpr const char *Line2 = MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "Measure %4 grams of %3 and dilute up to %1");
-constexpr const char *Line3 = MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "mL with solvent.");
+constexpr Wording Sentences{
+    //: %1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4
+    //: grams of stock. The three print lines joined by spaces give this sentence.
+    MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent."),
+    MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "To prepare %1mL of a %2 percent Solution of %3,"),
+    MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "Measure %4 grams of %3 and dilute up to %1"),
+    MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "mL with solvent."),
+};
 // clang-format on
 
 } // namespace
@@ -59,13 +61,8 @@ HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const N
     HydrateOutcome outcome;
     outcome.mass = mass;
     outcome.resultText = writeFixed2(mass, locale);
-    const auto fill = [&](const char *text) {
-        return fillPlaces(
-            translated(translator, Context, text),
-            {inputs.volume, inputs.requiredConcentration, inputs.formula, outcome.resultText});
-    };
-    outcome.methodText = fill(Method);
-    outcome.printLines = {fill(Line1), fill(Line2), fill(Line3)};
+    writeWording(outcome, Sentences, Context, translator,
+                 {inputs.volume, inputs.requiredConcentration, inputs.formula, outcome.resultText});
     return outcome;
 }
 

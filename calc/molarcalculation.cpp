@@ -13,12 +13,14 @@ constexpr const char *Context = "molvera::MolarCalculation";
 // The method sentence and its print lines. Places: %1 the litres to make and %2 the molarity,
 // both as typed, %3 the formula, %4 the stock to measure.
 // clang-format off
-//: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams
-//: or millilitres of stock. The three print lines joined by spaces give this sentence.
-constexpr const char *Method = MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.");
-constexpr const char *Line1 = MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3,");
-constexpr const char *Line2 = MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Measure %4 grams or mLs of %3 and dilute up to %1");
-constexpr const char *Line3 = MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Litre(s) with solvent.");
+constexpr Wording Sentences{
+    //: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams
+    //: or millilitres of stock. The three print lines joined by spaces give this sentence.
+    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent."),
+    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3,"),
+    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Measure %4 grams or mLs of %3 and dilute up to %1"),
+    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Litre(s) with solvent."),
+};
 // clang-format on
 
 } // namespace
@@ -70,12 +72,8 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
     MolarOutcome outcome;
     outcome.amount = amount;
     outcome.resultText = writeFixed2(amount, locale);
-    const auto fill = [&](const char *text) {
-        return fillPlaces(translated(translator, Context, text),
-                          {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
-    };
-    outcome.methodText = fill(Method);
-    outcome.printLines = {fill(Line1), fill(Line2), fill(Line3)};
+    writeWording(outcome, Sentences, Context, translator,
+                 {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
     return outcome;
 }
 

@@ -13,13 +13,6 @@ constexpr const char *Context = "molvera::PercentCalculation";
 // The method sentence and its three print lines, for one way of making the solution. Every text
 // has the same places: %1 the amount to make and %2 the concentration wanted, both as typed, %3
 // the formula, %4 the stock to measure and %5 the solvent to mix in (w/w only).
-struct Wording
-{
-    const char *method;
-    const char *line1;
-    const char *line2;
-    const char *line3;
-};
 
 // clang-format off
 constexpr Wording WeightPerWeight{
@@ -128,14 +121,9 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
         outcome.solventText = writeFixed2(solvent, locale);
     }
 
-    const Wording &wording = wordingFor(*type, g);
-    const auto fill = [&](const char *text) {
-        return fillPlaces(translated(translator, Context, text),
-                          {inputs.amount, inputs.requiredConcentration, inputs.formula,
-                           outcome.resultText, outcome.solventText.value_or(std::string())});
-    };
-    outcome.methodText = fill(wording.method);
-    outcome.printLines = {fill(wording.line1), fill(wording.line2), fill(wording.line3)};
+    writeWording(outcome, wordingFor(*type, g), Context, translator,
+                 {inputs.amount, inputs.requiredConcentration, inputs.formula, outcome.resultText,
+                  outcome.solventText.value_or(std::string())});
     return outcome;
 }
 

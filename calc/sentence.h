@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -28,6 +30,28 @@ inline std::string fillPlaces(std::string_view pattern,
         text += c;
     }
     return text;
+}
+
+// A method sentence and its three print lines, marked English templates sharing their places.
+struct Wording
+{
+    const char *method;
+    const char *line1;
+    const char *line2;
+    const char *line3;
+};
+
+// Writes `wording` into an outcome's method text and print lines, in the translator's language,
+// with its places filled from `values`.
+template<typename Outcome>
+void writeWording(Outcome &outcome, const Wording &wording, const char *context,
+                  const TextTranslator &translator, std::initializer_list<std::string_view> values)
+{
+    const auto fill = [&](const char *text) {
+        return fillPlaces(translated(translator, context, text), values);
+    };
+    outcome.methodText = fill(wording.method);
+    outcome.printLines = {fill(wording.line1), fill(wording.line2), fill(wording.line3)};
 }
 
 } // namespace molvera

@@ -406,7 +406,7 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+18"/>
+        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
         <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V): %4 g %3 abwiegen und auf %1 mL mit Lösungsmittel auffüllen.</translation>
@@ -573,7 +573,7 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+18"/>
+        <location filename="../calc/molarcalculation.cpp" line="+19"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 L einer %2 M Lösung von %3: %4 g bzw. mL %3 abmessen und auf %1 L mit Lösungsmittel auffüllen.</translation>
@@ -761,7 +761,7 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <location filename="../calc/percentcalculation.cpp" line="+28"/>
+        <location filename="../calc/percentcalculation.cpp" line="+21"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 g einer Lösung von %3 mit %2 % (m/m): %4 g %3 abwiegen und mit %5 g Lösungsmittel mischen.</translation>

@@ -406,7 +406,7 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+18"/>
+        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
         <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, pese %4&#xa0;g de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
@@ -573,7 +573,7 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+18"/>
+        <location filename="../calc/molarcalculation.cpp" line="+19"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3, tome %4&#xa0;g o mL de %3 y enrase a %1&#xa0;litro(s) con disolvente.</translation>
@@ -761,7 +761,7 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <location filename="../calc/percentcalculation.cpp" line="+28"/>
+        <location filename="../calc/percentcalculation.cpp" line="+21"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;g de disolución al %2&#xa0;%&#xa0;p/⁠p de %3, pese %4&#xa0;g de %3 y mezcle con %5&#xa0;g de disolvente.</translation>

@@ -406,7 +406,7 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+18"/>
+        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
         <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%, peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
@@ -573,7 +573,7 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+18"/>
+        <location filename="../calc/molarcalculation.cpp" line="+19"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L, prélever %4&#xa0;g ou mL de %3 et compléter à %1&#xa0;L avec le solvant.</translation>
@@ -761,7 +761,7 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <location filename="../calc/percentcalculation.cpp" line="+28"/>
+        <location filename="../calc/percentcalculation.cpp" line="+21"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Pour préparer %1&#xa0;g d’une solution de %3 à %2&#xa0;%&#xa0;m/m, peser %4&#xa0;g de %3 et mélanger avec %5&#xa0;g de solvant.</translation>
