@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QPalette>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 namespace molvera {
@@ -34,22 +35,21 @@ public:
     }
 
 protected:
+    // Recoloured at once, within the change: nothing can draw the design's old colours against
+    // the new palette in between. A widget may hear of the change before the
+    // container it stands on; that container's own change reaches the widget afterwards as one
+    // more, so the last colouring is always against the final backdrop.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         // The colouring's own change of the palette is not a new one.
-        if (event->type() == QEvent::PaletteChange && !m_applying)
-            QMetaObject::invokeMethod(this, &PaletteFollower::apply, Qt::QueuedConnection);
+        if (event->type() == QEvent::PaletteChange && !m_applying) {
+            const QScopedValueRollback applying(m_applying, true);
+            m_apply();
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    void apply()
-    {
-        m_applying = true;
-        m_apply();
-        m_applying = false;
-    }
-
     std::function<void()> m_apply;
     bool m_applying = false;
 };

@@ -8,7 +8,7 @@ class QWidget;
 namespace molvera {
 
 // Colours `widget` by `apply` now, and again whenever the palette it inherits changes (a desktop
-// turning to its dark theme), once every widget has taken the new palette.
+// turning to its dark theme), within the change itself.
 void followPalette(QWidget *widget, const std::function<void()> &apply);
 
 // Gives the widget's text a colour of the design. On the light faces the forms were designed for

@@ -300,8 +300,12 @@ private Q_SLOTS:
         QWidget *shown = openForm(&window, form);
         QVERIFY(shown && QTest::qWaitForWindowExposed(shown));
         if (switchedWhileOpen) {
-            QApplication::setPalette(paletteOf(scheme));
-            QTest::qWait(20); // the new palette reaches the widgets through the event loop
+            // Qt hands the new palette to a window through its event loop; every colour of the
+            // design is worked out again within that same change, so the check follows at once.
+            const QPalette dark = paletteOf(scheme);
+            QApplication::setPalette(dark);
+            QTRY_COMPARE_WITH_TIMEOUT(shown->palette().color(QPalette::Window),
+                                      dark.color(QPalette::Window), 10000);
         }
         if (const QString shots = qEnvironmentVariable("MOLVERA_CONTRAST_SHOTS"); !shots.isEmpty())
             shown->grab().save(
