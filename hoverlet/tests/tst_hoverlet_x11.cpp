@@ -85,7 +85,8 @@ void TestHoverletX11::init()
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     pointTo(m_form.get(), QPoint(250, 170));
-    QTest::qWait(50);
+    QTRY_VERIFY(m_form->underMouse());
+    QVERIFY(!m_link->isHovering());
 }
 
 void TestHoverletX11::cleanup()
@@ -159,10 +160,10 @@ void TestHoverletX11::modalDialogFromClickGetsTheMouse()
             QTRY_VERIFY(dialog.isActiveWindow());
             grabbedWhileModal = QWidget::mouseGrabber() != nullptr;
             pointTo(close, QPoint(100, 50));
-            QTest::qWait(50);
+            QTRY_VERIFY(close->underMouse());
             QProcess::execute(xdotool, {u"click"_qs, u"1"_qs});
             // Give up rather than hang if the click never arrives.
-            QTimer::singleShot(3000, &dialog, &QDialog::reject);
+            QTimer::singleShot(30000, &dialog, &QDialog::reject);
         });
         accepted = dialog.exec() == QDialog::Accepted;
     });

@@ -177,7 +177,7 @@ void Hands::key(int key, Qt::KeyboardModifiers modifiers, const QString &text)
     // before it clicks: the key's effect belongs to this action.
     QElapsedTimer waited;
     waited.start();
-    while (anyDown(upBefore) && waited.elapsed() < 1000) {
+    while (anyDown(upBefore) && waited.elapsed() < 10000) {
         QThread::msleep(10);
         settle();
     }

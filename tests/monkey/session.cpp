@@ -49,7 +49,7 @@ void Session::startWindow()
     QApplication::setActiveWindow(m_window.get());
     QElapsedTimer waited;
     waited.start();
-    while (!m_window->isActiveWindow() && waited.elapsed() < 2000)
+    while (!m_window->isActiveWindow() && waited.elapsed() < 10000)
         Hands::settle();
     m_invariants.watch(m_window.get());
 }

@@ -2,13 +2,17 @@
 
 #include <ui/application.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 namespace uitest {
 
@@ -101,9 +105,17 @@ void pressAccessKey(Qt::Key key)
 {
     QWidget *target =
         QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    // QAbstractButton::animateClick() holds the button down for 100 ms, then clicks it; the
+    // click may close the window.
+    const QPointer<QWidget> window = target->window();
     QTest::keyClick(target, key, Qt::AltModifier);
-    // QAbstractButton::animateClick() holds the button down for 100 ms.
-    QTest::qWait(200);
+    const auto released = [&window] {
+        const QList<QAbstractButton *> buttons =
+            window ? window->findChildren<QAbstractButton *>() : QList<QAbstractButton *>();
+        return std::none_of(buttons.cbegin(), buttons.cend(),
+                            [](const QAbstractButton *button) { return button->isDown(); });
+    };
+    QVERIFY2(QTest::qWaitFor(released, 10000), "a button is still held down");
 }
 
 void flushDeletes()
