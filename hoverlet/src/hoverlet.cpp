@@ -231,6 +231,11 @@ void Hoverlet::setCaption(const QString &caption)
     d->changed("Caption");
 }
 
+bool Hoverlet::isHovering() const
+{
+    return QWidget::mouseGrabber() == this;
+}
+
 QSize Hoverlet::sizeHint() const
 {
     return QSize(twipsToPixels(NewWidthTwips), twipsToPixels(NewHeightTwips));

@@ -97,8 +97,9 @@ public:
         setNormalColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
     }
 
-    // True while the surface holds the mouse grab, which is what hovering means.
-    bool isHovering() const { return QWidget::mouseGrabber() == this; }
+    // True while the surface holds the mouse grab, which is what hovering means. Exported since
+    // 1.0.0: it stays out of line.
+    bool isHovering() const;
 
     // The stored properties, in their fixed order. Reading sets the values without notifying;
     // the normal look follows with the next resize, as when a host places the control.
