@@ -6,11 +6,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QShowEvent>
 #include <QTextEdit>
@@ -69,6 +72,31 @@ void CalculatorPage::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void CalculatorPage::keyPressEvent(QKeyEvent *event)
+{
+    // Keys that the page's boxes and lists leave alone come up to the page.
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget *focus = QApplication::focusWidget();
+    if (!enter || !m_calculate || !isAncestorOf(focus)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A button that acts, not an option that is chosen.
+    if (auto *button = qobject_cast<QAbstractButton *>(focus); button && !button->isCheckable()) {
+        button->click();
+        return;
+    }
+    // Calculate as if pressed, through its own handler; then the keyboard goes back to the box
+    // the user was typing in, as with a dialog's default button. After the input error box, the
+    // box it names takes the keyboard instead.
+    const QPointer<QWidget> typing = focus;
+    m_calculate->click();
+    if (typing && window()->focusWidget() == m_calculate && typing->isVisible() &&
+        typing->isEnabled())
+        typing->setFocus(Qt::OtherFocusReason);
+}
+
 QList<QWidget *> CalculatorPage::focusOrder(FocusSection section) const
 {
     QList<QWidget *> order;
@@ -117,6 +145,7 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
             break;
         case ControlKind::CalculateButton: {
             auto *button = static_cast<QAbstractButton *>(control.widget);
+            m_calculate = button;
             connect(button, &QAbstractButton::clicked, this, [this, button] {
                 takeFocusFor(button);
                 calculate();

@@ -106,6 +106,9 @@ protected:
     virtual Strength strength() const = 0;
 
     void showEvent(QShowEvent *event) override;
+    // Enter (Return or the keypad's) presses a focused button, as Space does; anywhere else on
+    // the page it presses Calculate, the page's answer to what has been typed.
+    void keyPressEvent(QKeyEvent *event) override;
 
     template<typename Page> void addControls(Page *page, std::span<const ControlRow<Page>> rows)
     {
@@ -164,6 +167,7 @@ private:
     Design m_design;
     ReagentBoxes m_reagent;
     PageButtonBar *m_buttonBar = nullptr;
+    QAbstractButton *m_calculate = nullptr;
     QList<FormulaRows *> m_formulaRows;
     QList<BuiltControl> m_controls;
     QLineEdit *m_result = nullptr;

@@ -216,6 +216,9 @@ private Q_SLOTS:
         // The example leaves rows past the third as they are: a count typed in row 4 counts.
         QTest::newRow("Alt+E with a count typed in row 4")
             << u"alt E"_s << u"161.62"_s << u"12.27"_s;
+        QTest::newRow("Return in the count box") << u"key Return"_s << u"159.604"_s << u"12.24"_s;
+        QTest::newRow("keypad Enter in the count box")
+            << u"key Enter"_s << u"159.604"_s << u"12.24"_s;
     }
     void countCommittedBeforeAction()
     {
@@ -234,10 +237,17 @@ private Q_SLOTS:
         }
         QVERIFY(QApplication::focusWidget()->objectName().startsWith(u"cmbHN"_s));
 
+        const bool keypad = how.endsWith(u"Enter");
         if (how.startsWith(u"click"))
             click(how.section(u' ', 1));
+        else if (how.startsWith(u"key"))
+            QTest::keyClick(QApplication::focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
         else
             uitest::pressAccessKey(how.endsWith(u'P') ? Qt::Key_P : Qt::Key_E);
+        // Enter leaves the keyboard where the user was typing.
+        if (how.startsWith(u"key"))
+            QCOMPARE(QApplication::focusWidget(), control(u"cmbHN3"_s));
 
         QCOMPARE(text(u"txtHTot"_s), total);
         if (how.contains(u"Print") || how.endsWith(u'P'))
