@@ -4,6 +4,7 @@
 #include <ui/calculatorpage.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -199,6 +200,33 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), arrow);
         QCOMPARE(QApplication::focusWidget(), control(next));
         QVERIFY(checked(next));
+    }
+
+    void pageKeysFromAnyControl_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<int>("page");
+        QTest::newRow("Ctrl+Tab from the formula box")
+            << u"txtReag"_s << QKeySequence(u"Ctrl+Tab"_s) << 1;
+        QTest::newRow("Ctrl+Shift+Tab from the name box")
+            << u"txtName"_s << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << 2;
+        QTest::newRow("Ctrl+PageUp from an element list")
+            << u"cmbEl1"_s << QKeySequence(u"Ctrl+PgUp"_s) << 2;
+        QTest::newRow("Ctrl+PageDown from the stock unit, which stays %")
+            << u"cmbSConc"_s << QKeySequence(u"Ctrl+PgDown"_s) << 1;
+    }
+    void pageKeysFromAnyControl()
+    {
+        QFETCH(QString, from);
+        QFETCH(QKeySequence, keys);
+        QFETCH(int, page);
+        control(from)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), keys[0].key(), keys[0].keyboardModifiers());
+        QCOMPARE(tabControl()->currentIndex(), page);
+        QVERIFY(QApplication::focusWidget()->isVisible());
+        QCOMPARE(control<QComboBox>(u"cmbSConc"_s)->currentText(), u"%"_s);
+        QCOMPARE(control<QComboBox>(u"cmbEl1"_s)->currentIndex(), -1);
     }
 
     void labelsKnowTheirBoxes_data()
