@@ -109,6 +109,10 @@ private Q_SLOTS:
         const int topOfFirst =
             control<QToolButton>(u"cmdClose"_s)->mapTo(control(u"MolarPage"_s), QPoint(0, 0)).y();
         QCOMPARE(button->mapTo(page, QPoint(0, 0)).y() - topOfFirst, (top - 480) / 15);
+        // The access key is seen: without its mark the caption is drawn otherwise.
+        const QImage marked = button->grab().toImage();
+        button->setText(QString(caption).remove(u'&'));
+        QVERIFY(button->grab().toImage() != marked);
     }
 
     void header_data()
