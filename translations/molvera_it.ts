@@ -97,7 +97,7 @@
 <context>
     <name>molvera::CalculatorPage</name>
     <message>
-        <location filename="../ui/calculatorpage.cpp" line="+169"/>
+        <location filename="../ui/calculatorpage.cpp" line="+237"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
         <translation> Errore nei dati!</translation>
@@ -108,7 +108,7 @@
         <translation>Compilare correttamente tutte le caselle richieste!</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+60"/>
         <source>Print</source>
         <translation>Stampa</translation>
     </message>
@@ -123,7 +123,7 @@
         <translation>Salva come PDF…</translation>
     </message>
     <message>
-        <location filename="../ui/formtable.cpp" line="+106"/>
+        <location filename="../ui/methodbox.cpp" line="+51"/>
         <source>Method</source>
         <translation>Procedimento</translation>
     </message>
@@ -375,12 +375,12 @@
         <translation>Elemento, riga %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Select the number of elements in this formula</source>
         <translation>Selezionare il numero di atomi dell&apos;elemento nella formula</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Number of atoms, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Numero di atomi, riga %1</translation>
@@ -397,7 +397,7 @@
         <translation>Peso molecolare totale</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Total Molecular Weight = </source>
         <extracomment>The caption left of the total box, which follows it on the same line.</extracomment>
         <translation>Peso molecolare totale = </translation>
@@ -545,7 +545,7 @@
 <context>
     <name>molvera::MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+83"/>
+        <location filename="../ui/mainwindow.cpp" line="+85"/>
         <source>Visit the Kestrova Software Home Page</source>
         <translation>Visitare il sito web di Kestrova Software</translation>
     </message>
@@ -568,6 +568,15 @@
         <location line="+1"/>
         <source>Enter the Chemical Name</source>
         <translation>Inserire il nome chimico</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::MethodBox</name>
+    <message>
+        <location filename="../ui/methodbox.cpp" line="+26"/>
+        <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
+        <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
+        <translation>Non aggiornato: un dato è cambiato dopo questo calcolo. Ricalcolare per aggiornare il procedimento.</translation>
     </message>
 </context>
 <context>
@@ -708,7 +717,7 @@
 <context>
     <name>molvera::PageButtonBar</name>
     <message>
-        <location filename="../ui/pagebuttonbar.cpp" line="+30"/>
+        <location filename="../ui/pagebuttonbar.cpp" line="+29"/>
         <source>E&amp;xit</source>
         <translation>&amp;Esci</translation>
     </message>

@@ -1,12 +1,14 @@
 #include "calculatorpage.h"
 
 #include "formularows.h"
+#include "methodbox.h"
 #include "numberlocale.h"
 #include "sheetdialogs.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -16,7 +18,6 @@
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QShowEvent>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include <array>
@@ -55,6 +56,7 @@ void CalculatorPage::ensureBuilt()
         return;
     m_built = true;
     build();
+    watchInputs();
     // Controls made for a page that is already on screen must be shown by hand; those that a
     // page hides on purpose stay hidden.
     if (isVisible()) {
@@ -139,7 +141,7 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
             m_printLines.append(static_cast<QLineEdit *>(control.widget));
             break;
         case ControlKind::MethodBox:
-            m_method = static_cast<QTextEdit *>(control.widget);
+            m_method = static_cast<MethodBox *>(control.widget);
             // Its frame is shown once there is a method to read.
             m_method->parentWidget()->setVisible(false);
             break;
@@ -158,6 +160,35 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
     }
     Q_ASSERT_X(m_printLines.size() <= qsizetype(std::tuple_size_v<PrintLines>), "CalculatorPage",
                "more print lines than a calculation writes");
+}
+
+// Whatever a method is worked out from: the page's boxes, options and lists, its formula rows, and
+// the shared formula that the sentences quote. (The name is not in the sentences.)
+void CalculatorPage::watchInputs()
+{
+    for (const BuiltControl &control : std::as_const(m_controls)) {
+        switch (control.kind) {
+        case ControlKind::TextBox:
+        case ControlKind::NumberBox:
+            connect(static_cast<QLineEdit *>(control.widget), &QLineEdit::textChanged, this,
+                    &CalculatorPage::markMethodOutOfDate);
+            break;
+        case ControlKind::Option:
+        case ControlKind::DarkRedOption:
+            connect(static_cast<QAbstractButton *>(control.widget), &QAbstractButton::toggled, this,
+                    &CalculatorPage::markMethodOutOfDate);
+            break;
+        case ControlKind::ChoiceBox:
+            connect(static_cast<QComboBox *>(control.widget), &QComboBox::currentTextChanged, this,
+                    &CalculatorPage::markMethodOutOfDate);
+            break;
+        default:
+            break;
+        }
+    }
+    for (const FormulaRows *rows : std::as_const(m_formulaRows))
+        connect(rows, &FormulaRows::changed, this, &CalculatorPage::markMethodOutOfDate);
+    connect(m_reagent.formula, &QLineEdit::textChanged, this, &CalculatorPage::markMethodOutOfDate);
 }
 
 FormulaRows *CalculatorPage::addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout)
@@ -190,6 +221,14 @@ void CalculatorPage::restoreNumberBoxes()
 void CalculatorPage::hideMethod()
 {
     m_method->parentWidget()->setVisible(false);
+    // The next method shown is a new one.
+    m_method->setOutOfDate(false);
+}
+
+void CalculatorPage::markMethodOutOfDate()
+{
+    if (m_method && !m_method->parentWidget()->isHidden())
+        m_method->setOutOfDate(true);
 }
 
 void CalculatorPage::showInputError(QWidget *unread)
@@ -199,6 +238,7 @@ void CalculatorPage::showInputError(QWidget *unread)
                                 tr("Please correctly fill in all required text boxes!"),
                                 QMessageBox::Ok, this);
     box->setObjectName(u"InputErrorBox"_s);
+    markMethodOutOfDate();
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A box hidden with its step (the specific gravity of a molar stock) is still read, but
     // cannot be mended there.
@@ -226,7 +266,7 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
                                   const PrintLines &printLines)
 {
     m_result->setText(fromUtf8(resultText));
-    setMethodText(m_method, fromUtf8(methodText));
+    m_method->setMethod(fromUtf8(methodText));
     m_method->parentWidget()->setVisible(true);
     for (qsizetype line = 0; line < m_printLines.size(); ++line)
         m_printLines[line]->setText(fromUtf8(printLines[line]));

@@ -19,12 +19,12 @@ class QAbstractButton;
 class QAction;
 class QLineEdit;
 class QMenu;
-class QTextEdit;
 
 namespace molvera {
 
 class FormulaRows;
 struct FormulaRowsLayout;
+class MethodBox;
 struct PageSheet;
 
 // The header boxes that all pages share: the reagent's chemical formula and chemical name.
@@ -123,6 +123,9 @@ protected:
     void restoreNumberBoxes();
     // Hides the method's frame; the outcome boxes keep what they hold, for printing.
     void hideMethod();
+    // Marks the method on show as out of date: what it was worked out from has changed, or a
+    // calculation since has been refused.
+    void markMethodOutOfDate();
 
     // Shows a calculation's result: the input error box for an input failure, after which the
     // keyboard goes to the box that could not be read (`inputs` are the boxes in the order of
@@ -139,11 +142,14 @@ protected:
         const Outcome *outcome = std::get_if<Outcome>(&result);
         if (outcome)
             writeOutcome(outcome->resultText, outcome->methodText, outcome->printLines);
+        else
+            markMethodOutOfDate();
         return outcome;
     }
 
 private:
     void adopt(const QList<BuiltControl> &controls);
+    void watchInputs();
     void writeOutcome(const std::string &resultText, const std::string &methodText,
                       const PrintLines &printLines);
     // The one way bad input is reported; it does not block, the handler just ends after it.
@@ -171,7 +177,7 @@ private:
     QList<FormulaRows *> m_formulaRows;
     QList<BuiltControl> m_controls;
     QLineEdit *m_result = nullptr;
-    QTextEdit *m_method = nullptr;
+    MethodBox *m_method = nullptr;
     QList<QLineEdit *> m_printLines;
     // The label of the last successful calculation; empty before the first.
     CalculationSheet m_sheetLabel;
