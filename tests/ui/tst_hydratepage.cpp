@@ -219,6 +219,8 @@ private Q_SLOTS:
         QTest::newRow("Return in the count box") << u"key Return"_s << u"159.604"_s << u"12.24"_s;
         QTest::newRow("keypad Enter in the count box")
             << u"key Enter"_s << u"159.604"_s << u"12.24"_s;
+        QTest::newRow("Return on the focused Print picture")
+            << u"key Return on Print"_s << u"159.604"_s << QString();
     }
     void countCommittedBeforeAction()
     {
@@ -238,6 +240,8 @@ private Q_SLOTS:
         QVERIFY(QApplication::focusWidget()->objectName().startsWith(u"cmbHN"_s));
 
         const bool keypad = how.endsWith(u"Enter");
+        if (how.endsWith(u"on Print"))
+            control(u"cmdHPrnt"_s)->setFocus();
         if (how.startsWith(u"click"))
             click(how.section(u' ', 1));
         else if (how.startsWith(u"key"))
@@ -381,7 +385,6 @@ private Q_SLOTS:
 
         QCOMPARE(acknowledgeMessage(), box);
         QCOMPARE(control(u"Frame9"_s)->isVisible(), afterExample);
-        // The method left standing is marked out of date.
         QCOMPARE(!control(u"txtHRes"_s)->accessibleDescription().isEmpty(), afterExample);
         QCOMPARE(text(u"txtHResult"_s), mass);
         QCOMPARE(method(), shownMethod);
