@@ -84,8 +84,10 @@ void TestHoverletX11::init()
     m_button->setGeometry(120, 20, 100, 30);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    // Away from where the last test left the pointer, and seen there: the form can map right
+    // under it, over the new link.
     pointTo(m_form.get(), QPoint(250, 170));
-    QTRY_VERIFY(m_form->underMouse());
+    QTRY_VERIFY(m_form->underMouse() && !m_link->underMouse());
     QVERIFY(!m_link->isHovering());
 }
 
