@@ -83,7 +83,25 @@
         <translation>Hergestellt am:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+100"/>
+        <source>Stock: %1 %2, waters of crystallisation: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
+        <translation>Ausgangssubstanz: %1 %2, Kristallwasser: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Stock: %1 %2, specific gravity %3</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <translation>Ausgangssubstanz: %1 %2, Dichte %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stock: %1 %2</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <translation>Ausgangssubstanz: %1 %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>dddd, d MMMM yyyy</source>
         <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
         <translation>dddd, d. MMMM yyyy</translation>
@@ -97,7 +115,7 @@
 <context>
     <name>molvera::CalculatorPage</name>
     <message>
-        <location filename="../ui/calculatorpage.cpp" line="+169"/>
+        <location filename="../ui/calculatorpage.cpp" line="+172"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
         <translation> Eingabefehler!</translation>
@@ -108,7 +126,7 @@
         <translation>Bitte alle erforderlichen Felder korrekt ausfüllen!</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+60"/>
         <source>Print</source>
         <translation>Drucken</translation>
     </message>
@@ -406,10 +424,10 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V): %4 g %3 abwiegen und auf %1 mL mit Lösungsmittel auffüllen.</translation>
+        <location filename="../calc/hydratecalculation.cpp" line="+22"/>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V): %4 g %5 abwiegen und auf %1 mL mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -418,8 +436,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Measure %4 grams of %3 and dilute up to %1</source>
-        <translation>%4 g %3 abwiegen und auf %1 mL</translation>
+        <source>Measure %4 grams of %5 and dilute up to %1</source>
+        <translation>%4 g %5 abwiegen und auf %1 mL</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -573,25 +591,38 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+19"/>
+        <location filename="../calc/molarcalculation.cpp" line="+21"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 L einer %2 M Lösung von %3: %4 g bzw. mL %3 abmessen und auf %1 L mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+10"/>
         <source>To prepare %1L of a %2 Molar Solution of %3,</source>
         <translation>Für %1 L einer %2 M Lösung von %3:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-9"/>
         <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
         <translation>%4 g bzw. mL %3 abmessen und auf %1 L</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+10"/>
         <source>Litre(s) with solvent.</source>
         <translation>mit Lösungsmittel auffüllen.</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Für %1 L einer %2 M Lösung von %3: %4 mL %3 abmessen und auf %1 L mit Lösungsmittel auffüllen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <translation>%4 mL %3 abmessen und auf %1 L</translation>
     </message>
 </context>
 <context>

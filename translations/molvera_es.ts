@@ -83,7 +83,25 @@
         <translation>Fecha de preparación:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+100"/>
+        <source>Stock: %1 %2, waters of crystallisation: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
+        <translation>Producto de partida: %1 %2, agua de cristalización: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Stock: %1 %2, specific gravity %3</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <translation>Producto de partida: %1 %2, densidad relativa %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Stock: %1 %2</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <translation>Producto de partida: %1 %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>dddd, d MMMM yyyy</source>
         <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
         <translation>dddd, d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
@@ -97,7 +115,7 @@
 <context>
     <name>molvera::CalculatorPage</name>
     <message>
-        <location filename="../ui/calculatorpage.cpp" line="+169"/>
+        <location filename="../ui/calculatorpage.cpp" line="+172"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
         <translation> ¡Error en los datos!</translation>
@@ -108,7 +126,7 @@
         <translation>¡Rellene correctamente todas las casillas necesarias!</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+60"/>
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>
@@ -406,10 +424,10 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, pese %4&#xa0;g de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
+        <location filename="../calc/hydratecalculation.cpp" line="+22"/>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, pese %4&#xa0;g de %5 y enrase a %1&#xa0;mL con disolvente.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -418,8 +436,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Measure %4 grams of %3 and dilute up to %1</source>
-        <translation>pese %4 g de %3 y enrase a %1</translation>
+        <source>Measure %4 grams of %5 and dilute up to %1</source>
+        <translation>pese %4 g de %5 y enrase a %1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -573,25 +591,38 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+19"/>
+        <location filename="../calc/molarcalculation.cpp" line="+21"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3, tome %4&#xa0;g o mL de %3 y enrase a %1&#xa0;litro(s) con disolvente.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+10"/>
         <source>To prepare %1L of a %2 Molar Solution of %3,</source>
         <translation>Para preparar %1 L de disolución %2 M de %3,</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-9"/>
         <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
         <translation>tome %4 g o mL de %3 y enrase a %1</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+10"/>
         <source>Litre(s) with solvent.</source>
         <translation>litro(s) con disolvente.</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3, tome %4&#xa0;mL de %3 y enrase a %1&#xa0;litro(s) con disolvente.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <translation>tome %4 mL de %3 y enrase a %1</translation>
     </message>
 </context>
 <context>

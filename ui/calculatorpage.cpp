@@ -119,7 +119,10 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
             auto *button = static_cast<QAbstractButton *>(control.widget);
             connect(button, &QAbstractButton::clicked, this, [this, button] {
                 takeFocusFor(button);
-                calculate();
+                if (QWidget *empty = countBoxLeftEmpty())
+                    showInputError(empty);
+                else
+                    calculate();
             });
             break;
         }
@@ -212,6 +215,7 @@ void CalculatorPage::recordSheetLabel()
     m_sheetLabel.chemicalFormula = reagentFormula();
     m_sheetLabel.strength = calculated.value;
     m_sheetLabel.strengthUnit = calculated.unit;
+    m_sheetLabel.stock = stock();
 }
 
 void CalculatorPage::addSheetActions()
@@ -292,6 +296,17 @@ void CalculatorPage::print()
     const PrintStatus status = m_output(read.sheet);
     if (status != PrintStatus::Printed)
         showPrintFailure(read, status, QPrinterInfo::defaultPrinterName());
+}
+
+// An element picked with its count left empty would be counted 0 times: a slip to mend, not a
+// formula to calculate with.
+QWidget *CalculatorPage::countBoxLeftEmpty() const
+{
+    for (const FormulaRows *rows : m_formulaRows) {
+        if (QWidget *empty = rows->countBoxLeftEmpty())
+            return empty;
+    }
+    return nullptr;
 }
 
 void CalculatorPage::commitPendingEdits()

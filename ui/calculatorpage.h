@@ -104,6 +104,8 @@ protected:
     virtual void clear() = 0;
     virtual void example() = 0;
     virtual Strength strength() const = 0;
+    // The stock the calculation used, for the sheet.
+    virtual SheetStock stock() const = 0;
 
     void showEvent(QShowEvent *event) override;
 
@@ -158,6 +160,7 @@ private:
     void print();
     void recordSheetLabel();
     void commitPendingEdits();
+    QWidget *countBoxLeftEmpty() const;
     void takeFocusFor(QAbstractButton *button);
     void runButton(PageButtonBar::Role role);
 

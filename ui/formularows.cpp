@@ -185,6 +185,15 @@ void FormulaRows::commitRow(int row)
     m_total->setText(fromUtf8(panel.totalText));
 }
 
+QComboBox *FormulaRows::countBoxLeftEmpty() const
+{
+    const QComboBox *first = m_rows.front().count;
+    if (!first->isVisibleTo(first->window()) || !first->isEnabled())
+        return nullptr;
+    const int row = panelFromControls().rowWithoutCount();
+    return row == 0 ? nullptr : m_rows[row - 1].count;
+}
+
 bool FormulaRows::commitFocusedRow()
 {
     const int row = rowOfCountBox(m_rows.front().count->window()->focusWidget());

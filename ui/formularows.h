@@ -69,6 +69,9 @@ public:
     // No element chosen, every count, weight and the total empty.
     void clear();
     void setRowsEnabled(bool enabled);
+    // The count box of the first row with an element and no count, while the rows are in use
+    // (shown and enabled); nullptr when there is none.
+    QComboBox *countBoxLeftEmpty() const;
 
     // Element and count box of row 1, of row 2, and so on.
     QList<QWidget *> inputFocusOrder() const;

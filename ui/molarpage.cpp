@@ -194,4 +194,14 @@ CalculatorPage::Strength MolarPage::strength() const
     return {m_molarity->text(), MolarUnit.toString()};
 }
 
+SheetStock MolarPage::stock() const
+{
+    // A molar stock is measured by volume alone: its gravity plays no part.
+    const QString unit = m_stockUnit->currentText();
+    return {.strength = m_stockConcentration->text(),
+            .unit = unit,
+            .specificGravity = unit == PercentUnit ? m_specificGravity->text() : QString(),
+            .waters = {}};
+}
+
 } // namespace molvera

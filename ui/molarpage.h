@@ -19,6 +19,7 @@ protected:
     void clear() override;
     void example() override;
     Strength strength() const override;
+    SheetStock stock() const override;
 
 private:
     static std::span<const ControlRow<MolarPage>> controls();

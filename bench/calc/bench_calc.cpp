@@ -105,7 +105,7 @@ BENCHMARK(BM_Percent_ExampleVolumePerVolume);
 
 void BM_Hydrate_Example(benchmark::State &state)
 {
-    const HydrateInputs inputs{"159.604", "100", "0", "15", "2", "100", "CuSO4.2H20"};
+    const HydrateInputs inputs{"159.604", "100", "0", "15", "2", "100", "CuSO4.2H2O"};
     for (auto _ : state) {
         HydrateResult result = HydrateCalculation::calculate(inputs, English);
         benchmark::DoNotOptimize(result);

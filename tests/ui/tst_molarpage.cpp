@@ -115,15 +115,14 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtTot"_s), total);
         QCOMPARE(text(u"txtMol"_s), molarity);
         QCOMPARE(text(u"txtResult"_s), result);
-        const QString sentence =
-            u"To prepare 1L of a "_s + molarity + u" Molar Solution of H2SO4, Measure "_s + result +
-            u" grams or mLs of H2SO4 and dilute up to 1 Litre(s) with solvent."_s;
+        const QString sentence = u"To prepare 1L of a "_s + molarity +
+                                 u" Molar Solution of H2SO4, Measure "_s + result +
+                                 u" mL of H2SO4 and dilute up to 1 Litre(s) with solvent."_s;
         QCOMPARE(control<QTextEdit>(u"txtDesc"_s)->toPlainText(), sentence);
         QVERIFY(control(u"fraResult"_s)->isVisible());
         QCOMPARE(text(u"txtD1"_s),
                  u"To prepare 1L of a "_s + molarity + u" Molar Solution of H2SO4,"_s);
-        QCOMPARE(text(u"txtD2"_s),
-                 u"Measure "_s + result + u" grams or mLs of H2SO4 and dilute up to 1"_s);
+        QCOMPARE(text(u"txtD2"_s), u"Measure "_s + result + u" mL of H2SO4 and dilute up to 1"_s);
         QCOMPARE(text(u"txtD3"_s), u"Litre(s) with solvent."_s);
         QCOMPARE(checked(u"optMan"_s), manual);
         QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
