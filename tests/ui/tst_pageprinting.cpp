@@ -315,7 +315,7 @@ private Q_SLOTS:
             QSKIP(qPrintable(missing));
         }
 
-        molvera::installTranslations(*qApp, {language});
+        molvera::installTranslations(*qApp, QLocale(language));
         const auto english = qScopeGuard(
             [] { qDeleteAll(qApp->findChildren<QTranslator *>(u"molvera-translation"_s)); });
         startWindowIn(locale);
