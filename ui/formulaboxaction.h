@@ -21,8 +21,6 @@ public:
     // does nothing and the menu shows the entry disabled.
     FormulaBoxAction(QLineEdit *formulaBox, std::function<bool()> available);
 
-    QAction *action() const { return m_action; }
-
 Q_SIGNALS:
     void triggered();
 
