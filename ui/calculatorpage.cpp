@@ -3,6 +3,7 @@
 #include "formularows.h"
 #include "numberlocale.h"
 #include "sheetdialogs.h"
+#include "translations.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -144,6 +145,15 @@ FormulaRows *CalculatorPage::addFormulaRows(QWidget *frame, const FormulaRowsLay
 QString CalculatorPage::reagentFormula() const
 {
     return m_reagent.formula->text();
+}
+
+std::optional<FormulaReading> CalculatorPage::readReagentFormula(WaterPart water)
+{
+    const FormulaRead read = readFormula(toUtf8(reagentFormula()), water, translatedText);
+    if (const auto *reading = std::get_if<FormulaReading>(&read))
+        return *reading;
+    showRefusal(refusalMessage(std::get<FormulaRefusal>(read)));
+    return std::nullopt;
 }
 
 void CalculatorPage::setReagent(const QString &formula, const QString &name)

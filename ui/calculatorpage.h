@@ -5,12 +5,14 @@
 #include "refusalmessages.h"
 
 #include <calc/calculationresult.h>
+#include <calc/formulareading.h>
 #include <print/calculationsheet.h>
 
 #include <QList>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -84,6 +86,11 @@ public:
 
     void setSheetOutput(SheetOutput output);
 
+    // Whether the page has element rows that the formula box can fill now.
+    virtual bool canFillRows() const { return false; }
+    // Fills the element rows from the formula box, or says why the formula cannot be read.
+    virtual void fillRowsFromFormula() {}
+
 Q_SIGNALS:
     void exitRequested();
     void aboutRequested();
@@ -117,6 +124,8 @@ protected:
     FormulaRows *addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout);
 
     QString reagentFormula() const;
+    // The formula box read for the element rows; a refusal is told in a box and gives nothing.
+    std::optional<FormulaReading> readReagentFormula(WaterPart water);
     void setReagent(const QString &formula, const QString &name);
     // Gives every NumberBox of the table its initial text again.
     void restoreNumberBoxes();

@@ -145,6 +145,23 @@ void HydratePage::example()
     calculate();
 }
 
+bool HydratePage::canFillRows() const
+{
+    return isBuilt();
+}
+
+// The formula typed is the stock's: the rows take the salt, the stock's box its waters.
+void HydratePage::fillRowsFromFormula()
+{
+    if (!canFillRows())
+        return;
+    const std::optional<FormulaReading> reading = readReagentFormula(WaterPart::Apart);
+    if (!reading)
+        return;
+    m_rows->fill(reading->elements);
+    m_stockWaters->setText(QString::number(reading->waters));
+}
+
 CalculatorPage::Strength HydratePage::strength() const
 {
     return {m_concentration->text(), m_concentrationUnit->text()};

@@ -13,6 +13,9 @@ class HydratePage : public CalculatorPage
 public:
     explicit HydratePage(const ReagentBoxes &reagent, QWidget *parent = nullptr);
 
+    bool canFillRows() const override;
+    void fillRowsFromFormula() override;
+
 protected:
     void build() override;
     void calculate() override;

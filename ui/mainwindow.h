@@ -40,6 +40,7 @@ private:
 
     void addPages();
     void setFocusOrder();
+    void addFormulaAction();
     void quitIfNoWindowOpen();
 
     QList<QWidget *> m_headerFocusOrder; // txtReag, txtName

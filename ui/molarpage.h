@@ -13,6 +13,9 @@ class MolarPage : public CalculatorPage
 public:
     explicit MolarPage(const ReagentBoxes &reagent, QWidget *parent = nullptr);
 
+    bool canFillRows() const override;
+    void fillRowsFromFormula() override;
+
 protected:
     void build() override;
     void calculate() override;

@@ -7,12 +7,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,8 +119,8 @@ double readingOf(const QImage &image, const QRect &area, QColor *text, QColor *b
     return best;
 }
 
-// A form of the program as the user sees it after working on it: a page after its example, or
-// one of the about boxes.
+// A form of the program as the user sees it after working on it: a page after its example (the
+// molar page with the formula box's menu open), or one of the about boxes.
 enum class Form { MolarPage, PercentPage, HydratePage, AboutBox, HoverletAbout };
 
 QWidget *openForm(molvera::MainWindow *window, Form form)
@@ -134,6 +136,10 @@ QWidget *openForm(molvera::MainWindow *window, Form form)
     case Form::HydratePage:
         window->findChild<QToolButton *>(examples[page])->click();
         QApplication::focusWidget()->clearFocus();
+        if (form == Form::MolarPage) {
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
+            QApplication::sendEvent(window->findChild<QWidget *>(u"txtReag"_s), &menuKey);
+        }
         return window;
     case Form::AboutBox:
         window->findChild<QToolButton *>(u"cmdAbout"_s)->click();
@@ -399,10 +405,18 @@ private Q_SLOTS:
                 if (const auto [needs, has] = room(widget); needs > has)
                     faults << u"%1 \"%2\" needs %3 pixels, has %4"_s.arg(
                         widget->objectName(), text, QString::number(needs), QString::number(has));
-                const int key = QKeySequence::mnemonic(text)[0].toCombined();
-                if (key && accessKeys.contains(key))
-                    faults << u"the access key of %1 is also %2's"_s.arg(text, accessKeys[key]);
-                accessKeys[key] = text;
+                const auto *menu = qobject_cast<QMenu *>(widget); // its entries, among themselves
+                QStringList keyed{text};
+                for (const QAction *action : menu ? menu->actions() : QList<QAction *>())
+                    keyed << action->text();
+                QHash<int, QString> menuKeys;
+                QHash<int, QString> &keys = menu ? menuKeys : accessKeys;
+                for (const QString &caption : std::as_const(keyed)) {
+                    const int key = QKeySequence::mnemonic(caption)[0].toCombined();
+                    if (key && keys.contains(key))
+                        faults << u"the access key of %1 is also %2's"_s.arg(caption, keys[key]);
+                    keys[key] = caption;
+                }
             }
             cleanup();
         }

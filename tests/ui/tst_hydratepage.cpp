@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -328,6 +329,19 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtH2"_s),
                  u"Measure "_s + mass + u" grams of CuSO4 and dilute up to 100"_s);
         QCOMPARE(text(u"txtH3"_s), u"mL with solvent."_s);
+    }
+
+    void formulaFillsRowsFromTheMenu()
+    {
+        click(u"cmdHEg"_s);
+        typeInto(u"txtReag"_s, u"CaCl2·2H2O"_s);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
+        QApplication::sendEvent(control(u"txtReag"_s), &menuKey);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_E);
+        // The salt in the rows, the example's third emptied; the waters to the stock.
+        QCOMPARE(weights(), (QStringList{u"40.08"_s, u"70.906"_s, {}, {}, {}, {}}));
+        QCOMPARE(texts({u"txtHTot"_s, u"txtHH1"_s, u"txtReag"_s}),
+                 (QStringList{u"110.986"_s, u"2"_s, u"CaCl2·2H2O"_s}));
     }
 
     void pentahydrateStockForAnAnhydrousSolution()

@@ -228,6 +228,21 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtD1"_s), QString());
     }
 
+    void formulaFillsRowsOnEnter()
+    {
+        click(u"cmdExample"_s);
+        click(u"optMan"_s);
+        typeInto(u"txtReag"_s, u"MgCl2·6H2O\r"_s);
+        // The water counted, and the rows' sum chosen again.
+        QCOMPARE(texts({u"txtWt1"_s, u"txtWt2"_s, u"txtWt3"_s, u"txtWt4"_s, u"txtTot"_s}),
+                 (QStringList{u"24.312"_s, u"70.906"_s, u"12.096"_s, u"96"_s, u"203.314"_s}));
+        QVERIFY(checked(u"optCal"_s));
+        // One that cannot be read is refused, and nothing changes.
+        typeInto(u"txtReag"_s, u"KMnO4\r"_s);
+        QCOMPARE(acknowledgeMessage(), u"FormulaRefusedBox"_s);
+        QCOMPARE(text(u"txtTot"_s), u"203.314"_s);
+    }
+
     void manualMode()
     {
         click(u"optMan"_s);
