@@ -151,6 +151,10 @@
         <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
@@ -293,6 +297,71 @@
     </message>
     <message>
         <source>Zinc</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaBoxAction</name>
+    <message>
+        <source>Fill &amp;Element Rows from Formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaReading</name>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not one of the elements molvera knows.</source>
+        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The formula has more than six elements: %1 is the seventh.</source>
+        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of %1.</source>
+        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after %1.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket opened with %3.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after %2 is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot stand after %2.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -152,7 +152,6 @@
         <translation>Una de las cantidades de las instrucciones sería negativa, por lo que no se pueden seguir. Compruebe si algún número lleva signo menos.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Cannot Read Formula</source>
         <translation>No se puede leer la fórmula</translation>
     </message>
@@ -304,7 +303,6 @@
 <context>
     <name>molvera::FormulaBoxAction</name>
     <message>
-        <location filename="../ui/formulaboxaction.cpp" line="+23"/>
         <source>Fill &amp;Element Rows from Formula</source>
         <translation>Rellenar las filas de &amp;elementos con la fórmula</translation>
     </message>
@@ -312,67 +310,56 @@
 <context>
     <name>molvera::FormulaReading</name>
     <message>
-        <location filename="../calc/formulareading.cpp" line="+24"/>
         <source>There is no formula to read.</source>
         <extracomment>The formula box is empty.</extracomment>
         <translation>No se ha escrito ninguna fórmula.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 is not one of the elements molvera knows.</source>
         <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
         <translation>%1 no es uno de los elementos que molvera conoce.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The formula has more than six elements: %1 is the seventh.</source>
         <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
         <translation>La fórmula tiene más de seis elementos: %1 es el séptimo.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The formula has more than 32767 atoms of %1.</source>
         <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
         <translation>La fórmula tiene más de 32767 átomos de %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A bracket is not closed after %1.</source>
         <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
         <translation>Hay un paréntesis o corchete sin cerrar después de %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 closes a bracket that was not opened.</source>
         <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
         <translation>%1 después de %2 cierra un paréntesis o corchete que no se abrió.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 closes a bracket opened with %3.</source>
         <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
         <translation>%1 después de %2 cierra lo que se abrió con %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 is not a count from 1 to 32767.</source>
         <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
         <translation>%1 después de %2 no es una cantidad de 1 a 32767.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 cannot stand at the start of a formula.</source>
         <extracomment>%1 is what was typed first: a character or a number.</extracomment>
         <translation>%1 no puede ir al principio de una fórmula.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 cannot stand after %2.</source>
         <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
         <translation>%1 no puede ir después de %2.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
         <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
         <translation>%1 después de %2 debe introducir un agua de cristalización al final de la fórmula, por ejemplo 5H2O.</translation>

@@ -152,7 +152,6 @@
         <translation>Une quantité du mode opératoire serait négative&#xa0;: il ne peut pas être suivi. Vérifiez qu’aucun nombre ne porte de signe moins.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Cannot Read Formula</source>
         <translation>Formule illisible</translation>
     </message>
@@ -304,7 +303,6 @@
 <context>
     <name>molvera::FormulaBoxAction</name>
     <message>
-        <location filename="../ui/formulaboxaction.cpp" line="+23"/>
         <source>Fill &amp;Element Rows from Formula</source>
         <translation>Remplir les lignes d’éléments d’après la &amp;formule</translation>
     </message>
@@ -312,67 +310,56 @@
 <context>
     <name>molvera::FormulaReading</name>
     <message>
-        <location filename="../calc/formulareading.cpp" line="+24"/>
         <source>There is no formula to read.</source>
         <extracomment>The formula box is empty.</extracomment>
         <translation>Aucune formule n’a été saisie.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 is not one of the elements molvera knows.</source>
         <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
         <translation>%1 ne fait pas partie des éléments connus de molvera.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The formula has more than six elements: %1 is the seventh.</source>
         <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
         <translation>La formule comporte plus de six éléments&#xa0;: %1 est le septième.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The formula has more than 32767 atoms of %1.</source>
         <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
         <translation>La formule comporte plus de 32767 atomes de %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A bracket is not closed after %1.</source>
         <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
         <translation>Une parenthèse ou un crochet n’est pas fermé après %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 closes a bracket that was not opened.</source>
         <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
         <translation>%1 après %2 ferme une parenthèse ou un crochet qui n’a pas été ouvert.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 closes a bracket opened with %3.</source>
         <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
         <translation>%1 après %2 ferme ce qui a été ouvert par %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 is not a count from 1 to 32767.</source>
         <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
         <translation>%1 après %2 n’est pas un nombre de 1 à 32767.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 cannot stand at the start of a formula.</source>
         <extracomment>%1 is what was typed first: a character or a number.</extracomment>
         <translation>%1 ne peut pas figurer au début d’une formule.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 cannot stand after %2.</source>
         <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
         <translation>%1 ne peut pas figurer après %2.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
         <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
         <translation>%1 après %2 doit introduire une eau de cristallisation en fin de formule, par exemple 5H2O.</translation>

@@ -152,7 +152,6 @@
         <translation>Uma quantidade nas instruções seria negativa, portanto elas não podem ser executadas. Verifique se algum número tem sinal de menos.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Cannot Read Formula</source>
         <translation>Não é possível ler a fórmula</translation>
     </message>
@@ -304,7 +303,6 @@
 <context>
     <name>molvera::FormulaBoxAction</name>
     <message>
-        <location filename="../ui/formulaboxaction.cpp" line="+23"/>
         <source>Fill &amp;Element Rows from Formula</source>
         <translation>Preencher as linhas de &amp;elementos pela fórmula</translation>
     </message>
@@ -312,67 +310,56 @@
 <context>
     <name>molvera::FormulaReading</name>
     <message>
-        <location filename="../calc/formulareading.cpp" line="+24"/>
         <source>There is no formula to read.</source>
         <extracomment>The formula box is empty.</extracomment>
         <translation>Nenhuma fórmula foi digitada.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 is not one of the elements molvera knows.</source>
         <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
         <translation>%1 não é um dos elementos que o molvera conhece.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The formula has more than six elements: %1 is the seventh.</source>
         <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
         <translation>A fórmula tem mais de seis elementos: %1 é o sétimo.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The formula has more than 32767 atoms of %1.</source>
         <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
         <translation>A fórmula tem mais de 32767 átomos de %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A bracket is not closed after %1.</source>
         <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
         <translation>Há um parêntese ou colchete não fechado depois de %1.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 closes a bracket that was not opened.</source>
         <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
         <translation>%1 depois de %2 fecha um parêntese ou colchete que não foi aberto.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 closes a bracket opened with %3.</source>
         <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
         <translation>%1 depois de %2 fecha o que foi aberto com %3.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 is not a count from 1 to 32767.</source>
         <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
         <translation>%1 depois de %2 não é uma quantidade de 1 a 32767.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 cannot stand at the start of a formula.</source>
         <extracomment>%1 is what was typed first: a character or a number.</extracomment>
         <translation>%1 não pode ficar no início de uma fórmula.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 cannot stand after %2.</source>
         <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
         <translation>%1 não pode ficar depois de %2.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
         <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
         <translation>%1 depois de %2 deve iniciar uma água de cristalização no final da fórmula, por exemplo 5H2O.</translation>
