@@ -17,6 +17,17 @@ void FormulaPanel::clear()
     totalText.clear();
 }
 
+int FormulaPanel::rowWithoutCount() const
+{
+    for (int row = 1; row <= RowCount; ++row) {
+        const FormulaRow &formulaRow = rows[row - 1];
+        const bool blank = formulaRow.countText.find_first_not_of(" \t") == std::string::npos;
+        if (blank && ElementTable::lookup(formulaRow.elementText))
+            return row;
+    }
+    return 0;
+}
+
 void CommitRow(FormulaPanel &panel, int row, const NumberLocale &locale)
 {
     if (row < 1 || row > FormulaPanel::RowCount)

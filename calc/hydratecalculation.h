@@ -19,7 +19,7 @@ struct HydrateInputs
     std::string_view requiredConcentration; // Cr, percent w/v
     std::string_view requiredWaters;        // Hr, 0 for the anhydrous salt
     std::string_view volume;                // V, mL
-    std::string_view formula;               // only quoted in the sentences
+    std::string_view formula;               // the solution wanted, quoted in the sentences
 };
 
 struct HydrateOutcome

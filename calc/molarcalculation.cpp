@@ -13,12 +13,24 @@ constexpr const char *Context = "molvera::MolarCalculation";
 // The method sentence and its print lines. Places: %1 the litres to make and %2 the molarity,
 // both as typed, %3 the formula, %4 the stock to measure.
 // clang-format off
-constexpr Wording Sentences{
+// A percent stock of specific gravity 1: a weighed solid, or a stock whose gram and millilitre
+// are the same, so the number reads either way.
+constexpr Wording InGramsOrMillilitres{
     //: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams
     //: or millilitres of stock. The three print lines joined by spaces give this sentence.
     MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent."),
     MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3,"),
     MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Measure %4 grams or mLs of %3 and dilute up to %1"),
+    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Litre(s) with solvent."),
+};
+// A molar stock, or a percent stock with a specific gravity of its own: a liquid, measured by
+// volume. Weighing that number would make the wrong solution.
+constexpr Wording InMillilitres{
+    //: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4
+    //: millilitres of a liquid stock. The three print lines joined by spaces give this sentence.
+    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent."),
+    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3,"),
+    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Measure %4 mL of %3 and dilute up to %1"),
     MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Litre(s) with solvent."),
 };
 // clang-format on
@@ -65,14 +77,17 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
         return evaluation.failure<MolarResult>();
     if (v < 0 || amount < 0)
         return NegativeAmount{};
-    // Millilitres of stock against the millilitres to make.
-    if (exceeds(amount, v * 1000))
+    // Millilitres of stock against the millilitres to make. A pure solid (100 %, specific
+    // gravity 1) is weighed, and cannot be weaker than what is made from it by dissolving.
+    const bool pureSolid = percentStock && c == 100 && g == 1;
+    if (!pureSolid && exceeds(amount, v * 1000))
         return WeakStock{};
 
     MolarOutcome outcome;
     outcome.amount = amount;
     outcome.resultText = writeFixed2(amount, locale);
-    writeWording(outcome, Sentences, Context, translator,
+    const bool weighable = percentStock && g == 1;
+    writeWording(outcome, weighable ? InGramsOrMillilitres : InMillilitres, Context, translator,
                  {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
     return outcome;
 }

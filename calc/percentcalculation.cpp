@@ -99,7 +99,10 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
         return evaluation.failure<PercentResult>();
     if (v < 0 || amount < 0)
         return NegativeAmount{};
-    if (exceeds(amount, v))
+    // A pure solid (100 %, specific gravity 1) dissolved by weight into a volume cannot be weaker
+    // than the solution made from it; any liquid can.
+    const bool pureSolid = byDensity && s == 100 && g == 1;
+    if (!pureSolid && exceeds(amount, v))
         return WeakStock{};
 
     PercentOutcome outcome;
@@ -116,9 +119,9 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
         const double solvent = evaluation.step(v - *measured);
         if (evaluation.failed())
             return evaluation.failure<PercentResult>();
-        if (solvent < 0)
-            return NegativeAmount{}; // the amount itself, rounded up past a smaller amount
-        outcome.solventText = writeFixed2(solvent, locale);
+        // Below 0 only where the stock, not more than the amount, was rounded up past it: no
+        // solvent is added.
+        outcome.solventText = writeFixed2(solvent < 0 ? 0 : solvent, locale);
     }
 
     writeWording(outcome, wordingFor(*type, g), Context, translator,

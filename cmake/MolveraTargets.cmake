@@ -1,14 +1,10 @@
 # Per-target settings shared by every library, program and test of the tree.
 
-# Warnings and Qt hygiene for one target.
+# Warnings and Qt hygiene, hoverlet's rules: one set for the whole tree.
+include(${PROJECT_SOURCE_DIR}/hoverlet/cmake/HoverletHygiene.cmake)
+
 function(molvera_target_defaults target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-    target_compile_definitions(${target} PRIVATE
-        QT_NO_KEYWORDS
-        QT_NO_CONTEXTLESS_CONNECT
-        QT_NO_CAST_FROM_ASCII
-        QT_NO_URL_CAST_FROM_STRING
-        QT_USE_QSTRINGBUILDER)
+    hoverlet_hygiene(${target})
 endfunction()
 
 # Gives a library of the tree an include root that holds its own folder and nothing else, so

@@ -105,7 +105,13 @@ void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringVi
     printEmptyLines(out, 4);
     for (const QString &line : sheet.printLines)
         out.print(15, {line});
-    printEmptyLines(out, 5);
+    // The stock they are for, after one empty line; the label keeps its place.
+    printEmptyLines(out, 1);
+    if (const QString stock = stockLineText(sheet.stock); stock.isEmpty())
+        out.printEmptyLine();
+    else
+        out.print(15, {stock});
+    printEmptyLines(out, 3);
 
     out.setBold(true);
     out.setUnderline(true);
@@ -125,6 +131,29 @@ void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringVi
     out.setBold(true);
     printLabelLine(out, datePreparedCaption, date);
     printEmptyLines(out, 1);
+}
+
+QString stockLineText(const SheetStock &stock)
+{
+    if (stock.strength.isEmpty())
+        return {};
+    if (!stock.waters.isEmpty()) {
+        //: The stock of a hydrate solution: %1 its strength (a number), %2 its unit ("%"), %3 its
+        //: waters of crystallisation (a number, 0 for the anhydrous salt).
+        return translated(QT_TRANSLATE_NOOP("molvera::CalculationSheet",
+                                            "Stock: %1 %2, waters of crystallisation: %3"))
+            .arg(stock.strength, stock.unit, stock.waters);
+    }
+    if (!stock.specificGravity.isEmpty()) {
+        //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%" or
+        //: "M"), %3 its specific gravity (a number).
+        return translated(QT_TRANSLATE_NOOP("molvera::CalculationSheet",
+                                            "Stock: %1 %2, specific gravity %3"))
+            .arg(stock.strength, stock.unit, stock.specificGravity);
+    }
+    //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%" or "M").
+    return translated(QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Stock: %1 %2"))
+        .arg(stock.strength, stock.unit);
 }
 
 QString preparedDateText(const QDate &date, const QLocale &locale)

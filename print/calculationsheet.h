@@ -18,8 +18,17 @@ class SheetPrinter;
 // Which page a sheet comes from: it decides the caption of the strength line of the label.
 enum class SheetVariant { Molar, Percent, Hydrate };
 
-// Everything a sheet prints: the record of one calculation on a page, its print lines and its
-// label as they stood when it was worked out.
+// The stock that a sheet's instructions are for, as its calculation used it: the texts as typed.
+struct SheetStock
+{
+    QString strength;        // "98.07", "5"; empty before the first calculation
+    QString unit;            // "%" or "M"
+    QString specificGravity; // only where the calculation used one
+    QString waters;          // waters of crystallisation, only for a hydrate's stock
+};
+
+// Everything a sheet prints: the record of one calculation on a page, its print lines, the stock
+// they are for and its label, as they stood when it was worked out.
 struct CalculationSheet
 {
     SheetVariant variant = SheetVariant::Molar;
@@ -28,6 +37,7 @@ struct CalculationSheet
     QString chemicalFormula;
     QString strength;     // the number text as typed ("0.5", "20")
     QString strengthUnit; // appended directly: "M", "% w/v" ...
+    SheetStock stock;
 };
 
 // Why a sheet was or was not printed.
@@ -70,6 +80,10 @@ PrintStatus printOnDefaultPrinter(const CalculationSheet &sheet);
 // NoPrinter when `printerInfo` is null. Nothing is sent to a queue that is stopped or turns jobs
 // away: the sheet would not come out while the user waits for it.
 PrintStatus printOnPrinter(const CalculationSheet &sheet, const QPrinterInfo &printerInfo);
+
+// The line that names the stock, e.g. "Stock: 98.07 %, specific gravity 1.84"; empty without a
+// stock.
+QString stockLineText(const SheetStock &stock);
 
 // The date line of the label, e.g. "Sunday, 6 December 2026", with the names of `locale`.
 QString preparedDateText(const QDate &date, const QLocale &locale);

@@ -4,33 +4,27 @@
 <context>
     <name>molvera::AboutBox</name>
     <message>
-        <location filename="../ui/aboutbox.cpp" line="+30"/>
         <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
         <translation>Dieses Programm ist ein molvera-Rechner für das Laborpersonal. Es hilft beim Ansetzen von Reagenzien für den Laborgebrauch.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
         <translation>Über %1</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>For Windows 95/98/2000/NT</source>
         <translation>Für Windows 95/98/2000/NT</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Report comments and suggestions to:</source>
         <translation>Anmerkungen und Vorschläge an:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Visit our web site for updates:</source>
         <translation>Updates auf unserer Website:</translation>
     </message>
@@ -38,58 +32,62 @@
 <context>
     <name>molvera::CalculationSheet</name>
     <message>
-        <location filename="../print/calculationsheet.cpp" line="+20"/>
         <source>molvera calculation</source>
         <translation>molvera-Berechnung</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your molvera Calculation</source>
         <translation>Ihre molvera-Berechnung</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Instructions</source>
         <translation>Arbeitsanweisung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Label</source>
         <translation>Etikett</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Reagent:</source>
         <translation>Reagenz:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Formula:</source>
         <translation>Formel:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Molarity:</source>
         <translation>Molarität:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Concentration:</source>
         <translation>Konzentration:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Date Prepared:</source>
         <translation>Hergestellt am:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <source>Stock: %1 %2, waters of crystallisation: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
+        <translation>Ausgangssubstanz: %1 %2, Kristallwasser: %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, specific gravity %3</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <translation>Ausgangssubstanz: %1 %2, Dichte %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <translation>Ausgangssubstanz: %1 %2</translation>
+    </message>
+    <message>
         <source>dddd, d MMMM yyyy</source>
         <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
         <translation>dddd, d. MMMM yyyy</translation>
     </message>
     <message>
-        <location filename="../print/sheetpdf.cpp" line="+71"/>
         <source>The PDF was not made.</source>
         <translation>Die PDF-Datei wurde nicht erstellt.</translation>
     </message>
@@ -97,86 +95,74 @@
 <context>
     <name>molvera::CalculatorPage</name>
     <message>
-        <location filename="../ui/calculatorpage.cpp" line="+237"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
         <translation> Eingabefehler!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Please correctly fill in all required text boxes!</source>
         <translation>Bitte alle erforderlichen Felder korrekt ausfüllen!</translation>
     </message>
     <message>
-        <location line="+60"/>
         <source>Print</source>
         <translation>Drucken</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Preview…</source>
         <translation>Druckvorschau…</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save as PDF…</source>
         <translation>Als PDF speichern…</translation>
     </message>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+51"/>
         <source>Method</source>
         <translation>Herstellung</translation>
     </message>
     <message>
-        <location filename="../ui/refusalmessages.cpp" line="+14"/>
         <source>Cannot Calculate</source>
         <translation>Berechnung nicht möglich</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Cannot Be Made</source>
         <translation>Herstellung nicht möglich</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>A number is too large to calculate with. Please enter smaller numbers.</source>
         <translation>Eine Zahl ist zu groß, um damit zu rechnen. Bitte kleinere Zahlen eingeben.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
         <translation>Die Konzentration der Stammlösung ist null, keine Menge davon enthält also den Stoff. Bitte die Konzentration der Stammlösung eingeben.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
         <translation>Die Dichte der Stammlösung ist null, ihr Volumen lässt sich also nicht berechnen. Bitte die Dichte der Stammlösung eingeben.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
         <translation>Die Molmasse des Salzes mit dem gewünschten Kristallwasser ist null, die Menge lässt sich also nicht berechnen. Bitte Formel und Anzahl H2O prüfen.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
         <translation>Die Stammlösung ist schwächer konzentriert als die gewünschte Lösung, diese lässt sich also nicht durch Verdünnen herstellen. Bitte eine höher konzentrierte Stammlösung verwenden oder eine verdünntere Lösung ansetzen.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
         <translation>Eine Menge in der Arbeitsanweisung wäre negativ, sie lässt sich also nicht ausführen. Bitte die Zahlen auf ein Minuszeichen prüfen.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>Formel nicht lesbar</translation>
     </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
     <message>
-        <location filename="../ui/commandline.cpp" line="+69"/>
         <source>Works out how to make up reagent solutions.</source>
         <translation>Berechnet, wie Reagenzlösungen angesetzt werden.</translation>
     </message>
     <message>
-        <location line="+59"/>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1: unerwartetes Argument „%2“</translation>
@@ -185,219 +171,242 @@
 <context>
     <name>molvera::ElementTable</name>
     <message>
-        <location filename="../calc/elementtable.cpp" line="+23"/>
         <source>Aluminium</source>
         <translation>Aluminium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Argon</source>
         <translation>Argon</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Barium</source>
         <translation>Barium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Boron</source>
         <translation>Bor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bromine</source>
         <translation>Brom</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cadmium</source>
         <translation>Cadmium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Caesium</source>
         <translation>Caesium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calcium</source>
         <translation>Calcium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carbon</source>
         <translation>Kohlenstoff</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chlorine</source>
         <translation>Chlor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chromium</source>
         <translation>Chrom</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cobalt</source>
         <translation>Cobalt</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Copper</source>
         <translation>Kupfer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fluorine</source>
         <translation>Fluor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hydrogen</source>
         <translation>Wasserstoff</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iodine</source>
         <translation>Iod</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iron</source>
         <translation>Eisen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lead</source>
         <translation>Blei</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lithium</source>
         <translation>Lithium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Magnesium</source>
         <translation>Magnesium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nickel</source>
         <translation>Nickel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nitrogen</source>
         <translation>Stickstoff</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Oxygen</source>
         <translation>Sauerstoff</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Phosphous</source>
         <extracomment>The program&apos;s own spelling of Phosphorus.</extracomment>
         <translation>Phosphor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Potassium</source>
         <translation>Kalium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silicon</source>
         <translation>Silicium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silver</source>
         <translation>Silber</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sodium</source>
         <translation>Natrium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sulphur</source>
         <translation>Schwefel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tin</source>
         <translation>Zinn</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tungsten</source>
         <translation>Wolfram</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zinc</source>
         <translation>Zink</translation>
     </message>
 </context>
 <context>
+    <name>molvera::FormulaBoxAction</name>
+    <message>
+        <source>Fill &amp;Element Rows from Formula</source>
+        <translation>&amp;Elementzeilen aus Formel füllen</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaReading</name>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>Es ist keine Formel eingetragen.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the elements molvera knows.</source>
+        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
+        <translation>%1 gehört nicht zu den Elementen, die molvera kennt.</translation>
+    </message>
+    <message>
+        <source>The formula has more than six elements: %1 is the seventh.</source>
+        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
+        <translation>Die Formel hat mehr als sechs Elemente: %1 ist das siebte.</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of %1.</source>
+        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
+        <translation>Die Formel enthält mehr als 32767 %1-Atome.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after %1.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
+        <translation>Nach %1 ist eine Klammer nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
+        <translation>%1 nach %2 schließt eine Klammer, die nicht geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket opened with %3.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>%1 nach %2 schließt eine mit %3 geöffnete Klammer.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 nach %2 ist keine Anzahl von 1 bis 32767.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>%1 kann nicht am Anfang einer Formel stehen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand after %2.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 kann nicht nach %2 stehen.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>%1 nach %2 muss ein Kristallwasser am Ende der Formel einleiten, etwa 5H2O.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
-        <location filename="../ui/formularows.cpp" line="+46"/>
         <source>Element</source>
         <translation>Element</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Number</source>
         <translation>Anzahl</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molecular Weight</source>
         <translation>Molmasse</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Select an Element</source>
         <translation>Element auswählen</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Element, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Element, Zeile %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Select the number of elements in this formula</source>
         <translation>Anzahl dieses Elements in der Formel auswählen</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Number of atoms, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Anzahl Atome, Zeile %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Molecular weight, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Molmasse, Zeile %1</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Total molecular weight</source>
         <translation>Molmasse gesamt</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Total Molecular Weight = </source>
         <extracomment>The caption left of the total box, which follows it on the same line.</extracomment>
         <translation>Molmasse gesamt = </translation>
@@ -406,23 +415,19 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V): %4 g %3 abwiegen und auf %1 mL mit Lösungsmittel auffüllen.</translation>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V): %4 g %5 abwiegen und auf %1 mL mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1mL of a %2 percent Solution of %3,</source>
         <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V):</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Measure %4 grams of %3 and dilute up to %1</source>
-        <translation>%4 g %3 abwiegen und auf %1 mL</translation>
+        <source>Measure %4 grams of %5 and dilute up to %1</source>
+        <translation>%4 g %5 abwiegen und auf %1 mL</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>mL with solvent.</source>
         <translation>mit Lösungsmittel auffüllen.</translation>
     </message>
@@ -430,114 +435,90 @@
 <context>
     <name>molvera::HydratePage</name>
     <message>
-        <location filename="../ui/hydratepage.cpp" line="+17"/>
-        <location line="+34"/>
         <source>Hydrate Solution</source>
         <translation>Hydratlösung</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>1. Type of Solution</source>
         <translation>1. Art der Lösung</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Anhydrous Solution</source>
         <translation>Wasserfreies Salz</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Select Elements</source>
         <translation>2. Elemente auswählen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Stock Solution</source>
         <translation>3. Stammlösung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Konz. Stammlösung:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Konzentration der Stammlösung eingeben</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+6"/>
         <source>Number of H2O:</source>
         <translation>Anzahl H2O:</translation>
     </message>
     <message>
-        <location line="-5"/>
         <source>Enter the number of H2Os in the stock solution</source>
         <translation>Anzahl H2O (Kristallwasser) der Stammlösung eingeben</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O in the stock</source>
         <translation>Anzahl H2O in der Stammlösung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Required Solution</source>
         <translation>4. Herzustellende Lösung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Konzentration:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Gewünschte Konzentration eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% m/V</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Enter the number of H2Os required for the Hydrate</source>
         <translation>Anzahl H2O (Kristallwasser) des gewünschten Hydrats eingeben</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O required</source>
         <translation>Gewünschte Anzahl H2O</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volumen:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Herzustellendes Volumen eingeben</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>5. Calculate</source>
         <translation>5. Berechnen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Hier klicken, um das Ergebnis zu berechnen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Herstellung</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Copper Sulphate</source>
         <translation>Kupfersulfat</translation>
     </message>
@@ -545,27 +526,22 @@
 <context>
     <name>molvera::MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+85"/>
         <source>Visit the Kestrova Software Home Page</source>
         <translation>Zur Homepage von Kestrova Software</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Formula:</source>
         <translation>Summenformel:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Formula</source>
         <translation>Summenformel eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Name:</source>
         <translation>Chemische Bezeichnung:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Name</source>
         <translation>Chemische Bezeichnung eingeben</translation>
     </message>
@@ -573,7 +549,6 @@
 <context>
     <name>molvera::MethodBox</name>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+26"/>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Veraltet: Seit dieser Berechnung wurde eine Eingabe geändert. Zum Aktualisieren erneut berechnen.</translation>
@@ -582,134 +557,118 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+19"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 L einer %2 M Lösung von %3: %4 g bzw. mL %3 abmessen und auf %1 L mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1L of a %2 Molar Solution of %3,</source>
         <translation>Für %1 L einer %2 M Lösung von %3:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
         <translation>%4 g bzw. mL %3 abmessen und auf %1 L</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s) with solvent.</source>
         <translation>mit Lösungsmittel auffüllen.</translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Für %1 L einer %2 M Lösung von %3: %4 mL %3 abmessen und auf %1 L mit Lösungsmittel auffüllen.</translation>
+    </message>
+    <message>
+        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <translation>%4 mL %3 abmessen und auf %1 L</translation>
     </message>
 </context>
 <context>
     <name>molvera::MolarPage</name>
     <message>
-        <location filename="../ui/molarpage.cpp" line="+18"/>
         <source>Molar Solution</source>
         <translation>Molare Lösung</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>1. Select Elements</source>
         <translation>1. Elemente auswählen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calculate Mol Wt</source>
         <translation>Molmasse berechnen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter Manual Mol Wt</source>
         <translation>Molmasse eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>2. Stammlösung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Konz. Stammlösung:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Konzentration der Stammlösung eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Stock concentration unit</source>
         <translation>Konzentrationseinheit der Stammlösung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Specific Gravity:</source>
         <translation>Dichte:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Specific Gravity if required.</source>
         <translation>Dichte eingeben, falls erforderlich.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>3. Herzustellende Lösung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molarity Required:</source>
         <translation>Molarität:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Molarity required</source>
         <translation>Gewünschte Molarität eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molar</source>
         <translation>mol/L</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volumen:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter how many  Litres you wish to make</source>
         <translation>Herzustellendes Volumen in Litern eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s)</source>
         <translation>Liter</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Calculate</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>4. Berechnen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Hier klicken, um das Ergebnis zu berechnen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Result</source>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <location line="+99"/>
         <source>Sulphuric Acid</source>
         <translation>Schwefelsäure</translation>
     </message>
@@ -717,52 +676,42 @@
 <context>
     <name>molvera::PageButtonBar</name>
     <message>
-        <location filename="../ui/pagebuttonbar.cpp" line="+29"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Exit this program</source>
         <translation>Programm beenden</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Clear</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Clear this calculation</source>
         <translation>Diese Berechnung löschen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Print</source>
         <translation>&amp;Drucken</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Instructions and Label</source>
         <translation>Arbeitsanweisung und Etikett drucken</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Example</source>
         <translation>B&amp;eispiel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here to view an example.</source>
         <translation>Hier klicken, um ein Beispiel anzuzeigen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;About</source>
         <translation>&amp;Info</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here for Program Details</source>
         <translation>Hier klicken für Informationen zum Programm</translation>
     </message>
@@ -770,70 +719,54 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <location filename="../calc/percentcalculation.cpp" line="+21"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 g einer Lösung von %3 mit %2 % (m/m): %4 g %3 abwiegen und mit %5 g Lösungsmittel mischen.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
         <translation>Für %1 g einer Lösung von %3 mit %2 % (m/m):</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams of %3 and mix with %5 grams</source>
         <translation>%4 g %3 abwiegen und mit %5 g</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>of solvent.</source>
         <translation>Lösungsmittel mischen.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V): %4 g %3 abwiegen und auf %1 mL mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
         <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V):</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
         <translation>%4 g %3 abwiegen und auf %1 mL</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
-        <location line="+8"/>
         <source>with solvent.</source>
         <translation>mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V): %4 mL %3 abmessen und auf %1 mL mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+8"/>
         <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
         <translation>%4 mL %3 abmessen und auf %1 mL</translation>
     </message>
     <message>
-        <location line="-2"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Für %1 mL einer Lösung von %3 mit %2 % (V/V): %4 mL %3 abmessen und auf %1 mL mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
         <translation>Für %1 mL einer Lösung von %3 mit %2 % (V/V):</translation>
     </message>
@@ -841,118 +774,94 @@
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <location filename="../ui/percentpage.cpp" line="+18"/>
         <source>% Solution</source>
         <translation>%-Lösung</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>1. Type of Concentration</source>
         <translation>1. Konzentrationsangabe</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+12"/>
         <source>% w/w</source>
         <translation>% m/m</translation>
     </message>
     <message>
-        <location line="-12"/>
         <source>Weight per Weight Concentrations</source>
         <translation>Massenanteil (Masse pro Masse)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% m/V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Weight per Volume Concentrations</source>
         <translation>Massenkonzentration (Masse pro Volumen)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% v/v</source>
         <translation>% V/V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Volume per Volume Concentrations</source>
         <translation>Volumenanteil (Volumen pro Volumen)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <translation>2. Stammlösung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Konz. Stammlösung:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Konzentration der Stammlösung eingeben</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Specific Gravity:</source>
         <translation>Dichte:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the SG of the stock solution</source>
         <translation>Dichte der Stammlösung eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <translation>3. Herzustellende Lösung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Konzentration:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Gewünschte Konzentration eingeben</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Volume Required:</source>
         <translation>Menge:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Herzustellende Menge eingeben</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>4. Calculate</source>
         <translation>4. Berechnen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Hier klicken, um das Ergebnis zu berechnen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Herstellung</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>grams</source>
         <translation>g</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>Sodium Chloride</source>
         <translation>Natriumchlorid</translation>
     </message>
@@ -960,73 +869,59 @@
 <context>
     <name>molvera::SheetDialogs</name>
     <message>
-        <location filename="../ui/sheetdialogs.cpp" line="+65"/>
         <source>The printer is stopped.</source>
         <translation>Der Drucker ist angehalten.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; is stopped.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Der Drucker „%1“ ist angehalten.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer does not accept jobs.</source>
         <translation>Der Drucker nimmt keine Aufträge an.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; does not accept jobs.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Der Drucker „%1“ nimmt keine Aufträge an.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer reported an error.</source>
         <translation>Der Drucker hat einen Fehler gemeldet.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; reported an error.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Der Drucker „%1“ hat einen Fehler gemeldet.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No default printer is set up.</source>
         <translation>Es ist kein Standarddrucker eingerichtet.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+75"/>
         <source>Save as PDF</source>
         <translation>Als PDF speichern</translation>
     </message>
     <message>
-        <location line="-72"/>
         <source>The sheet was not saved as &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
         <translation>Das Blatt wurde nicht als „%1“ gespeichert: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Print</source>
         <translation>Drucken</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The sheet was not printed. %1</source>
         <extracomment>%1 says why, in a whole sentence.</extracomment>
         <translation>Das Blatt wurde nicht gedruckt. %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Save as PDF…</source>
         <translation>Als PDF speichern…</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>PDF-Dokumente (*.pdf)</translation>

@@ -4,33 +4,27 @@
 <context>
     <name>molvera::AboutBox</name>
     <message>
-        <location filename="../ui/aboutbox.cpp" line="+30"/>
         <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
         <translation>Este programa es una calculadora molvera para técnicos de laboratorio. Le ayudará a preparar los reactivos que se usan en el laboratorio.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
         <translation>Acerca de %1</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>For Windows 95/98/2000/NT</source>
         <translation>Para Windows 95/98/2000/NT</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Report comments and suggestions to:</source>
         <translation>Envíe sus comentarios y sugerencias a:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Visit our web site for updates:</source>
         <translation>Actualizaciones en nuestra web:</translation>
     </message>
@@ -38,58 +32,62 @@
 <context>
     <name>molvera::CalculationSheet</name>
     <message>
-        <location filename="../print/calculationsheet.cpp" line="+20"/>
         <source>molvera calculation</source>
         <translation>cálculo de molvera</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your molvera Calculation</source>
         <translation>Su cálculo de molvera</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Instructions</source>
         <translation>Instrucciones</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Label</source>
         <translation>Etiqueta</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Reagent:</source>
         <translation>Reactivo:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Formula:</source>
         <translation>Fórmula:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Molarity:</source>
         <translation>Molaridad:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Concentration:</source>
         <translation>Concentración:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Date Prepared:</source>
         <translation>Fecha de preparación:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <source>Stock: %1 %2, waters of crystallisation: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
+        <translation>Producto de partida: %1 %2, agua de cristalización: %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, specific gravity %3</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <translation>Producto de partida: %1 %2, densidad relativa %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <translation>Producto de partida: %1 %2</translation>
+    </message>
+    <message>
         <source>dddd, d MMMM yyyy</source>
         <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
         <translation>dddd, d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
-        <location filename="../print/sheetpdf.cpp" line="+71"/>
         <source>The PDF was not made.</source>
         <translation>No se ha creado el PDF.</translation>
     </message>
@@ -97,86 +95,74 @@
 <context>
     <name>molvera::CalculatorPage</name>
     <message>
-        <location filename="../ui/calculatorpage.cpp" line="+237"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
         <translation> ¡Error en los datos!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Please correctly fill in all required text boxes!</source>
         <translation>¡Rellene correctamente todas las casillas necesarias!</translation>
     </message>
     <message>
-        <location line="+60"/>
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Preview…</source>
         <translation>Vista previa de impresión…</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save as PDF…</source>
         <translation>Guardar como PDF…</translation>
     </message>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+51"/>
         <source>Method</source>
         <translation>Procedimiento</translation>
     </message>
     <message>
-        <location filename="../ui/refusalmessages.cpp" line="+14"/>
         <source>Cannot Calculate</source>
         <translation>No se puede calcular</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Cannot Be Made</source>
         <translation>No se puede preparar</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>A number is too large to calculate with. Please enter smaller numbers.</source>
         <translation>Hay un número demasiado grande para poder calcular. Introduzca números más pequeños.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
         <translation>La concentración de la disolución madre es cero: ninguna cantidad de ella contiene la sustancia. Introduzca la concentración de la disolución madre.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
         <translation>La densidad relativa de la disolución madre es cero, por lo que no se puede calcular su volumen. Introduzca la densidad relativa de la disolución madre.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
         <translation>El peso molecular de la sal con las moléculas de agua deseadas es cero, por lo que no se puede calcular la cantidad. Compruebe la fórmula y el número de H2O.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
         <translation>La disolución madre es menos concentrada que la disolución deseada, por lo que esta no se puede preparar diluyéndola. Use una disolución madre más concentrada o prepare una disolución más diluida.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
         <translation>Una de las cantidades de las instrucciones sería negativa, por lo que no se pueden seguir. Compruebe si algún número lleva signo menos.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>No se puede leer la fórmula</translation>
     </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
     <message>
-        <location filename="../ui/commandline.cpp" line="+69"/>
         <source>Works out how to make up reagent solutions.</source>
         <translation>Calcula cómo preparar disoluciones de reactivos.</translation>
     </message>
     <message>
-        <location line="+59"/>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1: argumento inesperado «%2»</translation>
@@ -185,219 +171,242 @@
 <context>
     <name>molvera::ElementTable</name>
     <message>
-        <location filename="../calc/elementtable.cpp" line="+23"/>
         <source>Aluminium</source>
         <translation>Aluminio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Argon</source>
         <translation>Argón</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Barium</source>
         <translation>Bario</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Boron</source>
         <translation>Boro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bromine</source>
         <translation>Bromo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cadmium</source>
         <translation>Cadmio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Caesium</source>
         <translation>Cesio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calcium</source>
         <translation>Calcio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carbon</source>
         <translation>Carbono</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chlorine</source>
         <translation>Cloro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chromium</source>
         <translation>Cromo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cobalt</source>
         <translation>Cobalto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Copper</source>
         <translation>Cobre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fluorine</source>
         <translation>Flúor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hydrogen</source>
         <translation>Hidrógeno</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iodine</source>
         <translation>Yodo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iron</source>
         <translation>Hierro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lead</source>
         <translation>Plomo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lithium</source>
         <translation>Litio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Magnesium</source>
         <translation>Magnesio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nickel</source>
         <translation>Níquel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nitrogen</source>
         <translation>Nitrógeno</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Oxygen</source>
         <translation>Oxígeno</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Phosphous</source>
         <extracomment>The program&apos;s own spelling of Phosphorus.</extracomment>
         <translation>Fósforo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Potassium</source>
         <translation>Potasio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silicon</source>
         <translation>Silicio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silver</source>
         <translation>Plata</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sodium</source>
         <translation>Sodio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sulphur</source>
         <translation>Azufre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tin</source>
         <translation>Estaño</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tungsten</source>
         <translation>Wolframio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zinc</source>
         <translation>Cinc</translation>
     </message>
 </context>
 <context>
+    <name>molvera::FormulaBoxAction</name>
+    <message>
+        <source>Fill &amp;Element Rows from Formula</source>
+        <translation>Rellenar las filas de &amp;elementos con la fórmula</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaReading</name>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>No se ha escrito ninguna fórmula.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the elements molvera knows.</source>
+        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
+        <translation>%1 no es uno de los elementos que molvera conoce.</translation>
+    </message>
+    <message>
+        <source>The formula has more than six elements: %1 is the seventh.</source>
+        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
+        <translation>La fórmula tiene más de seis elementos: %1 es el séptimo.</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of %1.</source>
+        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
+        <translation>La fórmula tiene más de 32767 átomos de %1.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after %1.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
+        <translation>Hay un paréntesis o corchete sin cerrar después de %1.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
+        <translation>%1 después de %2 cierra un paréntesis o corchete que no se abrió.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket opened with %3.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>%1 después de %2 cierra lo que se abrió con %3.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 después de %2 no es una cantidad de 1 a 32767.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>%1 no puede ir al principio de una fórmula.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand after %2.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 no puede ir después de %2.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>%1 después de %2 debe introducir un agua de cristalización al final de la fórmula, por ejemplo 5H2O.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
-        <location filename="../ui/formularows.cpp" line="+46"/>
         <source>Element</source>
         <translation>Elemento</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Number</source>
         <translation>Número</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molecular Weight</source>
         <translation>Peso molecular</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Select an Element</source>
         <translation>Seleccione un elemento</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Element, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Elemento, fila %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Select the number of elements in this formula</source>
         <translation>Seleccione cuántos átomos de este elemento tiene la fórmula</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Number of atoms, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Número de átomos, fila %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Molecular weight, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Peso molecular, fila %1</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Total molecular weight</source>
         <translation>Peso molecular total</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Total Molecular Weight = </source>
         <extracomment>The caption left of the total box, which follows it on the same line.</extracomment>
         <translation>Peso molecular total = </translation>
@@ -406,23 +415,19 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, pese %4&#xa0;g de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, pese %4&#xa0;g de %5 y enrase a %1&#xa0;mL con disolvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1mL of a %2 percent Solution of %3,</source>
         <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Measure %4 grams of %3 and dilute up to %1</source>
-        <translation>pese %4 g de %3 y enrase a %1</translation>
+        <source>Measure %4 grams of %5 and dilute up to %1</source>
+        <translation>pese %4 g de %5 y enrase a %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>mL with solvent.</source>
         <translation>mL con disolvente.</translation>
     </message>
@@ -430,114 +435,90 @@
 <context>
     <name>molvera::HydratePage</name>
     <message>
-        <location filename="../ui/hydratepage.cpp" line="+17"/>
-        <location line="+34"/>
         <source>Hydrate Solution</source>
         <translation>Disol. de hidrato</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>1. Type of Solution</source>
         <translation>1. Tipo de disolución</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Anhydrous Solution</source>
         <translation>Disol. anhidra</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Select Elements</source>
         <translation>2. Seleccione los elementos</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Stock Solution</source>
         <translation>3. Disolución madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. disol. madre:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Introduzca la concentración de la disolución madre</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+6"/>
         <source>Number of H2O:</source>
         <translation>Número de H2O:</translation>
     </message>
     <message>
-        <location line="-5"/>
         <source>Enter the number of H2Os in the stock solution</source>
         <translation>Introduzca el número de H2O de la disolución madre</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O in the stock</source>
         <translation>Número de H2O de la disolución madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Required Solution</source>
         <translation>4. Disolución a preparar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Conc. deseada:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Introduzca la concentración deseada</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% p/v</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Enter the number of H2Os required for the Hydrate</source>
         <translation>Introduzca el número de H2O del hidrato deseado</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O required</source>
         <translation>Número de H2O deseado</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volumen a preparar:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Introduzca la cantidad que desea preparar</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>5. Calculate</source>
         <translation>5. Calcular</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Haga clic aquí para calcular el resultado</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Procedimiento</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Copper Sulphate</source>
         <translation>Sulfato de cobre</translation>
     </message>
@@ -545,27 +526,22 @@
 <context>
     <name>molvera::MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+85"/>
         <source>Visit the Kestrova Software Home Page</source>
         <translation>Visite la página web de Kestrova Software</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Formula:</source>
         <translation>Fórmula química:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Formula</source>
         <translation>Introduzca la fórmula química</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Name:</source>
         <translation>Nombre químico:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Name</source>
         <translation>Introduzca el nombre químico</translation>
     </message>
@@ -573,7 +549,6 @@
 <context>
     <name>molvera::MethodBox</name>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+26"/>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Desactualizado: se ha cambiado un dato desde este cálculo. Vuelva a calcular para actualizar el procedimiento.</translation>
@@ -582,134 +557,118 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+19"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3, tome %4&#xa0;g o mL de %3 y enrase a %1&#xa0;litro(s) con disolvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1L of a %2 Molar Solution of %3,</source>
         <translation>Para preparar %1 L de disolución %2 M de %3,</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
         <translation>tome %4 g o mL de %3 y enrase a %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s) with solvent.</source>
         <translation>litro(s) con disolvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3, tome %4&#xa0;mL de %3 y enrase a %1&#xa0;litro(s) con disolvente.</translation>
+    </message>
+    <message>
+        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <translation>tome %4 mL de %3 y enrase a %1</translation>
     </message>
 </context>
 <context>
     <name>molvera::MolarPage</name>
     <message>
-        <location filename="../ui/molarpage.cpp" line="+18"/>
         <source>Molar Solution</source>
         <translation>Disolución molar</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>1. Select Elements</source>
         <translation>1. Seleccione los elementos</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calculate Mol Wt</source>
         <translation>Calcular peso mol.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter Manual Mol Wt</source>
         <translation>Peso mol. manual</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>2. Disolución madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. disol. madre:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Introduzca la concentración de la disolución madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Stock concentration unit</source>
         <translation>Unidad de concentración de la disolución madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Specific Gravity:</source>
         <translation>Densidad relativa:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Specific Gravity if required.</source>
         <translation>Introduzca la densidad relativa si hace falta.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>3. Disolución a preparar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molarity Required:</source>
         <translation>Molaridad deseada:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Molarity required</source>
         <translation>Introduzca la molaridad deseada</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molar</source>
         <translation>molar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volumen a preparar:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter how many  Litres you wish to make</source>
         <translation>Introduzca cuántos litros desea preparar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s)</source>
         <translation>litro(s)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Calculate</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>4. Calcular</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Haga clic aquí para calcular el resultado</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Result</source>
         <translation>Resultado</translation>
     </message>
     <message>
-        <location line="+99"/>
         <source>Sulphuric Acid</source>
         <translation>Ácido sulfúrico</translation>
     </message>
@@ -717,52 +676,42 @@
 <context>
     <name>molvera::PageButtonBar</name>
     <message>
-        <location filename="../ui/pagebuttonbar.cpp" line="+29"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Exit this program</source>
         <translation>Salir del programa</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Clear</source>
         <translation>&amp;Borrar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Clear this calculation</source>
         <translation>Borrar este cálculo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Print</source>
         <translation>&amp;Imprimir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Instructions and Label</source>
         <translation>Imprimir instrucciones y etiqueta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Example</source>
         <translation>&amp;Ejemplo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here to view an example.</source>
         <translation>Haga clic aquí para ver un ejemplo.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;About</source>
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here for Program Details</source>
         <translation>Haga clic aquí para ver los datos del programa</translation>
     </message>
@@ -770,70 +719,54 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <location filename="../calc/percentcalculation.cpp" line="+21"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;g de disolución al %2&#xa0;%&#xa0;p/⁠p de %3, pese %4&#xa0;g de %3 y mezcle con %5&#xa0;g de disolvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
         <translation>Para preparar %1 g de disolución al %2 % p/p de %3,</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams of %3 and mix with %5 grams</source>
         <translation>pese %4 g de %3 y mezcle con %5 g</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>of solvent.</source>
         <translation>de disolvente.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, pese %4&#xa0;g de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
         <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
         <translation>pese %4 g de %3 y enrase a %1 mL</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
-        <location line="+8"/>
         <source>with solvent.</source>
         <translation>con disolvente.</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, mida %4&#xa0;mL de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+8"/>
         <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
         <translation>mida %4 mL de %3 y enrase a %1 mL</translation>
     </message>
     <message>
-        <location line="-2"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;v/⁠v de %3, mida %4&#xa0;mL de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
         <translation>Para preparar %1 mL de disolución al %2 % v/v de %3,</translation>
     </message>
@@ -841,118 +774,94 @@
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <location filename="../ui/percentpage.cpp" line="+18"/>
         <source>% Solution</source>
         <translation>Disolución en %</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>1. Type of Concentration</source>
         <translation>1. Tipo de concentración</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+12"/>
         <source>% w/w</source>
         <translation>% p/p</translation>
     </message>
     <message>
-        <location line="-12"/>
         <source>Weight per Weight Concentrations</source>
         <translation>Concentración peso en peso (p/p)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% p/v</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Weight per Volume Concentrations</source>
         <translation>Concentración peso en volumen (p/v)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% v/v</source>
         <translation>% v/v</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Volume per Volume Concentrations</source>
         <translation>Concentración volumen en volumen (v/v)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <translation>2. Disolución madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. disol. madre:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Introduzca la concentración de la disolución madre</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Specific Gravity:</source>
         <translation>Densidad relativa:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the SG of the stock solution</source>
         <translation>Introduzca la densidad relativa de la disolución madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <translation>3. Disolución a preparar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Conc. deseada:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Introduzca la concentración deseada</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Volume Required:</source>
         <translation>Cantidad a preparar:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Introduzca la cantidad que desea preparar</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>4. Calculate</source>
         <translation>4. Calcular</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Haga clic aquí para calcular el resultado</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Procedimiento</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>grams</source>
         <translation>gramos</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>Sodium Chloride</source>
         <translation>Cloruro de sodio</translation>
     </message>
@@ -960,73 +869,59 @@
 <context>
     <name>molvera::SheetDialogs</name>
     <message>
-        <location filename="../ui/sheetdialogs.cpp" line="+65"/>
         <source>The printer is stopped.</source>
         <translation>La impresora está detenida.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; is stopped.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La impresora «%1» está detenida.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer does not accept jobs.</source>
         <translation>La impresora no acepta trabajos.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; does not accept jobs.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La impresora «%1» no acepta trabajos.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer reported an error.</source>
         <translation>La impresora ha notificado un error.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; reported an error.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La impresora «%1» ha notificado un error.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No default printer is set up.</source>
         <translation>No hay ninguna impresora predeterminada configurada.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+75"/>
         <source>Save as PDF</source>
         <translation>Guardar como PDF</translation>
     </message>
     <message>
-        <location line="-72"/>
         <source>The sheet was not saved as &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
         <translation>La hoja no se ha guardado como «%1»: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The sheet was not printed. %1</source>
         <extracomment>%1 says why, in a whole sentence.</extracomment>
         <translation>La hoja no se ha impreso. %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Save as PDF…</source>
         <translation>Guardar como PDF…</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>Documentos PDF (*.pdf)</translation>

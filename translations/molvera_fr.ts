@@ -4,33 +4,27 @@
 <context>
     <name>molvera::AboutBox</name>
     <message>
-        <location filename="../ui/aboutbox.cpp" line="+30"/>
         <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
         <translation>Ce programme est un calculateur molvera destiné aux techniciens de laboratoire. Il les aide à préparer les réactifs utilisés au laboratoire.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
         <translation>À propos de %1</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>For Windows 95/98/2000/NT</source>
         <translation>Pour Windows 95/98/2000/NT</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Report comments and suggestions to:</source>
         <translation>Envoyez remarques et suggestions à&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Visit our web site for updates:</source>
         <translation>Mises à jour sur notre site web&#xa0;:</translation>
     </message>
@@ -38,58 +32,62 @@
 <context>
     <name>molvera::CalculationSheet</name>
     <message>
-        <location filename="../print/calculationsheet.cpp" line="+20"/>
         <source>molvera calculation</source>
         <translation>Calcul molvera</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your molvera Calculation</source>
         <translation>Votre calcul molvera</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Instructions</source>
         <translation>Mode opératoire</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Label</source>
         <translation>Étiquette</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Reagent:</source>
         <translation>Réactif&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Formula:</source>
         <translation>Formule&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Molarity:</source>
         <translation>Molarité&#xa0;:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Concentration:</source>
         <translation>Concentration&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Date Prepared:</source>
         <translation>Préparé le&#xa0;:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <source>Stock: %1 %2, waters of crystallisation: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
+        <translation>Produit de départ&#xa0;: %1&#xa0;%2, eau de cristallisation&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, specific gravity %3</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <translation>Produit de départ&#xa0;: %1&#xa0;%2, densité %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <translation>Produit de départ&#xa0;: %1&#xa0;%2</translation>
+    </message>
+    <message>
         <source>dddd, d MMMM yyyy</source>
         <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
         <translation>dddd d MMMM yyyy</translation>
     </message>
     <message>
-        <location filename="../print/sheetpdf.cpp" line="+71"/>
         <source>The PDF was not made.</source>
         <translation>Le PDF n’a pas été créé.</translation>
     </message>
@@ -97,86 +95,74 @@
 <context>
     <name>molvera::CalculatorPage</name>
     <message>
-        <location filename="../ui/calculatorpage.cpp" line="+237"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
         <translation> Erreur de saisie&#xa0;!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Please correctly fill in all required text boxes!</source>
         <translation>Veuillez remplir correctement tous les champs obligatoires&#xa0;!</translation>
     </message>
     <message>
-        <location line="+60"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Preview…</source>
         <translation>Aperçu avant impression…</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save as PDF…</source>
         <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+51"/>
         <source>Method</source>
         <translation>Mode opératoire</translation>
     </message>
     <message>
-        <location filename="../ui/refusalmessages.cpp" line="+14"/>
         <source>Cannot Calculate</source>
         <translation>Calcul impossible</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Cannot Be Made</source>
         <translation>Préparation impossible</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>A number is too large to calculate with. Please enter smaller numbers.</source>
         <translation>Un nombre est trop grand pour le calcul. Veuillez saisir des nombres plus petits.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
         <translation>La concentration de la solution mère est nulle&#xa0;: aucune quantité de solution mère ne contient la substance. Veuillez saisir la concentration de la solution mère.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
         <translation>La densité de la solution mère est nulle&#xa0;: son volume ne peut pas être calculé. Veuillez saisir la densité de la solution mère.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
         <translation>La masse molaire du sel avec le nombre de molécules d’eau demandé est nulle&#xa0;: la quantité ne peut pas être calculée. Veuillez vérifier la formule et le nombre de molécules d’eau.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
         <translation>La solution mère est moins concentrée que la solution voulue&#xa0;: celle-ci ne peut pas être obtenue par dilution. Utilisez une solution mère plus concentrée ou préparez une solution moins concentrée.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
         <translation>Une quantité du mode opératoire serait négative&#xa0;: il ne peut pas être suivi. Vérifiez qu’aucun nombre ne porte de signe moins.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>Formule illisible</translation>
     </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
     <message>
-        <location filename="../ui/commandline.cpp" line="+69"/>
         <source>Works out how to make up reagent solutions.</source>
         <translation>Calcule comment préparer des solutions de réactifs.</translation>
     </message>
     <message>
-        <location line="+59"/>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1&#xa0;: argument inattendu «&#xa0;%2&#xa0;»</translation>
@@ -185,219 +171,242 @@
 <context>
     <name>molvera::ElementTable</name>
     <message>
-        <location filename="../calc/elementtable.cpp" line="+23"/>
         <source>Aluminium</source>
         <translation>Aluminium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Argon</source>
         <translation>Argon</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Barium</source>
         <translation>Baryum</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Boron</source>
         <translation>Bore</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bromine</source>
         <translation>Brome</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cadmium</source>
         <translation>Cadmium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Caesium</source>
         <translation>Césium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calcium</source>
         <translation>Calcium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carbon</source>
         <translation>Carbone</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chlorine</source>
         <translation>Chlore</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chromium</source>
         <translation>Chrome</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cobalt</source>
         <translation>Cobalt</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Copper</source>
         <translation>Cuivre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fluorine</source>
         <translation>Fluor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hydrogen</source>
         <translation>Hydrogène</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iodine</source>
         <translation>Iode</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iron</source>
         <translation>Fer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lead</source>
         <translation>Plomb</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lithium</source>
         <translation>Lithium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Magnesium</source>
         <translation>Magnésium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nickel</source>
         <translation>Nickel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nitrogen</source>
         <translation>Azote</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Oxygen</source>
         <translation>Oxygène</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Phosphous</source>
         <extracomment>The program&apos;s own spelling of Phosphorus.</extracomment>
         <translation>Phosphore</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Potassium</source>
         <translation>Potassium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silicon</source>
         <translation>Silicium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silver</source>
         <translation>Argent</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sodium</source>
         <translation>Sodium</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sulphur</source>
         <translation>Soufre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tin</source>
         <translation>Étain</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tungsten</source>
         <translation>Tungstène</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zinc</source>
         <translation>Zinc</translation>
     </message>
 </context>
 <context>
+    <name>molvera::FormulaBoxAction</name>
+    <message>
+        <source>Fill &amp;Element Rows from Formula</source>
+        <translation>Remplir les lignes d’éléments d’après la &amp;formule</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaReading</name>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>Aucune formule n’a été saisie.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the elements molvera knows.</source>
+        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
+        <translation>%1 ne fait pas partie des éléments connus de molvera.</translation>
+    </message>
+    <message>
+        <source>The formula has more than six elements: %1 is the seventh.</source>
+        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
+        <translation>La formule comporte plus de six éléments&#xa0;: %1 est le septième.</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of %1.</source>
+        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
+        <translation>La formule comporte plus de 32767 atomes de %1.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after %1.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
+        <translation>Une parenthèse ou un crochet n’est pas fermé après %1.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
+        <translation>%1 après %2 ferme une parenthèse ou un crochet qui n’a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket opened with %3.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>%1 après %2 ferme ce qui a été ouvert par %3.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 après %2 n’est pas un nombre de 1 à 32767.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>%1 ne peut pas figurer au début d’une formule.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand after %2.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 ne peut pas figurer après %2.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>%1 après %2 doit introduire une eau de cristallisation en fin de formule, par exemple 5H2O.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
-        <location filename="../ui/formularows.cpp" line="+46"/>
         <source>Element</source>
         <translation>Élément</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Number</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molecular Weight</source>
         <translation>Masse molaire</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Select an Element</source>
         <translation>Choisissez un élément</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Element, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Élément, ligne %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Select the number of elements in this formula</source>
         <translation>Choisissez le nombre d’atomes de cet élément dans la formule</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Number of atoms, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Nombre d’atomes, ligne %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Molecular weight, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Masse molaire, ligne %1</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Total molecular weight</source>
         <translation>Masse molaire totale</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Total Molecular Weight = </source>
         <extracomment>The caption left of the total box, which follows it on the same line.</extracomment>
         <translation>Masse molaire totale = </translation>
@@ -406,23 +415,19 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%, peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%, peser %4&#xa0;g de %5 et compléter à %1&#xa0;mL avec le solvant.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1mL of a %2 percent Solution of %3,</source>
         <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%,</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Measure %4 grams of %3 and dilute up to %1</source>
-        <translation>peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL</translation>
+        <source>Measure %4 grams of %5 and dilute up to %1</source>
+        <translation>peser %4&#xa0;g de %5 et compléter à %1&#xa0;mL</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>mL with solvent.</source>
         <translation>avec le solvant.</translation>
     </message>
@@ -430,114 +435,90 @@
 <context>
     <name>molvera::HydratePage</name>
     <message>
-        <location filename="../ui/hydratepage.cpp" line="+17"/>
-        <location line="+34"/>
         <source>Hydrate Solution</source>
         <translation>Solution d’hydrate</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>1. Type of Solution</source>
         <translation>1. Type de solution</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Anhydrous Solution</source>
         <translation>Solution anhydre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Select Elements</source>
         <translation>2. Choix des éléments</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Stock Solution</source>
         <translation>3. Solution mère</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. sol. mère&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Saisissez la concentration de la solution mère</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+6"/>
         <source>Number of H2O:</source>
         <translation>Nombre de H2O&#xa0;:</translation>
     </message>
     <message>
-        <location line="-5"/>
         <source>Enter the number of H2Os in the stock solution</source>
         <translation>Saisissez le nombre de H2O de la solution mère</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O in the stock</source>
         <translation>Nombre de H2O de la solution mère</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Required Solution</source>
         <translation>4. Solution à préparer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Conc. voulue&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Saisissez la concentration voulue</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% m/v</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Enter the number of H2Os required for the Hydrate</source>
         <translation>Saisissez le nombre de H2O voulu pour l’hydrate</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O required</source>
         <translation>Nombre de H2O voulu</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volume à préparer&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Saisissez la quantité à préparer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>5. Calculate</source>
         <translation>5. Calculer</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Cliquez ici pour calculer le résultat</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Mode opératoire</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Copper Sulphate</source>
         <translation>Sulfate de cuivre</translation>
     </message>
@@ -545,27 +526,22 @@
 <context>
     <name>molvera::MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+85"/>
         <source>Visit the Kestrova Software Home Page</source>
         <translation>Visitez le site de Kestrova Software</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Formula:</source>
         <translation>Formule chimique&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Formula</source>
         <translation>Saisissez la formule chimique</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Name:</source>
         <translation>Nom chimique&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Name</source>
         <translation>Saisissez le nom chimique</translation>
     </message>
@@ -573,7 +549,6 @@
 <context>
     <name>molvera::MethodBox</name>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+26"/>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Périmé&#xa0;: une saisie a changé depuis ce calcul. Relancez le calcul pour mettre le mode opératoire à jour.</translation>
@@ -582,134 +557,118 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+19"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L, prélever %4&#xa0;g ou mL de %3 et compléter à %1&#xa0;L avec le solvant.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1L of a %2 Molar Solution of %3,</source>
         <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L,</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
         <translation>prélever %4&#xa0;g ou mL de %3 et compléter à %1&#xa0;L</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s) with solvent.</source>
         <translation>avec le solvant.</translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L, prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;L avec le solvant.</translation>
+    </message>
+    <message>
+        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <translation>prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;L</translation>
     </message>
 </context>
 <context>
     <name>molvera::MolarPage</name>
     <message>
-        <location filename="../ui/molarpage.cpp" line="+18"/>
         <source>Molar Solution</source>
         <translation>Solution molaire</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>1. Select Elements</source>
         <translation>1. Choix des éléments</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calculate Mol Wt</source>
         <translation>Calculer masse mol.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter Manual Mol Wt</source>
         <translation>Saisir masse mol.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>2. Solution mère</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. sol. mère&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Saisissez la concentration de la solution mère</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Stock concentration unit</source>
         <translation>Unité de concentration de la solution mère</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Specific Gravity:</source>
         <translation>Densité&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Specific Gravity if required.</source>
         <translation>Saisissez la densité si nécessaire.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>3. Solution à préparer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molarity Required:</source>
         <translation>Molarité voulue&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Molarity required</source>
         <translation>Saisissez la molarité voulue</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molar</source>
         <translation>mol/L</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volume à préparer&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter how many  Litres you wish to make</source>
         <translation>Saisissez le nombre de litres à préparer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s)</source>
         <translation>litre(s)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Calculate</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>4. Calculer</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Cliquez ici pour calculer le résultat</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Result</source>
         <translation>Résultat</translation>
     </message>
     <message>
-        <location line="+99"/>
         <source>Sulphuric Acid</source>
         <translation>Acide sulfurique</translation>
     </message>
@@ -717,52 +676,42 @@
 <context>
     <name>molvera::PageButtonBar</name>
     <message>
-        <location filename="../ui/pagebuttonbar.cpp" line="+29"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Exit this program</source>
         <translation>Quitter le programme</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Clear</source>
         <translation>E&amp;ffacer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Clear this calculation</source>
         <translation>Effacer ce calcul</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Print</source>
         <translation>&amp;Imprimer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Instructions and Label</source>
         <translation>Imprimer le mode opératoire et l’étiquette</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Example</source>
         <translation>&amp;Exemple</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here to view an example.</source>
         <translation>Cliquez ici pour voir un exemple.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here for Program Details</source>
         <translation>Cliquez ici pour les informations sur le programme</translation>
     </message>
@@ -770,70 +719,54 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <location filename="../calc/percentcalculation.cpp" line="+21"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Pour préparer %1&#xa0;g d’une solution de %3 à %2&#xa0;%&#xa0;m/m, peser %4&#xa0;g de %3 et mélanger avec %5&#xa0;g de solvant.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
         <translation>Pour préparer %1&#xa0;g d’une solution de %3 à %2&#xa0;%&#xa0;m/m,</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams of %3 and mix with %5 grams</source>
         <translation>peser %4&#xa0;g de %3 et mélanger avec %5&#xa0;g</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>of solvent.</source>
         <translation>de solvant.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/v, peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
         <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/v,</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
         <translation>peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
-        <location line="+8"/>
         <source>with solvent.</source>
         <translation>avec le solvant.</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/v, prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+8"/>
         <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
         <translation>prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;mL</translation>
     </message>
     <message>
-        <location line="-2"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;v/v, prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;mL avec le solvant.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
         <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;v/v,</translation>
     </message>
@@ -841,118 +774,94 @@
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <location filename="../ui/percentpage.cpp" line="+18"/>
         <source>% Solution</source>
         <translation>Solution en %</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>1. Type of Concentration</source>
         <translation>1. Type de concentration</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+12"/>
         <source>% w/w</source>
         <translation>% m/m</translation>
     </message>
     <message>
-        <location line="-12"/>
         <source>Weight per Weight Concentrations</source>
         <translation>Concentration masse pour masse</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% m/v</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Weight per Volume Concentrations</source>
         <translation>Concentration masse pour volume</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% v/v</source>
         <translation>% v/v</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Volume per Volume Concentrations</source>
         <translation>Concentration volume pour volume</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <translation>2. Solution mère</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. sol. mère&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Saisissez la concentration de la solution mère</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Specific Gravity:</source>
         <translation>Densité&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the SG of the stock solution</source>
         <translation>Saisissez la densité de la solution mère</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <translation>3. Solution à préparer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Conc. voulue&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Saisissez la concentration voulue</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Volume Required:</source>
         <translation>Volume à préparer&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Saisissez la quantité à préparer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>4. Calculate</source>
         <translation>4. Calculer</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Cliquez ici pour calculer le résultat</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Mode opératoire</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>grams</source>
         <translation>g</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>Sodium Chloride</source>
         <translation>Chlorure de sodium</translation>
     </message>
@@ -960,73 +869,59 @@
 <context>
     <name>molvera::SheetDialogs</name>
     <message>
-        <location filename="../ui/sheetdialogs.cpp" line="+65"/>
         <source>The printer is stopped.</source>
         <translation>L’imprimante est arrêtée.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; is stopped.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>L’imprimante «&#xa0;%1&#xa0;» est arrêtée.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer does not accept jobs.</source>
         <translation>L’imprimante n’accepte pas de travaux.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; does not accept jobs.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>L’imprimante «&#xa0;%1&#xa0;» n’accepte pas de travaux.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer reported an error.</source>
         <translation>L’imprimante a signalé une erreur.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; reported an error.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>L’imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No default printer is set up.</source>
         <translation>Aucune imprimante par défaut n’est configurée.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+75"/>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
     <message>
-        <location line="-72"/>
         <source>The sheet was not saved as &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
         <translation>La feuille n’a pas été enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The sheet was not printed. %1</source>
         <extracomment>%1 says why, in a whole sentence.</extracomment>
         <translation>La feuille n’a pas été imprimée. %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Save as PDF…</source>
         <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>Documents PDF (*.pdf)</translation>

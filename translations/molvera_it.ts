@@ -4,33 +4,27 @@
 <context>
     <name>molvera::AboutBox</name>
     <message>
-        <location filename="../ui/aboutbox.cpp" line="+30"/>
         <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
         <translation>Questo programma è un calcolatore molvera per tecnici di laboratorio. Il programma aiuta a preparare i reagenti per l&apos;uso in laboratorio.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>For Windows 95/98/2000/NT</source>
         <translation>Per Windows 95/98/2000/NT</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Report comments and suggestions to:</source>
         <translation>Inviare commenti e suggerimenti a:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Visit our web site for updates:</source>
         <translation>Aggiornamenti sul nostro sito:</translation>
     </message>
@@ -38,58 +32,62 @@
 <context>
     <name>molvera::CalculationSheet</name>
     <message>
-        <location filename="../print/calculationsheet.cpp" line="+20"/>
         <source>molvera calculation</source>
         <translation>calcolo molvera</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your molvera Calculation</source>
         <translation>Il tuo calcolo molvera</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Instructions</source>
         <translation>Istruzioni</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Label</source>
         <translation>Etichetta</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Reagent:</source>
         <translation>Reagente:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Formula:</source>
         <translation>Formula:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Molarity:</source>
         <translation>Molarità:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Concentration:</source>
         <translation>Concentrazione:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Date Prepared:</source>
         <translation>Data di preparazione:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <source>Stock: %1 %2, waters of crystallisation: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
+        <translation>Sostanza di partenza: %1 %2, acqua di cristallizzazione: %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, specific gravity %3</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <translation>Sostanza di partenza: %1 %2, peso specifico %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <translation>Sostanza di partenza: %1 %2</translation>
+    </message>
+    <message>
         <source>dddd, d MMMM yyyy</source>
         <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
         <translation>dddd d MMMM yyyy</translation>
     </message>
     <message>
-        <location filename="../print/sheetpdf.cpp" line="+71"/>
         <source>The PDF was not made.</source>
         <translation>Il PDF non è stato creato.</translation>
     </message>
@@ -97,86 +95,74 @@
 <context>
     <name>molvera::CalculatorPage</name>
     <message>
-        <location filename="../ui/calculatorpage.cpp" line="+237"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
         <translation> Errore nei dati!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Please correctly fill in all required text boxes!</source>
         <translation>Compilare correttamente tutte le caselle richieste!</translation>
     </message>
     <message>
-        <location line="+60"/>
         <source>Print</source>
         <translation>Stampa</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Preview…</source>
         <translation>Anteprima di stampa…</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save as PDF…</source>
         <translation>Salva come PDF…</translation>
     </message>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+51"/>
         <source>Method</source>
         <translation>Procedimento</translation>
     </message>
     <message>
-        <location filename="../ui/refusalmessages.cpp" line="+14"/>
         <source>Cannot Calculate</source>
         <translation>Impossibile calcolare</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Cannot Be Made</source>
         <translation>Impossibile preparare</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>A number is too large to calculate with. Please enter smaller numbers.</source>
         <translation>Un numero è troppo grande per il calcolo. Inserire numeri più piccoli.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
         <translation>La concentrazione della soluzione madre è zero: nessuna quantità di soluzione madre contiene la sostanza. Inserire la concentrazione della soluzione madre.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
         <translation>Il peso specifico della soluzione madre è zero, quindi non se ne può calcolare il volume. Inserire il peso specifico della soluzione madre.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
         <translation>Il peso molecolare del sale con le molecole d&apos;acqua richieste è zero, quindi non si può calcolare la quantità. Controllare la formula e il numero di molecole d&apos;acqua.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
         <translation>La soluzione madre è meno concentrata della soluzione richiesta: non la si può ottenere per diluizione. Usare una soluzione madre più concentrata o preparare una soluzione più diluita.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
         <translation>Una quantità nelle istruzioni risulterebbe negativa: le istruzioni non sono eseguibili. Controllare se un numero ha il segno meno.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>Formula non leggibile</translation>
     </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
     <message>
-        <location filename="../ui/commandline.cpp" line="+69"/>
         <source>Works out how to make up reagent solutions.</source>
         <translation>Calcola come preparare soluzioni di reagenti.</translation>
     </message>
     <message>
-        <location line="+59"/>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1: argomento non previsto &apos;%2&apos;</translation>
@@ -185,219 +171,242 @@
 <context>
     <name>molvera::ElementTable</name>
     <message>
-        <location filename="../calc/elementtable.cpp" line="+23"/>
         <source>Aluminium</source>
         <translation>Alluminio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Argon</source>
         <translation>Argon</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Barium</source>
         <translation>Bario</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Boron</source>
         <translation>Boro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bromine</source>
         <translation>Bromo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cadmium</source>
         <translation>Cadmio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Caesium</source>
         <translation>Cesio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calcium</source>
         <translation>Calcio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carbon</source>
         <translation>Carbonio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chlorine</source>
         <translation>Cloro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chromium</source>
         <translation>Cromo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cobalt</source>
         <translation>Cobalto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Copper</source>
         <translation>Rame</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fluorine</source>
         <translation>Fluoro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hydrogen</source>
         <translation>Idrogeno</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iodine</source>
         <translation>Iodio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iron</source>
         <translation>Ferro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lead</source>
         <translation>Piombo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lithium</source>
         <translation>Litio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Magnesium</source>
         <translation>Magnesio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nickel</source>
         <translation>Nichel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nitrogen</source>
         <translation>Azoto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Oxygen</source>
         <translation>Ossigeno</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Phosphous</source>
         <extracomment>The program&apos;s own spelling of Phosphorus.</extracomment>
         <translation>Fosforo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Potassium</source>
         <translation>Potassio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silicon</source>
         <translation>Silicio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silver</source>
         <translation>Argento</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sodium</source>
         <translation>Sodio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sulphur</source>
         <translation>Zolfo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tin</source>
         <translation>Stagno</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tungsten</source>
         <translation>Tungsteno</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zinc</source>
         <translation>Zinco</translation>
     </message>
 </context>
 <context>
+    <name>molvera::FormulaBoxAction</name>
+    <message>
+        <source>Fill &amp;Element Rows from Formula</source>
+        <translation>Riempi le righe degli &amp;elementi dalla formula</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaReading</name>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>Non è stata inserita alcuna formula.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the elements molvera knows.</source>
+        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
+        <translation>%1 non è tra gli elementi che molvera conosce.</translation>
+    </message>
+    <message>
+        <source>The formula has more than six elements: %1 is the seventh.</source>
+        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
+        <translation>La formula ha più di sei elementi: %1 è il settimo.</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of %1.</source>
+        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
+        <translation>La formula ha più di 32767 atomi di %1.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after %1.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
+        <translation>Una parentesi non è chiusa dopo %1.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
+        <translation>%1 dopo %2 chiude una parentesi che non è stata aperta.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket opened with %3.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>%1 dopo %2 chiude una parentesi aperta con %3.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 dopo %2 non è un numero da 1 a 32767.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>%1 non può stare all&apos;inizio di una formula.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand after %2.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 non può stare dopo %2.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>%1 dopo %2 deve introdurre un&apos;acqua di cristallizzazione alla fine della formula, per esempio 5H2O.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
-        <location filename="../ui/formularows.cpp" line="+46"/>
         <source>Element</source>
         <translation>Elemento</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Number</source>
         <translation>Numero</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molecular Weight</source>
         <translation>Peso molecolare</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Select an Element</source>
         <translation>Selezionare un elemento</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Element, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Elemento, riga %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Select the number of elements in this formula</source>
         <translation>Selezionare il numero di atomi dell&apos;elemento nella formula</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Number of atoms, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Numero di atomi, riga %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Molecular weight, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Peso molecolare, riga %1</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Total molecular weight</source>
         <translation>Peso molecolare totale</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Total Molecular Weight = </source>
         <extracomment>The caption left of the total box, which follows it on the same line.</extracomment>
         <translation>Peso molecolare totale = </translation>
@@ -406,23 +415,19 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3, pesare %4 g di %3 e portare a %1 mL con il solvente.</translation>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3, pesare %4 g di %5 e portare a %1 mL con il solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1mL of a %2 percent Solution of %3,</source>
         <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3,</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Measure %4 grams of %3 and dilute up to %1</source>
-        <translation>pesare %4 g di %3 e portare a %1</translation>
+        <source>Measure %4 grams of %5 and dilute up to %1</source>
+        <translation>pesare %4 g di %5 e portare a %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>mL with solvent.</source>
         <translation>mL con il solvente.</translation>
     </message>
@@ -430,114 +435,90 @@
 <context>
     <name>molvera::HydratePage</name>
     <message>
-        <location filename="../ui/hydratepage.cpp" line="+17"/>
-        <location line="+34"/>
         <source>Hydrate Solution</source>
         <translation>Soluzione di idrato</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>1. Type of Solution</source>
         <translation>1. Tipo di soluzione</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Anhydrous Solution</source>
         <translation>Soluz. di sale anidro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Select Elements</source>
         <translation>2. Selezionare gli elementi</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Stock Solution</source>
         <translation>3. Soluzione madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. soluz. madre:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Inserire la concentrazione della soluzione madre</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+6"/>
         <source>Number of H2O:</source>
         <translation>Molecole di H2O:</translation>
     </message>
     <message>
-        <location line="-5"/>
         <source>Enter the number of H2Os in the stock solution</source>
         <translation>Inserire il numero di molecole d&apos;acqua di cristallizzazione nella soluzione madre</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O in the stock</source>
         <translation>Molecole di H2O nella soluzione madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Required Solution</source>
         <translation>4. Soluzione da preparare</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Conc. richiesta:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Inserire la concentrazione richiesta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% p/v</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Enter the number of H2Os required for the Hydrate</source>
         <translation>Inserire il numero di molecole d&apos;acqua richiesto per l&apos;idrato</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O required</source>
         <translation>Molecole di H2O richieste</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volume richiesto:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Inserire la quantità da preparare</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>5. Calculate</source>
         <translation>5. Calcolare</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Fare clic qui per calcolare il risultato</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Procedimento</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Copper Sulphate</source>
         <translation>Solfato di rame</translation>
     </message>
@@ -545,27 +526,22 @@
 <context>
     <name>molvera::MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+85"/>
         <source>Visit the Kestrova Software Home Page</source>
         <translation>Visitare il sito web di Kestrova Software</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Formula:</source>
         <translation>Formula chimica:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Formula</source>
         <translation>Inserire la formula chimica</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Name:</source>
         <translation>Nome chimico:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Name</source>
         <translation>Inserire il nome chimico</translation>
     </message>
@@ -573,7 +549,6 @@
 <context>
     <name>molvera::MethodBox</name>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+26"/>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Non aggiornato: un dato è cambiato dopo questo calcolo. Ricalcolare per aggiornare il procedimento.</translation>
@@ -582,134 +557,118 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+19"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Per preparare %1 L di soluzione %2 molare di %3, misurare %4 g o mL di %3 e portare a %1 litro/i con il solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1L of a %2 Molar Solution of %3,</source>
         <translation>Per preparare %1 L di soluzione %2 molare di %3,</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
         <translation>misurare %4 g o mL di %3 e portare a %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s) with solvent.</source>
         <translation>litro/i con il solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Per preparare %1 L di soluzione %2 molare di %3, misurare %4 mL di %3 e portare a %1 litro/i con il solvente.</translation>
+    </message>
+    <message>
+        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <translation>misurare %4 mL di %3 e portare a %1</translation>
     </message>
 </context>
 <context>
     <name>molvera::MolarPage</name>
     <message>
-        <location filename="../ui/molarpage.cpp" line="+18"/>
         <source>Molar Solution</source>
         <translation>Soluzione molare</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>1. Select Elements</source>
         <translation>1. Selezionare gli elementi</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calculate Mol Wt</source>
         <translation>Calcolare il PM</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter Manual Mol Wt</source>
         <translation>Inserire il PM a mano</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>2. Soluzione madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. soluz. madre:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Inserire la concentrazione della soluzione madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Stock concentration unit</source>
         <translation>Unità di concentrazione della soluzione madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Specific Gravity:</source>
         <translation>Peso specifico:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Specific Gravity if required.</source>
         <translation>Inserire il peso specifico, se necessario.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>3. Soluzione da preparare</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molarity Required:</source>
         <translation>Molarità richiesta:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Molarity required</source>
         <translation>Inserire la molarità richiesta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molar</source>
         <translation>Molare</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volume richiesto:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter how many  Litres you wish to make</source>
         <translation>Inserire quanti litri si vogliono preparare</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s)</source>
         <translation>Litri</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Calculate</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>4. Calcolare</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Fare clic qui per calcolare il risultato</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Result</source>
         <translation>Risultato</translation>
     </message>
     <message>
-        <location line="+99"/>
         <source>Sulphuric Acid</source>
         <translation>Acido solforico</translation>
     </message>
@@ -717,52 +676,42 @@
 <context>
     <name>molvera::PageButtonBar</name>
     <message>
-        <location filename="../ui/pagebuttonbar.cpp" line="+29"/>
         <source>E&amp;xit</source>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Exit this program</source>
         <translation>Uscire dal programma</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Clear</source>
         <translation>&amp;Cancella</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Clear this calculation</source>
         <translation>Cancellare questo calcolo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Print</source>
         <translation>&amp;Stampa</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Instructions and Label</source>
         <translation>Stampare istruzioni ed etichetta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Example</source>
         <translation>Ese&amp;mpio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here to view an example.</source>
         <translation>Fare clic qui per vedere un esempio.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;About</source>
         <translation>&amp;Informazioni</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here for Program Details</source>
         <translation>Fare clic qui per le informazioni sul programma</translation>
     </message>
@@ -770,70 +719,54 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <location filename="../calc/percentcalculation.cpp" line="+21"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Per preparare %1 g di soluzione al %2 % p/p di %3, pesare %4 g di %3 e mescolare con %5 g di solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
         <translation>Per preparare %1 g di soluzione al %2 % p/p di %3,</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams of %3 and mix with %5 grams</source>
         <translation>pesare %4 g di %3 e mescolare con %5 g</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>of solvent.</source>
         <translation>di solvente.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3, pesare %4 g di %3 e portare a %1 mL con il solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
         <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3,</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
         <translation>pesare %4 g di %3 e portare a %1 mL</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
-        <location line="+8"/>
         <source>with solvent.</source>
         <translation>con il solvente.</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3, misurare %4 mL di %3 e portare a %1 mL con il solvente.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+8"/>
         <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
         <translation>misurare %4 mL di %3 e portare a %1 mL</translation>
     </message>
     <message>
-        <location line="-2"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Per preparare %1 mL di soluzione al %2 % v/v di %3, misurare %4 mL di %3 e portare a %1 mL con il solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
         <translation>Per preparare %1 mL di soluzione al %2 % v/v di %3,</translation>
     </message>
@@ -841,118 +774,94 @@
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <location filename="../ui/percentpage.cpp" line="+18"/>
         <source>% Solution</source>
         <translation>Soluzione percentuale</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>1. Type of Concentration</source>
         <translation>1. Tipo di concentrazione</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+12"/>
         <source>% w/w</source>
         <translation>% p/p</translation>
     </message>
     <message>
-        <location line="-12"/>
         <source>Weight per Weight Concentrations</source>
         <translation>Concentrazione peso su peso</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% p/v</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Weight per Volume Concentrations</source>
         <translation>Concentrazione peso su volume</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% v/v</source>
         <translation>% v/v</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Volume per Volume Concentrations</source>
         <translation>Concentrazione volume su volume</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <translation>2. Soluzione madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. soluz. madre:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Inserire la concentrazione della soluzione madre</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Specific Gravity:</source>
         <translation>Peso specifico:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the SG of the stock solution</source>
         <translation>Inserire il peso specifico della soluzione madre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <translation>3. Soluzione da preparare</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Conc. richiesta:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Inserire la concentrazione richiesta</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Volume Required:</source>
         <translation>Volume richiesto:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Inserire la quantità da preparare</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>4. Calculate</source>
         <translation>4. Calcolare</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Fare clic qui per calcolare il risultato</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Procedimento</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>grams</source>
         <translation>grammi</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>Sodium Chloride</source>
         <translation>Cloruro di sodio</translation>
     </message>
@@ -960,73 +869,59 @@
 <context>
     <name>molvera::SheetDialogs</name>
     <message>
-        <location filename="../ui/sheetdialogs.cpp" line="+65"/>
         <source>The printer is stopped.</source>
         <translation>La stampante è ferma.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; is stopped.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La stampante &quot;%1&quot; è ferma.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer does not accept jobs.</source>
         <translation>La stampante non accetta lavori di stampa.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; does not accept jobs.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La stampante &quot;%1&quot; non accetta lavori di stampa.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer reported an error.</source>
         <translation>La stampante ha segnalato un errore.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; reported an error.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La stampante &quot;%1&quot; ha segnalato un errore.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No default printer is set up.</source>
         <translation>Non è impostata nessuna stampante predefinita.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+75"/>
         <source>Save as PDF</source>
         <translation>Salva come PDF</translation>
     </message>
     <message>
-        <location line="-72"/>
         <source>The sheet was not saved as &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
         <translation>Il foglio non è stato salvato come &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Print</source>
         <translation>Stampa</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The sheet was not printed. %1</source>
         <extracomment>%1 says why, in a whole sentence.</extracomment>
         <translation>Il foglio non è stato stampato. %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Save as PDF…</source>
         <translation>Salva come PDF…</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>Documenti PDF (*.pdf)</translation>

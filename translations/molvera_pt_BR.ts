@@ -4,33 +4,27 @@
 <context>
     <name>molvera::AboutBox</name>
     <message>
-        <location filename="../ui/aboutbox.cpp" line="+30"/>
         <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
         <translation>Este programa é uma calculadora molvera para técnicos de laboratório. Ele auxilia no preparo de reagentes para uso em laboratório.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
         <translation>Sobre o %1</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>For Windows 95/98/2000/NT</source>
         <translation>Para Windows 95/98/2000/NT</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Report comments and suggestions to:</source>
         <translation>Envie comentários e sugestões para:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Visit our web site for updates:</source>
         <translation>Visite nosso site para atualizações:</translation>
     </message>
@@ -38,58 +32,62 @@
 <context>
     <name>molvera::CalculationSheet</name>
     <message>
-        <location filename="../print/calculationsheet.cpp" line="+20"/>
         <source>molvera calculation</source>
         <translation>cálculo molvera</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Your molvera Calculation</source>
         <translation>Seu cálculo molvera</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Instructions</source>
         <translation>Instruções</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Label</source>
         <translation>Rótulo</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Reagent:</source>
         <translation>Reagente:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Formula:</source>
         <translation>Fórmula:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Molarity:</source>
         <translation>Molaridade:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Concentration:</source>
         <translation>Concentração:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Date Prepared:</source>
         <translation>Data de preparo:</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <source>Stock: %1 %2, waters of crystallisation: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
+        <translation>Substância de partida: %1 %2, água de cristalização: %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, specific gravity %3</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <translation>Substância de partida: %1 %2, densidade %3</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <translation>Substância de partida: %1 %2</translation>
+    </message>
+    <message>
         <source>dddd, d MMMM yyyy</source>
         <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
         <translation>dddd, d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
-        <location filename="../print/sheetpdf.cpp" line="+71"/>
         <source>The PDF was not made.</source>
         <translation>O PDF não foi gerado.</translation>
     </message>
@@ -97,86 +95,74 @@
 <context>
     <name>molvera::CalculatorPage</name>
     <message>
-        <location filename="../ui/calculatorpage.cpp" line="+237"/>
         <source> Input Error!</source>
         <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
         <translation> Erro de entrada!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Please correctly fill in all required text boxes!</source>
         <translation>Preencha corretamente todos os campos obrigatórios!</translation>
     </message>
     <message>
-        <location line="+60"/>
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Preview…</source>
         <translation>Visualizar impressão…</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Save as PDF…</source>
         <translation>Salvar como PDF…</translation>
     </message>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+51"/>
         <source>Method</source>
         <translation>Método</translation>
     </message>
     <message>
-        <location filename="../ui/refusalmessages.cpp" line="+14"/>
         <source>Cannot Calculate</source>
         <translation>Não é possível calcular</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Cannot Be Made</source>
         <translation>Não é possível preparar</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>A number is too large to calculate with. Please enter smaller numbers.</source>
         <translation>Um dos números é grande demais para o cálculo. Digite números menores.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
         <translation>A concentração da solução estoque é zero, portanto nenhuma quantidade dela contém a substância. Digite a concentração da solução estoque.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
         <translation>A densidade da solução estoque é zero, portanto o volume a medir não pode ser calculado. Digite a densidade da solução estoque.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
         <translation>A massa molar do sal com o número de H2O desejado é zero, portanto a quantidade não pode ser calculada. Verifique a fórmula e o número de H2O.</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
         <translation>A solução estoque é mais diluída que a solução desejada, portanto esta não pode ser preparada por diluição. Use uma solução estoque mais concentrada ou prepare uma solução mais diluída.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
         <translation>Uma quantidade nas instruções seria negativa, portanto elas não podem ser executadas. Verifique se algum número tem sinal de menos.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>Não é possível ler a fórmula</translation>
     </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
     <message>
-        <location filename="../ui/commandline.cpp" line="+69"/>
         <source>Works out how to make up reagent solutions.</source>
         <translation>Calcula como preparar soluções de reagentes.</translation>
     </message>
     <message>
-        <location line="+59"/>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1: argumento inesperado &apos;%2&apos;</translation>
@@ -185,219 +171,242 @@
 <context>
     <name>molvera::ElementTable</name>
     <message>
-        <location filename="../calc/elementtable.cpp" line="+23"/>
         <source>Aluminium</source>
         <translation>Alumínio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Argon</source>
         <translation>Argônio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Barium</source>
         <translation>Bário</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Boron</source>
         <translation>Boro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Bromine</source>
         <translation>Bromo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cadmium</source>
         <translation>Cádmio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Caesium</source>
         <translation>Césio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calcium</source>
         <translation>Cálcio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Carbon</source>
         <translation>Carbono</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chlorine</source>
         <translation>Cloro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chromium</source>
         <translation>Cromo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cobalt</source>
         <translation>Cobalto</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Copper</source>
         <translation>Cobre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Fluorine</source>
         <translation>Flúor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hydrogen</source>
         <translation>Hidrogênio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iodine</source>
         <translation>Iodo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Iron</source>
         <translation>Ferro</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lead</source>
         <translation>Chumbo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lithium</source>
         <translation>Lítio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Magnesium</source>
         <translation>Magnésio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nickel</source>
         <translation>Níquel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nitrogen</source>
         <translation>Nitrogênio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Oxygen</source>
         <translation>Oxigênio</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Phosphous</source>
         <extracomment>The program&apos;s own spelling of Phosphorus.</extracomment>
         <translation>Fósforo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Potassium</source>
         <translation>Potássio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silicon</source>
         <translation>Silício</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Silver</source>
         <translation>Prata</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sodium</source>
         <translation>Sódio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sulphur</source>
         <translation>Enxofre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tin</source>
         <translation>Estanho</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tungsten</source>
         <translation>Tungstênio</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zinc</source>
         <translation>Zinco</translation>
     </message>
 </context>
 <context>
+    <name>molvera::FormulaBoxAction</name>
+    <message>
+        <source>Fill &amp;Element Rows from Formula</source>
+        <translation>Preencher as linhas de &amp;elementos pela fórmula</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaReading</name>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>Nenhuma fórmula foi digitada.</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the elements molvera knows.</source>
+        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
+        <translation>%1 não é um dos elementos que o molvera conhece.</translation>
+    </message>
+    <message>
+        <source>The formula has more than six elements: %1 is the seventh.</source>
+        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
+        <translation>A fórmula tem mais de seis elementos: %1 é o sétimo.</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of %1.</source>
+        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
+        <translation>A fórmula tem mais de 32767 átomos de %1.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after %1.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
+        <translation>Há um parêntese ou colchete não fechado depois de %1.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
+        <translation>%1 depois de %2 fecha um parêntese ou colchete que não foi aberto.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket opened with %3.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>%1 depois de %2 fecha o que foi aberto com %3.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 depois de %2 não é uma quantidade de 1 a 32767.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>%1 não pode ficar no início de uma fórmula.</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand after %2.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>%1 não pode ficar depois de %2.</translation>
+    </message>
+    <message>
+        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>%1 depois de %2 deve iniciar uma água de cristalização no final da fórmula, por exemplo 5H2O.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
-        <location filename="../ui/formularows.cpp" line="+46"/>
         <source>Element</source>
         <translation>Elemento</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Number</source>
         <translation>Número</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molecular Weight</source>
         <translation>Massa molar</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>Select an Element</source>
         <translation>Selecione um elemento</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Element, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Elemento, linha %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Select the number of elements in this formula</source>
         <translation>Selecione quantos átomos deste elemento a fórmula tem</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Number of atoms, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Número de átomos, linha %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Molecular weight, row %1</source>
         <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
         <translation>Massa molar, linha %1</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Total molecular weight</source>
         <translation>Massa molar total</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Total Molecular Weight = </source>
         <extracomment>The caption left of the total box, which follows it on the same line.</extracomment>
         <translation>Massa molar total = </translation>
@@ -406,23 +415,19 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <location filename="../calc/hydratecalculation.cpp" line="+19"/>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v, pese %4&#xa0;g de %3 e complete o volume até %1 mL com solvente.</translation>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v, pese %4&#xa0;g de %5 e complete o volume até %1 mL com solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1mL of a %2 percent Solution of %3,</source>
         <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v,</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Measure %4 grams of %3 and dilute up to %1</source>
-        <translation>pese %4&#xa0;g de %3 e complete o volume até %1</translation>
+        <source>Measure %4 grams of %5 and dilute up to %1</source>
+        <translation>pese %4&#xa0;g de %5 e complete o volume até %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>mL with solvent.</source>
         <translation>mL com solvente.</translation>
     </message>
@@ -430,114 +435,90 @@
 <context>
     <name>molvera::HydratePage</name>
     <message>
-        <location filename="../ui/hydratepage.cpp" line="+17"/>
-        <location line="+34"/>
         <source>Hydrate Solution</source>
         <translation>Solução de hidrato</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>1. Type of Solution</source>
         <translation>1. Tipo de solução</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Anhydrous Solution</source>
         <translation>Solução anidra</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Select Elements</source>
         <translation>2. Selecione os elementos</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Stock Solution</source>
         <translation>3. Solução estoque</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. sol. estoque:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Digite a concentração da solução estoque</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+6"/>
         <source>Number of H2O:</source>
         <translation>Número de H2O:</translation>
     </message>
     <message>
-        <location line="-5"/>
         <source>Enter the number of H2Os in the stock solution</source>
         <translation>Digite o número de H2O (águas de cristalização) do estoque</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O in the stock</source>
         <translation>Número de H2O do estoque</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Required Solution</source>
         <translation>4. Solução desejada</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Conc. desejada:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Digite a concentração desejada</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% m/v</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Enter the number of H2Os required for the Hydrate</source>
         <translation>Digite o número de H2O desejado para o hidrato</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Number of H2O required</source>
         <translation>Número de H2O desejado</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volume desejado:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Digite o volume que deseja preparar</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>5. Calculate</source>
         <translation>5. Calcular</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Clique aqui para calcular o resultado</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Método</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>Copper Sulphate</source>
         <translation>Sulfato de cobre</translation>
     </message>
@@ -545,27 +526,22 @@
 <context>
     <name>molvera::MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+85"/>
         <source>Visit the Kestrova Software Home Page</source>
         <translation>Visite a página da Kestrova Software</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Formula:</source>
         <translation>Fórmula química:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Formula</source>
         <translation>Digite a fórmula química</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Chemical Name:</source>
         <translation>Nome do reagente:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Chemical Name</source>
         <translation>Digite o nome do reagente</translation>
     </message>
@@ -573,7 +549,6 @@
 <context>
     <name>molvera::MethodBox</name>
     <message>
-        <location filename="../ui/methodbox.cpp" line="+26"/>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Desatualizado: um dado foi alterado depois deste cálculo. Calcule novamente para atualizar o método.</translation>
@@ -582,134 +557,118 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <location filename="../calc/molarcalculation.cpp" line="+19"/>
         <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;mol/L, meça %4&#xa0;g ou mL de %3 e complete o volume até %1 litro(s) com solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1L of a %2 Molar Solution of %3,</source>
         <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;mol/L,</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
         <translation>meça %4&#xa0;g ou mL de %3 e complete o volume até %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s) with solvent.</source>
         <translation>litro(s) com solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;mol/L, meça %4&#xa0;mL de %3 e complete o volume até %1 litro(s) com solvente.</translation>
+    </message>
+    <message>
+        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <translation>meça %4&#xa0;mL de %3 e complete o volume até %1</translation>
     </message>
 </context>
 <context>
     <name>molvera::MolarPage</name>
     <message>
-        <location filename="../ui/molarpage.cpp" line="+18"/>
         <source>Molar Solution</source>
         <translation>Solução molar</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>1. Select Elements</source>
         <translation>1. Selecione os elementos</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Calculate Mol Wt</source>
         <translation>Calcular massa molar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter Manual Mol Wt</source>
         <translation>Digitar massa molar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>2. Solução estoque</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. sol. estoque:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Digite a concentração da solução estoque</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Stock concentration unit</source>
         <translation>Unidade de concentração da solução estoque</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Specific Gravity:</source>
         <translation>Densidade:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Specific Gravity if required.</source>
         <translation>Digite a densidade, se necessário.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>3. Solução desejada</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molarity Required:</source>
         <translation>Molaridade desejada:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Molarity required</source>
         <translation>Digite a molaridade desejada</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Molar</source>
         <translation>mol/L</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Volume Required:</source>
         <translation>Volume desejado:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter how many  Litres you wish to make</source>
         <translation>Digite quantos litros deseja preparar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Litre(s)</source>
         <translation>litro(s)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4. Calculate</source>
         <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
         <translation>4. Calcular</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Clique aqui para calcular o resultado</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Result</source>
         <translation>Resultado</translation>
     </message>
     <message>
-        <location line="+99"/>
         <source>Sulphuric Acid</source>
         <translation>Ácido sulfúrico</translation>
     </message>
@@ -717,52 +676,42 @@
 <context>
     <name>molvera::PageButtonBar</name>
     <message>
-        <location filename="../ui/pagebuttonbar.cpp" line="+29"/>
         <source>E&amp;xit</source>
         <translation>&amp;Sair</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Exit this program</source>
         <translation>Sair do programa</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Clear</source>
         <translation>&amp;Limpar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Clear this calculation</source>
         <translation>Limpar este cálculo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Print</source>
         <translation>&amp;Imprimir</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Print Instructions and Label</source>
         <translation>Imprimir instruções e rótulo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Example</source>
         <translation>&amp;Exemplo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here to view an example.</source>
         <translation>Clique aqui para ver um exemplo.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;About</source>
         <translation>S&amp;obre</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Click here for Program Details</source>
         <translation>Clique aqui para ver os detalhes do programa</translation>
     </message>
@@ -770,70 +719,54 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <location filename="../calc/percentcalculation.cpp" line="+21"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;g de solução de %3 a %2%&#xa0;m/m, pese %4&#xa0;g de %3 e misture com %5&#xa0;g de solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
         <translation>Para preparar %1&#xa0;g de solução de %3 a %2%&#xa0;m/m,</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Measure %4 grams of %3 and mix with %5 grams</source>
         <translation>pese %4&#xa0;g de %3 e misture com %5&#xa0;g</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>of solvent.</source>
         <translation>de solvente.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v, pese %4&#xa0;g de %3 e complete o volume até %1&#xa0;mL com solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
         <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v,</translation>
     </message>
     <message>
-        <location line="-8"/>
         <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
         <translation>pese %4&#xa0;g de %3 e complete o volume até %1&#xa0;mL</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+9"/>
-        <location line="+8"/>
         <source>with solvent.</source>
         <translation>com solvente.</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v, meça %4&#xa0;mL de %3 e complete o volume até %1&#xa0;mL com solvente.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+8"/>
         <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
         <translation>meça %4&#xa0;mL de %3 e complete o volume até %1&#xa0;mL</translation>
     </message>
     <message>
-        <location line="-2"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
         <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;v/v, meça %4&#xa0;mL de %3 e complete o volume até %1&#xa0;mL com solvente.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
         <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;v/v,</translation>
     </message>
@@ -841,118 +774,94 @@
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <location filename="../ui/percentpage.cpp" line="+18"/>
         <source>% Solution</source>
         <translation>Solução percentual</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>1. Type of Concentration</source>
         <translation>1. Tipo de concentração</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+12"/>
         <source>% w/w</source>
         <translation>% m/m</translation>
     </message>
     <message>
-        <location line="-12"/>
         <source>Weight per Weight Concentrations</source>
         <translation>Concentração massa por massa</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% w/v</source>
         <translation>% m/v</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Weight per Volume Concentrations</source>
         <translation>Concentração massa por volume</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>% v/v</source>
         <translation>% v/v</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Volume per Volume Concentrations</source>
         <translation>Concentração volume por volume</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2. Stock Solution</source>
         <translation>2. Solução estoque</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc of Stock Soln:</source>
         <translation>Conc. sol. estoque:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Conc of the Stock Solution</source>
         <translation>Digite a concentração da solução estoque</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Specific Gravity:</source>
         <translation>Densidade:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the SG of the stock solution</source>
         <translation>Digite a densidade da solução estoque</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3. Required Solution</source>
         <translation>3. Solução desejada</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Conc Required:</source>
         <translation>Conc. desejada:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the Concentration required</source>
         <translation>Digite a concentração desejada</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Volume Required:</source>
         <translation>Volume desejado:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Enter the amount you wish to make</source>
         <translation>Digite a quantidade que deseja preparar</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>4. Calculate</source>
         <translation>4. Calcular</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Click here to calculate your result</source>
         <translation>Clique aqui para calcular o resultado</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Method</source>
         <translation>Método</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>grams</source>
         <translation>gramas</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>Sodium Chloride</source>
         <translation>Cloreto de sódio</translation>
     </message>
@@ -960,73 +869,59 @@
 <context>
     <name>molvera::SheetDialogs</name>
     <message>
-        <location filename="../ui/sheetdialogs.cpp" line="+65"/>
         <source>The printer is stopped.</source>
         <translation>A impressora está parada.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; is stopped.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>A impressora &quot;%1&quot; está parada.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer does not accept jobs.</source>
         <translation>A impressora não está aceitando trabalhos.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; does not accept jobs.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>A impressora &quot;%1&quot; não está aceitando trabalhos.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer reported an error.</source>
         <translation>A impressora informou um erro.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The printer &quot;%1&quot; reported an error.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>A impressora &quot;%1&quot; informou um erro.</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No default printer is set up.</source>
         <translation>Nenhuma impressora padrão está configurada.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+75"/>
         <source>Save as PDF</source>
         <translation>Salvar como PDF</translation>
     </message>
     <message>
-        <location line="-72"/>
         <source>The sheet was not saved as &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
         <translation>A folha não foi salva como &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>Print</source>
         <translation>Imprimir</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The sheet was not printed. %1</source>
         <extracomment>%1 says why, in a whole sentence.</extracomment>
         <translation>A folha não foi impressa. %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Save as PDF…</source>
         <translation>Salvar como PDF…</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>Documentos PDF (*.pdf)</translation>

@@ -4,6 +4,7 @@
 #include "methodbox.h"
 #include "numberlocale.h"
 #include "sheetdialogs.h"
+#include "translations.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -150,7 +151,10 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
             m_calculate = button;
             connect(button, &QAbstractButton::clicked, this, [this, button] {
                 takeFocusFor(button);
-                calculate();
+                if (QWidget *empty = countBoxLeftEmpty())
+                    showInputError(empty);
+                else
+                    calculate();
             });
             break;
         }
@@ -201,6 +205,15 @@ FormulaRows *CalculatorPage::addFormulaRows(QWidget *frame, const FormulaRowsLay
 QString CalculatorPage::reagentFormula() const
 {
     return m_reagent.formula->text();
+}
+
+std::optional<FormulaReading> CalculatorPage::readReagentFormula(WaterPart water)
+{
+    const FormulaRead read = readFormula(toUtf8(reagentFormula()), water, translatedText);
+    if (const auto *reading = std::get_if<FormulaReading>(&read))
+        return *reading;
+    showRefusal(refusalMessage(std::get<FormulaRefusal>(read)));
+    return std::nullopt;
 }
 
 void CalculatorPage::setReagent(const QString &formula, const QString &name)
@@ -281,6 +294,7 @@ void CalculatorPage::recordSheetLabel()
     m_sheetLabel.chemicalFormula = reagentFormula();
     m_sheetLabel.strength = calculated.value;
     m_sheetLabel.strengthUnit = calculated.unit;
+    m_sheetLabel.stock = stock();
 }
 
 void CalculatorPage::addSheetActions()
@@ -361,6 +375,17 @@ void CalculatorPage::print()
     const PrintStatus status = m_output(read.sheet);
     if (status != PrintStatus::Printed)
         showPrintFailure(read, status, QPrinterInfo::defaultPrinterName());
+}
+
+// An element picked with its count left empty would be counted 0 times: a slip to mend, not a
+// formula to calculate with.
+QWidget *CalculatorPage::countBoxLeftEmpty() const
+{
+    for (const FormulaRows *rows : m_formulaRows) {
+        if (QWidget *empty = rows->countBoxLeftEmpty())
+            return empty;
+    }
+    return nullptr;
 }
 
 void CalculatorPage::commitPendingEdits()

@@ -5,12 +5,14 @@
 #include "refusalmessages.h"
 
 #include <calc/calculationresult.h>
+#include <calc/formulareading.h>
 #include <print/calculationsheet.h>
 
 #include <QList>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -84,6 +86,11 @@ public:
 
     void setSheetOutput(SheetOutput output);
 
+    // Whether the page has element rows that the formula box can fill now.
+    virtual bool canFillRows() const { return false; }
+    // Fills the element rows from the formula box, or says why the formula cannot be read.
+    virtual void fillRowsFromFormula() {}
+
 Q_SIGNALS:
     void exitRequested();
     void aboutRequested();
@@ -104,6 +111,8 @@ protected:
     virtual void clear() = 0;
     virtual void example() = 0;
     virtual Strength strength() const = 0;
+    // The stock the calculation used, for the sheet.
+    virtual SheetStock stock() const = 0;
 
     void showEvent(QShowEvent *event) override;
     // Enter (Return or the keypad's) presses a focused button, as Space does; anywhere else on
@@ -118,6 +127,8 @@ protected:
     FormulaRows *addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout);
 
     QString reagentFormula() const;
+    // The formula box read for the element rows; a refusal is told in a box and gives nothing.
+    std::optional<FormulaReading> readReagentFormula(WaterPart water);
     void setReagent(const QString &formula, const QString &name);
     // Gives every NumberBox of the table its initial text again.
     void restoreNumberBoxes();
@@ -167,6 +178,7 @@ private:
     void print();
     void recordSheetLabel();
     void commitPendingEdits();
+    QWidget *countBoxLeftEmpty() const;
     void takeFocusFor(QAbstractButton *button);
     void runButton(PageButtonBar::Role role);
 

@@ -18,9 +18,7 @@ void EtchedLine::paintEvent(QPaintEvent *)
 {
     // On the light face it was designed on, the line keeps its grey and white exactly; on a dark
     // one its lines are the palette's shadow and light, as the frames' are.
-    const QColor face = palette().color(QPalette::Window);
-    const bool darkFace =
-        hoverlet::contrastRatio(face, Qt::white) > hoverlet::contrastRatio(face, Qt::black);
+    const bool darkFace = hoverlet::isDarkFace(palette().color(QPalette::Window));
     QPainter painter(this);
     painter.fillRect(m_grey.from, 0, m_grey.to - m_grey.from, 1,
                      darkFace ? palette().color(QPalette::Dark) : QColor(128, 128, 128));

@@ -10,6 +10,7 @@
 
 #include <calc/elementtable.h>
 #include <calc/formulapanel.h>
+#include <calc/formulareading.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -188,6 +189,15 @@ void FormulaRows::commitRow(int row)
     m_total->setText(fromUtf8(panel.totalText));
 }
 
+QComboBox *FormulaRows::countBoxLeftEmpty() const
+{
+    const QComboBox *first = m_rows.front().count;
+    if (!first->isVisibleTo(first->window()) || !first->isEnabled())
+        return nullptr;
+    const int row = panelFromControls().rowWithoutCount();
+    return row == 0 ? nullptr : m_rows[row - 1].count;
+}
+
 bool FormulaRows::commitFocusedRow()
 {
     const int row = rowOfCountBox(m_rows.front().count->window()->focusWidget());
@@ -206,6 +216,25 @@ void FormulaRows::setRow(int row, const QString &elementText, const QString &cou
     target.count->setCurrentIndex(countIndex);
     if (countIndex < 0)
         target.count->setEditText(countText);
+}
+
+void FormulaRows::fill(std::span<const ElementCount> elements)
+{
+    Q_ASSERT(elements.size() <= std::size_t(RowCount));
+    // The rows left over first, so that the last commit sums the total without them.
+    for (std::size_t index = elements.size(); index < m_rows.size(); ++index) {
+        const Row &row = m_rows[index];
+        row.element->setCurrentIndex(-1);
+        row.count->setCurrentIndex(-1);
+        row.count->clearEditText();
+        row.weight->clear();
+    }
+    for (std::size_t index = 0; index < elements.size(); ++index) {
+        const int row = int(index) + 1;
+        setRow(row, fromUtf8(elements[index].element->displayText),
+               QString::number(elements[index].count));
+        commitRow(row);
+    }
 }
 
 void FormulaRows::clear()

@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <array>
+#include <span>
 
 class QComboBox;
 class QLabel;
@@ -14,6 +15,7 @@ class QWidget;
 
 namespace molvera {
 
+struct ElementCount;
 struct FormulaPanel;
 
 // How a page names and places its formula rows inside their frame, in twips from the frame's
@@ -66,9 +68,15 @@ public:
     // Chooses the element by its English display text and the count by its text, without
     // committing.
     void setRow(int row, const QString &elementText, const QString &countText);
+    // Fills rows 1, 2 ... with the elements and counts of a formula, committing each, and empties
+    // the rows after them.
+    void fill(std::span<const ElementCount> elements);
     // No element chosen, every count, weight and the total empty.
     void clear();
     void setRowsEnabled(bool enabled);
+    // The count box of the first row with an element and no count, while the rows are in use
+    // (shown and enabled); nullptr when there is none.
+    QComboBox *countBoxLeftEmpty() const;
 
     // Element and count box of row 1, of row 2, and so on.
     QList<QWidget *> inputFocusOrder() const;

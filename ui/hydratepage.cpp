@@ -133,7 +133,7 @@ void HydratePage::clear()
 void HydratePage::example()
 {
     // Not cleared first: rows 4 to 6 and the stock and required numbers stay as they are.
-    setReagent(u"CuSO4.2H20"_s, tr("Copper Sulphate"));
+    setReagent(u"CuSO4.2H2O"_s, tr("Copper Sulphate"));
     m_rows->setRow(1, u"Cu - Copper"_s, u"1"_s);
     m_rows->commitRow(1);
     m_rows->setRow(2, u"S  - Sulphur"_s, u"1"_s);
@@ -145,9 +145,34 @@ void HydratePage::example()
     calculate();
 }
 
+bool HydratePage::canFillRows() const
+{
+    return isBuilt();
+}
+
+// The formula typed is the stock's: the rows take the salt, the stock's box its waters.
+void HydratePage::fillRowsFromFormula()
+{
+    if (!canFillRows())
+        return;
+    const std::optional<FormulaReading> reading = readReagentFormula(WaterPart::Apart);
+    if (!reading)
+        return;
+    m_rows->fill(reading->elements);
+    m_stockWaters->setText(QString::number(reading->waters));
+}
+
 CalculatorPage::Strength HydratePage::strength() const
 {
     return {m_concentration->text(), m_concentrationUnit->text()};
+}
+
+SheetStock HydratePage::stock() const
+{
+    return {.strength = m_stockConcentration->text(),
+            .unit = u"%"_s,
+            .specificGravity = {},
+            .waters = m_stockWaters->text()};
 }
 
 } // namespace molvera

@@ -13,12 +13,16 @@ class HydratePage : public CalculatorPage
 public:
     explicit HydratePage(const ReagentBoxes &reagent, QWidget *parent = nullptr);
 
+    bool canFillRows() const override;
+    void fillRowsFromFormula() override;
+
 protected:
     void build() override;
     void calculate() override;
     void clear() override;
     void example() override;
     Strength strength() const override;
+    SheetStock stock() const override;
 
 private:
     static std::span<const ControlRow<HydratePage>> controls();

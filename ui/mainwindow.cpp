@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "calculatorpage.h"
 #include "formtable.h"
+#include "formulaboxaction.h"
 #include "hydratepage.h"
 #include "molarpage.h"
 #include "percentpage.h"
@@ -60,6 +61,7 @@ MainWindow::MainWindow(QWidget *parent)
     addPages();
     addPageKeys();
     setFocusOrder();
+    addFormulaAction();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
@@ -131,6 +133,18 @@ void MainWindow::addPageKeys()
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
              QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
             -1);
+}
+
+// The formula box fills the element rows of the page shown, if it has rows.
+void MainWindow::addFormulaAction()
+{
+    const auto shownPage = [this] {
+        return static_cast<CalculatorPage *>(m_tabs->currentWidget());
+    };
+    auto *action =
+        new FormulaBoxAction(m_formula, [shownPage] { return shownPage()->canFillRows(); });
+    connect(action, &FormulaBoxAction::triggered, this,
+            [shownPage] { shownPage()->fillRowsFromFormula(); });
 }
 
 // The focus order is the old form's, which technicians know: the header's boxes, then each page's

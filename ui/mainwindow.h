@@ -41,6 +41,7 @@ private:
     void addPages();
     void addPageKeys();
     void setFocusOrder();
+    void addFormulaAction();
     void quitIfNoWindowOpen();
 
     QList<QWidget *> m_headerFocusOrder; // txtReag, txtName

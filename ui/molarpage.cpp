@@ -189,9 +189,37 @@ void MolarPage::example()
     calculate();
 }
 
+// Not while the stock is molar: the rows are hidden then, and the total stands at 1.
+bool MolarPage::canFillRows() const
+{
+    return isBuilt() && !m_elementFrame->isHidden();
+}
+
+// The water of crystallisation is part of the substance weighed, and the rows count it.
+void MolarPage::fillRowsFromFormula()
+{
+    if (!canFillRows())
+        return;
+    const std::optional<FormulaReading> reading = readReagentFormula(WaterPart::InElements);
+    if (!reading)
+        return;
+    m_calculated->setChecked(true);
+    m_rows->fill(reading->elements);
+}
+
 CalculatorPage::Strength MolarPage::strength() const
 {
     return {m_molarity->text(), MolarUnit.toString()};
+}
+
+SheetStock MolarPage::stock() const
+{
+    // A molar stock is measured by volume alone: its gravity plays no part.
+    const QString unit = m_stockUnit->currentText();
+    return {.strength = m_stockConcentration->text(),
+            .unit = unit,
+            .specificGravity = unit == PercentUnit ? m_specificGravity->text() : QString(),
+            .waters = {}};
 }
 
 } // namespace molvera

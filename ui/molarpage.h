@@ -13,12 +13,16 @@ class MolarPage : public CalculatorPage
 public:
     explicit MolarPage(const ReagentBoxes &reagent, QWidget *parent = nullptr);
 
+    bool canFillRows() const override;
+    void fillRowsFromFormula() override;
+
 protected:
     void build() override;
     void calculate() override;
     void clear() override;
     void example() override;
     Strength strength() const override;
+    SheetStock stock() const override;
 
 private:
     static std::span<const ControlRow<MolarPage>> controls();

@@ -175,4 +175,14 @@ CalculatorPage::Strength PercentPage::strength() const
     return {m_concentration->text(), m_concentrationUnit->text()};
 }
 
+SheetStock PercentPage::stock() const
+{
+    // Only w/v divides by the stock's gravity.
+    const bool byDensity = chosenType() == ConcentrationType::WeightPerVolume;
+    return {.strength = m_stockConcentration->text(),
+            .unit = u"%"_s,
+            .specificGravity = byDensity ? m_specificGravity->text() : QString(),
+            .waters = {}};
+}
+
 } // namespace molvera

@@ -25,6 +25,7 @@ protected:
     void clear() override;
     void example() override;
     Strength strength() const override;
+    SheetStock stock() const override;
 
 private:
     struct TypeDesign;

@@ -1,5 +1,7 @@
 #include "refusalmessages.h"
 
+#include "numberlocale.h"
+
 #include <QCoreApplication>
 
 namespace molvera {
@@ -70,6 +72,14 @@ RefusalMessage refusalMessage(const NegativeAmount &)
                                           "An amount in the instructions would be negative, so "
                                           "they cannot be carried out. Please check the numbers "
                                           "for a minus sign."));
+}
+
+RefusalMessage refusalMessage(const FormulaRefusal &refusal)
+{
+    // The reading says what is wrong in the user's language already.
+    return {u"FormulaRefusedBox",
+            QCoreApplication::translate("molvera::CalculatorPage", "Cannot Read Formula"),
+            fromUtf8(refusal.message)};
 }
 
 } // namespace molvera

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <calc/calculationresult.h>
+#include <calc/formulareading.h>
 
 #include <QString>
 #include <QStringView>
@@ -10,9 +11,11 @@ namespace molvera {
 // Why a calculation gave no instructions, as the page tells it in a message box: a calculation
 // that cannot be computed, or a preparation that cannot be made. Results that need no word
 // (an outcome, no type chosen) and the input failure, which has a box of its own, give none.
+// The formula box's refusals to fill the element rows are told the same way.
 struct RefusalMessage
 {
-    QStringView objectName; // CalculationFailureBox or PreparationRefusedBox; empty for none
+    QStringView objectName; // CalculationFailureBox, PreparationRefusedBox or FormulaRefusedBox;
+                            // empty for none
     QString title;
     QString text;
 };
@@ -23,6 +26,8 @@ RefusalMessage refusalMessage(const ZeroSpecificGravity &);
 RefusalMessage refusalMessage(const ZeroMolecularWeight &);
 RefusalMessage refusalMessage(const WeakStock &);
 RefusalMessage refusalMessage(const NegativeAmount &);
+// A formula that cannot be read into the element rows.
+RefusalMessage refusalMessage(const FormulaRefusal &refusal);
 template<typename Other> RefusalMessage refusalMessage(const Other &)
 {
     return {};

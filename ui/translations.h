@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 
 #include <string>
 
@@ -10,14 +9,13 @@ class QCoreApplication;
 
 namespace molvera {
 
-// Speaks the user's language: the first of `uiLanguages` (the system's: LANGUAGE, then
+// Speaks the user's language: the first of `locale`'s UI languages (the system's: LANGUAGE, then
 // LC_ALL/LC_MESSAGES/LANG) that molvera has a catalogue for, with Qt's own catalogue in the same
-// language; English, the language the program is written in, loads nothing. Numbers and dates
+// language; English, the language the program is written in, installs nothing. Numbers and dates
 // keep following LC_NUMERIC and LC_TIME. Call once, before any text is shown or the command line
 // answered; the translators belong to `app` and are named "molvera-translation". Returns the
-// catalogue's language ("de", "pt_BR"), or an empty string for English.
-QString installTranslations(QCoreApplication &app,
-                            const QStringList &uiLanguages = QLocale::system().uiLanguages());
+// catalogue's language as a locale name ("de_DE", "pt_BR"), or an empty string for English.
+QString installTranslations(QCoreApplication &app, const QLocale &locale = QLocale());
 
 // A text that the calculations mark (calc/ knows no Qt), in the user's language: the
 // TextTranslator that the pages hand to them. Without a catalogue it is the English text.

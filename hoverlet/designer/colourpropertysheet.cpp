@@ -1,5 +1,7 @@
 #include "colourpropertysheet.h"
 
+#include "variantinteger.h"
+
 #include <hoverlet/hoverlet.h>
 
 #include <QColor>
@@ -19,19 +21,6 @@ constexpr std::array<std::pair<QStringView, OleColor>, 3> ColourDefaults{{
     {u"HoverColor", OleColors::Red},
     {u"NormalColor", OleColors::Blue},
 }};
-
-bool isInteger(const QVariant &value)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 

@@ -231,6 +231,21 @@ void Hoverlet::setCaption(const QString &caption)
     d->changed("Caption");
 }
 
+void Hoverlet::setBackColor(const QColor &colour)
+{
+    setBackColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+}
+
+void Hoverlet::setHoverColor(const QColor &colour)
+{
+    setHoverColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+}
+
+void Hoverlet::setNormalColor(const QColor &colour)
+{
+    setNormalColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
+}
+
 bool Hoverlet::isHovering() const
 {
     return QWidget::mouseGrabber() == this;

@@ -1,6 +1,7 @@
 // Hoverlet's stored properties: reading from and writing to a form's property bag.
 
 #include "hoverlet_p.h"
+#include "variantinteger.h"
 
 #include <hoverlet/hoverlet.h>
 #include <hoverlet/propertybag.h>
@@ -10,23 +11,6 @@
 namespace hoverlet {
 
 namespace {
-
-bool isInteger(const QVariant &value)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // A stored value of the wrong kind counts as absent: a hand-edited layout must not fail to load.
 OleColor colourFrom(const QVariant &value, OleColor fallback)

@@ -91,10 +91,14 @@ double contrastRatio(const QColor &first, const QColor &second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
+bool isDarkFace(const QColor &face)
+{
+    return relativeLuminance(face) < DarkFaceLimit;
+}
+
 QColor readableOn(const QColor &colour, const QColor &background)
 {
-    if (relativeLuminance(background) >= DarkFaceLimit ||
-        contrastRatio(colour, background) >= ReadableRatio)
+    if (!isDarkFace(background) || contrastRatio(colour, background) >= ReadableRatio)
         return colour;
     const QColor hsl = colour.toHsl();
     constexpr int Step = 4;

@@ -3,7 +3,6 @@
 // control gets hoverlet's texts in its user's language without doing anything.
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLocale>
 #include <QTranslator>
 
@@ -13,49 +12,26 @@
 // harmless; Qt keeps one registration. Q_INIT_RESOURCE must not stand inside a namespace.
 static void registerCatalogues()
 {
-    Q_INIT_RESOURCE(hoverlet_catalogues);
+    Q_INIT_RESOURCE(hoverlet_translations);
 }
 
 namespace hoverlet {
 
 namespace {
 
-// The catalogue for one of the user's languages ("pt-BR", "de-DE", "de"), else an empty name:
-// first the language with its country, then the language alone.
-QString catalogueFor(const QString &uiLanguage)
-{
-    QString name = uiLanguage;
-    name.replace(u'-', u'_');
-    const QString prefix = QStringLiteral(":/hoverlet/translations/hoverlet_");
-    while (!name.isEmpty()) {
-        const QString path = prefix + name + QStringLiteral(".qm");
-        if (QFile::exists(path))
-            return path;
-        const qsizetype cut = name.lastIndexOf(u'_');
-        name = cut > 0 ? name.left(cut) : QString();
-    }
-    return QString();
-}
-
-// The first of the user's languages that hoverlet speaks, as Qt and KDE programs choose theirs.
-// English, hoverlet's own language, installs nothing.
+// The first of the user's languages that hoverlet speaks, as Qt and KDE programs choose theirs
+// (QLocale's uiLanguages: LANGUAGE, then LC_ALL/LC_MESSAGES/LANG). English, hoverlet's own
+// language, has an empty catalogue, so that the search stops there.
 void installTranslator()
 {
     registerCatalogues();
-    QCoreApplication *app = QCoreApplication::instance();
-    for (const QString &language : QLocale::system().uiLanguages()) {
-        if (language == u"C" || language.startsWith(u"en"))
-            return;
-        const QString catalogue = catalogueFor(language);
-        if (catalogue.isEmpty())
-            continue;
-        auto *translator = new QTranslator(app);
-        if (translator->load(catalogue))
-            QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
-        return;
-    }
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(), QStringLiteral("hoverlet"), QStringLiteral("_"),
+                         QStringLiteral(":/hoverlet/translations")) &&
+        !translator->isEmpty())
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 } // namespace

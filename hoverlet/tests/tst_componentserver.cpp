@@ -1,5 +1,5 @@
 // The four entry points and creation of controls by class name.
-#include "quietplatform.h"
+#include "testsupport.h"
 
 #include <hoverlet/componentserver.h>
 #include <hoverlet/hoverlet.h>

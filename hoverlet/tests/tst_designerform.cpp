@@ -5,9 +5,8 @@
 // package's in the package check.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "quietplatform.h"
+#include "testsupport.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -23,13 +22,8 @@ class TestDesignerForm : public QObject
 {
     Q_OBJECT
 
-public Q_SLOTS:
-    // What a click would have opened, instead of starting a mail program.
-    void open(const QUrl &url) { m_opened.append(url); }
-
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void propertiesComeFromTheForm_data();
     void propertiesComeFromTheForm();
     void linkHoversAndOpensItsAddress();
@@ -40,13 +34,12 @@ private:
 
     std::unique_ptr<QWidget> m_form;
     QWidget *m_link = nullptr;
-    QList<QUrl> m_opened;
+    testsupport::UrlRecorder m_urls; // what a click would have opened
 };
 
 void TestDesignerForm::initTestCase()
 {
     testsupport::quietPlatformLimits();
-    QDesktopServices::setUrlHandler(u"mailto"_s, this, "open");
 
     const QString plugins = qEnvironmentVariable("HOVERLET_DESIGNER_PLUGINS");
     QVERIFY2(!plugins.isEmpty(), "HOVERLET_DESIGNER_PLUGINS is not set");
@@ -64,11 +57,6 @@ void TestDesignerForm::initTestCase()
     QVERIFY(m_link);
     // Without the plugin QUiLoader would still place a plain QWidget here.
     QCOMPARE(m_link->metaObject()->className(), "hoverlet::Hoverlet");
-}
-
-void TestDesignerForm::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(u"mailto"_s);
 }
 
 void TestDesignerForm::propertiesComeFromTheForm_data()
@@ -106,7 +94,7 @@ void TestDesignerForm::linkHoversAndOpensItsAddress()
     QVERIFY(label()->font().underline());
 
     QTest::mouseClick(label(), Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(m_opened, QList<QUrl>{QUrl(u"mailto:support@kestrova.example"_s)});
+    QCOMPARE(m_urls.opened, QList<QUrl>{QUrl(u"mailto:support@kestrova.example"_s)});
 
     QTest::mouseMove(m_form.get(), QPoint(300, 250));
     QCOMPARE(textColour(), QColor(0, 128, 0));

@@ -2,12 +2,11 @@
 // window system layer, so the mouse grab routes it as it would for a user.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "quietplatform.h"
+#include "testsupport.h"
 
 #include <hoverlet/hoverlet.h>
 
 #include <QAccessible>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -19,18 +18,6 @@
 
 using hoverlet::Hoverlet;
 using hoverlet::OleColor;
-
-// Counts what the links would have opened, instead of starting anything.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 struct Look
 {
@@ -44,7 +31,6 @@ class TestHoverlet : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -82,7 +68,7 @@ private:
     }
     void hover(QPoint at = QPoint(10, 10)) { QTest::mouseMove(label(), at); }
 
-    UrlRecorder m_urls;
+    testsupport::UrlRecorder m_urls;
     std::unique_ptr<QWidget> m_form;
     Hoverlet *m_link = nullptr;
 };
@@ -93,14 +79,6 @@ static const QColor Red(255, 0, 0);
 void TestHoverlet::initTestCase()
 {
     testsupport::quietPlatformLimits();
-    for (const auto scheme : {"http", "https", "mailto", "file"})
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_urls, "open");
-}
-
-void TestHoverlet::cleanupTestCase()
-{
-    for (const auto scheme : {"http", "https", "mailto", "file"})
-        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
 void TestHoverlet::init()

@@ -2,7 +2,7 @@
 // the end, and the library must say it can be unloaded.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "quietplatform.h"
+#include "testsupport.h"
 
 #include <hoverlet/componentserver.h>
 #include <hoverlet/hoverlet.h>

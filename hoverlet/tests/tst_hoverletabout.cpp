@@ -1,5 +1,5 @@
 // The library's single about box, opened by ShowAbout on any control.
-#include "quietplatform.h"
+#include "testsupport.h"
 
 #include <hoverlet/hoverlet.h>
 

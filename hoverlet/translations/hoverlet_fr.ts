@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Kept and stored; when off, the link neither hovers nor opens</source>
-        <translation>Conservé et enregistré ; désactivé, le lien ne réagit plus au survol et n’ouvre rien</translation>
+        <translation>Conservé et enregistré&#xa0;; désactivé, le lien ne réagit plus au survol et n’ouvre rien</translation>
     </message>
     <message>
         <source>The font of the caption; the underline follows the look</source>
-        <translation>La police du texte ; le soulignement suit l’apparence</translation>
+        <translation>La police du texte&#xa0;; le soulignement suit l’apparence</translation>
     </message>
     <message>
         <source>Change the look while the pointer is over the link</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>The address opened on a click: http, https or mailto</source>
-        <translation>L’adresse ouverte par un clic : http, https ou mailto</translation>
+        <translation>L’adresse ouverte par un clic&#xa0;: http, https ou mailto</translation>
     </message>
     <message>
         <source>The text shown</source>
@@ -72,11 +72,11 @@
     </message>
     <message>
         <source>Hoverlet: a text link that changes colour under the pointer</source>
-        <translation>Hoverlet : un lien texte qui change de couleur sous le pointeur</translation>
+        <translation>Hoverlet&#xa0;: un lien texte qui change de couleur sous le pointeur</translation>
     </message>
     <message>
         <source>A line of text that looks and acts like a web link. While the pointer is over it the text takes the hover colour and underline; a click opens its URL with the desktop&apos;s program for it and emits Click().</source>
-        <translation>Une ligne de texte qui a l’aspect et le comportement d’un lien web. Tant que le pointeur la survole, le texte prend la couleur et le soulignement de survol ; un clic ouvre son URL avec le programme que le bureau associe à cette adresse et émet Click().</translation>
+        <translation>Une ligne de texte qui a l’aspect et le comportement d’un lien web. Tant que le pointeur la survole, le texte prend la couleur et le soulignement de survol&#xa0;; un clic ouvre son URL avec le programme que le bureau associe à cette adresse et émet Click().</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void noElementKeepsWeight();
     void commitOverwritesTypedTotal();
     void rowOutOfRange();
+    void rowWithoutCount();
     void clear();
     void recomputeTotal_data();
     void recomputeTotal();
@@ -210,6 +211,19 @@ void tst_FormulaPanel::rowOutOfRange()
         QCOMPARE(text(panel.rows[0].weightText), u"stale"_s);
         QCOMPARE(text(panel.totalText), u"typed"_s);
     }
+}
+
+// Only an element with nothing at all for its count is a slip; a count that does not convert
+// is the user's, and counts as 0 as committing reads it.
+void tst_FormulaPanel::rowWithoutCount()
+{
+    FormulaPanel panel;
+    panel.rows[0] = {"H  - Hydrogen", "abc", {}};
+    panel.rows[1].countText = " ";
+    QCOMPARE(panel.rowWithoutCount(), 0);
+    panel.rows[4].elementText = "O  - Oxygen";
+    panel.rows[3] = {"Na - Sodium", " \t", {}};
+    QCOMPARE(panel.rowWithoutCount(), 4);
 }
 
 void tst_FormulaPanel::clear()

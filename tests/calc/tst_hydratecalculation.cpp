@@ -51,20 +51,36 @@ void tst_HydrateCalculation::texts_data()
     QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("worked example")
-        << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4.2H20"_s}
+        << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4.2H2O"_s}
         << en << u"12.24"_s
-        << u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20, Measure 12.24 grams of "
-           "CuSO4.2H20 and dilute up to 100 mL with solvent."_s
-        << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s,
-                       u"Measure 12.24 grams of CuSO4.2H20 and dilute up to 100"_s,
+        << u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O, Measure 12.24 grams of "
+           "CuSO4 and dilute up to 100 mL with solvent."_s
+        << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O,"_s,
+                       u"Measure 12.24 grams of CuSO4 and dilute up to 100"_s,
                        u"mL with solvent."_s};
     QTest::newRow("de worked example")
-        << QStringList{u"159,604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4.2H20"_s}
+        << QStringList{u"159,604"_s, u"100"_s, u"0"_s, u"15"_s, u"2"_s, u"100"_s, u"CuSO4.2H2O"_s}
         << de << u"12,24"_s
-        << u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20, Measure 12,24 grams of "
-           "CuSO4.2H20 and dilute up to 100 mL with solvent."_s
-        << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s,
-                       u"Measure 12,24 grams of CuSO4.2H20 and dilute up to 100"_s,
+        << u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O, Measure 12,24 grams of "
+           "CuSO4 and dilute up to 100 mL with solvent."_s
+        << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O,"_s,
+                       u"Measure 12,24 grams of CuSO4 and dilute up to 100"_s,
+                       u"mL with solvent."_s};
+    QTest::newRow("weighs the pentahydrate on the shelf, not the anhydrous salt wanted")
+        << QStringList{u"159.604"_s, u"100"_s, u"5"_s, u"5"_s, u"0"_s, u"200"_s, u"CuSO4"_s} << en
+        << u"15.64"_s
+        << u"To prepare 200mL of a 5 percent Solution of CuSO4, Measure 15.64 grams of "
+           "CuSO4.5H2O and dilute up to 200 mL with solvent."_s
+        << QStringList{u"To prepare 200mL of a 5 percent Solution of CuSO4,"_s,
+                       u"Measure 15.64 grams of CuSO4.5H2O and dilute up to 200"_s,
+                       u"mL with solvent."_s};
+    QTest::newRow("the stock's one water in the separator typed")
+        << QStringList{u"159.604"_s, u"100"_s, u"1"_s, u"5"_s, u"5"_s, u"100"_s, u"CuSO4·5H2O"_s}
+        << en << u"3.56"_s
+        << u"To prepare 100mL of a 5 percent Solution of CuSO4·5H2O, Measure 3.56 grams of "
+           "CuSO4·H2O and dilute up to 100 mL with solvent."_s
+        << QStringList{u"To prepare 100mL of a 5 percent Solution of CuSO4·5H2O,"_s,
+                       u"Measure 3.56 grams of CuSO4·H2O and dilute up to 100"_s,
                        u"mL with solvent."_s};
     QTest::newRow("volume and concentration as typed")
         << QStringList{u"159.604"_s, u"100"_s, u"0"_s, u"15.0"_s, u"0"_s, u"100.0"_s, u"CuSO4"_s}

@@ -49,18 +49,18 @@ void tst_MolarCalculation::texts_data()
     QTest::newRow("worked example")
         << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"98.07"_s, u"%"_s, u"H2SO4"_s}
         << en << u"27.18"_s
-        << u"To prepare 1L of a 0.5 Molar Solution of H2SO4, Measure 27.18 grams or mLs of H2SO4 "
+        << u"To prepare 1L of a 0.5 Molar Solution of H2SO4, Measure 27.18 mL of H2SO4 "
            "and dilute up to 1 Litre(s) with solvent."_s
         << QStringList{u"To prepare 1L of a 0.5 Molar Solution of H2SO4,"_s,
-                       u"Measure 27.18 grams or mLs of H2SO4 and dilute up to 1"_s,
+                       u"Measure 27.18 mL of H2SO4 and dilute up to 1"_s,
                        u"Litre(s) with solvent."_s};
     QTest::newRow("de worked example")
         << QStringList{u"98,08"_s, u"0,5"_s, u"1"_s, u"1,84"_s, u"98,07"_s, u"%"_s, u"H2SO4"_s}
         << de << u"27,18"_s
-        << u"To prepare 1L of a 0,5 Molar Solution of H2SO4, Measure 27,18 grams or mLs of H2SO4 "
+        << u"To prepare 1L of a 0,5 Molar Solution of H2SO4, Measure 27,18 mL of H2SO4 "
            "and dilute up to 1 Litre(s) with solvent."_s
         << QStringList{u"To prepare 1L of a 0,5 Molar Solution of H2SO4,"_s,
-                       u"Measure 27,18 grams or mLs of H2SO4 and dilute up to 1"_s,
+                       u"Measure 27,18 mL of H2SO4 and dilute up to 1"_s,
                        u"Litre(s) with solvent."_s};
     QTest::newRow("volume and molarity as typed")
         << QStringList{u"58.44"_s, u".5"_s, u"2.0"_s, u"1.00"_s, u"100"_s, u"%"_s, u"NaCl"_s} << en
@@ -73,10 +73,10 @@ void tst_MolarCalculation::texts_data()
     QTest::newRow("molar stock")
         << QStringList{u"98.08"_s, u"0.5"_s, u"1"_s, u"1.84"_s, u"10"_s, u"M"_s, u"HCl"_s} << en
         << u"50.00"_s
-        << u"To prepare 1L of a 0.5 Molar Solution of HCl, Measure 50.00 grams or mLs of HCl "
+        << u"To prepare 1L of a 0.5 Molar Solution of HCl, Measure 50.00 mL of HCl "
            "and dilute up to 1 Litre(s) with solvent."_s
         << QStringList{u"To prepare 1L of a 0.5 Molar Solution of HCl,"_s,
-                       u"Measure 50.00 grams or mLs of HCl and dilute up to 1"_s,
+                       u"Measure 50.00 mL of HCl and dilute up to 1"_s,
                        u"Litre(s) with solvent."_s};
     QTest::newRow("empty formula")
         << QStringList{u"98.08"_s, u"1"_s, u"1"_s, u"1.00"_s, u"100"_s, u"%"_s, QString()} << en
@@ -135,6 +135,9 @@ void tst_MolarCalculation::resultText_data()
     QTest::newRow("M: negative gravity too")
         << QStringList{u"0"_s, u"0.5"_s, u"1"_s, u"-7"_s, u"10"_s, u"M"_s, u"HCl"_s} << en
         << u"50.00"_s << 50.0;
+    QTest::newRow("a pure solid is never weaker than its solution: 7 M CsCl")
+        << QStringList{u"168.36"_s, u"7"_s, u"1"_s, u"1"_s, u"100"_s, u"%"_s, u"CsCl"_s} << en
+        << u"1178.52"_s << 1178.52;
     QTest::newRow("zero volume") << QStringList{u"98.08"_s, u"0.5"_s, u"0"_s,    u"1.84"_s,
                                                 u"98.07"_s, u"%"_s,   u"H2SO4"_s}
                                  << en << u"0.00"_s << 0.0;
@@ -212,6 +215,9 @@ void tst_MolarCalculation::failure_data()
     QTest::newRow("negative volume") << with({{V, u"-1"_s}}) << en << Failure::Negative;
     QTest::newRow("% stock weaker: more than a litre for a litre")
         << with({{R, u"20"_s}}) << en << Failure::WeakStock;
+    QTest::newRow("% liquid stock weaker: 5 M HCl from 10 % of gravity 1.05")
+        << with({{M, u"36.46"_s}, {R, u"5"_s}, {G, u"1.05"_s}, {C, u"10"_s}}) << en
+        << Failure::WeakStock;
     QTest::newRow("M stock weaker than the molarity")
         << with({{C, u"0.25"_s}, {Unit, u"M"_s}}) << en << Failure::WeakStock;
     QTest::newRow("product overflows")

@@ -141,6 +141,13 @@ void tst_PercentCalculation::texts_data()
            "and mix with 0,01 grams of solvent."_s
         << QStringList{u"To prepare 0,006 grams of a 50 % w/w solution of NaCl ,"_s,
                        u"Measure 0,00 grams of NaCl and mix with 0,01 grams"_s, u"of solvent."_s};
+    QTest::newRow("w/w: no solvent where only the rounded stock exceeds the amount")
+        << u"w/w"_s << QStringList{u"100"_s, u"1.00"_s, u"6.659"_s, u"99.94"_s, u"NaCl"_s} << en
+        << u"6.66"_s << u"0.00"_s
+        << u"To prepare 6.659 grams of a 99.94 % w/w solution of NaCl , Measure 6.66 grams of "
+           "NaCl and mix with 0.00 grams of solvent."_s
+        << QStringList{u"To prepare 6.659 grams of a 99.94 % w/w solution of NaCl ,"_s,
+                       u"Measure 6.66 grams of NaCl and mix with 0.00 grams"_s, u"of solvent."_s};
     QTest::newRow("amount as typed")
         << u"w/v"_s << QStringList{u"98"_s, u"1.00"_s, u"600.0"_s, u"20"_s, u"NaCl"_s} << en
         << u"122.45"_s << QString()
@@ -233,6 +240,11 @@ void tst_PercentCalculation::outcome_data()
         QTest::addRow("%s de point", t.data())
             << type << with({{G, u"1.00"_s}}) << de << Expect::Input;
     }
+
+    QTest::newRow("w/v: a pure solid is never weaker than its solution")
+        << u"w/v"_s << with({{S, u"100"_s}, {C, u"120"_s}}) << en << Expect::Success;
+    QTest::newRow("w/w: a pure solid is weaker than 120 %")
+        << u"w/w"_s << with({{S, u"100"_s}, {C, u"120"_s}}) << en << Expect::Weak;
 
     // Near the largest double: a negative amount is refused before any solvent is worked out,
     // and a w/w result too large to read back (its 15 digits round beyond it) is too large.

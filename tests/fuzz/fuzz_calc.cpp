@@ -1,6 +1,6 @@
 // libFuzzer target for the calculation core: arbitrary texts go through number reading and
-// writing, the formula rows and the three calculations, and every invariant that must always
-// hold is checked; a broken one aborts, as does any sanitizer report.
+// writing, formula reading, the formula rows and the three calculations, and every invariant that
+// must always hold is checked; a broken one aborts, as does any sanitizer report.
 //
 // Input layout: byte 0 picks the decimal separator, byte 1 the percent type, byte 2 the molar
 // stock unit, byte 3 the formula rows' elements; the rest is split at '\n' into text fields,
@@ -9,6 +9,7 @@
 #include <calc/elementtable.h>
 #include <calc/evaluation.h>
 #include <calc/formulapanel.h>
+#include <calc/formulareading.h>
 #include <calc/hydratecalculation.h>
 #include <calc/molarcalculation.h>
 #include <calc/numbertext.h>
@@ -474,8 +475,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         begin = end + 1;
     }
-    for (const std::string_view field : fields)
+    for (const std::string_view field : fields) {
         checkNumberText(field, locale);
+        // Any text gives a refusal that says why, or what six rows with counts of 1 to 32767 hold.
+        const FormulaRead read =
+            readFormula(field, data[1] % 2 ? WaterPart::Apart : WaterPart::InElements);
+        const auto *reading = std::get_if<FormulaReading>(&read);
+        require(reading ? !reading->elements.empty() && reading->elements.size() <= 6
+                        : !std::get<FormulaRefusal>(read).message.empty(),
+                "a reading fills one to six rows; a refusal says why");
+        for (const auto &[element, count] :
+             reading ? reading->elements : std::vector<ElementCount>())
+            require(element && count >= 1 && count <= 32767, "a row's count is 1 to 32767");
+    }
     fields.resize(std::max<std::size_t>(fields.size(), 8));
 
     if (size >= 12) {

@@ -112,12 +112,13 @@ void TestCalculationSheet::sheetText_data()
     CalculationSheet molar;
     molar.variant = SheetVariant::Molar;
     molar.printLines = {QStringLiteral("To prepare 1L of a 0.5 Molar Solution of H2SO4,"),
-                        QStringLiteral("Measure 27.18 grams or mLs of H2SO4 and dilute up to 1"),
+                        QStringLiteral("Measure 27.18 mL of H2SO4 and dilute up to 1"),
                         QStringLiteral("Litre(s) with solvent.")};
     molar.chemicalName = QStringLiteral("Sulphuric Acid");
     molar.chemicalFormula = QStringLiteral("H2SO4");
     molar.strength = QStringLiteral("0.5");
     molar.strengthUnit = QStringLiteral("M");
+    molar.stock = {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}};
     QTest::newRow("molar example: molarity caption, unit right after the number")
         << molar
         << QStringList{heading,
@@ -125,6 +126,7 @@ void TestCalculationSheet::sheetText_data()
                        molar.printLines[0],
                        molar.printLines[1],
                        molar.printLines[2],
+                       QStringLiteral("Stock: 98.07 %, specific gravity 1.84"),
                        QStringLiteral("Label"),
                        QStringLiteral("Reagent: Sulphuric Acid"),
                        QStringLiteral("Formula: H2SO4"),
@@ -134,11 +136,11 @@ void TestCalculationSheet::sheetText_data()
     CalculationSheet hydrate;
     hydrate.variant = SheetVariant::Hydrate;
     hydrate.printLines = {
-        QStringLiteral("To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"),
-        QStringLiteral("Measure 12.24 grams of CuSO4.2H20 and dilute up to 100"),
+        QStringLiteral("To prepare 100mL of a 15 percent Solution of CuSO4.2H2O,"),
+        QStringLiteral("Measure 12.24 grams of CuSO4 and dilute up to 100"),
         QStringLiteral("mL with solvent.")};
     hydrate.chemicalName = QStringLiteral("Copper Sulphate");
-    hydrate.chemicalFormula = QStringLiteral("CuSO4.2H20");
+    hydrate.chemicalFormula = QStringLiteral("CuSO4.2H2O");
     hydrate.strength = QStringLiteral("15");
     hydrate.strengthUnit = QStringLiteral("% w/v");
     QTest::newRow("hydrate example: concentration caption")
@@ -150,7 +152,7 @@ void TestCalculationSheet::sheetText_data()
                        hydrate.printLines[2],
                        QStringLiteral("Label"),
                        QStringLiteral("Reagent: Copper Sulphate"),
-                       QStringLiteral("Formula: CuSO4.2H20"),
+                       QStringLiteral("Formula: CuSO4.2H2O"),
                        QStringLiteral("Concentration: 15% w/v"),
                        dateLine};
 

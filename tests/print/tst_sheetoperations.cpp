@@ -70,7 +70,7 @@ QStringList repeated(const QString &operation, int count)
 // The operations of a whole sheet; only the texts differ from one sheet to another.
 QStringList sheetOperations(const QStringList &printLines, const QString &name,
                             const QString &formula, const QString &strengthCaption,
-                            const QString &strength, const QString &date)
+                            const QString &strength, const QString &date, const QString &stock = {})
 {
     const QString empty = QStringLiteral("empty line");
     QStringList ops = repeated(empty, 3);
@@ -83,7 +83,8 @@ QStringList sheetOperations(const QStringList &printLines, const QString &name,
     ops << repeated(empty, 4);
     for (const QString &line : printLines)
         ops << QStringLiteral("@15 [%1] end").arg(line);
-    ops << repeated(empty, 5);
+    ops << empty << (stock.isEmpty() ? empty : QStringLiteral("@15 [%1] end").arg(stock));
+    ops << repeated(empty, 3);
     ops << QStringLiteral("bold on") << QStringLiteral("underline on")
         << QStringLiteral("@10 [Label] end") << QStringLiteral("underline off");
     ops << repeated(empty, 2);
@@ -136,15 +137,27 @@ void TestSheetOperations::operations_data()
     const QString molarity = QStringLiteral("Molarity:             ");
     const QString concentration = QStringLiteral("Concentration:   ");
 
-    QTest::newRow("molar: molarity caption, M right after the number")
-        << sheetFor(SheetVariant::Molar, QStringLiteral("0.5"), QStringLiteral("M"))
-        << sheetOperations(lines, name, formula, molarity, QStringLiteral("0.5M"), date);
+    CalculationSheet molar =
+        sheetFor(SheetVariant::Molar, QStringLiteral("0.5"), QStringLiteral("M"));
+    molar.stock = {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}};
+    QTest::newRow("molar: molarity caption, M right after the number; stock with its gravity")
+        << molar
+        << sheetOperations(lines, name, formula, molarity, QStringLiteral("0.5M"), date,
+                           QStringLiteral("Stock: 98.07 %, specific gravity 1.84"));
+    CalculationSheet percent =
+        sheetFor(SheetVariant::Percent, QStringLiteral("20"), QStringLiteral("% w/v"));
+    percent.stock = {QStringLiteral("10"), QStringLiteral("%"), {}, {}}; // gravity unused
     QTest::newRow("percent: concentration caption, unit caption right after the number")
-        << sheetFor(SheetVariant::Percent, QStringLiteral("20"), QStringLiteral("% w/v"))
-        << sheetOperations(lines, name, formula, concentration, QStringLiteral("20% w/v"), date);
-    QTest::newRow("hydrate: concentration caption")
-        << sheetFor(SheetVariant::Hydrate, QStringLiteral("15"), QStringLiteral("% w/v"))
-        << sheetOperations(lines, name, formula, concentration, QStringLiteral("15% w/v"), date);
+        << percent
+        << sheetOperations(lines, name, formula, concentration, QStringLiteral("20% w/v"), date,
+                           QStringLiteral("Stock: 10 %"));
+    CalculationSheet hydrate =
+        sheetFor(SheetVariant::Hydrate, QStringLiteral("15"), QStringLiteral("% w/v"));
+    hydrate.stock = {QStringLiteral("100"), QStringLiteral("%"), {}, QStringLiteral("5")};
+    QTest::newRow("hydrate: concentration caption; stock with its waters")
+        << hydrate
+        << sheetOperations(lines, name, formula, concentration, QStringLiteral("15% w/v"), date,
+                           QStringLiteral("Stock: 100 %, waters of crystallisation: 5"));
 
     CalculationSheet cleared =
         sheetFor(SheetVariant::Percent, QStringLiteral("15"), QStringLiteral("% w/w"));

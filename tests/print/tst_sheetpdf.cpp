@@ -23,12 +23,13 @@ molvera::CalculationSheet molarExample()
 {
     return {molvera::SheetVariant::Molar,
             {QStringLiteral("To prepare 1L of a 0.5 Molar Solution of H2SO4,"),
-             QStringLiteral("Measure 27.18 grams or mLs of H2SO4 and dilute up to 1"),
+             QStringLiteral("Measure 27.18 mL of H2SO4 and dilute up to 1"),
              QStringLiteral("Litre(s) with solvent.")},
             QStringLiteral("Sulphuric Acid"),
             QStringLiteral("H2SO4"),
             QStringLiteral("0.5"),
-            QStringLiteral("M")};
+            QStringLiteral("M"),
+            {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}}};
 }
 
 const QDate monday(2026, 12, 7);

@@ -7,12 +7,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,8 +119,8 @@ double readingOf(const QImage &image, const QRect &area, QColor *text, QColor *b
     return best;
 }
 
-// A form of the program as the user sees it after working on it: a page after its example, or
-// one of the about boxes.
+// A form of the program as the user sees it after working on it: a page after its example (the
+// molar page with the formula box's menu open), or one of the about boxes.
 enum class Form { MolarPage, PercentPage, HydratePage, AboutBox, HoverletAbout, HydrateOutOfDate };
 
 QWidget *openForm(molvera::MainWindow *window, Form form)
@@ -137,6 +139,10 @@ QWidget *openForm(molvera::MainWindow *window, Form form)
         if (form == Form::HydrateOutOfDate) // an edit after it greys the method
             window->findChild<QLineEdit *>(u"txtHVol"_s)->setText(u"50"_s);
         QApplication::focusWidget()->clearFocus();
+        if (form == Form::MolarPage) {
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
+            QApplication::sendEvent(window->findChild<QWidget *>(u"txtReag"_s), &menuKey);
+        }
         return window;
     case Form::AboutBox:
         window->findChild<QToolButton *>(u"cmdAbout"_s)->click();
@@ -321,7 +327,7 @@ private Q_SLOTS:
             QWidget *line = shown->findChild<QWidget *>(u"Line1"_s);
             const QImage drawn = line->grab().toImage();
             const QPalette palette = line->palette();
-            const bool dark = qGray(palette.color(QPalette::Window).rgb()) < 128;
+            const bool dark = hoverlet::isDarkFace(palette.color(QPalette::Window));
             QCOMPARE(drawn.pixel(drawn.width() / 2, 1),
                      dark ? palette.color(QPalette::Light).rgb() : QColor(Qt::white).rgb());
         }
@@ -382,7 +388,8 @@ private Q_SLOTS:
             molvera::MainWindow inEnglish;
             const auto englishTexts = visibleTexts(openForm(&inEnglish, form));
             const bool english = language == "en"_L1;
-            QCOMPARE(molvera::installTranslations(*qApp, {language}), english ? u""_s : language);
+            QCOMPARE(molvera::installTranslations(*qApp, QLocale(language)),
+                     english ? QString() : QLocale(language).name());
             molvera::MainWindow window;
             QWidget *shown = openForm(&window, form);
             QVERIFY(shown);
@@ -402,10 +409,18 @@ private Q_SLOTS:
                 if (const auto [needs, has] = room(widget); needs > has)
                     faults << u"%1 \"%2\" needs %3 pixels, has %4"_s.arg(
                         widget->objectName(), text, QString::number(needs), QString::number(has));
-                const int key = QKeySequence::mnemonic(text)[0].toCombined();
-                if (key && accessKeys.contains(key))
-                    faults << u"the access key of %1 is also %2's"_s.arg(text, accessKeys[key]);
-                accessKeys[key] = text;
+                const auto *menu = qobject_cast<QMenu *>(widget); // its entries, among themselves
+                QStringList keyed{text};
+                for (const QAction *action : menu ? menu->actions() : QList<QAction *>())
+                    keyed << action->text();
+                QHash<int, QString> menuKeys;
+                QHash<int, QString> &keys = menu ? menuKeys : accessKeys;
+                for (const QString &caption : std::as_const(keyed)) {
+                    const int key = QKeySequence::mnemonic(caption)[0].toCombined();
+                    if (key && keys.contains(key))
+                        faults << u"the access key of %1 is also %2's"_s.arg(caption, keys[key]);
+                    keys[key] = caption;
+                }
             }
             cleanup();
         }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -14,10 +15,11 @@ using molvera::CalculationSheet;
 
 namespace {
 
-QString exampleMethod(const QString &mass)
+// The worked example's sentence: its stock, weighed out, has no waters unless the row says so.
+QString exampleMethod(const QString &mass, const QString &stock = u"CuSO4"_s)
 {
-    return u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20, Measure "_s + mass +
-           u" grams of CuSO4.2H20 and dilute up to 100 mL with solvent."_s;
+    return u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O, Measure "_s + mass +
+           u" grams of "_s + stock + u" and dilute up to 100 mL with solvent."_s;
 }
 
 } // namespace
@@ -322,7 +324,7 @@ private Q_SLOTS:
         click(u"cmdHEg"_s);
 
         QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
-        QCOMPARE(text(u"txtReag"_s), u"CuSO4.2H20"_s);
+        QCOMPARE(text(u"txtReag"_s), u"CuSO4.2H2O"_s);
         QCOMPARE(text(u"txtName"_s), u"Copper Sulphate"_s);
         QCOMPARE(control<QComboBox>(u"cmbHE1"_s)->currentText(), u"Cu - Copper"_s);
         QCOMPARE(control<QComboBox>(u"cmbHN3"_s)->currentText(), u"4"_s);
@@ -335,10 +337,23 @@ private Q_SLOTS:
         QCOMPARE(method(), exampleMethod(mass));
         QVERIFY(control(u"Frame9"_s)->isVisible());
         QCOMPARE(control(u"txtHRes"_s)->accessibleDescription(), QString()); // a new method
-        QCOMPARE(text(u"txtH1"_s), u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s);
+        QCOMPARE(text(u"txtH1"_s), u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O,"_s);
         QCOMPARE(text(u"txtH2"_s),
-                 u"Measure "_s + mass + u" grams of CuSO4.2H20 and dilute up to 100"_s);
+                 u"Measure "_s + mass + u" grams of CuSO4 and dilute up to 100"_s);
         QCOMPARE(text(u"txtH3"_s), u"mL with solvent."_s);
+    }
+
+    void formulaFillsRowsFromTheMenu()
+    {
+        click(u"cmdHEg"_s);
+        typeInto(u"txtReag"_s, u"CaCl2·2H2O"_s);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
+        QApplication::sendEvent(control(u"txtReag"_s), &menuKey);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_E);
+        // The salt in the rows, the example's third emptied; the waters to the stock.
+        QCOMPARE(weights(), (QStringList{u"40.08"_s, u"70.906"_s, {}, {}, {}, {}}));
+        QCOMPARE(texts({u"txtHTot"_s, u"txtHH1"_s, u"txtReag"_s}),
+                 (QStringList{u"110.986"_s, u"2"_s, u"CaCl2·2H2O"_s}));
     }
 
     void pentahydrateStockForAnAnhydrousSolution()
@@ -349,7 +364,7 @@ private Q_SLOTS:
         QVERIFY(!control(u"txtHH2"_s)->isEnabled());
         click(u"cmdHCal"_s);
         QCOMPARE(text(u"txtHResult"_s), u"23.47"_s);
-        QCOMPARE(method(), exampleMethod(u"23.47"_s));
+        QCOMPARE(method(), exampleMethod(u"23.47"_s, u"CuSO4.5H2O"_s));
     }
 
     void refusedCalculation_data()
@@ -368,6 +383,8 @@ private Q_SLOTS:
         QTest::newRow("comma in an english locale")
             << true << QStringList{u"txtHCon2=1,5"_s} << input;
         QTest::newRow("no element chosen: empty total") << false << QStringList{} << input;
+        QTest::newRow("an element with its count left empty")
+            << true << QStringList{u"cmbHN3="_s} << input;
     }
     void refusedCalculation()
     {
@@ -379,11 +396,18 @@ private Q_SLOTS:
         const QString mass = text(u"txtHResult"_s);
         const QString shownMethod = method();
         const QString line2 = text(u"txtH2"_s);
-        for (const QString &edit : edits)
-            typeInto(edit.section(u'=', 0, 0), edit.section(u'=', 1));
+        for (const QString &edit : edits) {
+            if (auto *combo = qobject_cast<QComboBox *>(control(edit.section(u'=', 0, 0))))
+                uitest::typeInto(combo, edit.section(u'=', 1));
+            else
+                typeInto(edit.section(u'=', 0, 0), edit.section(u'=', 1));
+        }
         click(u"cmdHCal"_s);
 
         QCOMPARE(acknowledgeMessage(), box);
+        // The box to mend takes the keyboard.
+        if (box == u"InputErrorBox" && !edits.isEmpty())
+            QCOMPARE(m_window->focusWidget()->objectName(), edits.first().section(u'=', 0, 0));
         QCOMPARE(control(u"Frame9"_s)->isVisible(), afterExample);
         QCOMPARE(!control(u"txtHRes"_s)->accessibleDescription().isEmpty(), afterExample);
         QCOMPARE(text(u"txtHResult"_s), mass);
@@ -461,8 +485,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("strength");
         const QStringList exampleLines{
-            u"To prepare 100mL of a 15 percent Solution of CuSO4.2H20,"_s,
-            u"Measure 12.24 grams of CuSO4.2H20 and dilute up to 100"_s, u"mL with solvent."_s};
+            u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O,"_s,
+            u"Measure 12.24 grams of CuSO4 and dilute up to 100"_s, u"mL with solvent."_s};
         QTest::newRow("after the example")
             << QStringList{u"cmdHEg"_s} << exampleLines << u"Copper Sulphate"_s << u"15"_s;
         QTest::newRow("after clear: the last lines under their label")
@@ -488,7 +512,7 @@ private Q_SLOTS:
         QCOMPARE(sheet.variant, molvera::SheetVariant::Hydrate);
         QCOMPARE((QStringList{sheet.printLines.begin(), sheet.printLines.end()}), lines);
         QCOMPARE(sheet.chemicalName, name);
-        QCOMPARE(sheet.chemicalFormula, name.isEmpty() ? QString() : u"CuSO4.2H20"_s);
+        QCOMPARE(sheet.chemicalFormula, name.isEmpty() ? QString() : u"CuSO4.2H2O"_s);
         QCOMPARE(sheet.strength, strength);
         QCOMPARE(sheet.strengthUnit, strength.isEmpty() ? QString() : u"% w/v"_s);
     }

@@ -376,6 +376,9 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtMol"_s), u"1"_s);
         uitest::pressAccessKey(Qt::Key_A);
         QCOMPARE(aboutBoxes().size(), 1);
+        // Nor does Enter in the formula box fill its rows.
+        typeInto(u"txtReag"_s, u"NaCl\r"_s);
+        QCOMPARE(text(u"txtTot"_s), QString());
     }
 };
 

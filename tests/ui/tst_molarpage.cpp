@@ -115,15 +115,14 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtTot"_s), total);
         QCOMPARE(text(u"txtMol"_s), molarity);
         QCOMPARE(text(u"txtResult"_s), result);
-        const QString sentence =
-            u"To prepare 1L of a "_s + molarity + u" Molar Solution of H2SO4, Measure "_s + result +
-            u" grams or mLs of H2SO4 and dilute up to 1 Litre(s) with solvent."_s;
+        const QString sentence = u"To prepare 1L of a "_s + molarity +
+                                 u" Molar Solution of H2SO4, Measure "_s + result +
+                                 u" mL of H2SO4 and dilute up to 1 Litre(s) with solvent."_s;
         QCOMPARE(control<QTextEdit>(u"txtDesc"_s)->toPlainText(), sentence);
         QVERIFY(control(u"fraResult"_s)->isVisible());
         QCOMPARE(text(u"txtD1"_s),
                  u"To prepare 1L of a "_s + molarity + u" Molar Solution of H2SO4,"_s);
-        QCOMPARE(text(u"txtD2"_s),
-                 u"Measure "_s + result + u" grams or mLs of H2SO4 and dilute up to 1"_s);
+        QCOMPARE(text(u"txtD2"_s), u"Measure "_s + result + u" mL of H2SO4 and dilute up to 1"_s);
         QCOMPARE(text(u"txtD3"_s), u"Litre(s) with solvent."_s);
         QCOMPARE(checked(u"optMan"_s), manual);
         QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));
@@ -227,6 +226,21 @@ private Q_SLOTS:
         QVERIFY(!control(u"fraResult"_s)->isVisible());
         QCOMPARE(text(u"txtResult"_s), QString());
         QCOMPARE(text(u"txtD1"_s), QString());
+    }
+
+    void formulaFillsRowsOnEnter()
+    {
+        click(u"cmdExample"_s);
+        click(u"optMan"_s);
+        typeInto(u"txtReag"_s, u"MgCl2·6H2O\r"_s);
+        // The water counted, and the rows' sum chosen again.
+        QCOMPARE(texts({u"txtWt1"_s, u"txtWt2"_s, u"txtWt3"_s, u"txtWt4"_s, u"txtTot"_s}),
+                 (QStringList{u"24.312"_s, u"70.906"_s, u"12.096"_s, u"96"_s, u"203.314"_s}));
+        QVERIFY(checked(u"optCal"_s));
+        // One that cannot be read is refused, and nothing changes.
+        typeInto(u"txtReag"_s, u"KMnO4\r"_s);
+        QCOMPARE(acknowledgeMessage(), u"FormulaRefusedBox"_s);
+        QCOMPARE(text(u"txtTot"_s), u"203.314"_s);
     }
 
     void manualMode()

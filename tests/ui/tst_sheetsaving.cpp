@@ -125,7 +125,7 @@ private Q_SLOTS:
         QTest::newRow("percent: the Print button's context menu")
             << PercentPage << Route::ContextMenu;
         QTest::newRow("hydrate: the shortcut reaches the page that is shown")
-            << PageControls{u"HydratePage"_s, u"cmdHEg"_s, u"cmdHPrnt"_s, u"CuSO4.2H20"_s}
+            << PageControls{u"HydratePage"_s, u"cmdHEg"_s, u"cmdHPrnt"_s, u"CuSO4.2H2O"_s}
             << Route::Shortcut;
     }
     void savesFromEachRoute()

@@ -84,18 +84,9 @@ public:
 
     // The colours as a form made in Qt Designer sets them (uic's code): a colour picked there is
     // stored as the direct colour of its red, green and blue.
-    void setBackColor(const QColor &colour)
-    {
-        setBackColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
-    }
-    void setHoverColor(const QColor &colour)
-    {
-        setHoverColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
-    }
-    void setNormalColor(const QColor &colour)
-    {
-        setNormalColor(oleColorFromRgb(colour.red(), colour.green(), colour.blue()));
-    }
+    void setBackColor(const QColor &colour);
+    void setHoverColor(const QColor &colour);
+    void setNormalColor(const QColor &colour);
 
     // True while the surface holds the mouse grab, which is what hovering means. Exported since
     // 1.0.0: it stays out of line.

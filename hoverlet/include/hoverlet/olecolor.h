@@ -41,6 +41,10 @@ HOVERLET_EXPORT QColor toQColor(OleColor colour, const QPalette &palette);
 // white); text reads well from 4.5.
 HOVERLET_EXPORT double contrastRatio(const QColor &first, const QColor &second);
 
+// Whether `face` is dark: white text reads better on it than black (its relative luminance is
+// below 0.179). Forms were designed on light faces; on a dark one their colours are adapted.
+HOVERLET_EXPORT bool isDarkFace(const QColor &face);
+
 // `colour` as a text colour on `background`. Forms were designed as dark text on a light face:
 // on a light background their colours are kept exactly, and so is any colour that already reads
 // at 4.5:1. Otherwise, on a dark face, the colour is turned over as the palette was - its

@@ -1,0 +1,90 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>hoverlet::AboutBox</name>
+    <message>
+        <source>About %1</source>
+        <extracomment>%1 is the control&apos;s name and version, &quot;Tarnwick Hoverlet 1.0&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact info:</source>
+        <extracomment>Stands before two links to the maker: its web site and its mail address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WWW</source>
+        <extracomment>A link to the maker&apos;s web site; at most about five letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <extracomment>A link that writes a mail to the maker; at most about six letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hoverlet::DesignerPlugin</name>
+    <message>
+        <source>Background colour (the system&apos;s button face by default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept and stored; when off, the link neither hovers nor opens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The font of the caption; the underline follows the look</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the look while the pointer is over the link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text colour while hovering (red by default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Underline the text while hovering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text colour otherwise (blue by default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Underline the text otherwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address opened on a click: http, https or mailto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hoverlet: a text link that changes colour under the pointer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A line of text that looks and acts like a web link. While the pointer is over it the text takes the hover colour and underline; a click opens its URL with the desktop&apos;s program for it and emits Click().</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hoverlet::HoverletAccessible</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A link&apos;s description for screen readers: %1 is the host&apos;s tool-tip, %2 the address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,930 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>molvera::AboutBox</name>
+    <message>
+        <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For Windows 95/98/2000/NT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report comments and suggestions to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit our web site for updates:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::CalculationSheet</name>
+    <message>
+        <source>molvera calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your molvera Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reagent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formula:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Molarity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Concentration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Prepared:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, waters of crystallisation: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, specific gravity %3</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2</source>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dddd, d MMMM yyyy</source>
+        <extracomment>The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month, yyyy the year; words between single quotes are kept as written (&apos;de&apos;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF was not made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::CalculatorPage</name>
+    <message>
+        <source> Input Error!</source>
+        <extracomment>The title of the box that says a page&apos;s input cannot be used. The space before it is kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please correctly fill in all required text boxes!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Be Made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::CommandLine</name>
+    <message>
+        <source>Works out how to make up reagent solutions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;</source>
+        <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::ElementTable</name>
+    <message>
+        <source>Aluminium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Argon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bromine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cadmium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caesium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chlorine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chromium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cobalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fluorine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hydrogen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iodine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nickel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oxygen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phosphous</source>
+        <extracomment>The program&apos;s own spelling of Phosphorus.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silicon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sulphur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tungsten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zinc</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaBoxAction</name>
+    <message>
+        <source>Fill &amp;Element Rows from Formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaReading</name>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not one of the elements molvera knows.</source>
+        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The formula has more than six elements: %1 is the seventh.</source>
+        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of %1.</source>
+        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after %1.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after %2 closes a bracket opened with %3.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after %2 is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot stand after %2.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::FormulaRows</name>
+    <message>
+        <source>Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Molecular Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element, row %1</source>
+        <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the number of elements in this formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of atoms, row %1</source>
+        <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Molecular weight, row %1</source>
+        <extracomment>%1 is the row&apos;s number, 1 to 6.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total molecular weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Molecular Weight = </source>
+        <extracomment>The caption left of the total box, which follows it on the same line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::HydrateCalculation</name>
+    <message>
+        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1mL of a %2 percent Solution of %3,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure %4 grams of %5 and dilute up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mL with solvent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::HydratePage</name>
+    <message>
+        <source>Hydrate Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Type of Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anhydrous Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. Select Elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. Stock Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conc of Stock Soln:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Conc of the Stock Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of H2O:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the number of H2Os in the stock solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of H2O in the stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. Required Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conc Required:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Concentration required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% w/v</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the number of H2Os required for the Hydrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of H2O required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume Required:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5. Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to calculate your result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copper Sulphate</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::MainWindow</name>
+    <message>
+        <source>Visit the Kestrova Software Home Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemical Formula:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Chemical Formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemical Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Chemical Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::MethodBox</name>
+    <message>
+        <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
+        <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::MolarCalculation</name>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Litre(s) with solvent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::MolarPage</name>
+    <message>
+        <source>Molar Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Select Elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate Mol Wt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Manual Mol Wt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. Stock Solution</source>
+        <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conc of Stock Soln:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Conc of the Stock Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock concentration unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specific Gravity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Specific Gravity if required.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. Required Solution</source>
+        <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Molarity Required:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Molarity required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Molar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume Required:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter how many  Litres you wish to make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Litre(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. Calculate</source>
+        <extracomment>Keep the number and its full stop first: the page renumbers its steps.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to calculate your result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sulphuric Acid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PageButtonBar</name>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear this calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Instructions and Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to view an example.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here for Program Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PercentCalculation</name>
+    <message>
+        <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
+        <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure %4 grams of %3 and mix with %5 grams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of solvent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with solvent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PercentPage</name>
+    <message>
+        <source>% Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Type of Concentration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% w/w</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight per Weight Concentrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% w/v</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight per Volume Concentrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% v/v</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume per Volume Concentrations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. Stock Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conc of Stock Soln:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Conc of the Stock Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specific Gravity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the SG of the stock solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. Required Solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conc Required:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Concentration required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume Required:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to calculate your result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sodium Chloride</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::SheetDialogs</name>
+    <message>
+        <source>The printer is stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped.</source>
+        <extracomment>%1 is the printer&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer does not accept jobs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; does not accept jobs.</source>
+        <extracomment>%1 is the printer&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; reported an error.</source>
+        <extracomment>%1 is the printer&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No default printer is set up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sheet was not saved as &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sheet was not printed. %1</source>
+        <extracomment>%1 says why, in a whole sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
