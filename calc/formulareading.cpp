@@ -15,34 +15,37 @@ namespace molvera {
 
 namespace {
 
-constexpr const char *Context = "molvera::FormulaReading";
-
 // What the refusals say. Places: a part of the formula as typed (an element's symbol, a bracket,
 // a count) and the formula up to it. Symbols and formulas are never translated.
-// clang-format off
-//: The formula box is empty.
-constexpr const char *NoFormula = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "There is no formula to read.");
-//: %1 is an element symbol as typed, such as Mn.
-constexpr const char *UnknownElement = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "%1 is not one of the elements molvera knows.");
-//: The element rows hold six elements. %1 is the symbol of the seventh different element.
-constexpr const char *TooManyElements = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "The formula has more than six elements: %1 is the seventh.");
-//: A count box holds at most 32767. %1 is an element symbol.
-constexpr const char *TooManyAtoms = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "The formula has more than 32767 atoms of %1.");
-//: %1 is the formula as typed, such as Ca(OH.
-constexpr const char *NotClosed = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "A bracket is not closed after %1.");
-//: %1 is a closing bracket, ) or ], %2 the formula before it.
-constexpr const char *NotOpened = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "%1 after %2 closes a bracket that was not opened.");
-//: %1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.
-constexpr const char *OtherBracket = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "%1 after %2 closes a bracket opened with %3.");
-//: %1 is a number as typed, %2 the formula before it.
-constexpr const char *BadCount = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "%1 after %2 is not a count from 1 to 32767.");
-//: %1 is what was typed first: a character or a number.
-constexpr const char *NotAtStart = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "%1 cannot stand at the start of a formula.");
-//: %1 is a character or a number as typed, %2 the formula before it.
-constexpr const char *NotAfter = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "%1 cannot stand after %2.");
-//: %1 is ".", "·" or "*", %2 the formula before it. 5H2O is a formula: keep it.
-constexpr const char *NotWater = MOLVERA_TRANSLATABLE("molvera::FormulaReading", "%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.");
-// clang-format on
+struct Texts
+{
+    MOLVERA_TR_CONTEXT(molvera::FormulaReading)
+
+    // clang-format off
+    //: The formula box is empty.
+    static constexpr LocalizedText NoFormula = MOLVERA_TR_NOOP("There is no formula to read.");
+    //: %1 is an element symbol as typed, such as Mn.
+    static constexpr LocalizedText UnknownElement = MOLVERA_TR_NOOP("%1 is not one of the elements molvera knows.");
+    //: The element rows hold six elements. %1 is the symbol of the seventh different element.
+    static constexpr LocalizedText TooManyElements = MOLVERA_TR_NOOP("The formula has more than six elements: %1 is the seventh.");
+    //: A count box holds at most 32767. %1 is an element symbol.
+    static constexpr LocalizedText TooManyAtoms = MOLVERA_TR_NOOP("The formula has more than 32767 atoms of %1.");
+    //: %1 is the formula as typed, such as Ca(OH.
+    static constexpr LocalizedText NotClosed = MOLVERA_TR_NOOP("A bracket is not closed after %1.");
+    //: %1 is a closing bracket, ) or ], %2 the formula before it.
+    static constexpr LocalizedText NotOpened = MOLVERA_TR_NOOP("%1 after %2 closes a bracket that was not opened.");
+    //: %1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.
+    static constexpr LocalizedText OtherBracket = MOLVERA_TR_NOOP("%1 after %2 closes a bracket opened with %3.");
+    //: %1 is a number as typed, %2 the formula before it.
+    static constexpr LocalizedText BadCount = MOLVERA_TR_NOOP("%1 after %2 is not a count from 1 to 32767.");
+    //: %1 is what was typed first: a character or a number.
+    static constexpr LocalizedText NotAtStart = MOLVERA_TR_NOOP("%1 cannot stand at the start of a formula.");
+    //: %1 is a character or a number as typed, %2 the formula before it.
+    static constexpr LocalizedText NotAfter = MOLVERA_TR_NOOP("%1 cannot stand after %2.");
+    //: %1 is ".", "·" or "*", %2 the formula before it. 5H2O is a formula: keep it.
+    static constexpr LocalizedText NotWater = MOLVERA_TR_NOOP("%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.");
+    // clang-format on
+};
 
 constexpr int MaxCount = 32767; // what a row's count box takes
 constexpr std::size_t MaxElements = FormulaPanel::RowCount;
@@ -136,7 +139,7 @@ public:
             skipBlanks();
         }
         if (!m_refusal && !m_open.empty())
-            refuse(NotClosed, {quotedEnd(m_text)});
+            refuse(Texts::NotClosed, {quotedEnd(m_text)});
         return m_refusal;
     }
 
@@ -166,10 +169,10 @@ private:
 
     std::string before(std::size_t at) const { return quotedEnd(m_text.substr(0, at)); }
 
-    void refuse(const char *message, std::initializer_list<std::string_view> places)
+    void refuse(const LocalizedText &message, std::initializer_list<std::string_view> places)
     {
         if (!m_refusal)
-            m_refusal = fillPlaces(translated(m_translator, Context, message), places);
+            m_refusal = fillPlaces(translated(m_translator, message), places);
     }
 
     // A capital letter, a small one with it if there is one, then the count.
@@ -181,7 +184,7 @@ private:
         const std::string_view symbol = m_text.substr(start, end - start);
         const ElementEntry *element = elementOf(symbol);
         if (!element) {
-            refuse(UnknownElement, {symbol});
+            refuse(Texts::UnknownElement, {symbol});
             return;
         }
         m_at = end;
@@ -194,16 +197,16 @@ private:
         const char closing = m_text[start];
         const std::string_view bracket = m_text.substr(start, 1);
         if (m_open.empty()) {
-            refuse(NotOpened, {bracket, before(start)});
+            refuse(Texts::NotOpened, {bracket, before(start)});
             return;
         }
         const Bracket open = m_open.back();
         if ((open.opening == '(') != (closing == ')')) {
-            refuse(OtherBracket, {bracket, before(start), m_text.substr(open.at, 1)});
+            refuse(Texts::OtherBracket, {bracket, before(start), m_text.substr(open.at, 1)});
             return;
         }
         if (m_entries.size() == open.firstEntry) {
-            refuse(NotAfter, {bracket, before(start)});
+            refuse(Texts::NotAfter, {bracket, before(start)});
             return;
         }
         ++m_at;
@@ -215,7 +218,7 @@ private:
         for (std::size_t i = open.firstEntry; i < m_entries.size(); ++i) {
             const std::int64_t atoms = std::int64_t(m_entries[i].count) * count;
             if (atoms > MaxCount) {
-                refuse(TooManyAtoms, {m_entries[i].element->symbol});
+                refuse(Texts::TooManyAtoms, {m_entries[i].element->symbol});
                 return;
             }
             group[size++] = {m_entries[i].element, int(atoms)};
@@ -241,7 +244,7 @@ private:
         if (end == begin)
             return 1;
         if (value < 1 || value > MaxCount) {
-            refuse(BadCount, {quotedPart(m_text.substr(begin, end - begin)), before(begin)});
+            refuse(Texts::BadCount, {quotedPart(m_text.substr(begin, end - begin)), before(begin)});
             return 0;
         }
         m_at = end;
@@ -255,7 +258,7 @@ private:
         for (std::size_t i = first; i < m_entries.size(); ++i) {
             if (m_entries[i].element == element) {
                 if (m_entries[i].count > MaxCount - count)
-                    refuse(TooManyAtoms, {element->symbol});
+                    refuse(Texts::TooManyAtoms, {element->symbol});
                 else
                     m_entries[i].count += count;
                 return;
@@ -264,7 +267,7 @@ private:
         const auto index = std::size_t(element - ElementTable::entries().data());
         if (!m_seen[index]) {
             if (m_seen.count() == MaxElements) {
-                refuse(TooManyElements, {element->symbol});
+                refuse(Texts::TooManyElements, {element->symbol});
                 return;
             }
             m_seen[index] = true;
@@ -284,11 +287,11 @@ private:
         }
         const std::string quoted = quotedPart(part);
         if (start == 0)
-            refuse(NotAtStart, {quoted});
+            refuse(Texts::NotAtStart, {quoted});
         else if (part == "." || part == "\u00B7" || part == "*")
-            refuse(NotWater, {quoted, before(start)});
+            refuse(Texts::NotWater, {quoted, before(start)});
         else
-            refuse(NotAfter, {quoted, before(start)});
+            refuse(Texts::NotAfter, {quoted, before(start)});
     }
 
     std::string_view m_text;
@@ -307,9 +310,9 @@ FormulaRead readFormula(std::string_view formula, WaterPart water, const TextTra
     const HydrateFormula split = splitWaters(formula);
     if (split.salt.empty()) {
         if (split.separator.empty())
-            return FormulaRefusal{translated(translator, Context, NoFormula)};
+            return FormulaRefusal{translated(translator, Texts::NoFormula)};
         return FormulaRefusal{
-            fillPlaces(translated(translator, Context, NotAtStart), {split.separator})};
+            fillPlaces(translated(translator, Texts::NotAtStart), {split.separator})};
     }
     Reader reader(split.salt, translator);
     if (std::optional<std::string> refusal = reader.read())

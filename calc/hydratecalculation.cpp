@@ -9,22 +9,19 @@ namespace molvera {
 
 namespace {
 
-constexpr const char *Context = "molvera::HydrateCalculation";
+struct Texts
+{
+    MOLVERA_TR_CONTEXT(molvera::HydrateCalculation)
 
-// The method sentence and its print lines. Places: %1 the millilitres to make and %2 the percent
-// wanted, both as typed, %3 the formula of the solution wanted, %4 the grams of stock, %5 the
-// stock's formula, with its own waters of crystallisation.
-// clang-format off
-constexpr Wording Sentences{
+    // The instructions, one line of the sheet to a line.
     //: %1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution
     //: wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are
-    //: never translated). The three print lines joined by spaces give this sentence.
-    MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent."),
-    MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "To prepare %1mL of a %2 percent Solution of %3,"),
-    MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "Measure %4 grams of %5 and dilute up to %1"),
-    MOLVERA_TRANSLATABLE("molvera::HydrateCalculation", "mL with solvent."),
+    //: never translated). The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText Instructions =
+        MOLVERA_TR_NOOP("To prepare %1mL of a %2 percent Solution of %3,\n"
+                        "Measure %4 grams of %5 and dilute up to %1\n"
+                        "mL with solvent.");
 };
-// clang-format on
 
 } // namespace
 
@@ -67,7 +64,7 @@ HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const N
     // What is weighed is the stock as it stands on the shelf, with its own waters.
     const std::string stock = withWaters(inputs.formula, inputs.stockWaters, hs);
     writeWording(
-        outcome, Sentences, Context, translator,
+        outcome, Texts::Instructions, translator,
         {inputs.volume, inputs.requiredConcentration, inputs.formula, outcome.resultText, stock});
     return outcome;
 }

@@ -8,32 +8,29 @@ namespace molvera {
 
 namespace {
 
-constexpr const char *Context = "molvera::MolarCalculation";
+// The instructions, one line of the sheet to a line. Places: %1 the litres to make and %2 the
+// molarity, both as typed, %3 the formula, %4 the stock to measure.
+struct Texts
+{
+    MOLVERA_TR_CONTEXT(molvera::MolarCalculation)
 
-// The method sentence and its print lines. Places: %1 the litres to make and %2 the molarity,
-// both as typed, %3 the formula, %4 the stock to measure.
-// clang-format off
-// A percent stock of specific gravity 1: a weighed solid, or a stock whose gram and millilitre
-// are the same, so the number reads either way.
-constexpr Wording InGramsOrMillilitres{
+    // A percent stock of specific gravity 1: a weighed solid, or a stock whose gram and
+    // millilitre are the same, so the number reads either way.
     //: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams
-    //: or millilitres of stock. The three print lines joined by spaces give this sentence.
-    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent."),
-    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3,"),
-    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Measure %4 grams or mLs of %3 and dilute up to %1"),
-    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Litre(s) with solvent."),
-};
-// A molar stock, or a percent stock with a specific gravity of its own: a liquid, measured by
-// volume. Weighing that number would make the wrong solution.
-constexpr Wording InMillilitres{
+    //: or millilitres of stock. The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText InGramsOrMillilitres =
+        MOLVERA_TR_NOOP("To prepare %1L of a %2 Molar Solution of %3,\n"
+                        "Measure %4 grams or mLs of %3 and dilute up to %1\n"
+                        "Litre(s) with solvent.");
+    // A molar stock, or a percent stock with a specific gravity of its own: a liquid, measured
+    // by volume. Weighing that number would make the wrong solution.
     //: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4
-    //: millilitres of a liquid stock. The three print lines joined by spaces give this sentence.
-    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent."),
-    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "To prepare %1L of a %2 Molar Solution of %3,"),
-    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Measure %4 mL of %3 and dilute up to %1"),
-    MOLVERA_TRANSLATABLE("molvera::MolarCalculation", "Litre(s) with solvent."),
+    //: millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText InMillilitres =
+        MOLVERA_TR_NOOP("To prepare %1L of a %2 Molar Solution of %3,\n"
+                        "Measure %4 mL of %3 and dilute up to %1\n"
+                        "Litre(s) with solvent.");
 };
-// clang-format on
 
 } // namespace
 
@@ -87,8 +84,8 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
     outcome.amount = amount;
     outcome.resultText = writeFixed2(amount, locale);
     const bool weighable = percentStock && g == 1;
-    writeWording(outcome, weighable ? InGramsOrMillilitres : InMillilitres, Context, translator,
-                 {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
+    writeWording(outcome, weighable ? Texts::InGramsOrMillilitres : Texts::InMillilitres,
+                 translator, {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
     return outcome;
 }
 

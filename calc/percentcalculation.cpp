@@ -8,60 +8,53 @@ namespace molvera {
 
 namespace {
 
-constexpr const char *Context = "molvera::PercentCalculation";
+// The instructions for each way of making the solution, one line of the sheet to a line. Every
+// text has the same places: %1 the amount to make and %2 the concentration wanted, both as typed,
+// %3 the formula, %4 the stock to measure and %5 the solvent to mix in (w/w only).
+struct Texts
+{
+    MOLVERA_TR_CONTEXT(molvera::PercentCalculation)
 
-// The method sentence and its three print lines, for one way of making the solution. Every text
-// has the same places: %1 the amount to make and %2 the concentration wanted, both as typed, %3
-// the formula, %4 the stock to measure and %5 the solvent to mix in (w/w only).
-
-// clang-format off
-constexpr Wording WeightPerWeight{
     //: %1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of
-    //: stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent."),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 grams of a %2 % w/w solution of %3 ,"),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "Measure %4 grams of %3 and mix with %5 grams"),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "of solvent."),
-};
-// A stock of specific gravity 1: a solid, or a solution as light as water, weighed out.
-constexpr Wording WeightPerVolumeInGrams{
+    //: stock, %5 grams of solvent. The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText WeightPerWeight =
+        MOLVERA_TR_NOOP("To prepare %1 grams of a %2 % w/w solution of %3 ,\n"
+                        "Measure %4 grams of %3 and mix with %5 grams\n"
+                        "of solvent.");
+    // A stock of specific gravity 1: a solid, or a solution as light as water, weighed out.
     //: %1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of
-    //: stock. The three print lines joined by spaces give this sentence.
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent."),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % w/v solution of %3 ,"),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "Measure %4 grams of %3 and dilute up to %1 mL"),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "with solvent."),
-};
-// A stock with a specific gravity of its own is a liquid, measured by volume.
-constexpr Wording WeightPerVolumeInMillilitres{
+    //: stock. The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText WeightPerVolumeInGrams =
+        MOLVERA_TR_NOOP("To prepare %1 mL of a %2 % w/v solution of %3 ,\n"
+                        "Measure %4 grams of %3 and dilute up to %1 mL\n"
+                        "with solvent.");
+    // A stock with a specific gravity of its own is a liquid, measured by volume.
     //: %1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a
-    //: liquid stock. The three print lines joined by spaces give this sentence.
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent."),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % w/v solution of %3 ,"),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "Measure %4 mL of %3 and dilute up to %1 mL"),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "with solvent."),
-};
-constexpr Wording VolumePerVolume{
+    //: liquid stock. The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText WeightPerVolumeInMillilitres =
+        MOLVERA_TR_NOOP("To prepare %1 mL of a %2 % w/v solution of %3 ,\n"
+                        "Measure %4 mL of %3 and dilute up to %1 mL\n"
+                        "with solvent.");
     //: %1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock.
-    //: The three print lines joined by spaces give this sentence.
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent."),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "To prepare %1 mL of a %2 % v/v solution of %3 ,"),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "Measure %4 mL of %3 and dilute up to %1 mL"),
-    MOLVERA_TRANSLATABLE("molvera::PercentCalculation", "with solvent."),
+    //: The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText VolumePerVolume =
+        MOLVERA_TR_NOOP("To prepare %1 mL of a %2 % v/v solution of %3 ,\n"
+                        "Measure %4 mL of %3 and dilute up to %1 mL\n"
+                        "with solvent.");
 };
-// clang-format on
 
-const Wording &wordingFor(ConcentrationType type, double specificGravity)
+const LocalizedText &wordingFor(ConcentrationType type, double specificGravity)
 {
     switch (type) {
     case ConcentrationType::WeightPerWeight:
-        return WeightPerWeight;
+        return Texts::WeightPerWeight;
     case ConcentrationType::WeightPerVolume:
-        return specificGravity == 1 ? WeightPerVolumeInGrams : WeightPerVolumeInMillilitres;
+        return specificGravity == 1 ? Texts::WeightPerVolumeInGrams
+                                    : Texts::WeightPerVolumeInMillilitres;
     case ConcentrationType::VolumePerVolume:
-        return VolumePerVolume;
+        return Texts::VolumePerVolume;
     }
-    return WeightPerWeight; // not reached: every type has its wording above
+    return Texts::WeightPerWeight; // not reached: every type has its wording above
 }
 
 } // namespace
@@ -124,7 +117,7 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
         outcome.solventText = writeFixed2(solvent < 0 ? 0 : solvent, locale);
     }
 
-    writeWording(outcome, wordingFor(*type, g), Context, translator,
+    writeWording(outcome, wordingFor(*type, g), translator,
                  {inputs.amount, inputs.requiredConcentration, inputs.formula, outcome.resultText,
                   outcome.solventText.value_or(std::string())});
     return outcome;

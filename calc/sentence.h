@@ -1,7 +1,9 @@
 #pragma once
 
+#include "calculationresult.h"
 #include "translatable.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -32,26 +34,31 @@ inline std::string fillPlaces(std::string_view pattern,
     return text;
 }
 
-// A method sentence and its three print lines, marked English templates sharing their places.
-struct Wording
-{
-    const char *method;
-    const char *line1;
-    const char *line2;
-    const char *line3;
-};
-
-// Writes `wording` into an outcome's method text and print lines, in the translator's language,
-// with its places filled from `values`.
+// Writes a calculation's instructions into an outcome's method text and print lines, in the
+// translator's language, with the places filled from `values`. `wording` is one template with a
+// line break where the sheet breaks its three lines: on screen the lines read as one sentence,
+// joined by spaces. A translation with more breaks keeps the rest on the last line.
 template<typename Outcome>
-void writeWording(Outcome &outcome, const Wording &wording, const char *context,
-                  const TextTranslator &translator, std::initializer_list<std::string_view> values)
+void writeWording(Outcome &outcome, const LocalizedText &wording, const TextTranslator &translator,
+                  std::initializer_list<std::string_view> values)
 {
-    const auto fill = [&](const char *text) {
-        return fillPlaces(translated(translator, context, text), values);
-    };
-    outcome.methodText = fill(wording.method);
-    outcome.printLines = {fill(wording.line1), fill(wording.line2), fill(wording.line3)};
+    const std::string text = translated(translator, wording);
+    outcome.methodText.clear();
+    outcome.printLines = {};
+    std::size_t line = 0;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', from), text.size());
+        // Line by line, so that a typed value stays whole whatever it holds.
+        const std::string filled =
+            fillPlaces(std::string_view(text).substr(from, end - from), values);
+        if (from > 0)
+            outcome.methodText += ' ';
+        outcome.methodText += filled;
+        std::string &printLine = outcome.printLines[std::min(line, outcome.printLines.size() - 1)];
+        printLine += line >= outcome.printLines.size() ? ' ' + filled : filled;
+        ++line;
+        from = end + 1;
+    }
 }
 
 } // namespace molvera

@@ -1,8 +1,8 @@
 #include "calculationsheet.h"
 
 #include "lineprinter.h"
+#include "sheettexts.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QPrinter>
@@ -14,45 +14,25 @@ namespace molvera {
 
 namespace {
 
-// The sheet's texts, in English; each is translated where it is printed.
-constexpr const char *Context = "molvera::CalculationSheet";
-constexpr const char *documentName =
-    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "molvera calculation");
-constexpr const char *heading =
-    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Your molvera Calculation");
-constexpr const char *instructionsTitle =
-    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Instructions");
-constexpr const char *labelTitle = QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Label");
-
 // A label caption, and the spaces after it that set its value clear of it: as many as the English
 // sheet has, which leave the values in proportional type about level.
 struct LabelCaption
 {
-    const char *text;
+    const char *text; // marked in SheetTexts
     int englishPadding;
 };
-constexpr LabelCaption reagentCaption{QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Reagent:"),
-                                      12};
-constexpr LabelCaption formulaCaption{QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Formula:"),
-                                      12};
-constexpr LabelCaption molarityCaption{QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Molarity:"),
-                                       13};
-constexpr LabelCaption concentrationCaption{
-    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Concentration:"), 3};
-constexpr LabelCaption datePreparedCaption{
-    QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Date Prepared:"), 3};
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate(Context, text);
-}
+constexpr LabelCaption reagentCaption{SheetTexts::Reagent, 12};
+constexpr LabelCaption formulaCaption{SheetTexts::Formula, 12};
+constexpr LabelCaption molarityCaption{SheetTexts::Molarity, 13};
+constexpr LabelCaption concentrationCaption{SheetTexts::Concentration, 3};
+constexpr LabelCaption datePreparedCaption{SheetTexts::DatePrepared, 3};
 
 // A translated caption ends where the English one with its spaces ends, by the count of
 // characters, and at least three spaces after its text: translators need not count spaces.
 QString paddedCaption(const LabelCaption &caption)
 {
     constexpr int LeastPadding = 3;
-    const QString text = translated(caption.text);
+    const QString text = SheetTexts::tr(caption.text);
     const auto english = qsizetype(std::strlen(caption.text));
     if (text == QLatin1StringView(caption.text))
         return text + QString(caption.englishPadding, u' ');
@@ -94,12 +74,12 @@ void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringVi
     printEmptyLines(out, 3);
     out.setBold(true);
     out.setFontSize(16);
-    out.print(20, {translated(heading)});
+    out.print(20, {SheetTexts::tr(SheetTexts::Heading)});
     printEmptyLines(out, 3);
 
     out.setFontSize(12);
     out.setUnderline(true);
-    out.print(10, {translated(instructionsTitle)});
+    out.print(10, {SheetTexts::tr(SheetTexts::InstructionsTitle)});
     out.setUnderline(false);
     out.setBold(false);
     printEmptyLines(out, 4);
@@ -115,7 +95,7 @@ void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringVi
 
     out.setBold(true);
     out.setUnderline(true);
-    out.print(10, {translated(labelTitle)});
+    out.print(10, {SheetTexts::tr(SheetTexts::LabelTitle)});
     out.setUnderline(false);
     printEmptyLines(out, 2);
     // Still bold from the title.
@@ -137,38 +117,25 @@ QString stockLineText(const SheetStock &stock)
 {
     if (stock.strength.isEmpty())
         return {};
-    if (!stock.waters.isEmpty()) {
-        //: The stock of a hydrate solution: %1 its strength (a number), %2 its unit ("%"), %3 its
-        //: waters of crystallisation (a number, 0 for the anhydrous salt).
-        return translated(QT_TRANSLATE_NOOP("molvera::CalculationSheet",
-                                            "Stock: %1 %2, waters of crystallisation: %3"))
+    if (!stock.waters.isEmpty())
+        return SheetTexts::tr(SheetTexts::StockWithWaters)
             .arg(stock.strength, stock.unit, stock.waters);
-    }
-    if (!stock.specificGravity.isEmpty()) {
-        //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%" or
-        //: "M"), %3 its specific gravity (a number).
-        return translated(QT_TRANSLATE_NOOP("molvera::CalculationSheet",
-                                            "Stock: %1 %2, specific gravity %3"))
+    if (!stock.specificGravity.isEmpty())
+        return SheetTexts::tr(SheetTexts::StockWithGravity)
             .arg(stock.strength, stock.unit, stock.specificGravity);
-    }
-    //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%" or "M").
-    return translated(QT_TRANSLATE_NOOP("molvera::CalculationSheet", "Stock: %1 %2"))
-        .arg(stock.strength, stock.unit);
+    return SheetTexts::tr(SheetTexts::Stock).arg(stock.strength, stock.unit);
 }
 
 QString preparedDateText(const QDate &date, const QLocale &locale)
 {
     // The order and the small words are the language's; the names of the day and the month
     // follow the user's date locale.
-    //: The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month,
-    //: yyyy the year; words between single quotes are kept as written ('de').
-    const char *pattern = QT_TRANSLATE_NOOP("molvera::CalculationSheet", "dddd, d MMMM yyyy");
-    return locale.toString(date, translated(pattern));
+    return locale.toString(date, SheetTexts::tr(SheetTexts::DatePattern));
 }
 
 QString sheetDocumentName()
 {
-    return translated(documentName);
+    return SheetTexts::tr(SheetTexts::DocumentName);
 }
 
 bool printSheetDocument(LinePrinter &out, const CalculationSheet &sheet, const QDate &date,

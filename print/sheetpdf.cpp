@@ -2,8 +2,8 @@
 
 #include "calculationsheet.h"
 #include "lineprinter.h"
+#include "sheettexts.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QMarginsF>
@@ -66,10 +66,8 @@ std::optional<QString> saveSheetPdf(const CalculationSheet &sheet, const QString
             QMarginsF(MarginPoints, MarginPoints, MarginPoints, MarginPoints), QPageLayout::Point));
         LinePrinter out(writer);
         if (!printSheetDocument(out, sheet, date, locale)) {
-            return file.error() != QFileDevice::NoError
-                       ? file.errorString()
-                       : QCoreApplication::translate("molvera::CalculationSheet",
-                                                     "The PDF was not made.");
+            return file.error() != QFileDevice::NoError ? file.errorString()
+                                                        : SheetTexts::tr(SheetTexts::PdfNotMade);
         }
     }
     if (!file.commit())

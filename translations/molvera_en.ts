@@ -33,6 +33,7 @@
     <name>molvera::CalculationSheet</name>
     <message>
         <source>molvera calculation</source>
+        <extracomment>The title of a sheet&apos;s print job and of its PDF file.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -415,20 +416,10 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To prepare %1mL of a %2 percent Solution of %3,</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Measure %4 grams of %5 and dilute up to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>mL with solvent.</source>
+        <source>To prepare %1mL of a %2 percent Solution of %3,
+Measure %4 grams of %5 and dilute up to %1
+mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -557,29 +548,17 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 grams or mLs of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>To prepare %1L of a %2 Molar Solution of %3,</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Litre(s) with solvent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Measure %4 mL of %3 and dilute up to %1</source>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 mL of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -719,55 +698,31 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
-        <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
+        <source>To prepare %1 grams of a %2 % w/w solution of %3 ,
+Measure %4 grams of %3 and mix with %5 grams
+of solvent.</source>
+        <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 ,
+Measure %4 grams of %3 and dilute up to %1 mL
+with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Measure %4 grams of %3 and mix with %5 grams</source>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 ,
+Measure %4 mL of %3 and dilute up to %1 mL
+with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>of solvent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with solvent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
+        <source>To prepare %1 mL of a %2 % v/v solution of %3 ,
+Measure %4 mL of %3 and dilute up to %1 mL
+with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -33,6 +33,7 @@
     <name>molvera::CalculationSheet</name>
     <message>
         <source>molvera calculation</source>
+        <extracomment>The title of a sheet&apos;s print job and of its PDF file.</extracomment>
         <translation>cálculo de molvera</translation>
     </message>
     <message>
@@ -415,21 +416,13 @@
 <context>
     <name>molvera::HydrateCalculation</name>
     <message>
-        <source>To prepare %1mL of a %2 percent Solution of %3, Measure %4 grams of %5 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, pese %4&#xa0;g de %5 y enrase a %1&#xa0;mL con disolvente.</translation>
-    </message>
-    <message>
-        <source>To prepare %1mL of a %2 percent Solution of %3,</source>
-        <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,</translation>
-    </message>
-    <message>
-        <source>Measure %4 grams of %5 and dilute up to %1</source>
-        <translation>pese %4 g de %5 y enrase a %1</translation>
-    </message>
-    <message>
-        <source>mL with solvent.</source>
-        <translation>mL con disolvente.</translation>
+        <source>To prepare %1mL of a %2 percent Solution of %3,
+Measure %4 grams of %5 and dilute up to %1
+mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,
+pese %4 g de %5 y enrase a %1
+mL con disolvente.</translation>
     </message>
 </context>
 <context>
@@ -557,30 +550,22 @@
 <context>
     <name>molvera::MolarCalculation</name>
     <message>
-        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 grams or mLs of %3 and dilute up to %1 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3, tome %4&#xa0;g o mL de %3 y enrase a %1&#xa0;litro(s) con disolvente.</translation>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 grams or mLs of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 L de disolución %2 M de %3,
+tome %4 g o mL de %3 y enrase a %1
+litro(s) con disolvente.</translation>
     </message>
     <message>
-        <source>To prepare %1L of a %2 Molar Solution of %3,</source>
-        <translation>Para preparar %1 L de disolución %2 M de %3,</translation>
-    </message>
-    <message>
-        <source>Measure %4 grams or mLs of %3 and dilute up to %1</source>
-        <translation>tome %4 g o mL de %3 y enrase a %1</translation>
-    </message>
-    <message>
-        <source>Litre(s) with solvent.</source>
-        <translation>litro(s) con disolvente.</translation>
-    </message>
-    <message>
-        <source>To prepare %1L of a %2 Molar Solution of %3, Measure %4 mL of %3 and dilute up to %1 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3, tome %4&#xa0;mL de %3 y enrase a %1&#xa0;litro(s) con disolvente.</translation>
-    </message>
-    <message>
-        <source>Measure %4 mL of %3 and dilute up to %1</source>
-        <translation>tome %4 mL de %3 y enrase a %1</translation>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 mL of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 L de disolución %2 M de %3,
+tome %4 mL de %3 y enrase a %1
+litro(s) con disolvente.</translation>
     </message>
 </context>
 <context>
@@ -719,56 +704,40 @@
 <context>
     <name>molvera::PercentCalculation</name>
     <message>
-        <source>To prepare %1 grams of a %2 % w/w solution of %3 , Measure %4 grams of %3 and mix with %5 grams of solvent.</source>
-        <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;g de disolución al %2&#xa0;%&#xa0;p/⁠p de %3, pese %4&#xa0;g de %3 y mezcle con %5&#xa0;g de disolvente.</translation>
+        <source>To prepare %1 grams of a %2 % w/w solution of %3 ,
+Measure %4 grams of %3 and mix with %5 grams
+of solvent.</source>
+        <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 g de disolución al %2 % p/p de %3,
+pese %4 g de %3 y mezcle con %5 g
+de disolvente.</translation>
     </message>
     <message>
-        <source>To prepare %1 grams of a %2 % w/w solution of %3 ,</source>
-        <translation>Para preparar %1 g de disolución al %2 % p/p de %3,</translation>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 ,
+Measure %4 grams of %3 and dilute up to %1 mL
+with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,
+pese %4 g de %3 y enrase a %1 mL
+con disolvente.</translation>
     </message>
     <message>
-        <source>Measure %4 grams of %3 and mix with %5 grams</source>
-        <translation>pese %4 g de %3 y mezcle con %5 g</translation>
+        <source>To prepare %1 mL of a %2 % w/v solution of %3 ,
+Measure %4 mL of %3 and dilute up to %1 mL
+with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,
+mida %4 mL de %3 y enrase a %1 mL
+con disolvente.</translation>
     </message>
     <message>
-        <source>of solvent.</source>
-        <translation>de disolvente.</translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 grams of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, pese %4&#xa0;g de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % w/v solution of %3 ,</source>
-        <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,</translation>
-    </message>
-    <message>
-        <source>Measure %4 grams of %3 and dilute up to %1 mL</source>
-        <translation>pese %4 g de %3 y enrase a %1 mL</translation>
-    </message>
-    <message>
-        <source>with solvent.</source>
-        <translation>con disolvente.</translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % w/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3, mida %4&#xa0;mL de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
-    </message>
-    <message>
-        <source>Measure %4 mL of %3 and dilute up to %1 mL</source>
-        <translation>mida %4 mL de %3 y enrase a %1 mL</translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % v/v solution of %3 , Measure %4 mL of %3 and dilute up to %1 mL with solvent.</source>
-        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The three print lines joined by spaces give this sentence.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;v/⁠v de %3, mida %4&#xa0;mL de %3 y enrase a %1&#xa0;mL con disolvente.</translation>
-    </message>
-    <message>
-        <source>To prepare %1 mL of a %2 % v/v solution of %3 ,</source>
-        <translation>Para preparar %1 mL de disolución al %2 % v/v de %3,</translation>
+        <source>To prepare %1 mL of a %2 % v/v solution of %3 ,
+Measure %4 mL of %3 and dilute up to %1 mL
+with solvent.</source>
+        <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 mL de disolución al %2 % v/v de %3,
+mida %4 mL de %3 y enrase a %1 mL
+con disolvente.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QCoreApplication>
+
+namespace molvera {
+
+// The printed sheet's texts, in English, marked for translation in one context and translated
+// where they are printed (SheetTexts::tr).
+class SheetTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(molvera::CalculationSheet)
+
+public:
+    //: The title of a sheet's print job and of its PDF file.
+    static constexpr const char *DocumentName = QT_TR_NOOP("molvera calculation");
+    static constexpr const char *Heading = QT_TR_NOOP("Your molvera Calculation");
+    static constexpr const char *InstructionsTitle = QT_TR_NOOP("Instructions");
+    static constexpr const char *LabelTitle = QT_TR_NOOP("Label");
+
+    // The label's captions.
+    static constexpr const char *Reagent = QT_TR_NOOP("Reagent:");
+    static constexpr const char *Formula = QT_TR_NOOP("Formula:");
+    static constexpr const char *Molarity = QT_TR_NOOP("Molarity:");
+    static constexpr const char *Concentration = QT_TR_NOOP("Concentration:");
+    static constexpr const char *DatePrepared = QT_TR_NOOP("Date Prepared:");
+    //: The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month,
+    //: yyyy the year; words between single quotes are kept as written ('de').
+    static constexpr const char *DatePattern = QT_TR_NOOP("dddd, d MMMM yyyy");
+
+    //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%" or "M").
+    static constexpr const char *Stock = QT_TR_NOOP("Stock: %1 %2");
+    //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%" or
+    //: "M"), %3 its specific gravity (a number).
+    static constexpr const char *StockWithGravity = QT_TR_NOOP("Stock: %1 %2, specific gravity %3");
+    //: The stock of a hydrate solution: %1 its strength (a number), %2 its unit ("%"), %3 its
+    //: waters of crystallisation (a number, 0 for the anhydrous salt).
+    static constexpr const char *StockWithWaters =
+        QT_TR_NOOP("Stock: %1 %2, waters of crystallisation: %3");
+
+    static constexpr const char *PdfNotMade = QT_TR_NOOP("The PDF was not made.");
+};
+
+} // namespace molvera
