@@ -8,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -80,7 +79,9 @@ void CalculatorPage::keyPressEvent(QKeyEvent *event)
     // Keys that the page's boxes and lists leave alone come up to the page.
     const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
                        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    QWidget *focus = QApplication::focusWidget();
+    // The window's focus, which has the keys even while the window is not the active one (as
+    // after a message box, with no window manager to give the activation back).
+    QWidget *focus = window()->focusWidget();
     if (!enter || !m_calculate || !isAncestorOf(focus)) {
         QWidget::keyPressEvent(event);
         return;
