@@ -247,12 +247,12 @@ void CalculatorPage::markMethodOutOfDate()
 
 void CalculatorPage::showInputError(QWidget *unread)
 {
+    markMethodOutOfDate();
     //: The title of the box that says a page's input cannot be used. The space before it is kept.
     auto *box = new QMessageBox(QMessageBox::Critical, tr(" Input Error!"),
                                 tr("Please correctly fill in all required text boxes!"),
                                 QMessageBox::Ok, this);
     box->setObjectName(u"InputErrorBox"_s);
-    markMethodOutOfDate();
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A box hidden with its step (the specific gravity of a molar stock) is still read, but
     // cannot be mended there.

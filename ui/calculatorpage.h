@@ -134,9 +134,6 @@ protected:
     void restoreNumberBoxes();
     // Hides the method's frame; the outcome boxes keep what they hold, for printing.
     void hideMethod();
-    // Marks the method on show as out of date: what it was worked out from has changed, or a
-    // calculation since has been refused.
-    void markMethodOutOfDate();
 
     // Shows a calculation's result: the input error box for an input failure, after which the
     // keyboard goes to the box that could not be read (`inputs` are the boxes in the order of
@@ -161,6 +158,9 @@ protected:
 private:
     void adopt(const QList<BuiltControl> &controls);
     void watchInputs();
+    // Marks the method on show as out of date: what it was worked out from has changed, or a
+    // calculation since has been refused.
+    void markMethodOutOfDate();
     void writeOutcome(const std::string &resultText, const std::string &methodText,
                       const PrintLines &printLines);
     // The one way bad input is reported; it does not block, the handler just ends after it.

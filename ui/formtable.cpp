@@ -16,7 +16,6 @@
 #include <hoverlet/olecolor.h>
 
 #include <QColor>
-#include <QCoreApplication>
 #include <QDialog>
 
 #include <algorithm>
