@@ -8,14 +8,16 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <cstring>
+#include <array>
+#include <cmath>
+#include <span>
 
 namespace molvera {
 
 namespace {
 
-// A label caption, and the spaces after it that set its value clear of it: as many as the English
-// sheet has, which leave the values in proportional type about level.
+// A label caption, and the spaces after it that set its value clear of it in English: the English
+// sheet's values stand where these spaces leave them, about level in proportional type.
 struct LabelCaption
 {
     const char *text; // marked in SheetTexts
@@ -27,18 +29,7 @@ constexpr LabelCaption molarityCaption{SheetTexts::Molarity, 13};
 constexpr LabelCaption concentrationCaption{SheetTexts::Concentration, 3};
 constexpr LabelCaption datePreparedCaption{SheetTexts::DatePrepared, 3};
 
-// A translated caption ends where the English one with its spaces ends, by the count of
-// characters, and at least three spaces after its text: translators need not count spaces.
-QString paddedCaption(const LabelCaption &caption)
-{
-    constexpr int LeastPadding = 3;
-    const QString text = SheetTexts::tr(caption.text);
-    const auto english = qsizetype(std::strlen(caption.text));
-    if (text == QLatin1StringView(caption.text))
-        return text + QString(caption.englishPadding, u' ');
-    const qsizetype width = english + caption.englishPadding;
-    return text + QString(std::max<qsizetype>(LeastPadding, width - text.size()), u' ');
-}
+constexpr int LabelColumn = 15;
 
 const LabelCaption &strengthCaption(SheetVariant variant)
 {
@@ -52,13 +43,56 @@ const LabelCaption &strengthCaption(SheetVariant variant)
     return concentrationCaption;
 }
 
-// One line of the label block: the caption at column 15 in the bold type in force, the value in
-// plain type after it.
-void printLabelLine(SheetPrinter &out, const LabelCaption &caption, QStringView value)
+// The strength as the language writes it: "0.5M" and "20% w/v" in English, "0,5 mol/L" or
+// "20 % (m/V)" in German. A unit the sheet does not know is written as it stands.
+QString strengthText(const CalculationSheet &sheet)
 {
-    out.print(15, {paddedCaption(caption)}, SheetPrinter::LineEnd::Continue);
+    if (sheet.strength.isEmpty() && sheet.strengthUnit.isEmpty())
+        return {};
+    QString unit = sheet.strengthUnit;
+    for (const char *known : {SheetTexts::MolarUnit, SheetTexts::WeightPerWeightUnit,
+                              SheetTexts::WeightPerVolumeUnit, SheetTexts::VolumePerVolumeUnit}) {
+        if (unit == QLatin1StringView(known))
+            unit = SheetTexts::tr(known);
+    }
+    return SheetTexts::tr(SheetTexts::Strength).arg(sheet.strength, unit);
+}
+
+struct LabelLine
+{
+    const LabelCaption &caption;
+    QStringView value;
+};
+
+// Where the values of a translated label stand: one column, in the captions' bold type, two
+// columns right of the widest caption. 0 for the English label, whose captions keep their own
+// spaces.
+int valueColumn(const SheetPrinter &out, std::span<const LabelLine> label)
+{
+    qreal widest = 0;
+    bool translated = false;
+    for (const LabelLine &line : label) {
+        const QString caption = SheetTexts::tr(line.caption.text);
+        translated = translated || caption != QLatin1StringView(line.caption.text);
+        widest = std::max(widest, out.columnsOf(caption));
+    }
+    return translated ? LabelColumn + int(std::ceil(widest)) + 2 : 0;
+}
+
+// One line of the label block: the caption at column 15 in the bold type in force, the value in
+// plain type after it: after the English caption's own spaces, or at `valueColumn`.
+void printLabelLine(SheetPrinter &out, const LabelLine &line, int valueColumn)
+{
+    const QString caption = SheetTexts::tr(line.caption.text);
+    if (valueColumn == 0) {
+        const QString padded = caption + QString(line.caption.englishPadding, u' ');
+        out.print(LabelColumn, {padded}, SheetPrinter::LineEnd::Continue);
+    } else {
+        out.print(LabelColumn, {caption}, SheetPrinter::LineEnd::Continue);
+        out.print(valueColumn, {}, SheetPrinter::LineEnd::Continue);
+    }
     out.setBold(false);
-    out.print(SheetPrinter::NoColumn, {value});
+    out.print(SheetPrinter::NoColumn, {line.value});
 }
 
 void printEmptyLines(SheetPrinter &out, int count)
@@ -98,19 +132,20 @@ void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringVi
     out.print(10, {SheetTexts::tr(SheetTexts::LabelTitle)});
     out.setUnderline(false);
     printEmptyLines(out, 2);
-    // Still bold from the title.
-    printLabelLine(out, reagentCaption, sheet.chemicalName);
-    printEmptyLines(out, 1);
-    out.setBold(true);
-    printLabelLine(out, formulaCaption, sheet.chemicalFormula);
-    printEmptyLines(out, 1);
-    out.setBold(true);
-    printLabelLine(out, strengthCaption(sheet.variant),
-                   QString(sheet.strength + sheet.strengthUnit));
-    printEmptyLines(out, 1);
-    out.setBold(true);
-    printLabelLine(out, datePreparedCaption, date);
-    printEmptyLines(out, 1);
+    const QString strength = strengthText(sheet);
+    const std::array<LabelLine, 4> label{{
+        {reagentCaption, sheet.chemicalName},
+        {formulaCaption, sheet.chemicalFormula},
+        {strengthCaption(sheet.variant), strength},
+        {datePreparedCaption, date},
+    }};
+    const int column = valueColumn(out, label); // in the bold type the title left
+    for (const LabelLine &line : label) {
+        if (&line != label.data())
+            out.setBold(true);
+        printLabelLine(out, line, column);
+        printEmptyLines(out, 1);
+    }
 }
 
 QString stockLineText(const SheetStock &stock)

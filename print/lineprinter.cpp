@@ -85,6 +85,11 @@ void LinePrinter::print(int column, std::initializer_list<QStringView> texts, Li
         endLine();
 }
 
+qreal LinePrinter::columnsOf(QStringView text) const
+{
+    return QFontMetricsF(m_font, &m_device).horizontalAdvance(text.toString()) / columnWidth();
+}
+
 void LinePrinter::printEmptyLine()
 {
     // Texts left open by a line that was to be continued are ended first.

@@ -38,6 +38,7 @@ public:
     void print(int column, std::initializer_list<QStringView> texts,
                LineEnd end = LineEnd::End) override;
     void printEmptyLine() override;
+    qreal columnsOf(QStringView text) const override;
     bool endDocument() override;
 
     // In device pixels of the printer, for the current font.

@@ -29,6 +29,8 @@ public:
     virtual void print(int column, std::initializer_list<QStringView> texts,
                        LineEnd end = LineEnd::End) = 0;
     virtual void printEmptyLine() = 0;
+    // How many columns of the current font `text` takes.
+    virtual qreal columnsOf(QStringView text) const = 0;
 
     // Ends the document and hands it to the printer; false when the printer reported an error.
     virtual bool endDocument() = 0;

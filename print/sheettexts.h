@@ -23,6 +23,18 @@ public:
     static constexpr const char *Molarity = QT_TR_NOOP("Molarity:");
     static constexpr const char *Concentration = QT_TR_NOOP("Concentration:");
     static constexpr const char *DatePrepared = QT_TR_NOOP("Date Prepared:");
+    //: The strength on the label: %1 the number as typed, %2 its unit (below). English writes
+    //: them together: "0.5M", "20% w/v".
+    static constexpr const char *Strength = QT_TR_NOOP("%1%2");
+    // The units of the strength, in the program's notation; each language writes them its way.
+    //: The molarity's unit on the label, as in "0.5M".
+    static constexpr const char *MolarUnit = QT_TR_NOOP("M");
+    //: Percent weight in weight, as in "20% w/w".
+    static constexpr const char *WeightPerWeightUnit = QT_TR_NOOP("% w/w");
+    //: Percent weight in volume, as in "20% w/v".
+    static constexpr const char *WeightPerVolumeUnit = QT_TR_NOOP("% w/v");
+    //: Percent volume in volume, as in "20% v/v".
+    static constexpr const char *VolumePerVolumeUnit = QT_TR_NOOP("% v/v");
     //: The date on the label, as a date pattern: dddd the weekday, d the day, MMMM the month,
     //: yyyy the year; words between single quotes are kept as written ('de').
     static constexpr const char *DatePattern = QT_TR_NOOP("dddd, d MMMM yyyy");

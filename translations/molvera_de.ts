@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::AboutBox</name>
     <message>
         <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
@@ -91,6 +102,31 @@
     <message>
         <source>The PDF was not made.</source>
         <translation>Die PDF-Datei wurde nicht erstellt.</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <extracomment>The strength on the label: %1 the number as typed, %2 its unit (below). English writes them together: &quot;0.5M&quot;, &quot;20% w/v&quot;.</extracomment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;.</extracomment>
+        <translation>mol/L</translation>
+    </message>
+    <message>
+        <source>% w/w</source>
+        <extracomment>Percent weight in weight, as in &quot;20% w/w&quot;.</extracomment>
+        <translation>% (m/m)</translation>
+    </message>
+    <message>
+        <source>% w/v</source>
+        <extracomment>Percent weight in volume, as in &quot;20% w/v&quot;.</extracomment>
+        <translation>% (m/V)</translation>
+    </message>
+    <message>
+        <source>% v/v</source>
+        <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
+        <translation>% (V/V)</translation>
     </message>
 </context>
 <context>

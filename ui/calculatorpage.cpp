@@ -352,7 +352,7 @@ void CalculatorPage::runSheetAction(SheetAction action)
     ensureBuilt();
     takeFocusFor(m_buttonBar->button(PageButtonBar::Print));
     if (action == SheetAction::Preview)
-        openPrintPreview(readSheet());
+        openPrintPreview(readSheet(), m_sheetActions.at(int(SheetAction::Preview))->text());
     else
         saveSheetAsPdf(readSheet());
 }

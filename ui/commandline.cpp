@@ -64,6 +64,14 @@ QStringList ownArguments(const QStringList &arguments)
     return own;
 }
 
+// QCommandLineParser's own descriptions of --help and --help-all, which Debian's Qt catalogues
+// leave in English in several languages: the program's catalogues carry them in the parser's
+// context, where its tr() finds them.
+[[maybe_unused]] constexpr const char *ParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
 void describeOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QCoreApplication::translate(

@@ -60,7 +60,7 @@ std::span<const ControlRow<HydratePage>> HydratePage::controls()
         {u"Frame7",     Frame,           OnForm,   {4080, 1560, 3492, 1452}, {},                {},                        QT_TR_NOOP("4. Required Solution"),  {}},
         {u"Label28",    FieldLabel,      InFrame,  { 240,  360, 1332,  252}, {},                {},                        QT_TR_NOOP("Conc Required:"),        {}},
         {u"txtHCon2",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3},       &P::m_concentration,       "15",                                QT_TR_NOOP("Enter the Concentration required")},
-        {u"Label25",    Label,           InFrame,  {2520,  360,  492,  252}, {},                &P::m_concentrationUnit,   QT_TR_NOOP("% w/v"),                 {}},
+        {u"Label25",    Label,           InFrame,  {2520,  360,  492,  252}, {},                {},                        QT_TR_NOOP("% w/v"),                 {}},
         {u"Label29",    FieldLabel,      InFrame,  { 240,  720, 1332,  252}, {},                {},                        QT_TR_NOOP("Number of H2O:"),        {}},
         {u"txtHH2",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4},       &P::m_requiredWaters,      "0",                                 QT_TR_NOOP("Enter the number of H2Os required for the Hydrate"),  QT_TR_NOOP("Number of H2O required")},
         {u"Label27",    FieldLabel,      InFrame,  { 240, 1080, 1332,  252}, {},                {},                        QT_TR_NOOP("Volume Required:"),      {}},
@@ -164,7 +164,8 @@ void HydratePage::fillRowsFromFormula()
 
 CalculatorPage::Strength HydratePage::strength() const
 {
-    return {m_concentration->text(), m_concentrationUnit->text()};
+    // Always w/v, in the program's notation, which the sheet writes the user's way.
+    return {m_concentration->text(), u"% w/v"_s};
 }
 
 SheetStock HydratePage::stock() const

@@ -38,7 +38,6 @@ private:
     QLineEdit *m_stockWaters = nullptr;
 
     QLineEdit *m_concentration = nullptr;
-    QLabel *m_concentrationUnit = nullptr;
     QLineEdit *m_requiredWaters = nullptr;
     QLineEdit *m_volume = nullptr;
 };

@@ -172,7 +172,20 @@ void PercentPage::example()
 
 CalculatorPage::Strength PercentPage::strength() const
 {
-    return {m_concentration->text(), m_concentrationUnit->text()};
+    // The unit in the program's notation, which the sheet writes the user's way.
+    QString unit;
+    switch (chosenType().value_or(ConcentrationType::WeightPerWeight)) {
+    case ConcentrationType::WeightPerWeight:
+        unit = u"% w/w"_s;
+        break;
+    case ConcentrationType::WeightPerVolume:
+        unit = u"% w/v"_s;
+        break;
+    case ConcentrationType::VolumePerVolume:
+        unit = u"% v/v"_s;
+        break;
+    }
+    return {m_concentration->text(), unit};
 }
 
 SheetStock PercentPage::stock() const

@@ -143,7 +143,7 @@ void showPrintFailure(const PageSheet &source, PrintStatus status, const QString
     box->open();
 }
 
-void openPrintPreview(const PageSheet &source)
+void openPrintPreview(const PageSheet &source, const QString &menuEntry)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     auto printer = std::make_shared<QPrinter>(printerInfo, QPrinter::HighResolution);
@@ -151,6 +151,11 @@ void openPrintPreview(const PageSheet &source)
         printer->setPageSize(QPageSize(sheetPaper(QLocale())));
     auto *dialog = new QPrintPreviewDialog(printer.get(), source.page);
     dialog->setObjectName(u"PrintPreviewDialog"_s);
+    QString title = menuEntry;
+    title.remove(u'&');
+    if (title.endsWith(u'\u2026'))
+        title.chop(1);
+    dialog->setWindowTitle(title.trimmed());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
 
     // The dialog only borrows the printer, whose pages its preview shows until the dialog's

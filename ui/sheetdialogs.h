@@ -22,8 +22,9 @@ struct PageSheet
 void showPrintFailure(const PageSheet &source, PrintStatus status, const QString &printerName);
 
 // Qt's print preview of the sheet, on the default printer's paper (the locale's when there is no
-// printer), from which the user can print it on any printer through the print dialog.
-void openPrintPreview(const PageSheet &source);
+// printer), from which the user can print it on any printer through the print dialog. Its title
+// is `menuEntry`, the program's own text that opened it, without access key and ellipsis.
+void openPrintPreview(const PageSheet &source, const QString &menuEntry);
 
 // Asks for a file name in the desktop's save dialog, in the folder used last time or else the
 // user's documents, and writes the sheet there as PDF; says so, naming the file, when it cannot.

@@ -46,6 +46,8 @@ public:
         operations.append(QStringLiteral("empty line"));
         ++lines;
     }
+    // Every character one column wide, as on a line printer.
+    qreal columnsOf(QStringView text) const override { return qreal(text.size()); }
     bool endDocument() override
     {
         operations.append(QStringLiteral("end document"));

@@ -242,6 +242,7 @@ private Q_SLOTS:
         auto *preview = m_window->findChild<QPrintPreviewDialog *>(u"PrintPreviewDialog"_s);
         QVERIFY(preview && QTest::qWaitForWindowExposed(preview));
         QCOMPARE(preview->findChild<QPrintPreviewWidget *>()->pageCount(), 1);
+        QCOMPARE(preview->windowTitle(), u"Print Preview"_s); // its menu entry's text
         preview->reject();
     }
 
