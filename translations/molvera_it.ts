@@ -576,6 +576,14 @@ mL con il solvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MethodBox</name>
+    <message>
+        <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
+        <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
+        <translation>Non aggiornato: un dato è cambiato dopo questo calcolo. Ricalcolare per aggiornare il procedimento.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarCalculation</name>
     <message>
         <source>To prepare %1L of a %2 Molar Solution of %3,

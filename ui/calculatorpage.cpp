@@ -1,20 +1,23 @@
 #include "calculatorpage.h"
 
 #include "formularows.h"
+#include "methodbox.h"
 #include "numberlocale.h"
 #include "sheetdialogs.h"
 #include "translations.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QShowEvent>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include <array>
@@ -53,6 +56,7 @@ void CalculatorPage::ensureBuilt()
         return;
     m_built = true;
     build();
+    watchInputs();
     // Controls made for a page that is already on screen must be shown by hand; those that a
     // page hides on purpose stay hidden.
     if (isVisible()) {
@@ -68,6 +72,33 @@ void CalculatorPage::showEvent(QShowEvent *event)
 {
     ensureBuilt();
     QWidget::showEvent(event);
+}
+
+void CalculatorPage::keyPressEvent(QKeyEvent *event)
+{
+    // Keys that the page's boxes and lists leave alone come up to the page.
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    // The window's focus, which has the keys even while the window is not the active one (as
+    // after a message box, with no window manager to give the activation back).
+    QWidget *focus = window()->focusWidget();
+    if (!enter || !m_calculate || !isAncestorOf(focus)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A button that acts, not an option that is chosen.
+    if (auto *button = qobject_cast<QAbstractButton *>(focus); button && !button->isCheckable()) {
+        button->click();
+        return;
+    }
+    // Calculate as if pressed, through its own handler; then the keyboard goes back to the box
+    // the user was typing in, as with a dialog's default button. After the input error box, the
+    // box it names takes the keyboard instead.
+    const QPointer<QWidget> typing = focus;
+    m_calculate->click();
+    if (typing && window()->focusWidget() == m_calculate && typing->isVisible() &&
+        typing->isEnabled())
+        typing->setFocus(Qt::OtherFocusReason);
 }
 
 QList<QWidget *> CalculatorPage::focusOrder(FocusSection section) const
@@ -112,12 +143,13 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
             m_printLines.append(static_cast<QLineEdit *>(control.widget));
             break;
         case ControlKind::MethodBox:
-            m_method = static_cast<QTextEdit *>(control.widget);
+            m_method = static_cast<MethodBox *>(control.widget);
             // Its frame is shown once there is a method to read.
             m_method->parentWidget()->setVisible(false);
             break;
         case ControlKind::CalculateButton: {
             auto *button = static_cast<QAbstractButton *>(control.widget);
+            m_calculate = button;
             connect(button, &QAbstractButton::clicked, this, [this, button] {
                 takeFocusFor(button);
                 if (QWidget *empty = countBoxLeftEmpty())
@@ -133,6 +165,35 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
     }
     Q_ASSERT_X(m_printLines.size() <= qsizetype(std::tuple_size_v<PrintLines>), "CalculatorPage",
                "more print lines than a calculation writes");
+}
+
+// Whatever a method is worked out from: the page's boxes, options and lists, its formula rows, and
+// the shared formula that the sentences quote. (The name is not in the sentences.)
+void CalculatorPage::watchInputs()
+{
+    for (const BuiltControl &control : std::as_const(m_controls)) {
+        switch (control.kind) {
+        case ControlKind::TextBox:
+        case ControlKind::NumberBox:
+            connect(static_cast<QLineEdit *>(control.widget), &QLineEdit::textChanged, this,
+                    &CalculatorPage::markMethodOutOfDate);
+            break;
+        case ControlKind::Option:
+        case ControlKind::DarkRedOption:
+            connect(static_cast<QAbstractButton *>(control.widget), &QAbstractButton::toggled, this,
+                    &CalculatorPage::markMethodOutOfDate);
+            break;
+        case ControlKind::ChoiceBox:
+            connect(static_cast<QComboBox *>(control.widget), &QComboBox::currentTextChanged, this,
+                    &CalculatorPage::markMethodOutOfDate);
+            break;
+        default:
+            break;
+        }
+    }
+    for (const FormulaRows *rows : std::as_const(m_formulaRows))
+        connect(rows, &FormulaRows::changed, this, &CalculatorPage::markMethodOutOfDate);
+    connect(m_reagent.formula, &QLineEdit::textChanged, this, &CalculatorPage::markMethodOutOfDate);
 }
 
 FormulaRows *CalculatorPage::addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout)
@@ -174,10 +235,19 @@ void CalculatorPage::restoreNumberBoxes()
 void CalculatorPage::hideMethod()
 {
     m_method->parentWidget()->setVisible(false);
+    // The next method shown is a new one.
+    m_method->setOutOfDate(false);
+}
+
+void CalculatorPage::markMethodOutOfDate()
+{
+    if (m_method && !m_method->parentWidget()->isHidden())
+        m_method->setOutOfDate(true);
 }
 
 void CalculatorPage::showInputError(QWidget *unread)
 {
+    markMethodOutOfDate();
     //: The title of the box that says a page's input cannot be used. The space before it is kept.
     auto *box = new QMessageBox(QMessageBox::Critical, tr(" Input Error!"),
                                 tr("Please correctly fill in all required text boxes!"),
@@ -210,7 +280,7 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
                                   const PrintLines &printLines)
 {
     m_result->setText(fromUtf8(resultText));
-    setMethodText(m_method, fromUtf8(methodText));
+    m_method->setMethod(fromUtf8(methodText));
     m_method->parentWidget()->setVisible(true);
     for (qsizetype line = 0; line < m_printLines.size(); ++line)
         m_printLines[line]->setText(fromUtf8(printLines[line]));

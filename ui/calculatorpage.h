@@ -21,12 +21,12 @@ class QAbstractButton;
 class QAction;
 class QLineEdit;
 class QMenu;
-class QTextEdit;
 
 namespace molvera {
 
 class FormulaRows;
 struct FormulaRowsLayout;
+class MethodBox;
 struct PageSheet;
 
 // The header boxes that all pages share: the reagent's chemical formula and chemical name.
@@ -116,6 +116,9 @@ protected:
     virtual SheetStock stock() const = 0;
 
     void showEvent(QShowEvent *event) override;
+    // Enter (Return or the keypad's) presses a focused button, as Space does; anywhere else on
+    // the page it presses Calculate, the page's answer to what has been typed.
+    void keyPressEvent(QKeyEvent *event) override;
 
     template<typename Page> void addControls(Page *page, std::span<const ControlRow<Page>> rows)
     {
@@ -148,11 +151,17 @@ protected:
         const Outcome *outcome = std::get_if<Outcome>(&result);
         if (outcome)
             writeOutcome(outcome->resultText, outcome->methodText, outcome->printLines);
+        else
+            markMethodOutOfDate();
         return outcome;
     }
 
 private:
     void adopt(const QList<BuiltControl> &controls);
+    void watchInputs();
+    // Marks the method on show as out of date: what it was worked out from has changed, or a
+    // calculation since has been refused.
+    void markMethodOutOfDate();
     void writeOutcome(const std::string &resultText, const std::string &methodText,
                       const PrintLines &printLines);
     // The one way bad input is reported; it does not block, the handler just ends after it.
@@ -177,10 +186,11 @@ private:
     Design m_design;
     ReagentBoxes m_reagent;
     PageButtonBar *m_buttonBar = nullptr;
+    QAbstractButton *m_calculate = nullptr;
     QList<FormulaRows *> m_formulaRows;
     QList<BuiltControl> m_controls;
     QLineEdit *m_result = nullptr;
-    QTextEdit *m_method = nullptr;
+    MethodBox *m_method = nullptr;
     QList<QLineEdit *> m_printLines;
     // The label of the last successful calculation; empty before the first.
     CalculationSheet m_sheetLabel;

@@ -6,6 +6,7 @@
 #include "framebox.h"
 #include "hostedcontrols.h"
 #include "inputguard.h"
+#include "methodbox.h"
 #include "numberlocale.h"
 #include "pictures.h"
 #include "programinfo.h"
@@ -15,11 +16,7 @@
 #include <hoverlet/olecolor.h>
 
 #include <QColor>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QTextBlockFormat>
-#include <QTextCursor>
-#include <QTextEdit>
 
 #include <algorithm>
 
@@ -28,12 +25,6 @@ namespace molvera {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Method sentences, step options and the titles are written in dark red.
-constexpr QColor DarkRed{128, 0, 0};
-
-// One line of a method box: the pitch of the 8-point bitmap face the boxes were designed with.
-constexpr int MethodLineTwips = 195;
 
 void setBold(QWidget *widget)
 {
@@ -90,31 +81,6 @@ QRadioButton *makeOption(const QString &caption, QWidget *parent)
     return option;
 }
 
-QTextEdit *makeMethodBox(QWidget *parent)
-{
-    auto *box = new QTextEdit(parent);
-    box->setReadOnly(true);
-    refuseInputMethodWhenReadOnly(box);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QTextEdit::WidgetWidth);
-    box->setAcceptRichText(false);
-    // The box was sized for four lines of a 13-pixel bitmap face; the substitute faces leave more
-    // room between lines, so the lines are set at the old pitch and the margin kept thin.
-    box->document()->setDocumentMargin(1);
-    box->setAccessibleName(QCoreApplication::translate("molvera::CalculatorPage", "Method"));
-    setBold(box);
-    followPalette(box, [box] {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-        palette.setColor(QPalette::Text,
-                         hoverlet::readableOn(DarkRed, palette.color(QPalette::Base)));
-        box->setPalette(palette);
-    });
-    return box;
-}
-
 QComboBox *makeChoiceBox(QWidget *parent)
 {
     auto *box = new ChoiceComboBox(parent);
@@ -166,7 +132,7 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent, const QString &text)
     case ControlKind::PrintLine:
         return makeHiddenBox(parent);
     case ControlKind::MethodBox:
-        return makeMethodBox(parent);
+        return new MethodBox(parent);
     case ControlKind::Option:
         return makeOption(text, parent);
     case ControlKind::DarkRedOption: {
@@ -229,16 +195,6 @@ QList<QWidget *> focusChain(const QList<BuiltControl> &controls, FocusSection se
     for (const BuiltControl &stop : std::as_const(stops))
         chain.append(stop.widget);
     return chain;
-}
-
-void setMethodText(QTextEdit *box, const QString &text)
-{
-    box->setPlainText(text);
-    QTextBlockFormat lines;
-    lines.setLineHeight(twipsToPixels(MethodLineTwips), QTextBlockFormat::FixedHeight);
-    QTextCursor cursor(box->document());
-    cursor.select(QTextCursor::Document);
-    cursor.mergeBlockFormat(lines);
 }
 
 void setReadOnlyLook(QLineEdit *box, bool readOnly)

@@ -17,8 +17,6 @@
 #include <type_traits>
 #include <variant>
 
-class QTextEdit;
-
 namespace molvera {
 
 // A form's controls are a table: one row per control, with its name, kind, place, text,
@@ -40,7 +38,8 @@ enum class ControlKind {
     HiddenBox,       // a box never shown, which keeps a text for later
     ResultBox,       // a calculator page's hidden result text
     PrintLine,       // a calculator page's hidden print lines, in order
-    MethodBox,       // a calculator page's method sentence: its frame shows once there is one
+    MethodBox,       // a calculator page's method sentence (methodbox.h): its frame shows once
+                     // there is one
     Option,          // an option button
     DarkRedOption,   // an option button with a dark red caption
     ChoiceBox,       // an editable list that tells a chosen item from a typed text
@@ -114,8 +113,6 @@ struct FormContext
 QWidget *makeControl(ControlKind kind, QWidget *parent, QStringView name, const TwipRect &rect,
                      const QString &text, const QString &toolTip, const FormContext &context);
 
-// Shows a method sentence in a MethodBox, at the line pitch the box was laid out for.
-void setMethodText(QTextEdit *box, const QString &text);
 // Read-only boxes have the menu colour as background, editable ones the window colour.
 void setReadOnlyLook(QLineEdit *box, bool readOnly);
 // The name screen readers give the control; an editable list's text box takes it too.

@@ -91,6 +91,7 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         new ElementSearch(row.element);
         //: %1 is the row's number, 1 to 6.
         setAccessibleName(row.element, tr("Element, row %1").arg(number));
+        connect(row.element, &QComboBox::currentIndexChanged, this, &FormulaRows::changed);
 
         // The list offers 1 to 9; anything else is typed.
         auto *count = static_cast<ChoiceComboBox *>(
@@ -102,6 +103,7 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         count->clearEditText();
         count->installEventFilter(this);
         connect(count, &ChoiceComboBox::itemChosen, this, [this, index] { commitRow(index + 1); });
+        connect(count, &QComboBox::currentTextChanged, this, &FormulaRows::changed);
         //: %1 is the row's number, 1 to 6.
         setAccessibleName(count, tr("Number of atoms, row %1").arg(number));
         row.count = count;
@@ -116,6 +118,7 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         makeControl(ControlKind::OutputBox, frame, rowsLayout.totalName,
                     {WeightLeft, rowsLayout.totalTop, WeightWidth, RowHeight}, {}, {}, context));
     setAccessibleName(m_total, tr("Total molecular weight"));
+    connect(m_total, &QLineEdit::textChanged, this, &FormulaRows::changed);
 
     const std::array<QWidget *, 4> labelled{m_rows[0].element, m_rows[0].count, m_rows[0].weight,
                                             m_total};

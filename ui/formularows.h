@@ -83,6 +83,10 @@ public:
     // The weights and the total, in the layout's order.
     QList<QWidget *> readOnlyFocusOrder() const;
 
+Q_SIGNALS:
+    // An element chosen, a count typed or chosen, or the total changed (also when typed in).
+    void changed();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

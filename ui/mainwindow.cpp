@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 
 #include <array>
@@ -58,6 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
         buildControls(this, controls(), {.hostedLayout = u":/layouts/frmmain.hoverlet"_s});
     m_headerFocusOrder = focusChain(header, FocusSection::Inputs);
     addPages();
+    addPageKeys();
     setFocusOrder();
     addFormulaAction();
 
@@ -108,6 +110,29 @@ void MainWindow::addPages()
     }
     m_tabs->setCurrentIndex(0);
     m_pages.front()->ensureBuilt();
+}
+
+// The desktop's keys for the next and the previous page, from every control of the window. The
+// tab control knows them too, but hears them only when no control on the way takes them first:
+// never from the header's boxes, and a list takes Ctrl+PageDown as a step to its next item (which
+// on the molar page's stock unit would clear the page). The focus goes where a page change puts
+// it: into the new page if it was in the old one, else it stays.
+void MainWindow::addPageKeys()
+{
+    const auto addKeys = [this](const QList<QKeySequence> &keys, int step) {
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            const int count = m_tabs->count();
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + count) % count);
+        });
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    // Shift+Tab arrives as Backtab.
+    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+             QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+            -1);
 }
 
 // The formula box fills the element rows of the page shown, if it has rows.

@@ -39,6 +39,7 @@ private:
     static std::span<const ControlRow<MainWindow>> controls();
 
     void addPages();
+    void addPageKeys();
     void setFocusOrder();
     void addFormulaAction();
     void quitIfNoWindowOpen();

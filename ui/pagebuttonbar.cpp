@@ -1,9 +1,8 @@
 #include "pagebuttonbar.h"
 
+#include "picturebutton.h"
 #include "pictures.h"
 #include "twips.h"
-
-#include <QToolButton>
 
 namespace molvera {
 
@@ -54,13 +53,12 @@ PageButtonBar::PageButtonBar(const PageButtonNames &names, QWidget *parent)
 
     for (int role = 0; role < RoleCount; ++role) {
         const ButtonDesign &design = Designs[role];
-        auto *button = new QToolButton(this);
+        auto *button = new PictureButton(this);
         button->setObjectName(objectNames[role].toString());
         button->setText(tr(design.caption));
         button->setToolTip(tr(design.toolTip));
         button->setIcon(buttonPicture(design.picture));
         button->setIconSize(QSize(32, 32));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(false);
         // The bar's own origin is the first button's corner.
         button->setGeometry(TwipRect{0, design.top - BarTop, ButtonWidth, ButtonHeight}.toPixels());

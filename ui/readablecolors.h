@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QColor>
+
 #include <functional>
 
-class QColor;
 class QWidget;
 
 namespace molvera {
+
+// Method sentences, step options and the titles are written in dark red.
+inline constexpr QColor DarkRed{128, 0, 0};
 
 // Colours `widget` by `apply` now, and again whenever the palette it inherits changes (a desktop
 // turning to its dark theme), within the change itself.

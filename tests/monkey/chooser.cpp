@@ -75,6 +75,7 @@ constexpr KeyChoice Keys[] = {
     {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
     {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier},
     {Qt::Key_Tab, Qt::ControlModifier}, {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+    {Qt::Key_PageDown, Qt::ControlModifier}, {Qt::Key_PageUp, Qt::ControlModifier},
     {Qt::Key_P, Qt::ControlModifier}, {Qt::Key_S, Qt::ControlModifier},
 };
 // clang-format on

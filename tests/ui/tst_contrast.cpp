@@ -121,7 +121,7 @@ double readingOf(const QImage &image, const QRect &area, QColor *text, QColor *b
 
 // A form of the program as the user sees it after working on it: a page after its example (the
 // molar page with the formula box's menu open), or one of the about boxes.
-enum class Form { MolarPage, PercentPage, HydratePage, AboutBox, HoverletAbout };
+enum class Form { MolarPage, PercentPage, HydratePage, AboutBox, HoverletAbout, HydrateOutOfDate };
 
 QWidget *openForm(molvera::MainWindow *window, Form form)
 {
@@ -134,7 +134,10 @@ QWidget *openForm(molvera::MainWindow *window, Form form)
     case Form::MolarPage:
     case Form::PercentPage:
     case Form::HydratePage:
+    case Form::HydrateOutOfDate:
         window->findChild<QToolButton *>(examples[page])->click();
+        if (form == Form::HydrateOutOfDate) // an edit after it greys the method
+            window->findChild<QLineEdit *>(u"txtHVol"_s)->setText(u"50"_s);
         QApplication::focusWidget()->clearFocus();
         if (form == Form::MolarPage) {
             QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
@@ -287,7 +290,8 @@ private Q_SLOTS:
             {"% page", Form::PercentPage},
             {"hydrate page", Form::HydratePage},
             {"about box", Form::AboutBox},
-            {"hoverlet's about box", Form::HoverletAbout}};
+            {"hoverlet's about box", Form::HoverletAbout},
+            {"hydrate page, method out of date", Form::HydrateOutOfDate}};
         for (const auto &[schemeName, scheme] : schemes) {
             for (const auto &[formName, form] : forms)
                 QTest::addRow("%s, %s", schemeName, formName) << scheme << form << false;
@@ -331,7 +335,7 @@ private Q_SLOTS:
         // The header link keeps the green of the design on the light face, which falls just
         // short: the light look stays exactly as it was.
         const QStringList link = faults.filter(u"Hoverlet1/lblLink #008000 on #efefef"_s);
-        if (scheme == Scheme::Light && form <= Form::HydratePage) {
+        if (scheme == Scheme::Light && form != Form::AboutBox && form != Form::HoverletAbout) {
             QEXPECT_FAIL("", "the header link's green on the light button face reads at 4.47:1",
                          Continue);
         }

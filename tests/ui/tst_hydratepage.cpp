@@ -218,6 +218,11 @@ private Q_SLOTS:
         // The example leaves rows past the third as they are: a count typed in row 4 counts.
         QTest::newRow("Alt+E with a count typed in row 4")
             << u"alt E"_s << u"161.62"_s << u"12.27"_s;
+        QTest::newRow("Return in the count box") << u"key Return"_s << u"159.604"_s << u"12.24"_s;
+        QTest::newRow("keypad Enter in the count box")
+            << u"key Enter"_s << u"159.604"_s << u"12.24"_s;
+        QTest::newRow("Return on the focused Print picture")
+            << u"key Return on Print"_s << u"159.604"_s << QString();
     }
     void countCommittedBeforeAction()
     {
@@ -236,8 +241,14 @@ private Q_SLOTS:
         }
         QVERIFY(QApplication::focusWidget()->objectName().startsWith(u"cmbHN"_s));
 
+        const bool keypad = how.endsWith(u"Enter");
+        if (how.endsWith(u"on Print"))
+            control(u"cmdHPrnt"_s)->setFocus();
         if (how.startsWith(u"click"))
             click(how.section(u' ', 1));
+        else if (how.startsWith(u"key"))
+            QTest::keyClick(QApplication::focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
         else
             uitest::pressAccessKey(how.endsWith(u'P') ? Qt::Key_P : Qt::Key_E);
 
@@ -325,6 +336,7 @@ private Q_SLOTS:
         QCOMPARE(text(u"txtHResult"_s), mass);
         QCOMPARE(method(), exampleMethod(mass));
         QVERIFY(control(u"Frame9"_s)->isVisible());
+        QCOMPARE(control(u"txtHRes"_s)->accessibleDescription(), QString()); // a new method
         QCOMPARE(text(u"txtH1"_s), u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O,"_s);
         QCOMPARE(text(u"txtH2"_s),
                  u"Measure "_s + mass + u" grams of CuSO4 and dilute up to 100"_s);
@@ -397,6 +409,7 @@ private Q_SLOTS:
         if (box == u"InputErrorBox" && !edits.isEmpty())
             QCOMPARE(m_window->focusWidget()->objectName(), edits.first().section(u'=', 0, 0));
         QCOMPARE(control(u"Frame9"_s)->isVisible(), afterExample);
+        QCOMPARE(!control(u"txtHRes"_s)->accessibleDescription().isEmpty(), afterExample);
         QCOMPARE(text(u"txtHResult"_s), mass);
         QCOMPARE(method(), shownMethod);
         QCOMPARE(text(u"txtH2"_s), line2);

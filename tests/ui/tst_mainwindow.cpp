@@ -108,6 +108,10 @@ private Q_SLOTS:
         const int topOfFirst =
             control<QToolButton>(u"cmdClose"_s)->mapTo(control(u"MolarPage"_s), QPoint(0, 0)).y();
         QCOMPARE(button->mapTo(page, QPoint(0, 0)).y() - topOfFirst, (top - 480) / 15);
+        // The access key is seen: without its mark the caption is drawn otherwise.
+        const QImage marked = button->grab().toImage();
+        button->setText(QString(caption).remove(u'&'));
+        QVERIFY(button->grab().toImage() != marked);
     }
 
     void header_data()
@@ -199,6 +203,27 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), arrow);
         QCOMPARE(QApplication::focusWidget(), control(next));
         QVERIFY(checked(next));
+    }
+
+    void pageKeysFromAnyControl_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<int>("page");
+        QTest::newRow("Ctrl+Shift+Tab from the formula box, round to the last page")
+            << u"txtReag"_s << QKeySequence(u"Ctrl+Shift+Backtab"_s) << 2;
+        QTest::newRow("Ctrl+PageDown from the stock unit list, which stays %")
+            << u"cmbSConc"_s << QKeySequence(u"Ctrl+PgDown"_s) << 1;
+    }
+    void pageKeysFromAnyControl()
+    {
+        QFETCH(QString, from);
+        QFETCH(QKeySequence, keys);
+        QFETCH(int, page);
+        control(from)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), keys[0].key(), keys[0].keyboardModifiers());
+        QCOMPARE(tabControl()->currentIndex(), page);
+        QCOMPARE(control(u"cmbSConc"_s)->property("currentText").toString(), u"%"_s);
     }
 
     void labelsKnowTheirBoxes_data()

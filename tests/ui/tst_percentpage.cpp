@@ -487,25 +487,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("formula");
         QTest::addColumn<QString>("strength");
         QTest::addColumn<QString>("unit");
+        QTest::addColumn<bool>("outOfDate"); // the method on show, while the sheet stays
         const QStringList exampleLines{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
                                        u"Measure 122.45 grams of NaCl and dilute up to 600 mL"_s,
                                        u"with solvent."_s};
         QTest::newRow("after the example")
             << QStringList{u"cmdEgConc"_s} << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s
-            << u"20"_s << u"% w/v"_s;
+            << u"20"_s << u"% w/v"_s << false;
         QTest::newRow("after clear: the last calculation's lines under its label")
             << QStringList{u"cmdEgConc"_s, u"cmdClearCon"_s} << exampleLines << u"Sodium Chloride"_s
-            << u"NaCl"_s << u"20"_s << u"% w/v"_s;
+            << u"NaCl"_s << u"20"_s << u"% w/v"_s << false;
         QTest::newRow("concentration changed without calculating: the calculated one")
             << QStringList{u"cmdEgConc"_s, u"txtCCon=25"_s} << exampleLines << u"Sodium Chloride"_s
-            << u"NaCl"_s << u"20"_s << u"% w/v"_s;
+            << u"NaCl"_s << u"20"_s << u"% w/v"_s << true;
         QTest::newRow("reagent typed after calculating: waits for the next Calculate")
             << QStringList{u"cmdEgConc"_s, u"txtReag=HCl"_s, u"txtName=Hydrochloric Acid"_s,
                            u"opWW"_s}
-            << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s << u"20"_s << u"% w/v"_s;
+            << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s << u"20"_s << u"% w/v"_s << true;
         QTest::newRow("before any calculation: empty lines, nothing after the captions")
             << QStringList{u"opVV"_s} << QStringList{QString(), QString(), QString()} << QString()
-            << QString() << QString() << QString();
+            << QString() << QString() << QString() << false;
     }
     void print()
     {
@@ -515,6 +516,7 @@ private Q_SLOTS:
         QFETCH(QString, formula);
         QFETCH(QString, strength);
         QFETCH(QString, unit);
+        QFETCH(bool, outOfDate);
         recordPrinting(u"PercentPage"_s);
         for (const QString &step : steps) {
             if (step.contains(u'='))
@@ -532,6 +534,7 @@ private Q_SLOTS:
         QCOMPARE(sheet.chemicalFormula, formula);
         QCOMPARE(sheet.strength, strength);
         QCOMPARE(sheet.strengthUnit, unit);
+        QCOMPARE(!control(u"txtRWW"_s)->accessibleDescription().isEmpty(), outOfDate);
     }
 };
 

@@ -1,0 +1,95 @@
+#include "methodbox.h"
+
+#include "inputguard.h"
+#include "readablecolors.h"
+#include "twips.h"
+
+#include <hoverlet/olecolor.h>
+
+#include <QCoreApplication>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+
+namespace molvera {
+
+namespace {
+
+// One line of a method box: the pitch of the 8-point bitmap face the boxes were designed with.
+constexpr int MethodLineTwips = 195;
+
+// The faintest grey text that still reads on `background` (4.5:1, WCAG AA): the first grey that
+// stands out enough from it, going from the background's end of the scale to the other.
+QColor faintestReadableGrey(const QColor &background, const QColor &fallback)
+{
+    constexpr double Reading = 4.5;
+    const bool onDark = hoverlet::contrastRatio(Qt::white, background) >
+                        hoverlet::contrastRatio(Qt::black, background);
+    for (int step = 0; step <= 255; ++step) {
+        const int level = onDark ? step : 255 - step;
+        if (const QColor grey(level, level, level);
+            hoverlet::contrastRatio(grey, background) >= Reading)
+            return grey;
+    }
+    return fallback;
+}
+
+} // namespace
+
+MethodBox::MethodBox(QWidget *parent)
+    : QTextEdit(parent)
+{
+    setReadOnly(true);
+    refuseInputMethodWhenReadOnly(this);
+    setFocusPolicy(Qt::NoFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setAcceptRichText(false);
+    // The box was sized for four lines of a 13-pixel bitmap face; the substitute faces leave more
+    // room between lines, so the lines are set at the old pitch and the margin kept thin.
+    document()->setDocumentMargin(1);
+    setAccessibleName(QCoreApplication::translate("molvera::CalculatorPage", "Method"));
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    followPalette(this, [this] { applyColours(); });
+}
+
+void MethodBox::setMethod(const QString &text)
+{
+    setPlainText(text);
+    QTextBlockFormat lines;
+    lines.setLineHeight(twipsToPixels(MethodLineTwips), QTextBlockFormat::FixedHeight);
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(lines);
+    setOutOfDate(false);
+}
+
+void MethodBox::setOutOfDate(bool outOfDate)
+{
+    if (outOfDate == m_outOfDate)
+        return;
+    m_outOfDate = outOfDate;
+    //: Said of a page's method sentence, by screen readers and in its tool-tip, once an input it
+    //: was worked out from has changed.
+    const QString said =
+        outOfDate ? tr("Out of date: an entry has changed since this was calculated. Calculate "
+                       "again to bring it up to date.")
+                  : QString();
+    setAccessibleDescription(said);
+    setToolTip(said);
+    applyColours();
+}
+
+void MethodBox::applyColours()
+{
+    QPalette palette = this->palette();
+    const QColor base = palette.color(QPalette::Window);
+    const QColor designed = hoverlet::readableOn(DarkRed, base);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, m_outOfDate ? faintestReadableGrey(base, designed) : designed);
+    setPalette(palette);
+}
+
+} // namespace molvera
