@@ -18,6 +18,8 @@ struct Texts
     // millilitre are the same, so the number reads either way.
     //: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams
     //: or millilitres of stock. The sheet prints three lines: keep the two line breaks.
+    //: "Litre(s)" and "grams or mLs" follow typed, possibly decimal numbers: prefer the unit
+    //: symbols (L, g, mL) to plural forms.
     static constexpr LocalizedText InGramsOrMillilitres =
         MOLVERA_TR_NOOP("To prepare %1L of a %2 Molar Solution of %3,\n"
                         "Measure %4 grams or mLs of %3 and dilute up to %1\n"
@@ -26,6 +28,7 @@ struct Texts
     // by volume. Weighing that number would make the wrong solution.
     //: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4
     //: millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.
+    //: "Litre(s)" follows a typed, possibly decimal number: prefer the unit symbol (L).
     static constexpr LocalizedText InMillilitres =
         MOLVERA_TR_NOOP("To prepare %1L of a %2 Molar Solution of %3,\n"
                         "Measure %4 mL of %3 and dilute up to %1\n"

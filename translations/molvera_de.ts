@@ -152,46 +152,6 @@
         <source>Save as PDF…</source>
         <translation>Als PDF speichern…</translation>
     </message>
-    <message>
-        <source>Method</source>
-        <translation>Herstellung</translation>
-    </message>
-    <message>
-        <source>Cannot Calculate</source>
-        <translation>Berechnung nicht möglich</translation>
-    </message>
-    <message>
-        <source>Cannot Be Made</source>
-        <translation>Herstellung nicht möglich</translation>
-    </message>
-    <message>
-        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
-        <translation>Eine Zahl ist zu groß, um damit zu rechnen. Bitte kleinere Zahlen eingeben.</translation>
-    </message>
-    <message>
-        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>Die Konzentration der Stammlösung ist null, keine Menge davon enthält also den Stoff. Bitte die Konzentration der Stammlösung eingeben.</translation>
-    </message>
-    <message>
-        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
-        <translation>Die Dichte der Stammlösung ist null, ihr Volumen lässt sich also nicht berechnen. Bitte die Dichte der Stammlösung eingeben.</translation>
-    </message>
-    <message>
-        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation>Die Molmasse des Salzes mit dem gewünschten Kristallwasser ist null, die Menge lässt sich also nicht berechnen. Bitte Formel und Anzahl H2O prüfen.</translation>
-    </message>
-    <message>
-        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
-        <translation>Die Stammlösung ist schwächer konzentriert als die gewünschte Lösung, diese lässt sich also nicht durch Verdünnen herstellen. Bitte eine höher konzentrierte Stammlösung verwenden oder eine verdünntere Lösung ansetzen.</translation>
-    </message>
-    <message>
-        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
-        <translation>Eine Menge in der Arbeitsanweisung wäre negativ, sie lässt sich also nicht ausführen. Bitte die Zahlen auf ein Minuszeichen prüfen.</translation>
-    </message>
-    <message>
-        <source>Cannot Read Formula</source>
-        <translation>Formel nicht lesbar</translation>
-    </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
@@ -465,6 +425,7 @@ mit Lösungsmittel auffüllen.</translation>
     <name>molvera::HydratePage</name>
     <message>
         <source>Hydrate Solution</source>
+        <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
         <translation>Hydratlösung</translation>
     </message>
     <message>
@@ -473,6 +434,7 @@ mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
         <source>Anhydrous Solution</source>
+        <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
         <translation>Wasserfreies Salz</translation>
     </message>
     <message>
@@ -481,10 +443,12 @@ mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
         <source>3. Stock Solution</source>
+        <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
         <translation>3. Stammlösung</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
+        <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
         <translation>Konz. Stammlösung:</translation>
     </message>
     <message>
@@ -497,6 +461,7 @@ mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
+        <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
         <translation>Anzahl H2O (Kristallwasser) der Stammlösung eingeben</translation>
     </message>
     <message>
@@ -582,6 +547,11 @@ mit Lösungsmittel auffüllen.</translation>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Veraltet: Seit dieser Berechnung wurde eine Eingabe geändert. Zum Aktualisieren erneut berechnen.</translation>
     </message>
+    <message>
+        <source>Method</source>
+        <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
+        <translation>Herstellung</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MolarCalculation</name>
@@ -589,7 +559,7 @@ mit Lösungsmittel auffüllen.</translation>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
         <translation>Für %1 L einer %2 M Lösung von %3:
 %4 g bzw. mL %3 abmessen und auf %1 L
 mit Lösungsmittel auffüllen.</translation>
@@ -598,7 +568,7 @@ mit Lösungsmittel auffüllen.</translation>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
         <translation>Für %1 L einer %2 M Lösung von %3:
 %4 mL %3 abmessen und auf %1 L
 mit Lösungsmittel auffüllen.</translation>
@@ -606,10 +576,6 @@ mit Lösungsmittel auffüllen.</translation>
 </context>
 <context>
     <name>molvera::MolarPage</name>
-    <message>
-        <source>Molar Solution</source>
-        <translation>Molare Lösung</translation>
-    </message>
     <message>
         <source>1. Select Elements</source>
         <translation>1. Elemente auswählen</translation>
@@ -674,6 +640,7 @@ mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
         <source>Litre(s)</source>
+        <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
         <translation>Liter</translation>
     </message>
     <message>
@@ -779,10 +746,6 @@ mit Lösungsmittel auffüllen.</translation>
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <source>% Solution</source>
-        <translation>%-Lösung</translation>
-    </message>
-    <message>
         <source>1. Type of Concentration</source>
         <translation>1. Konzentrationsangabe</translation>
     </message>
@@ -844,6 +807,7 @@ mit Lösungsmittel auffüllen.</translation>
     </message>
     <message>
         <source>Volume Required:</source>
+        <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
         <translation>Menge:</translation>
     </message>
     <message>
@@ -869,6 +833,45 @@ mit Lösungsmittel auffüllen.</translation>
     <message>
         <source>Sodium Chloride</source>
         <translation>Natriumchlorid</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::RefusalMessages</name>
+    <message>
+        <source>Cannot Calculate</source>
+        <translation>Berechnung nicht möglich</translation>
+    </message>
+    <message>
+        <source>Cannot Be Made</source>
+        <translation>Herstellung nicht möglich</translation>
+    </message>
+    <message>
+        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
+        <translation>Eine Zahl ist zu groß, um damit zu rechnen. Bitte kleinere Zahlen eingeben.</translation>
+    </message>
+    <message>
+        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
+        <translation>Die Konzentration der Stammlösung ist null, keine Menge davon enthält also den Stoff. Bitte die Konzentration der Stammlösung eingeben.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
+        <translation>Die Dichte der Stammlösung ist null, ihr Volumen lässt sich also nicht berechnen. Bitte die Dichte der Stammlösung eingeben.</translation>
+    </message>
+    <message>
+        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
+        <translation>Die Molmasse des Salzes mit dem gewünschten Kristallwasser ist null, die Menge lässt sich also nicht berechnen. Bitte Formel und Anzahl H2O prüfen.</translation>
+    </message>
+    <message>
+        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
+        <translation>Die Stammlösung ist schwächer konzentriert als die gewünschte Lösung, diese lässt sich also nicht durch Verdünnen herstellen. Bitte eine höher konzentrierte Stammlösung verwenden oder eine verdünntere Lösung ansetzen.</translation>
+    </message>
+    <message>
+        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
+        <translation>Eine Menge in der Arbeitsanweisung wäre negativ, sie lässt sich also nicht ausführen. Bitte die Zahlen auf ein Minuszeichen prüfen.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>Formel nicht lesbar</translation>
     </message>
 </context>
 <context>
@@ -930,6 +933,24 @@ mit Lösungsmittel auffüllen.</translation>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::TabCaptions</name>
+    <message>
+        <source>Molar Solution</source>
+        <extracomment>The tab of the page for molar solutions.</extracomment>
+        <translation>Molare Lösung</translation>
+    </message>
+    <message>
+        <source>% Solution</source>
+        <extracomment>The tab of the page for percent solutions.</extracomment>
+        <translation>%-Lösung</translation>
+    </message>
+    <message>
+        <source>Hydrate Solution</source>
+        <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
+        <translation>Hydratlösung</translation>
     </message>
 </context>
 </TS>

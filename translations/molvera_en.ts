@@ -152,46 +152,6 @@
         <source>Save as PDF…</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot Calculate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot Be Made</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot Read Formula</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
@@ -463,6 +423,7 @@ mL with solvent.</source>
     <name>molvera::HydratePage</name>
     <message>
         <source>Hydrate Solution</source>
+        <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -471,6 +432,7 @@ mL with solvent.</source>
     </message>
     <message>
         <source>Anhydrous Solution</source>
+        <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -479,10 +441,12 @@ mL with solvent.</source>
     </message>
     <message>
         <source>3. Stock Solution</source>
+        <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
+        <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -495,6 +459,7 @@ mL with solvent.</source>
     </message>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
+        <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -580,6 +545,11 @@ mL with solvent.</source>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Method</source>
+        <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>molvera::MolarCalculation</name>
@@ -587,23 +557,19 @@ mL with solvent.</source>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>molvera::MolarPage</name>
-    <message>
-        <source>Molar Solution</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>1. Select Elements</source>
         <translation type="unfinished"></translation>
@@ -668,6 +634,7 @@ Litre(s) with solvent.</source>
     </message>
     <message>
         <source>Litre(s)</source>
+        <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -765,10 +732,6 @@ with solvent.</source>
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <source>% Solution</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>1. Type of Concentration</source>
         <translation type="unfinished"></translation>
     </message>
@@ -830,6 +793,7 @@ with solvent.</source>
     </message>
     <message>
         <source>Volume Required:</source>
+        <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -854,6 +818,45 @@ with solvent.</source>
     </message>
     <message>
         <source>Sodium Chloride</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::RefusalMessages</name>
+    <message>
+        <source>Cannot Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Be Made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -915,6 +918,24 @@ with solvent.</source>
     <message>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::TabCaptions</name>
+    <message>
+        <source>Molar Solution</source>
+        <extracomment>The tab of the page for molar solutions.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% Solution</source>
+        <extracomment>The tab of the page for percent solutions.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hydrate Solution</source>
+        <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

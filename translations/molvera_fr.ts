@@ -152,46 +152,6 @@
         <source>Save as PDF…</source>
         <translation>Enregistrer en PDF…</translation>
     </message>
-    <message>
-        <source>Method</source>
-        <translation>Mode opératoire</translation>
-    </message>
-    <message>
-        <source>Cannot Calculate</source>
-        <translation>Calcul impossible</translation>
-    </message>
-    <message>
-        <source>Cannot Be Made</source>
-        <translation>Préparation impossible</translation>
-    </message>
-    <message>
-        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
-        <translation>Un nombre est trop grand pour le calcul. Veuillez saisir des nombres plus petits.</translation>
-    </message>
-    <message>
-        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>La concentration de la solution mère est nulle&#xa0;: aucune quantité de solution mère ne contient la substance. Veuillez saisir la concentration de la solution mère.</translation>
-    </message>
-    <message>
-        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
-        <translation>La densité de la solution mère est nulle&#xa0;: son volume ne peut pas être calculé. Veuillez saisir la densité de la solution mère.</translation>
-    </message>
-    <message>
-        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation>La masse molaire du sel avec le nombre de molécules d’eau demandé est nulle&#xa0;: la quantité ne peut pas être calculée. Veuillez vérifier la formule et le nombre de molécules d’eau.</translation>
-    </message>
-    <message>
-        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
-        <translation>La solution mère est moins concentrée que la solution voulue&#xa0;: celle-ci ne peut pas être obtenue par dilution. Utilisez une solution mère plus concentrée ou préparez une solution moins concentrée.</translation>
-    </message>
-    <message>
-        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
-        <translation>Une quantité du mode opératoire serait négative&#xa0;: il ne peut pas être suivi. Vérifiez qu’aucun nombre ne porte de signe moins.</translation>
-    </message>
-    <message>
-        <source>Cannot Read Formula</source>
-        <translation>Formule illisible</translation>
-    </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
@@ -465,6 +425,7 @@ avec le solvant.</translation>
     <name>molvera::HydratePage</name>
     <message>
         <source>Hydrate Solution</source>
+        <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
         <translation>Solution d’hydrate</translation>
     </message>
     <message>
@@ -473,6 +434,7 @@ avec le solvant.</translation>
     </message>
     <message>
         <source>Anhydrous Solution</source>
+        <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
         <translation>Solution anhydre</translation>
     </message>
     <message>
@@ -481,10 +443,12 @@ avec le solvant.</translation>
     </message>
     <message>
         <source>3. Stock Solution</source>
+        <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
         <translation>3. Solution mère</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
+        <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
         <translation>Conc. sol. mère&#xa0;:</translation>
     </message>
     <message>
@@ -497,6 +461,7 @@ avec le solvant.</translation>
     </message>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
+        <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
         <translation>Saisissez le nombre de H2O de la solution mère</translation>
     </message>
     <message>
@@ -582,6 +547,11 @@ avec le solvant.</translation>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Périmé&#xa0;: une saisie a changé depuis ce calcul. Relancez le calcul pour mettre le mode opératoire à jour.</translation>
     </message>
+    <message>
+        <source>Method</source>
+        <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
+        <translation>Mode opératoire</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MolarCalculation</name>
@@ -589,7 +559,7 @@ avec le solvant.</translation>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
         <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L,
 prélever %4&#xa0;g ou mL de %3 et compléter à %1&#xa0;L
 avec le solvant.</translation>
@@ -598,7 +568,7 @@ avec le solvant.</translation>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
         <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L,
 prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;L
 avec le solvant.</translation>
@@ -606,10 +576,6 @@ avec le solvant.</translation>
 </context>
 <context>
     <name>molvera::MolarPage</name>
-    <message>
-        <source>Molar Solution</source>
-        <translation>Solution molaire</translation>
-    </message>
     <message>
         <source>1. Select Elements</source>
         <translation>1. Choix des éléments</translation>
@@ -674,6 +640,7 @@ avec le solvant.</translation>
     </message>
     <message>
         <source>Litre(s)</source>
+        <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
         <translation>litre(s)</translation>
     </message>
     <message>
@@ -779,10 +746,6 @@ avec le solvant.</translation>
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <source>% Solution</source>
-        <translation>Solution en %</translation>
-    </message>
-    <message>
         <source>1. Type of Concentration</source>
         <translation>1. Type de concentration</translation>
     </message>
@@ -844,6 +807,7 @@ avec le solvant.</translation>
     </message>
     <message>
         <source>Volume Required:</source>
+        <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
         <translation>Volume à préparer&#xa0;:</translation>
     </message>
     <message>
@@ -869,6 +833,45 @@ avec le solvant.</translation>
     <message>
         <source>Sodium Chloride</source>
         <translation>Chlorure de sodium</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::RefusalMessages</name>
+    <message>
+        <source>Cannot Calculate</source>
+        <translation>Calcul impossible</translation>
+    </message>
+    <message>
+        <source>Cannot Be Made</source>
+        <translation>Préparation impossible</translation>
+    </message>
+    <message>
+        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
+        <translation>Un nombre est trop grand pour le calcul. Veuillez saisir des nombres plus petits.</translation>
+    </message>
+    <message>
+        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
+        <translation>La concentration de la solution mère est nulle : aucune quantité de solution mère ne contient la substance. Veuillez saisir la concentration de la solution mère.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
+        <translation>La densité de la solution mère est nulle : son volume ne peut pas être calculé. Veuillez saisir la densité de la solution mère.</translation>
+    </message>
+    <message>
+        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
+        <translation>La masse molaire du sel avec le nombre de molécules d’eau demandé est nulle : la quantité ne peut pas être calculée. Veuillez vérifier la formule et le nombre de molécules d’eau.</translation>
+    </message>
+    <message>
+        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
+        <translation>La solution mère est moins concentrée que la solution voulue : celle-ci ne peut pas être obtenue par dilution. Utilisez une solution mère plus concentrée ou préparez une solution moins concentrée.</translation>
+    </message>
+    <message>
+        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
+        <translation>Une quantité du mode opératoire serait négative : il ne peut pas être suivi. Vérifiez qu’aucun nombre ne porte de signe moins.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>Formule illisible</translation>
     </message>
 </context>
 <context>
@@ -930,6 +933,24 @@ avec le solvant.</translation>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>Documents PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::TabCaptions</name>
+    <message>
+        <source>Molar Solution</source>
+        <extracomment>The tab of the page for molar solutions.</extracomment>
+        <translation>Solution molaire</translation>
+    </message>
+    <message>
+        <source>% Solution</source>
+        <extracomment>The tab of the page for percent solutions.</extracomment>
+        <translation>Solution en %</translation>
+    </message>
+    <message>
+        <source>Hydrate Solution</source>
+        <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
+        <translation>Solution d’hydrate</translation>
     </message>
 </context>
 </TS>

@@ -152,46 +152,6 @@
         <source>Save as PDF…</source>
         <translation>Salva come PDF…</translation>
     </message>
-    <message>
-        <source>Method</source>
-        <translation>Procedimento</translation>
-    </message>
-    <message>
-        <source>Cannot Calculate</source>
-        <translation>Impossibile calcolare</translation>
-    </message>
-    <message>
-        <source>Cannot Be Made</source>
-        <translation>Impossibile preparare</translation>
-    </message>
-    <message>
-        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
-        <translation>Un numero è troppo grande per il calcolo. Inserire numeri più piccoli.</translation>
-    </message>
-    <message>
-        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>La concentrazione della soluzione madre è zero: nessuna quantità di soluzione madre contiene la sostanza. Inserire la concentrazione della soluzione madre.</translation>
-    </message>
-    <message>
-        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
-        <translation>Il peso specifico della soluzione madre è zero, quindi non se ne può calcolare il volume. Inserire il peso specifico della soluzione madre.</translation>
-    </message>
-    <message>
-        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation>Il peso molecolare del sale con le molecole d&apos;acqua richieste è zero, quindi non si può calcolare la quantità. Controllare la formula e il numero di molecole d&apos;acqua.</translation>
-    </message>
-    <message>
-        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
-        <translation>La soluzione madre è meno concentrata della soluzione richiesta: non la si può ottenere per diluizione. Usare una soluzione madre più concentrata o preparare una soluzione più diluita.</translation>
-    </message>
-    <message>
-        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
-        <translation>Una quantità nelle istruzioni risulterebbe negativa: le istruzioni non sono eseguibili. Controllare se un numero ha il segno meno.</translation>
-    </message>
-    <message>
-        <source>Cannot Read Formula</source>
-        <translation>Formula non leggibile</translation>
-    </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
@@ -465,6 +425,7 @@ mL con il solvente.</translation>
     <name>molvera::HydratePage</name>
     <message>
         <source>Hydrate Solution</source>
+        <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
         <translation>Soluzione di idrato</translation>
     </message>
     <message>
@@ -473,6 +434,7 @@ mL con il solvente.</translation>
     </message>
     <message>
         <source>Anhydrous Solution</source>
+        <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
         <translation>Soluz. di sale anidro</translation>
     </message>
     <message>
@@ -481,10 +443,12 @@ mL con il solvente.</translation>
     </message>
     <message>
         <source>3. Stock Solution</source>
+        <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
         <translation>3. Soluzione madre</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
+        <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
         <translation>Conc. soluz. madre:</translation>
     </message>
     <message>
@@ -497,6 +461,7 @@ mL con il solvente.</translation>
     </message>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
+        <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
         <translation>Inserire il numero di molecole d&apos;acqua di cristallizzazione nella soluzione madre</translation>
     </message>
     <message>
@@ -582,6 +547,11 @@ mL con il solvente.</translation>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Non aggiornato: un dato è cambiato dopo questo calcolo. Ricalcolare per aggiornare il procedimento.</translation>
     </message>
+    <message>
+        <source>Method</source>
+        <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
+        <translation>Procedimento</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MolarCalculation</name>
@@ -589,7 +559,7 @@ mL con il solvente.</translation>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
         <translation>Per preparare %1 L di soluzione %2 molare di %3,
 misurare %4 g o mL di %3 e portare a %1
 litro/i con il solvente.</translation>
@@ -598,7 +568,7 @@ litro/i con il solvente.</translation>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
         <translation>Per preparare %1 L di soluzione %2 molare di %3,
 misurare %4 mL di %3 e portare a %1
 litro/i con il solvente.</translation>
@@ -606,10 +576,6 @@ litro/i con il solvente.</translation>
 </context>
 <context>
     <name>molvera::MolarPage</name>
-    <message>
-        <source>Molar Solution</source>
-        <translation>Soluzione molare</translation>
-    </message>
     <message>
         <source>1. Select Elements</source>
         <translation>1. Selezionare gli elementi</translation>
@@ -674,6 +640,7 @@ litro/i con il solvente.</translation>
     </message>
     <message>
         <source>Litre(s)</source>
+        <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
         <translation>Litri</translation>
     </message>
     <message>
@@ -779,10 +746,6 @@ con il solvente.</translation>
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <source>% Solution</source>
-        <translation>Soluzione percentuale</translation>
-    </message>
-    <message>
         <source>1. Type of Concentration</source>
         <translation>1. Tipo di concentrazione</translation>
     </message>
@@ -844,6 +807,7 @@ con il solvente.</translation>
     </message>
     <message>
         <source>Volume Required:</source>
+        <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
         <translation>Volume richiesto:</translation>
     </message>
     <message>
@@ -869,6 +833,45 @@ con il solvente.</translation>
     <message>
         <source>Sodium Chloride</source>
         <translation>Cloruro di sodio</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::RefusalMessages</name>
+    <message>
+        <source>Cannot Calculate</source>
+        <translation>Impossibile calcolare</translation>
+    </message>
+    <message>
+        <source>Cannot Be Made</source>
+        <translation>Impossibile preparare</translation>
+    </message>
+    <message>
+        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
+        <translation>Un numero è troppo grande per il calcolo. Inserire numeri più piccoli.</translation>
+    </message>
+    <message>
+        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
+        <translation>La concentrazione della soluzione madre è zero: nessuna quantità di soluzione madre contiene la sostanza. Inserire la concentrazione della soluzione madre.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
+        <translation>Il peso specifico della soluzione madre è zero, quindi non se ne può calcolare il volume. Inserire il peso specifico della soluzione madre.</translation>
+    </message>
+    <message>
+        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
+        <translation>Il peso molecolare del sale con le molecole d'acqua richieste è zero, quindi non si può calcolare la quantità. Controllare la formula e il numero di molecole d'acqua.</translation>
+    </message>
+    <message>
+        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
+        <translation>La soluzione madre è meno concentrata della soluzione richiesta: non la si può ottenere per diluizione. Usare una soluzione madre più concentrata o preparare una soluzione più diluita.</translation>
+    </message>
+    <message>
+        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
+        <translation>Una quantità nelle istruzioni risulterebbe negativa: le istruzioni non sono eseguibili. Controllare se un numero ha il segno meno.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>Formula non leggibile</translation>
     </message>
 </context>
 <context>
@@ -930,6 +933,24 @@ con il solvente.</translation>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::TabCaptions</name>
+    <message>
+        <source>Molar Solution</source>
+        <extracomment>The tab of the page for molar solutions.</extracomment>
+        <translation>Soluzione molare</translation>
+    </message>
+    <message>
+        <source>% Solution</source>
+        <extracomment>The tab of the page for percent solutions.</extracomment>
+        <translation>Soluzione percentuale</translation>
+    </message>
+    <message>
+        <source>Hydrate Solution</source>
+        <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
+        <translation>Soluzione di idrato</translation>
     </message>
 </context>
 </TS>

@@ -152,46 +152,6 @@
         <source>Save as PDF…</source>
         <translation>Salvar como PDF…</translation>
     </message>
-    <message>
-        <source>Method</source>
-        <translation>Método</translation>
-    </message>
-    <message>
-        <source>Cannot Calculate</source>
-        <translation>Não é possível calcular</translation>
-    </message>
-    <message>
-        <source>Cannot Be Made</source>
-        <translation>Não é possível preparar</translation>
-    </message>
-    <message>
-        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
-        <translation>Um dos números é grande demais para o cálculo. Digite números menores.</translation>
-    </message>
-    <message>
-        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>A concentração da solução estoque é zero, portanto nenhuma quantidade dela contém a substância. Digite a concentração da solução estoque.</translation>
-    </message>
-    <message>
-        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
-        <translation>A densidade da solução estoque é zero, portanto o volume a medir não pode ser calculado. Digite a densidade da solução estoque.</translation>
-    </message>
-    <message>
-        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation>A massa molar do sal com o número de H2O desejado é zero, portanto a quantidade não pode ser calculada. Verifique a fórmula e o número de H2O.</translation>
-    </message>
-    <message>
-        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
-        <translation>A solução estoque é mais diluída que a solução desejada, portanto esta não pode ser preparada por diluição. Use uma solução estoque mais concentrada ou prepare uma solução mais diluída.</translation>
-    </message>
-    <message>
-        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
-        <translation>Uma quantidade nas instruções seria negativa, portanto elas não podem ser executadas. Verifique se algum número tem sinal de menos.</translation>
-    </message>
-    <message>
-        <source>Cannot Read Formula</source>
-        <translation>Não é possível ler a fórmula</translation>
-    </message>
 </context>
 <context>
     <name>molvera::CommandLine</name>
@@ -465,6 +425,7 @@ mL com solvente.</translation>
     <name>molvera::HydratePage</name>
     <message>
         <source>Hydrate Solution</source>
+        <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
         <translation>Solução de hidrato</translation>
     </message>
     <message>
@@ -473,6 +434,7 @@ mL com solvente.</translation>
     </message>
     <message>
         <source>Anhydrous Solution</source>
+        <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
         <translation>Solução anidra</translation>
     </message>
     <message>
@@ -481,10 +443,12 @@ mL com solvente.</translation>
     </message>
     <message>
         <source>3. Stock Solution</source>
+        <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
         <translation>3. Solução estoque</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
+        <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
         <translation>Conc. sol. estoque:</translation>
     </message>
     <message>
@@ -497,6 +461,7 @@ mL com solvente.</translation>
     </message>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
+        <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
         <translation>Digite o número de H2O (águas de cristalização) do estoque</translation>
     </message>
     <message>
@@ -582,6 +547,11 @@ mL com solvente.</translation>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
         <translation>Desatualizado: um dado foi alterado depois deste cálculo. Calcule novamente para atualizar o método.</translation>
     </message>
+    <message>
+        <source>Method</source>
+        <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
+        <translation>Método</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MolarCalculation</name>
@@ -589,7 +559,7 @@ mL com solvente.</translation>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
         <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;mol/L,
 meça %4&#xa0;g ou mL de %3 e complete o volume até %1
 litro(s) com solvente.</translation>
@@ -598,7 +568,7 @@ litro(s) com solvente.</translation>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
-        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
         <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;mol/L,
 meça %4&#xa0;mL de %3 e complete o volume até %1
 litro(s) com solvente.</translation>
@@ -606,10 +576,6 @@ litro(s) com solvente.</translation>
 </context>
 <context>
     <name>molvera::MolarPage</name>
-    <message>
-        <source>Molar Solution</source>
-        <translation>Solução molar</translation>
-    </message>
     <message>
         <source>1. Select Elements</source>
         <translation>1. Selecione os elementos</translation>
@@ -674,6 +640,7 @@ litro(s) com solvente.</translation>
     </message>
     <message>
         <source>Litre(s)</source>
+        <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
         <translation>litro(s)</translation>
     </message>
     <message>
@@ -779,10 +746,6 @@ com solvente.</translation>
 <context>
     <name>molvera::PercentPage</name>
     <message>
-        <source>% Solution</source>
-        <translation>Solução percentual</translation>
-    </message>
-    <message>
         <source>1. Type of Concentration</source>
         <translation>1. Tipo de concentração</translation>
     </message>
@@ -844,6 +807,7 @@ com solvente.</translation>
     </message>
     <message>
         <source>Volume Required:</source>
+        <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
         <translation>Volume desejado:</translation>
     </message>
     <message>
@@ -869,6 +833,45 @@ com solvente.</translation>
     <message>
         <source>Sodium Chloride</source>
         <translation>Cloreto de sódio</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::RefusalMessages</name>
+    <message>
+        <source>Cannot Calculate</source>
+        <translation>Não é possível calcular</translation>
+    </message>
+    <message>
+        <source>Cannot Be Made</source>
+        <translation>Não é possível preparar</translation>
+    </message>
+    <message>
+        <source>A number is too large to calculate with. Please enter smaller numbers.</source>
+        <translation>Um dos números é grande demais para o cálculo. Digite números menores.</translation>
+    </message>
+    <message>
+        <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
+        <translation>A concentração da solução estoque é zero, portanto nenhuma quantidade dela contém a substância. Digite a concentração da solução estoque.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
+        <translation>A densidade da solução estoque é zero, portanto o volume a medir não pode ser calculado. Digite a densidade da solução estoque.</translation>
+    </message>
+    <message>
+        <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
+        <translation>A massa molar do sal com o número de H2O desejado é zero, portanto a quantidade não pode ser calculada. Verifique a fórmula e o número de H2O.</translation>
+    </message>
+    <message>
+        <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
+        <translation>A solução estoque é mais diluída que a solução desejada, portanto esta não pode ser preparada por diluição. Use uma solução estoque mais concentrada ou prepare uma solução mais diluída.</translation>
+    </message>
+    <message>
+        <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
+        <translation>Uma quantidade nas instruções seria negativa, portanto elas não podem ser executadas. Verifique se algum número tem sinal de menos.</translation>
+    </message>
+    <message>
+        <source>Cannot Read Formula</source>
+        <translation>Não é possível ler a fórmula</translation>
     </message>
 </context>
 <context>
@@ -930,6 +933,24 @@ com solvente.</translation>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::TabCaptions</name>
+    <message>
+        <source>Molar Solution</source>
+        <extracomment>The tab of the page for molar solutions.</extracomment>
+        <translation>Solução molar</translation>
+    </message>
+    <message>
+        <source>% Solution</source>
+        <extracomment>The tab of the page for percent solutions.</extracomment>
+        <translation>Solução percentual</translation>
+    </message>
+    <message>
+        <source>Hydrate Solution</source>
+        <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
+        <translation>Solução de hidrato</translation>
     </message>
 </context>
 </TS>

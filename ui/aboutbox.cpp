@@ -27,11 +27,6 @@ constexpr int GreyTo = 5660;
 constexpr int WhiteFrom = 120;
 constexpr int WhiteTo = 5669;
 
-constexpr const char *Description = QT_TRANSLATE_NOOP(
-    "molvera::AboutBox",
-    "This program is a molvera calculator for laboratory technicians. The program will assist "
-    "in the preparation of reagents for use in laboratories.");
-
 } // namespace
 
 AboutBox::AboutBox(QWidget *parent)
@@ -70,6 +65,9 @@ std::span<const ControlRow<AboutBox>> AboutBox::controls()
     using P = AboutBox;
     // Twips from the corner of the client area. The title, the program's name and version, is set
     // by the constructor.
+    static constexpr const char *Description = QT_TR_NOOP(
+        "This program is a molvera calculator for laboratory technicians. The program will "
+        "assist in the preparation of reagents for use in laboratories.");
     // clang-format off
     static constexpr ControlRow<AboutBox> Table[] = {
     //   name               kind           placement  left  top   width height  tab kept in       caption or text                                     tool-tip

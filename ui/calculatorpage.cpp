@@ -47,7 +47,7 @@ CalculatorPage::~CalculatorPage() = default;
 
 QString CalculatorPage::caption() const
 {
-    return QCoreApplication::translate(metaObject()->className(), m_design.caption);
+    return TabCaptions::tr(m_design.caption);
 }
 
 void CalculatorPage::ensureBuilt()

@@ -8,6 +8,7 @@
 #include <calc/formulareading.h>
 #include <print/calculationsheet.h>
 
+#include <QCoreApplication>
 #include <QList>
 #include <QWidget>
 
@@ -28,6 +29,22 @@ class FormulaRows;
 struct FormulaRowsLayout;
 class MethodBox;
 struct PageSheet;
+
+// The tabs' captions, translated in a context of their own: the same English words may stand in a
+// tab and on its page ("Hydrate Solution") and read differently in another language.
+class TabCaptions
+{
+    Q_DECLARE_TR_FUNCTIONS(molvera::TabCaptions)
+
+public:
+    //: The tab of the page for molar solutions.
+    static constexpr const char *Molar = QT_TR_NOOP("Molar Solution");
+    //: The tab of the page for percent solutions.
+    static constexpr const char *Percent = QT_TR_NOOP("% Solution");
+    //: The tab of the page for solutions of hydrates. The page's option for a hydrate has the
+    //: same English words, translated on their own.
+    static constexpr const char *Hydrate = QT_TR_NOOP("Hydrate Solution");
+};
 
 // The header boxes that all pages share: the reagent's chemical formula and chemical name.
 struct ReagentBoxes
@@ -56,7 +73,7 @@ public:
     struct Design
     {
         QStringView objectName; // "MolarPage"
-        const char *caption;    // the tab's caption, marked for translation in the page's context
+        const char *caption;    // the tab's caption, one of TabCaptions
         PageButtonNames buttons;
         SheetVariant sheet;
     };

@@ -72,10 +72,15 @@ QStringList ownArguments(const QStringList &arguments)
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
 };
 
+// The program's own texts on the command line.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(molvera::CommandLine)
+};
+
 void describeOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "molvera::CommandLine", "Works out how to make up reagent solutions."));
+    parser.setApplicationDescription(Texts::tr("Works out how to make up reagent solutions."));
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -132,8 +137,7 @@ std::optional<int> answerCommandLine(const QCoreApplication &app)
     parser.process(arguments.mid(0, 1) + ownArguments(arguments));
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
         //: %1 is the program's name, %2 the argument it was given.
-        const QString message =
-            QCoreApplication::translate("molvera::CommandLine", "%1: unexpected argument '%2'");
+        const QString message = Texts::tr("%1: unexpected argument '%2'");
         std::fprintf(stderr, "%s\n",
                      qPrintable(message.arg(QCoreApplication::applicationName(), extra.first())));
         return EXIT_FAILURE;

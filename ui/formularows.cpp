@@ -37,16 +37,15 @@ constexpr int RowStep = 360;
 // The headings over the columns, whose tops each page gives; the weight's takes two lines.
 struct ColumnHeading
 {
-    const char *caption; // marked for translation in FormulaRows' context
     int left;
     int width;
     int height;
 };
 constexpr int LineHeight = 252;
 constexpr std::array<ColumnHeading, 3> ColumnHeadings{{
-    {QT_TRANSLATE_NOOP("molvera::FormulaRows", "Element"), ElementLeft, 1092, LineHeight},
-    {QT_TRANSLATE_NOOP("molvera::FormulaRows", "Number"), CountLeft, 732, LineHeight},
-    {QT_TRANSLATE_NOOP("molvera::FormulaRows", "Molecular Weight"), WeightLeft, 852, 492},
+    {ElementLeft, 1092, LineHeight},
+    {CountLeft, 732, LineHeight},
+    {WeightLeft, 852, 492},
 }};
 constexpr TwipRect TotalLabel{840, 0, 1812, LineHeight};
 
@@ -130,6 +129,9 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
 
 std::array<QLabel *, 4> FormulaRows::addHeadings(const FormulaRowsLayout &layout, QWidget *frame)
 {
+    // The captions of ColumnHeadings' columns.
+    static constexpr std::array<const char *, 3> Captions{
+        QT_TR_NOOP("Element"), QT_TR_NOOP("Number"), QT_TR_NOOP("Molecular Weight")};
     const FormContext context;
     std::array<QLabel *, 4> labels{};
     for (std::size_t column = 0; column < ColumnHeadings.size(); ++column) {
@@ -139,8 +141,8 @@ std::array<QLabel *, 4> FormulaRows::addHeadings(const FormulaRowsLayout &layout
         const ColumnHeading &design = ColumnHeadings[column];
         labels[column] = static_cast<QLabel *>(
             makeControl(ControlKind::Label, frame, heading.name,
-                        {design.left, heading.top, design.width, design.height}, tr(design.caption),
-                        {}, context));
+                        {design.left, heading.top, design.width, design.height},
+                        tr(Captions[column]), {}, context));
         labels[column]->setWordWrap(design.height > LineHeight);
     }
     if (!layout.totalLabel.isEmpty()) {

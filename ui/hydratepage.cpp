@@ -14,7 +14,7 @@ namespace {
 
 constexpr CalculatorPage::Design ThisPage{
     .objectName = u"HydratePage",
-    .caption = QT_TRANSLATE_NOOP("molvera::HydratePage", "Hydrate Solution"),
+    .caption = TabCaptions::Hydrate,
     .buttons = {u"cmdHCls", u"cmdHCl", u"cmdHPrnt", u"cmdHEg", u"cmdHAbout"},
     .sheet = SheetVariant::Hydrate,
 };
@@ -48,15 +48,15 @@ std::span<const ControlRow<HydratePage>> HydratePage::controls()
     static constexpr ControlRow<HydratePage> Table[] = {
     //   name           kind             placement  left  top   width height   tab                kept in                  caption or text                      tool-tip, name for screen readers
         {u"Frame5",     Frame,           OnForm,   { 120,  360, 3852,  732}, {},                {},                        QT_TR_NOOP("1. Type of Solution"),   {}},
-        {u"opHY",       Option,          InFrame,  { 240,  360, 1572,  252}, {AfterButtons, 2}, &P::m_hydrate,             QT_TR_NOOP("Hydrate Solution"),      {}},
-        {u"opAN",       Option,          InFrame,  {1920,  360, 1692,  252}, {AfterButtons, 1}, &P::m_anhydrous,           QT_TR_NOOP("Anhydrous Solution"),    {}},
+        {u"opHY",       Option,          InFrame,  { 240,  360, 1572,  252}, {AfterButtons, 2}, &P::m_hydrate,             /*: The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own. */ QT_TR_NOOP("Hydrate Solution"),      {}},
+        {u"opAN",       Option,          InFrame,  {1920,  360, 1692,  252}, {AfterButtons, 1}, &P::m_anhydrous,           /*: The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution. */ QT_TR_NOOP("Anhydrous Solution"),    {}},
         {u"Frame8",     Frame,           OnForm,   { 120, 1200, 3852, 3492}, {},                &P::m_elementFrame,        QT_TR_NOOP("2. Select Elements"),    {}},
-        {u"Frame6",     Frame,           OnForm,   {4080,  360, 3492, 1092}, {},                {},                        QT_TR_NOOP("3. Stock Solution"),     {}},
-        {u"Label24",    FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},                {},                        QT_TR_NOOP("Conc of Stock Soln:"),   {}},
+        {u"Frame6",     Frame,           OnForm,   {4080,  360, 3492, 1092}, {},                {},                        /*: The substance on the shelf, usually a solid salt: the starting substance, not a solution. */ QT_TR_NOOP("3. Stock Solution"),     {}},
+        {u"Label24",    FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},                {},                        /*: The purity of the substance on the shelf (the starting substance), in percent. */ QT_TR_NOOP("Conc of Stock Soln:"),   {}},
         {u"txtHCon1",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1},       &P::m_stockConcentration,  "100",                               QT_TR_NOOP("Enter the Conc of the Stock Solution")},
         {u"Label23",    Label,           InFrame,  {2520,  360,  252,  252}, {},                {},                        "%",                                 {}},
         {u"Label22",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},                {},                        QT_TR_NOOP("Number of H2O:"),        {}},
-        {u"txtHH1",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2},       &P::m_stockWaters,         "0",                                 QT_TR_NOOP("Enter the number of H2Os in the stock solution"),     QT_TR_NOOP("Number of H2O in the stock")},
+        {u"txtHH1",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2},       &P::m_stockWaters,         "0",                                 /*: The substance on the shelf: the starting substance, usually a solid salt. */ QT_TR_NOOP("Enter the number of H2Os in the stock solution"),     QT_TR_NOOP("Number of H2O in the stock")},
         {u"Frame7",     Frame,           OnForm,   {4080, 1560, 3492, 1452}, {},                {},                        QT_TR_NOOP("4. Required Solution"),  {}},
         {u"Label28",    FieldLabel,      InFrame,  { 240,  360, 1332,  252}, {},                {},                        QT_TR_NOOP("Conc Required:"),        {}},
         {u"txtHCon2",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3},       &P::m_concentration,       "15",                                QT_TR_NOOP("Enter the Concentration required")},

@@ -6,7 +6,6 @@
 
 #include <hoverlet/olecolor.h>
 
-#include <QCoreApplication>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
@@ -48,7 +47,8 @@ MethodBox::MethodBox(QWidget *parent)
     // The box was sized for four lines of a 13-pixel bitmap face; the substitute faces leave more
     // room between lines, so the lines are set at the old pitch and the margin kept thin.
     document()->setDocumentMargin(1);
-    setAccessibleName(QCoreApplication::translate("molvera::CalculatorPage", "Method"));
+    //: What screen readers call a page's method sentence.
+    setAccessibleName(tr("Method"));
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);

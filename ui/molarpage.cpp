@@ -15,7 +15,7 @@ namespace {
 
 constexpr CalculatorPage::Design ThisPage{
     .objectName = u"MolarPage",
-    .caption = QT_TRANSLATE_NOOP("molvera::MolarPage", "Molar Solution"),
+    .caption = TabCaptions::Molar,
     .buttons = {u"cmdClose", u"cmdClear", u"cmdPrint", u"cmdExample", u"cmdAbout"},
     .sheet = SheetVariant::Molar,
 };
@@ -75,7 +75,7 @@ std::span<const ControlRow<MolarPage>> MolarPage::controls()
         {u"Label1",    Label,           InFrame,  {2520,  360,  732,  252}, {},          {},                        QT_TR_NOOP("Molar"),                 {}},
         {u"Label6",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        QT_TR_NOOP("Volume Required:"),      {}},
         {u"txtVol",    NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4}, &P::m_volume,              "1",                                 QT_TR_NOOP("Enter how many  Litres you wish to make")},
-        {u"Label7",    Label,           InFrame,  {2520,  720,  492,  252}, {},          {},                        QT_TR_NOOP("Litre(s)"),              {}},
+        {u"Label7",    Label,           InFrame,  {2520,  720,  492,  252}, {},          {},                        /*: After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form. */ QT_TR_NOOP("Litre(s)"),              {}},
         {u"cmdCal",    CalculateButton, OnForm,   {4080, 2760, 3492,  372}, {Inputs, 5}, &P::m_calculate,           /*: Keep the number and its full stop first: the page renumbers its steps. */ QT_TR_NOOP("4. Calculate"),          QT_TR_NOOP("Click here to calculate your result")},
         {u"fraResult", Frame,           OnForm,   {4080, 3120, 3492, 1212}, {},          {},                        QT_TR_NOOP("Result"),                {}},
         {u"txtDesc",   MethodBox,       InFrame,  { 120,  240, 3252,  852}, {},          {},                        {},                                  {}},

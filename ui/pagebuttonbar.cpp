@@ -10,39 +10,34 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ButtonDesign
-{
-    const char *caption; // marked for translation in PageButtonBar's context
-    const char *toolTip;
-    QStringView picture;
-    int top; // twips, in the page
-};
-
 // Left 7800, 1092 by 732 twips each, 840 apart.
 constexpr int ButtonLeft = 7800;
 constexpr int ButtonWidth = 1092;
 constexpr int ButtonHeight = 732;
 
+} // namespace
+
+struct PageButtonBar::ButtonDesign
+{
+    const char *caption; // marked for translation in this class's context
+    const char *toolTip;
+    QStringView picture;
+    int top; // twips, in the page
+};
+
 // The captions' & marks the access key, which translations keep unique within a page and the
 // window's header.
-constexpr std::array<ButtonDesign, PageButtonBar::RoleCount> Designs{{
-    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "E&xit"),
-     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Exit this program"), u"exit", 480},
-    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "&Clear"),
-     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Clear this calculation"), u"clear", 1320},
-    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "&Print"),
-     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Print Instructions and Label"), u"print", 2160},
-    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "&Example"),
-     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Click here to view an example."), u"example",
-     3000},
-    {QT_TRANSLATE_NOOP("molvera::PageButtonBar", "&About"),
-     QT_TRANSLATE_NOOP("molvera::PageButtonBar", "Click here for Program Details"), u"about", 3840},
-}};
-
-constexpr int BarTop = Designs.front().top;
-constexpr int BarHeight = Designs.back().top + ButtonHeight - BarTop;
-
-} // namespace
+std::span<const PageButtonBar::ButtonDesign, PageButtonBar::RoleCount> PageButtonBar::designs()
+{
+    static constexpr ButtonDesign Designs[RoleCount] = {
+        {QT_TR_NOOP("E&xit"), QT_TR_NOOP("Exit this program"), u"exit", 480},
+        {QT_TR_NOOP("&Clear"), QT_TR_NOOP("Clear this calculation"), u"clear", 1320},
+        {QT_TR_NOOP("&Print"), QT_TR_NOOP("Print Instructions and Label"), u"print", 2160},
+        {QT_TR_NOOP("&Example"), QT_TR_NOOP("Click here to view an example."), u"example", 3000},
+        {QT_TR_NOOP("&About"), QT_TR_NOOP("Click here for Program Details"), u"about", 3840},
+    };
+    return Designs;
+}
 
 PageButtonBar::PageButtonBar(const PageButtonNames &names, QWidget *parent)
     : QWidget(parent)
@@ -52,7 +47,7 @@ PageButtonBar::PageButtonBar(const PageButtonNames &names, QWidget *parent)
                                                          names.example, names.about};
 
     for (int role = 0; role < RoleCount; ++role) {
-        const ButtonDesign &design = Designs[role];
+        const ButtonDesign &design = designs()[role];
         auto *button = new PictureButton(this);
         button->setObjectName(objectNames[role].toString());
         button->setText(tr(design.caption));
@@ -61,7 +56,8 @@ PageButtonBar::PageButtonBar(const PageButtonNames &names, QWidget *parent)
         button->setIconSize(QSize(32, 32));
         button->setAutoRaise(false);
         // The bar's own origin is the first button's corner.
-        button->setGeometry(TwipRect{0, design.top - BarTop, ButtonWidth, ButtonHeight}.toPixels());
+        button->setGeometry(
+            TwipRect{0, design.top - designs().front().top, ButtonWidth, ButtonHeight}.toPixels());
         connect(button, &QToolButton::clicked, this,
                 [this, role] { Q_EMIT triggered(Role(role)); });
         m_buttons[role] = button;
@@ -75,7 +71,8 @@ QList<QWidget *> PageButtonBar::focusOrder() const
 
 TwipRect PageButtonBar::placement()
 {
-    return {ButtonLeft, BarTop, ButtonWidth, BarHeight};
+    const int top = designs().front().top;
+    return {ButtonLeft, top, ButtonWidth, designs().back().top + ButtonHeight - top};
 }
 
 } // namespace molvera

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <span>
 
 class QToolButton;
 
@@ -44,6 +45,9 @@ Q_SIGNALS:
     void triggered(molvera::PageButtonBar::Role role);
 
 private:
+    struct ButtonDesign;
+    static std::span<const ButtonDesign, RoleCount> designs();
+
     std::array<QToolButton *, RoleCount> m_buttons{};
 };
 

@@ -15,7 +15,7 @@ namespace {
 
 constexpr CalculatorPage::Design ThisPage{
     .objectName = u"PercentPage",
-    .caption = QT_TRANSLATE_NOOP("molvera::PercentPage", "% Solution"),
+    .caption = TabCaptions::Percent,
     .buttons = {u"cmdClose2", u"cmdClearCon", u"cmdPrnC", u"cmdEgConc", u"cmdAbout2"},
     .sheet = SheetVariant::Percent,
 };
@@ -55,7 +55,7 @@ std::span<const ControlRow<PercentPage>> PercentPage::controls()
         {u"Label15",   FieldLabel,      InFrame,  { 240,  480, 1332,  252}, {},          {},                        QT_TR_NOOP("Conc Required:"),            {}},
         {u"txtCCon",   NumberBox,       InFrame,  {1680,  480,  732,  288}, {Inputs, 6}, &P::m_concentration,       "15",                                    QT_TR_NOOP("Enter the Concentration required")},
         {u"Label20",   Label,           InFrame,  {2520,  480,  492,  252}, {},          &P::m_concentrationUnit,   QT_TR_NOOP("% w/w"),                     {}},
-        {u"Label17",   FieldLabel,      InFrame,  { 240,  960, 1332,  252}, {},          {},                        QT_TR_NOOP("Volume Required:"),          {}},
+        {u"Label17",   FieldLabel,      InFrame,  { 240,  960, 1332,  252}, {},          {},                        /*: The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume. */ QT_TR_NOOP("Volume Required:"),          {}},
         {u"txtCVol",   NumberBox,       InFrame,  {1680,  960,  732,  288}, {Inputs, 7}, &P::m_amount,              "1",                                     QT_TR_NOOP("Enter the amount you wish to make")},
         {u"Label18",   Label,           InFrame,  {2520,  960,  492,  252}, {},          &P::m_amountUnit,          "mL",                                    {}},
         {u"cmdConc",   CalculateButton, OnForm,   {3480, 2160, 3492,  372}, {Inputs, 8}, {},                        QT_TR_NOOP("4. Calculate"),              QT_TR_NOOP("Click here to calculate your result")},

@@ -25,10 +25,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The dialogs' texts are translated in one context of their own.
-QString dialogText(const char *text)
+struct Dialogs
 {
-    return QCoreApplication::translate("molvera::SheetDialogs", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(molvera::SheetDialogs)
+};
 
 // The folder of the last sheet saved is kept between runs, in ~/.config/molvera/molvera.conf.
 constexpr QStringView PdfFolderKey = u"SaveAsPdf/folder";
@@ -58,51 +58,42 @@ QString printFailureReason(PrintStatus status, const QString &printerName)
 {
     struct Reason
     {
-        const char *unnamed;
-        const char *named;
+        QString unnamed;
+        QString named;
     };
-    static constexpr Reason Stopped{
-        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer is stopped."),
-        //: %1 is the printer's name.
-        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer \"%1\" is stopped.")};
-    static constexpr Reason RejectsJobs{
-        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer does not accept jobs."),
-        //: %1 is the printer's name.
-        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer \"%1\" does not accept jobs.")};
-    static constexpr Reason Error{
-        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer reported an error."),
-        //: %1 is the printer's name.
-        QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The printer \"%1\" reported an error.")};
     const auto sentence = [&printerName](const Reason &reason) {
-        return printerName.isEmpty() ? dialogText(reason.unnamed)
-                                     : dialogText(reason.named).arg(printerName);
+        return printerName.isEmpty() ? reason.unnamed : reason.named.arg(printerName);
     };
     switch (status) {
     case PrintStatus::NoPrinter:
-        return dialogText(
-            QT_TRANSLATE_NOOP("molvera::SheetDialogs", "No default printer is set up."));
+        return Dialogs::tr("No default printer is set up.");
     case PrintStatus::PrinterStopped:
-        return sentence(Stopped);
+        return sentence({Dialogs::tr("The printer is stopped."),
+                         //: %1 is the printer's name.
+                         Dialogs::tr("The printer \"%1\" is stopped.")});
     case PrintStatus::PrinterRejectsJobs:
-        return sentence(RejectsJobs);
+        return sentence({Dialogs::tr("The printer does not accept jobs."),
+                         //: %1 is the printer's name.
+                         Dialogs::tr("The printer \"%1\" does not accept jobs.")});
     case PrintStatus::Printed:
     case PrintStatus::Failed:
         break;
     }
-    return sentence(Error);
+    return sentence({Dialogs::tr("The printer reported an error."),
+                     //: %1 is the printer's name.
+                     Dialogs::tr("The printer \"%1\" reported an error.")});
 }
 
 void showSaveFailure(QWidget *page, const QString &path, QString reason)
 {
     if (!reason.endsWith(u'.'))
         reason += u'.';
-    auto *box = new QMessageBox(
-        QMessageBox::Warning, dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "Save as PDF")),
-        //: %1 is the file's path, %2 the reason as the system gives it, a sentence.
-        dialogText(
-            QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The sheet was not saved as \"%1\": %2"))
-            .arg(QDir::toNativeSeparators(path), reason),
-        QMessageBox::Ok, page);
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, Dialogs::tr("Save as PDF"),
+                        //: %1 is the file's path, %2 the reason as the system gives it, a sentence.
+                        Dialogs::tr("The sheet was not saved as \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), reason),
+                        QMessageBox::Ok, page);
     box->setObjectName(u"SaveFailureBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -123,16 +114,13 @@ void writePdf(const PageSheet &source, const QString &path)
 void showPrintFailure(const PageSheet &source, PrintStatus status, const QString &printerName)
 {
     auto *box = new QMessageBox(
-        QMessageBox::Warning, dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "Print")),
+        QMessageBox::Warning, Dialogs::tr("Print"),
         //: %1 says why, in a whole sentence.
-        dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "The sheet was not printed. %1"))
-            .arg(printFailureReason(status, printerName)),
+        Dialogs::tr("The sheet was not printed. %1").arg(printFailureReason(status, printerName)),
         QMessageBox::Ok, source.page);
     box->setObjectName(u"PrintFailureBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton *save =
-        box->addButton(dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "Save as PDF…")),
-                       QMessageBox::ActionRole);
+    QPushButton *save = box->addButton(Dialogs::tr("Save as PDF…"), QMessageBox::ActionRole);
     save->setObjectName(u"cmdSaveAsPdf"_s);
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Ok);
@@ -176,16 +164,13 @@ void openPrintPreview(const PageSheet &source, const QString &menuEntry)
 
 void saveSheetAsPdf(const PageSheet &source)
 {
-    auto *dialog = new QFileDialog(
-        source.page, dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "Save as PDF")),
-        startFolder());
+    auto *dialog = new QFileDialog(source.page, Dialogs::tr("Save as PDF"), startFolder());
     dialog->setObjectName(u"SaveAsPdfDialog"_s);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     //: Keep "(*.pdf)": it is the pattern the dialog filters by.
-    dialog->setNameFilter(
-        dialogText(QT_TRANSLATE_NOOP("molvera::SheetDialogs", "PDF documents (*.pdf)")));
+    dialog->setNameFilter(Dialogs::tr("PDF documents (*.pdf)"));
     dialog->setDefaultSuffix(u"pdf"_s);
     // The dialog itself asks before an existing file is replaced.
     dialog->selectFile(
