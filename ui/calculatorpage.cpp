@@ -33,6 +33,7 @@ CalculatorPage::CalculatorPage(const Design &design, const ReagentBoxes &reagent
     , m_buttonBar(new PageButtonBar(design.buttons, this))
     , m_output(&printOnDefaultPrinter)
 {
+    m_sheet.variant = design.sheet;
     setObjectName(design.objectName.toString());
     // Pages show the button face, like the tab control around them.
     setBackgroundRole(QPalette::Button);
@@ -282,20 +283,24 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
     m_result->setText(fromUtf8(resultText));
     m_method->setMethod(fromUtf8(methodText));
     m_method->parentWidget()->setVisible(true);
+    // The hidden boxes keep the print lines as they always have; the sheet prints the record.
     for (qsizetype line = 0; line < m_printLines.size(); ++line)
         m_printLines[line]->setText(fromUtf8(printLines[line]));
-    recordSheetLabel();
+    m_sheet = sheetOf(printLines);
 }
 
 // Called as the outcome is written: the boxes still hold what the calculation read.
-void CalculatorPage::recordSheetLabel()
+CalculationSheet CalculatorPage::sheetOf(const PrintLines &printLines) const
 {
     const Strength calculated = strength();
-    m_sheetLabel.chemicalName = m_reagent.name->text();
-    m_sheetLabel.chemicalFormula = reagentFormula();
-    m_sheetLabel.strength = calculated.value;
-    m_sheetLabel.strengthUnit = calculated.unit;
-    m_sheetLabel.stock = stock();
+    return {
+        .variant = m_design.sheet,
+        .printLines = {fromUtf8(printLines[0]), fromUtf8(printLines[1]), fromUtf8(printLines[2])},
+        .chemicalName = m_reagent.name->text(),
+        .chemicalFormula = reagentFormula(),
+        .strength = calculated.value,
+        .strengthUnit = calculated.unit,
+        .stock = stock()};
 }
 
 void CalculatorPage::addSheetActions()
@@ -360,12 +365,7 @@ void CalculatorPage::runSheetAction(SheetAction action)
 // The page's last outcome with the label recorded along with it.
 PageSheet CalculatorPage::readSheet()
 {
-    PageSheet read{this, caption(), m_sheetLabel};
-    CalculationSheet &sheet = read.sheet;
-    sheet.variant = m_design.sheet;
-    for (qsizetype line = 0; line < m_printLines.size(); ++line)
-        sheet.printLines[line] = m_printLines[line]->text();
-    return read;
+    return {this, caption(), m_sheet};
 }
 
 // Prints the sheet of the last calculation; says so when nothing could be printed, and offers to

@@ -194,7 +194,9 @@ private:
     void runSheetAction(SheetAction action);
     PageSheet readSheet();
     void print();
-    void recordSheetLabel();
+    // The sheet of a calculation that succeeded, as the boxes stand while its outcome is
+    // written: the print lines, the label and the stock.
+    CalculationSheet sheetOf(const PrintLines &printLines) const;
     void commitPendingEdits();
     QWidget *countBoxLeftEmpty() const;
     void takeFocusFor(QAbstractButton *button);
@@ -209,8 +211,9 @@ private:
     QLineEdit *m_result = nullptr;
     MethodBox *m_method = nullptr;
     QList<QLineEdit *> m_printLines;
-    // The label of the last successful calculation; empty before the first.
-    CalculationSheet m_sheetLabel;
+    // The sheet of the last successful calculation, assigned whole on success: what Print,
+    // Print Preview and Save as PDF print. Before the first, its lines and label are empty.
+    CalculationSheet m_sheet;
     SheetOutput m_output;
     QList<QAction *> m_sheetActions;
     QMenu *m_printMenu = nullptr; // made when first asked for
