@@ -109,6 +109,21 @@ const ElementEntry *ElementTable::lookup(std::string_view displayText)
     return nullptr;
 }
 
+const ElementEntry *ElementTable::lookupSymbol(std::string_view symbol)
+{
+    for (const ElementEntry &entry : table().entries) {
+        if (entry.symbol == symbol)
+            return &entry;
+    }
+    return nullptr;
+}
+
+std::string ElementTable::translatedName(const ElementEntry &entry,
+                                         const TextTranslator &translator)
+{
+    return translated(translator, Elements[std::size_t(&entry - table().entries.data())].name);
+}
+
 std::vector<std::string> ElementTable::listTexts(const TextTranslator &translator)
 {
     std::vector<std::string> texts;

@@ -25,6 +25,11 @@ public:
 
     // The first entry whose display text equals the text exactly, or nullptr.
     static const ElementEntry *lookup(std::string_view displayText);
+    // The entry of a symbol as the table has it ("Na", "A"), or nullptr.
+    static const ElementEntry *lookupSymbol(std::string_view symbol);
+    // The entry's name in the user's language ("Natrium").
+    static std::string translatedName(const ElementEntry &entry,
+                                      const TextTranslator &translator = {});
 
     // What an element list shows, in table order: each entry's display text with its name in
     // the user's language (the symbol, its padding and " - " stay). Rows still work with the

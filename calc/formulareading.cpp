@@ -101,13 +101,7 @@ std::string quotedPart(std::string_view part)
 // The element table's entry for a symbol; Argon's "A" is also typed as today's "Ar".
 const ElementEntry *elementOf(std::string_view symbol)
 {
-    if (symbol == "Ar")
-        symbol = "A";
-    for (const ElementEntry &entry : ElementTable::entries()) {
-        if (entry.symbol == symbol)
-            return &entry;
-    }
-    return nullptr;
+    return ElementTable::lookupSymbol(symbol == "Ar" ? std::string_view("A") : symbol);
 }
 
 // Reads the part of a formula before its water, left to right; the first fault ends the reading.

@@ -11,37 +11,24 @@ namespace molvera {
 
 namespace {
 
-// An item reads "Na - Sodium": the symbol padded to two places, " - ", the name.
-constexpr qsizetype NameStart = 5;
-
-QStringView symbolOf(const QString &item)
-{
-    return QStringView(item).left(2).trimmed();
-}
-
-QStringView nameOf(const QString &item)
-{
-    return QStringView(item).mid(NameStart);
-}
-
 // The items that `typed` matches, best first: symbol in full, symbol begun, name begun.
 QList<int> matches(const QComboBox *list, QStringView typed)
 {
-    QList<int> found;
-    const std::array<bool (*)(const QString &, QStringView), 3> tests{
-        [](const QString &item, QStringView t) {
-            return symbolOf(item).compare(t, Qt::CaseInsensitive) == 0;
-        },
-        [](const QString &item, QStringView t) {
-            return symbolOf(item).startsWith(t, Qt::CaseInsensitive);
-        },
-        [](const QString &item, QStringView t) {
-            return nameOf(item).startsWith(t, Qt::CaseInsensitive);
-        },
+    struct Test
+    {
+        int role;
+        bool whole;
     };
-    for (const auto test : tests) {
+    constexpr std::array<Test, 3> Tests{{{ElementSearch::SymbolRole, true},
+                                         {ElementSearch::SymbolRole, false},
+                                         {ElementSearch::NameRole, false}}};
+    QList<int> found;
+    for (const Test &test : Tests) {
         for (int index = 0; index < list->count(); ++index) {
-            if (!found.contains(index) && test(list->itemText(index), typed))
+            const QString data = list->itemData(index, test.role).toString();
+            const bool match = test.whole ? data.compare(typed, Qt::CaseInsensitive) == 0
+                                          : data.startsWith(typed, Qt::CaseInsensitive);
+            if (match && !found.contains(index))
                 found.append(index);
         }
     }

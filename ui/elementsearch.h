@@ -12,14 +12,18 @@ namespace molvera {
 // Carbon, "Cl" Chlorine and "Cu" Copper, where the list's own search would take the first text
 // that starts with the letters (Silicon, Cadmium). A symbol typed in full comes first, then a
 // symbol that starts with the letters, then a name; keys typed in quick succession add up, and
-// one letter pressed again steps through its matches. The symbol is the part of an item before
-// " - ", which no translation changes, so the search is the same in every language. It works on
-// the closed list and in its drop-down list alike.
+// one letter pressed again steps through its matches. Each item carries its symbol, which no
+// translation changes, and its name in the user's language as item data, so the search is the
+// same in every language. It works on the closed list and in its drop-down list alike.
 class ElementSearch : public QObject
 {
     Q_OBJECT
 
 public:
+    // The item data an element list's items carry.
+    static constexpr int SymbolRole = Qt::UserRole;
+    static constexpr int NameRole = Qt::UserRole + 1;
+
     explicit ElementSearch(QComboBox *list);
 
 protected:

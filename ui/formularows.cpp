@@ -49,13 +49,11 @@ constexpr std::array<ColumnHeading, 3> ColumnHeadings{{
 }};
 constexpr TwipRect TotalLabel{840, 0, 1812, LineHeight};
 
-// The English display text of the list's item `index`; empty while nothing is chosen.
-std::string displayTextAt(int index)
+// The element chosen in a list, found by the symbol its item carries; nullptr while nothing is.
+const ElementEntry *chosenElement(const QComboBox *list)
 {
-    const auto entries = ElementTable::entries();
-    if (index < 0 || std::size_t(index) >= entries.size())
-        return {};
-    return std::string(entries[std::size_t(index)].displayText);
+    return ElementTable::lookupSymbol(
+        toUtf8(list->currentData(ElementSearch::SymbolRole).toString()));
 }
 
 } // namespace
@@ -64,11 +62,10 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
     : QObject(frame)
     , m_readOnlyOrder(rowsLayout.readOnlyOrder)
 {
-    // The lists may show the names in the user's language; the rows work with the table's
-    // English display texts, found by their place in the list.
-    QStringList elementTexts;
-    for (const std::string &text : ElementTable::listTexts(translatedText))
-        elementTexts.append(fromUtf8(text));
+    // The lists may show the names in the user's language; each item carries its element's
+    // symbol and name, by which the rows and the search find it.
+    const std::vector<std::string> elementTexts = ElementTable::listTexts(translatedText);
+    const std::span<const ElementEntry> elements = ElementTable::entries();
     const QStringList counts{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s,
                              u"6"_s, u"7"_s, u"8"_s, u"9"_s};
     const FormContext context;
@@ -83,7 +80,13 @@ FormulaRows::FormulaRows(const FormulaRowsLayout &rowsLayout, QWidget *frame)
         row.element = new QComboBox(frame);
         row.element->setObjectName(rowsLayout.elementPrefix + number);
         row.element->setGeometry(TwipRect{ElementLeft, top, ElementWidth, RowHeight}.toPixels());
-        row.element->addItems(elementTexts);
+        for (std::size_t item = 0; item < elements.size(); ++item) {
+            row.element->addItem(fromUtf8(elementTexts[item]),
+                                 QString::fromLatin1(elements[item].symbol));
+            row.element->setItemData(
+                int(item), fromUtf8(ElementTable::translatedName(elements[item], translatedText)),
+                ElementSearch::NameRole);
+        }
         row.element->setCurrentIndex(-1);
         row.element->setToolTip(tr("Select an Element"));
         keepChoiceFromWheel(row.element);
@@ -174,7 +177,8 @@ FormulaPanel FormulaRows::panelFromControls() const
     FormulaPanel panel;
     for (int index = 0; index < RowCount; ++index) {
         const Row &row = m_rows[index];
-        panel.rows[index].elementText = displayTextAt(row.element->currentIndex());
+        const ElementEntry *element = chosenElement(row.element);
+        panel.rows[index].elementText = element ? std::string(element->displayText) : std::string();
         panel.rows[index].countText = toUtf8(row.count->currentText());
         panel.rows[index].weightText = toUtf8(row.weight->text());
     }
@@ -213,7 +217,10 @@ void FormulaRows::setRow(int row, const QString &elementText, const QString &cou
 {
     const Row &target = m_rows.at(row - 1);
     const ElementEntry *entry = ElementTable::lookup(toUtf8(elementText));
-    target.element->setCurrentIndex(entry ? int(entry - ElementTable::entries().data()) : -1);
+    target.element->setCurrentIndex(
+        entry ? target.element->findData(QString::fromLatin1(entry->symbol),
+                                         ElementSearch::SymbolRole)
+              : -1);
     const int countIndex = target.count->findText(countText, Qt::MatchExactly);
     target.count->setCurrentIndex(countIndex);
     if (countIndex < 0)

@@ -21,8 +21,7 @@ constexpr int MethodLineTwips = 195;
 QColor faintestReadableGrey(const QColor &background, const QColor &fallback)
 {
     constexpr double Reading = 4.5;
-    const bool onDark = hoverlet::contrastRatio(Qt::white, background) >
-                        hoverlet::contrastRatio(Qt::black, background);
+    const bool onDark = hoverlet::isDarkFace(background);
     for (int step = 0; step <= 255; ++step) {
         const int level = onDark ? step : 255 - step;
         if (const QColor grey(level, level, level);

@@ -89,7 +89,7 @@ QLabel *pictureBox(QWidget *parent, const QString &name, const QString &resource
     box->setAccessibleName(says);
     place(box);
     QColor face = parent->palette().color(QPalette::Window);
-    if (contrastRatio(face, Qt::white) > contrastRatio(face, Qt::black))
+    if (isDarkFace(face))
         face = Qt::white;
     box->setPixmap(picture(resource, box->size(), face));
     return box;
