@@ -1,3 +1,4 @@
+#include "forms.h"
 #include "uitest.h"
 
 #include <hoverlet/olecolor.h>
@@ -32,6 +33,8 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using uitest::Form;
+using uitest::openForm;
 
 namespace {
 
@@ -119,111 +122,9 @@ double readingOf(const QImage &image, const QRect &area, QColor *text, QColor *b
     return best;
 }
 
-// A form of the program as the user sees it after working on it: a page after its example (the
-// molar page with the formula box's menu open), or one of the about boxes.
-enum class Form { MolarPage, PercentPage, HydratePage, AboutBox, HoverletAbout, HydrateOutOfDate };
-
-QWidget *openForm(molvera::MainWindow *window, Form form)
-{
-    static const QString examples[] = {u"cmdExample"_s, u"cmdEgConc"_s, u"cmdHEg"_s};
-    const int page = std::min(int(form), 2);
-    window->findChild<QTabWidget *>(u"SSTab1"_s)->setCurrentIndex(page);
-    if (!uitest::showActive(window))
-        return nullptr;
-    switch (form) {
-    case Form::MolarPage:
-    case Form::PercentPage:
-    case Form::HydratePage:
-    case Form::HydrateOutOfDate:
-        window->findChild<QToolButton *>(examples[page])->click();
-        if (form == Form::HydrateOutOfDate) // an edit after it greys the method
-            window->findChild<QLineEdit *>(u"txtHVol"_s)->setText(u"50"_s);
-        QApplication::focusWidget()->clearFocus();
-        if (form == Form::MolarPage) {
-            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
-            QApplication::sendEvent(window->findChild<QWidget *>(u"txtReag"_s), &menuKey);
-        }
-        return window;
-    case Form::AboutBox:
-        window->findChild<QToolButton *>(u"cmdAbout"_s)->click();
-        return window->findChild<molvera::AboutBox *>();
-    case Form::HoverletAbout:
-        QMetaObject::invokeMethod(window->findChild<QWidget *>(u"Hoverlet1"_s), "ShowAbout");
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top->inherits("hoverlet::AboutBox") && top->isVisible())
-                return top;
-        }
-        break;
-    }
-    return nullptr;
-}
-
-// The room a control's text needs and the room it has, in pixels, in the control's own font.
-std::pair<int, int> room(QWidget *widget)
-{
-    const QFontMetrics metrics = widget->fontMetrics();
-    const auto width = [&metrics](const QString &text) {
-        return metrics.size(Qt::TextShowMnemonic, text).width();
-    };
-    const QString text = widget->property("text").toString();
-    if (auto *label = qobject_cast<QLabel *>(widget); label && label->wordWrap())
-        return {metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, text).height(),
-                label->contentsRect().height()};
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return {width(text), label->contentsRect().width()};
-    if (qobject_cast<QRadioButton *>(widget))
-        return {widget->sizeHint().width(), widget->width()};
-    if (qobject_cast<QAbstractButton *>(widget)) // within its 3-pixel frame
-        return {width(text), widget->width() - 6};
-    if (auto *frame = qobject_cast<QGroupBox *>(widget)) { // bold, from 6 pixels in, padded
-        QFont bold = frame->font();
-        bold.setBold(true);
-        return {QFontMetrics(bold).horizontalAdvance(frame->title()) + 10, frame->width()};
-    }
-    if (auto *list = qobject_cast<QComboBox *>(widget); list && !list->isEditable()) {
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        return {width(list->currentText()), list->style()
-                                                ->subControlRect(QStyle::CC_ComboBox, &option,
-                                                                 QStyle::SC_ComboBoxEditField, list)
-                                                .width()};
-    }
-    if (auto *method = qobject_cast<QTextEdit *>(widget)) // whole, without scrolling
-        return {method->verticalScrollBar()->maximum(), 0};
-    auto *tabs = qobject_cast<QTabBar *>(widget);
-    for (int index = 0; tabs && index < tabs->count(); ++index) {
-        if (width(tabs->tabText(index)) + 12 > tabs->tabRect(index).width())
-            return {width(tabs->tabText(index)) + 12, tabs->tabRect(index).width()};
-    }
-    return {0, 0};
-}
-
-// Every text a form shows or gives screen readers, by control (its name, else its class).
-QMap<QString, QString> visibleTexts(QWidget *form)
-{
-    QMap<QString, QString> texts{{u"title"_s, form->windowTitle()}};
-    for (QWidget *widget : form->findChildren<QWidget *>()) {
-        const QString path = widget->objectName().isEmpty()
-                                 ? QLatin1StringView(widget->metaObject()->className())
-                                 : widget->objectName();
-        const bool typed =
-            qobject_cast<QLineEdit *>(widget) && widget->objectName() != "txtName"_L1;
-        for (const char *property : {"text", "title", "toolTip", "accessibleName"}) {
-            if (widget->isVisible() && !(typed && qstrcmp(property, "text") == 0))
-                texts[path + u'/' + QLatin1StringView(property)] =
-                    widget->property(property).toString();
-        }
-        auto *tabs = qobject_cast<QTabBar *>(widget);
-        for (int index = 0; tabs && index < tabs->count(); ++index)
-            texts[path + u'/' + QString::number(index)] = tabs->tabText(index);
-    }
-    return texts;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Scheme)
-Q_DECLARE_METATYPE(Form)
 
 class TestContrast : public QObject
 {
@@ -343,88 +244,6 @@ private Q_SLOTS:
         for (const QString &fault : link)
             faults.removeOne(fault);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; ")));
-    }
-    // Every text of the three pages and the about box translated and whole within its box, the
-    // access keys unique, the catalogue complete. One language: tst_contrast
-    // everyTextTranslatedAndFits:de
-    void everyTextTranslatedAndFits_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const char *language : {"en", "de", "fr", "es", "it", "pt_BR"})
-            QTest::newRow(language) << QString::fromLatin1(language);
-    }
-    void everyTextTranslatedAndFits()
-    {
-        QFETCH(QString, language);
-        QApplication::setPalette(paletteOf(Scheme::Light));
-        QStringList faults, keptEnglish; // sources whose translation is the English on purpose
-        if (language != "en"_L1) {
-            QFile file(QStringLiteral(MOLVERA_TRANSLATIONS_DIR "/molvera_%1.ts").arg(language));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            static const QRegularExpression message(
-                u"<source>(.*?)</source>.*?<translation( type=\"\\w+\")?>(.*?)</translation>"_s,
-                QRegularExpression::DotMatchesEverythingOption);
-            for (const auto &found : message.globalMatch(QString::fromUtf8(file.readAll()))) {
-                const QString source = found.captured(1), translation = found.captured(3);
-                if (found.hasCaptured(2) || translation.isEmpty())
-                    faults << u"unfinished: "_s + source;
-                for (const char place : "123456789") {
-                    const char mark[] = {'%', place, 0};
-                    if (place && source.count(QLatin1StringView(mark)) !=
-                                     translation.count(QLatin1StringView(mark)))
-                        faults << u"places differ: "_s + source;
-                }
-                if (translation == source)
-                    keptEnglish << source;
-            }
-        }
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-
-        // Names, symbols, units and numbers stay as they are.
-        static const QRegularExpression notLanguage(u"^([^A-Za-z]*|mL|(molvera|kestrova).*)$"_s,
-                                                    QRegularExpression::CaseInsensitiveOption);
-        for (const Form form :
-             {Form::MolarPage, Form::PercentPage, Form::HydratePage, Form::AboutBox}) {
-            molvera::MainWindow inEnglish;
-            const auto englishTexts = visibleTexts(openForm(&inEnglish, form));
-            const bool english = language == "en"_L1;
-            QCOMPARE(molvera::installTranslations(*qApp, QLocale(language)),
-                     english ? QString() : QLocale(language).name());
-            molvera::MainWindow window;
-            QWidget *shown = openForm(&window, form);
-            QVERIFY(shown);
-            const auto texts = visibleTexts(shown);
-            for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
-                const QString text = it.value();
-                if (!english && text == englishTexts.value(it.key()) &&
-                    !notLanguage.match(text).hasMatch() &&
-                    !keptEnglish.contains(text.toHtmlEscaped()))
-                    faults << u"still English: %1 \"%2\""_s.arg(it.key(), text);
-            }
-            QHash<int, QString> accessKeys;
-            for (QWidget *widget : shown->findChildren<QWidget *>()) {
-                if (!widget->isVisible())
-                    continue;
-                const QString text = widget->property("text").toString();
-                if (const auto [needs, has] = room(widget); needs > has)
-                    faults << u"%1 \"%2\" needs %3 pixels, has %4"_s.arg(
-                        widget->objectName(), text, QString::number(needs), QString::number(has));
-                const auto *menu = qobject_cast<QMenu *>(widget); // its entries, among themselves
-                QStringList keyed{text};
-                for (const QAction *action : menu ? menu->actions() : QList<QAction *>())
-                    keyed << action->text();
-                QHash<int, QString> menuKeys;
-                QHash<int, QString> &keys = menu ? menuKeys : accessKeys;
-                for (const QString &caption : std::as_const(keyed)) {
-                    const int key = QKeySequence::mnemonic(caption)[0].toCombined();
-                    if (key && keys.contains(key))
-                        faults << u"the access key of %1 is also %2's"_s.arg(caption, keys[key]);
-                    keys[key] = caption;
-                }
-            }
-            cleanup();
-        }
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
 
