@@ -5,7 +5,6 @@
 #include "hostedcontrols.h"
 #include "pictures.h"
 #include "programinfo.h"
-#include "programversion.h"
 
 #include <QGuiApplication>
 #include <QScreen>

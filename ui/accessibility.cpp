@@ -300,10 +300,4 @@ void installAccessibleInterfaces()
     QAccessible::installFactory(&makeInterface);
 }
 
-void keepFromReaders(QWidget *widget)
-{
-    // Also what the attribute says: the widget is never on screen.
-    widget->setAttribute(Qt::WA_DontShowOnScreen);
-}
-
 } // namespace molvera

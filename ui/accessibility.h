@@ -15,7 +15,4 @@ namespace molvera {
 // Installed once, at start-up.
 void installAccessibleInterfaces();
 
-// Leaves `widget`, which is never shown, out of what screen readers see.
-void keepFromReaders(QWidget *widget);
-
 } // namespace molvera

@@ -1,7 +1,8 @@
 #include "application.h"
 
 #include "accessibility.h"
-#include "programversion.h"
+#include "faces.h"
+#include "programinfo.h"
 
 #include <hoverlet/componentserver.h>
 
@@ -12,15 +13,6 @@
 namespace molvera {
 
 using namespace Qt::StringLiterals;
-
-QString installedFace(const QString &designFace)
-{
-    for (const QString &face : QFont::substitutes(designFace)) {
-        if (QFontDatabase::hasFamily(face))
-            return face;
-    }
-    return designFace;
-}
 
 void describeProgram()
 {

@@ -4,7 +4,6 @@
 #include "methodbox.h"
 #include "numberlocale.h"
 #include "sheetdialogs.h"
-#include "translations.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -5,7 +5,6 @@
 #include "formtable.h"
 #include "inputguard.h"
 #include "numberlocale.h"
-#include "translations.h"
 #include "twips.h"
 
 #include <calc/elementtable.h>

@@ -2,7 +2,6 @@
 
 #include "formularows.h"
 #include "numberlocale.h"
-#include "translations.h"
 
 #include <calc/hydratecalculation.h>
 

@@ -3,7 +3,6 @@
 #include "choicecombobox.h"
 #include "formularows.h"
 #include "numberlocale.h"
-#include "translations.h"
 
 #include <calc/molarcalculation.h>
 

@@ -1,8 +1,14 @@
 #include "numberlocale.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace molvera {
+
+std::string translatedText(const char *context, const char *english)
+{
+    return QCoreApplication::translate(context, english).toStdString();
+}
 
 NumberLocale userNumberLocale()
 {

@@ -9,12 +9,19 @@
 
 namespace molvera {
 
+// What the pages hand the calculation core, which knows no Qt: the user's number conventions,
+// its marked texts in the user's language, and UTF-8.
+
 // The user's number conventions, read from the default QLocale at the moment of use.
 NumberLocale userNumberLocale();
 
 // A number that the program writes itself ("1.00", "0.5", "98.07"), with the user's decimal
 // separator, so that it reads back as a number in the user's locale.
 QString localizedNumber(QStringView programText);
+
+// A text that the calculations mark (calc/ knows no Qt), in the user's language: the
+// TextTranslator that the pages hand to them. Without a catalogue it is the English text.
+std::string translatedText(const char *context, const char *english);
 
 // The calculation core speaks UTF-8.
 std::string toUtf8(const QString &text);

@@ -1,7 +1,6 @@
 #include "percentpage.h"
 
 #include "numberlocale.h"
-#include "translations.h"
 
 #include <calc/percentcalculation.h>
 

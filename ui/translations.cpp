@@ -9,11 +9,6 @@ namespace molvera {
 
 using namespace Qt::StringLiterals;
 
-std::string translatedText(const char *context, const char *english)
-{
-    return QCoreApplication::translate(context, english).toStdString();
-}
-
 QString installTranslations(QCoreApplication &app, const QLocale &locale)
 {
     // The catalogues are resources of the program (molvera_de.qm ...). English, the program's own

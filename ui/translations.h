@@ -3,8 +3,6 @@
 #include <QLocale>
 #include <QString>
 
-#include <string>
-
 class QCoreApplication;
 
 namespace molvera {
@@ -16,9 +14,5 @@ namespace molvera {
 // answered; the translators belong to `app` and are named "molvera-translation". Returns the
 // catalogue's language as a locale name ("de_DE", "pt_BR"), or an empty string for English.
 QString installTranslations(QCoreApplication &app, const QLocale &locale = QLocale());
-
-// A text that the calculations mark (calc/ knows no Qt), in the user's language: the
-// TextTranslator that the pages hand to them. Without a catalogue it is the English text.
-std::string translatedText(const char *context, const char *english);
 
 } // namespace molvera
