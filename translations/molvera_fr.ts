@@ -851,23 +851,23 @@ avec le solvant.</translation>
     </message>
     <message>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>La concentration de la solution mère est nulle : aucune quantité de solution mère ne contient la substance. Veuillez saisir la concentration de la solution mère.</translation>
+        <translation>La concentration de la solution mère est nulle&#xa0;: aucune quantité de solution mère ne contient la substance. Veuillez saisir la concentration de la solution mère.</translation>
     </message>
     <message>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
-        <translation>La densité de la solution mère est nulle : son volume ne peut pas être calculé. Veuillez saisir la densité de la solution mère.</translation>
+        <translation>La densité de la solution mère est nulle&#xa0;: son volume ne peut pas être calculé. Veuillez saisir la densité de la solution mère.</translation>
     </message>
     <message>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation>La masse molaire du sel avec le nombre de molécules d’eau demandé est nulle : la quantité ne peut pas être calculée. Veuillez vérifier la formule et le nombre de molécules d’eau.</translation>
+        <translation>La masse molaire du sel avec le nombre de molécules d’eau demandé est nulle&#xa0;: la quantité ne peut pas être calculée. Veuillez vérifier la formule et le nombre de molécules d’eau.</translation>
     </message>
     <message>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
-        <translation>La solution mère est moins concentrée que la solution voulue : celle-ci ne peut pas être obtenue par dilution. Utilisez une solution mère plus concentrée ou préparez une solution moins concentrée.</translation>
+        <translation>La solution mère est moins concentrée que la solution voulue&#xa0;: celle-ci ne peut pas être obtenue par dilution. Utilisez une solution mère plus concentrée ou préparez une solution moins concentrée.</translation>
     </message>
     <message>
         <source>An amount in the instructions would be negative, so they cannot be carried out. Please check the numbers for a minus sign.</source>
-        <translation>Une quantité du mode opératoire serait négative : il ne peut pas être suivi. Vérifiez qu’aucun nombre ne porte de signe moins.</translation>
+        <translation>Une quantité du mode opératoire serait négative&#xa0;: il ne peut pas être suivi. Vérifiez qu’aucun nombre ne porte de signe moins.</translation>
     </message>
     <message>
         <source>Cannot Read Formula</source>

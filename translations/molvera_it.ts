@@ -859,7 +859,7 @@ con il solvente.</translation>
     </message>
     <message>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation>Il peso molecolare del sale con le molecole d'acqua richieste è zero, quindi non si può calcolare la quantità. Controllare la formula e il numero di molecole d'acqua.</translation>
+        <translation>Il peso molecolare del sale con le molecole d&apos;acqua richieste è zero, quindi non si può calcolare la quantità. Controllare la formula e il numero di molecole d&apos;acqua.</translation>
     </message>
     <message>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>

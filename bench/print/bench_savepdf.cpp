@@ -6,8 +6,8 @@
 //   bench_savepdf [SAVES]      (20 saves per page unless given)
 #include "benchwidgets.h"
 
-#include <ui/application.h>
-#include <ui/mainwindow.h>
+#include <ui/app/application.h>
+#include <ui/window/mainwindow.h>
 
 #include <QAbstractButton>
 #include <QAction>

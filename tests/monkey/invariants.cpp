@@ -3,11 +3,11 @@
 #include "widgetpath.h"
 
 #include <calc/numbertext.h>
-#include <ui/aboutbox.h>
-#include <ui/calculatorpage.h>
-#include <ui/choicecombobox.h>
-#include <ui/mainwindow.h>
-#include <ui/numberlocale.h>
+#include <ui/window/aboutbox.h>
+#include <ui/pages/calculatorpage.h>
+#include <ui/widgets/choicecombobox.h>
+#include <ui/window/mainwindow.h>
+#include <ui/forms/numberlocale.h>
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "chooser.h"
 #include "session.h"
 
-#include <ui/application.h>
+#include <ui/app/application.h>
 
 #include <QDesktopServices>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 #include "chooser.h"
 #include "widgetpath.h"
 
-#include <ui/mainwindow.h>
+#include <ui/window/mainwindow.h>
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "widgetpath.h"
 
-#include <ui/aboutbox.h>
-#include <ui/mainwindow.h>
+#include <ui/window/aboutbox.h>
+#include <ui/window/mainwindow.h>
 
 #include <QApplication>
 #include <QStringList>

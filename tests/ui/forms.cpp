@@ -2,8 +2,8 @@
 
 #include "uitest.h"
 
-#include <ui/aboutbox.h>
-#include <ui/mainwindow.h>
+#include <ui/window/aboutbox.h>
+#include <ui/window/mainwindow.h>
 
 #include <QApplication>
 #include <QContextMenuEvent>

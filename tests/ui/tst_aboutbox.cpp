@@ -1,6 +1,6 @@
 #include "uitest.h"
 
-#include <ui/aboutbox.h>
+#include <ui/window/aboutbox.h>
 
 #include <QApplication>
 #include <QLabel>

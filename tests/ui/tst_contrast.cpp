@@ -2,9 +2,9 @@
 #include "uitest.h"
 
 #include <hoverlet/olecolor.h>
-#include <ui/aboutbox.h>
-#include <ui/mainwindow.h>
-#include <ui/translations.h>
+#include <ui/window/aboutbox.h>
+#include <ui/window/mainwindow.h>
+#include <ui/app/translations.h>
 
 #include <QApplication>
 #include <QComboBox>

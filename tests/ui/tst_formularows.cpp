@@ -1,6 +1,6 @@
 #include "uitest.h"
 
-#include <ui/formularows.h>
+#include <ui/pages/formularows.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>

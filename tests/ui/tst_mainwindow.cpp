@@ -1,7 +1,7 @@
 #include "windowtest.h"
 
-#include <ui/aboutbox.h>
-#include <ui/calculatorpage.h>
+#include <ui/window/aboutbox.h>
+#include <ui/pages/calculatorpage.h>
 
 #include <QApplication>
 #include <QLabel>

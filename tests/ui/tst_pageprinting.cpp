@@ -5,7 +5,7 @@
 #include "pdftext.h"
 #include "windowtest.h"
 
-#include <ui/translations.h>
+#include <ui/app/translations.h>
 
 #include <QDate>
 #include <QDateTime>

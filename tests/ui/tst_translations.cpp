@@ -1,8 +1,8 @@
 #include "forms.h"
 #include "uitest.h"
 
-#include <ui/mainwindow.h>
-#include <ui/translations.h>
+#include <ui/window/mainwindow.h>
+#include <ui/app/translations.h>
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "uitest.h"
 
-#include <ui/application.h>
+#include <ui/app/application.h>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #include "windowtest.h"
 
-#include <ui/calculatorpage.h>
+#include <ui/pages/calculatorpage.h>
 
 #include <QApplication>
 #include <QComboBox>

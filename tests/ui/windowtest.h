@@ -3,7 +3,7 @@
 #include "uitest.h"
 
 #include <print/calculationsheet.h>
-#include <ui/mainwindow.h>
+#include <ui/window/mainwindow.h>
 
 #include <QLineEdit>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "choicecombobox.h"
-#include "twips.h"
+#include <ui/widgets/choicecombobox.h>
+#include <ui/widgets/twips.h>
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,14 +1,15 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
-#include "calculatorpage.h"
-#include "formtable.h"
 #include "formulaboxaction.h"
-#include "hydratepage.h"
-#include "molarpage.h"
-#include "percentpage.h"
-#include "pictures.h"
-#include "programinfo.h"
+
+#include <ui/forms/formtable.h>
+#include <ui/forms/pictures.h>
+#include <ui/forms/programinfo.h>
+#include <ui/pages/calculatorpage.h>
+#include <ui/pages/hydratepage.h>
+#include <ui/pages/molarpage.h>
+#include <ui/pages/percentpage.h>
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "application.h"
 
 #include "accessibility.h"
-#include "faces.h"
-#include "programinfo.h"
 
 #include <hoverlet/componentserver.h>
+#include <ui/forms/faces.h>
+#include <ui/forms/programinfo.h>
 
 #include <QApplication>
 #include <QFont>

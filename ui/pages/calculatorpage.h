@@ -1,12 +1,12 @@
 #pragma once
 
-#include "formtable.h"
 #include "pagebuttonbar.h"
 #include "refusalmessages.h"
 
 #include <calc/calculationresult.h>
 #include <calc/formulareading.h>
 #include <print/calculationsheet.h>
+#include <ui/forms/formtable.h>
 
 #include <QCoreApplication>
 #include <QList>

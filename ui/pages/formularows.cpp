@@ -1,15 +1,15 @@
 #include "formularows.h"
 
-#include "choicecombobox.h"
 #include "elementsearch.h"
-#include "formtable.h"
-#include "inputguard.h"
-#include "numberlocale.h"
-#include "twips.h"
 
 #include <calc/elementtable.h>
 #include <calc/formulapanel.h>
 #include <calc/formulareading.h>
+#include <ui/forms/formtable.h>
+#include <ui/forms/numberlocale.h>
+#include <ui/widgets/choicecombobox.h>
+#include <ui/widgets/inputguard.h>
+#include <ui/widgets/twips.h>
 
 #include <QApplication>
 #include <QComboBox>

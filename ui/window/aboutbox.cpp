@@ -1,10 +1,10 @@
 #include "aboutbox.h"
 
-#include "etchedline.h"
-#include "formtable.h"
-#include "hostedcontrols.h"
-#include "pictures.h"
-#include "programinfo.h"
+#include <ui/forms/formtable.h>
+#include <ui/forms/hostedcontrols.h>
+#include <ui/forms/pictures.h>
+#include <ui/forms/programinfo.h>
+#include <ui/widgets/etchedline.h>
 
 #include <QGuiApplication>
 #include <QScreen>

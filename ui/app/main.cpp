@@ -1,7 +1,8 @@
 #include "application.h"
 #include "commandline.h"
-#include "mainwindow.h"
 #include "translations.h"
+
+#include <ui/window/mainwindow.h>
 
 #include <QApplication>
 

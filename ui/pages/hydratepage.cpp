@@ -1,9 +1,9 @@
 #include "hydratepage.h"
 
 #include "formularows.h"
-#include "numberlocale.h"
 
 #include <calc/hydratecalculation.h>
+#include <ui/forms/numberlocale.h>
 
 namespace molvera {
 

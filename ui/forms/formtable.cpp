@@ -1,18 +1,18 @@
 #include "formtable.h"
 
-#include "choicecombobox.h"
 #include "faces.h"
-#include "framebox.h"
 #include "hostedcontrols.h"
-#include "inputguard.h"
 #include "methodbox.h"
 #include "numberlocale.h"
 #include "pictures.h"
-#include "programinfo.h"
 #include "readablecolors.h"
-#include "tabcontrol.h"
 
 #include <hoverlet/olecolor.h>
+#include <ui/forms/programinfo.h>
+#include <ui/widgets/choicecombobox.h>
+#include <ui/widgets/framebox.h>
+#include <ui/widgets/inputguard.h>
+#include <ui/widgets/tabcontrol.h>
 
 #include <QColor>
 #include <QDialog>

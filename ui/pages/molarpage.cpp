@@ -1,10 +1,10 @@
 #include "molarpage.h"
 
-#include "choicecombobox.h"
 #include "formularows.h"
-#include "numberlocale.h"
 
 #include <calc/molarcalculation.h>
+#include <ui/forms/numberlocale.h>
+#include <ui/widgets/choicecombobox.h>
 
 namespace molvera {
 

@@ -1,6 +1,6 @@
 #include "refusalmessages.h"
 
-#include "numberlocale.h"
+#include <ui/forms/numberlocale.h>
 
 #include <QCoreApplication>
 

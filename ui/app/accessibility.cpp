@@ -1,6 +1,6 @@
 #include "accessibility.h"
 
-#include "calculatorpage.h"
+#include <ui/pages/calculatorpage.h>
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

@@ -1,10 +1,10 @@
 #include "methodbox.h"
 
-#include "inputguard.h"
 #include "readablecolors.h"
-#include "twips.h"
 
 #include <hoverlet/olecolor.h>
+#include <ui/widgets/inputguard.h>
+#include <ui/widgets/twips.h>
 
 #include <QTextBlockFormat>
 #include <QTextCursor>

@@ -1,8 +1,7 @@
 #include "percentpage.h"
 
-#include "numberlocale.h"
-
 #include <calc/percentcalculation.h>
+#include <ui/forms/numberlocale.h>
 
 #include <QButtonGroup>
 

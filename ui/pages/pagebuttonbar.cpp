@@ -1,8 +1,8 @@
 #include "pagebuttonbar.h"
 
-#include "picturebutton.h"
-#include "pictures.h"
-#include "twips.h"
+#include <ui/forms/pictures.h>
+#include <ui/widgets/picturebutton.h>
+#include <ui/widgets/twips.h>
 
 namespace molvera {
 

@@ -1,9 +1,10 @@
 #include "calculatorpage.h"
 
 #include "formularows.h"
-#include "methodbox.h"
-#include "numberlocale.h"
 #include "sheetdialogs.h"
+
+#include <ui/forms/methodbox.h>
+#include <ui/forms/numberlocale.h>
 
 #include <QAbstractButton>
 #include <QAction>
