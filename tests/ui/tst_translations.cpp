@@ -19,6 +19,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QXmlStreamReader>
 
@@ -249,7 +250,9 @@ private Q_SLOTS:
                                 printed += box->text() + u'\n';
                         }
                     }
-                    const QString method = static_cast<QTextEdit *>(widget)->toPlainText();
+                    // The raw text: toPlainText() turns no-break spaces into plain ones.
+                    const QString method =
+                        static_cast<QTextEdit *>(widget)->document()->toRawText();
                     for (const QString &apart : unitBreaks(method + u'\n' + printed))
                         faults << u"%1 may break at \"%2\""_s.arg(widget->objectName(), apart);
                 }
