@@ -5,11 +5,11 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+        <translation>Mostra a ajuda nas opções da linha de comando.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Mostra a ajuda, incluindo as opções específicas do Qt.</translation>
+        <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
     </message>
 </context>
 <context>
