@@ -426,7 +426,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
-        <translation>Hydratlösung</translation>
+        <translation>Hydrat</translation>
     </message>
     <message>
         <source>1. Type of Solution</source>
@@ -444,16 +444,16 @@ auf %1&#xa0;mL auffüllen.</translation>
     <message>
         <source>3. Stock Solution</source>
         <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
-        <translation>3. Stammlösung</translation>
+        <translation>3. Ausgangssubstanz</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
         <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
-        <translation>Konz. Stammlösung:</translation>
+        <translation>Gehalt:</translation>
     </message>
     <message>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation>Konzentration der Stammlösung eingeben</translation>
+        <translation>Gehalt der Ausgangssubstanz in % eingeben</translation>
     </message>
     <message>
         <source>Number of H2O:</source>
@@ -462,11 +462,11 @@ auf %1&#xa0;mL auffüllen.</translation>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
         <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
-        <translation>Anzahl H2O (Kristallwasser) der Stammlösung eingeben</translation>
+        <translation>Anzahl H2O (Kristallwasser) der Ausgangssubstanz eingeben</translation>
     </message>
     <message>
         <source>Number of H2O in the stock</source>
-        <translation>Anzahl H2O in der Stammlösung</translation>
+        <translation>Anzahl H2O in der Ausgangssubstanz</translation>
     </message>
     <message>
         <source>4. Required Solution</source>
@@ -641,7 +641,7 @@ auf %1&#xa0;L auffüllen.</translation>
     <message>
         <source>Litre(s)</source>
         <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
-        <translation>Liter</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>4. Calculate</source>
