@@ -45,7 +45,7 @@
     <message>
         <source>molvera calculation</source>
         <extracomment>The title of a sheet&apos;s print job and of its PDF file.</extracomment>
-        <translation>molvera-Berechnung</translation>
+        <translation>Berechnung mit molvera</translation>
     </message>
     <message>
         <source>Your molvera Calculation</source>
