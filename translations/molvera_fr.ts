@@ -426,7 +426,7 @@ avec le solvant.</translation>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
-        <translation>Solution d’hydrate</translation>
+        <translation>Sel hydraté</translation>
     </message>
     <message>
         <source>1. Type of Solution</source>
@@ -435,7 +435,7 @@ avec le solvant.</translation>
     <message>
         <source>Anhydrous Solution</source>
         <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
-        <translation>Solution anhydre</translation>
+        <translation>Sel anhydre</translation>
     </message>
     <message>
         <source>2. Select Elements</source>
@@ -444,16 +444,16 @@ avec le solvant.</translation>
     <message>
         <source>3. Stock Solution</source>
         <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
-        <translation>3. Solution mère</translation>
+        <translation>3. Produit de départ</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
         <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
-        <translation>Conc. sol. mère&#xa0;:</translation>
+        <translation>Pureté&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation>Saisissez la concentration de la solution mère</translation>
+        <translation>Saisissez la pureté du produit de départ, en %</translation>
     </message>
     <message>
         <source>Number of H2O:</source>
@@ -462,11 +462,11 @@ avec le solvant.</translation>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
         <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
-        <translation>Saisissez le nombre de H2O de la solution mère</translation>
+        <translation>Saisissez le nombre de H2O du produit de départ</translation>
     </message>
     <message>
         <source>Number of H2O in the stock</source>
-        <translation>Nombre de H2O de la solution mère</translation>
+        <translation>Nombre de H2O du produit de départ</translation>
     </message>
     <message>
         <source>4. Required Solution</source>
@@ -641,7 +641,7 @@ avec le solvant.</translation>
     <message>
         <source>Litre(s)</source>
         <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
-        <translation>litre(s)</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>4. Calculate</source>
@@ -808,7 +808,7 @@ avec le solvant.</translation>
     <message>
         <source>Volume Required:</source>
         <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
-        <translation>Volume à préparer&#xa0;:</translation>
+        <translation>Quantité à préparer&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the amount you wish to make</source>
