@@ -274,12 +274,12 @@ private Q_SLOTS:
                                       u"dddd, d. MMMM yyyy"_s};
         QTest::newRow("molar example in German")
             << german << MolarPage
-            << QStringList{u"Für 1 L einer 0,5 M Lösung von H2SO4:"_s,
-                           u"27,18 mL H2SO4 abmessen und auf 1 L"_s,
-                           u"mit Lösungsmittel auffüllen."_s,
+            << QStringList{u"Für 1\u00A0L einer Lösung von H2SO4 mit 0,5\u00A0mol/\u2060L:"_s,
+                           u"27,18\u00A0mL H2SO4 abmessen und mit Lösungsmittel"_s,
+                           u"auf 1\u00A0L auffüllen."_s,
                            u"Ausgangssubstanz: 98,07 %, Dichte 1,84"_s}
-            << u"Schwefelsäure"_s << u"H2SO4"_s << u"Molarität: 0,5 mol/L"_s << germanDays << u"de"_s
-            << germanWords;
+            << u"Schwefelsäure"_s << u"H2SO4"_s << u"Molarität: 0,5 mol/L"_s << germanDays
+            << u"de"_s << germanWords;
     }
     void printsSheet()
     {
