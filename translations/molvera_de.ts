@@ -45,7 +45,7 @@
     <message>
         <source>molvera calculation</source>
         <extracomment>The title of a sheet&apos;s print job and of its PDF file.</extracomment>
-        <translation>molvera-Berechnung</translation>
+        <translation>Berechnung mit molvera</translation>
     </message>
     <message>
         <source>Your molvera Calculation</source>
@@ -82,17 +82,17 @@
     <message>
         <source>Stock: %1 %2, waters of crystallisation: %3</source>
         <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
-        <translation>Ausgangssubstanz: %1 %2, Kristallwasser: %3</translation>
+        <translation>Ausgangssubstanz: %1&#xa0;%2, Kristallwasser: %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2, specific gravity %3</source>
         <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
-        <translation>Ausgangssubstanz: %1 %2, Dichte %3</translation>
+        <translation>Ausgangssubstanz: %1&#xa0;%2, Dichte %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2</source>
         <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
-        <translation>Ausgangssubstanz: %1 %2</translation>
+        <translation>Ausgangssubstanz: %1&#xa0;%2</translation>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
@@ -116,17 +116,17 @@
     <message>
         <source>% w/w</source>
         <extracomment>Percent weight in weight, as in &quot;20% w/w&quot;.</extracomment>
-        <translation>% (m/m)</translation>
+        <translation>%&#xa0;(m/m)</translation>
     </message>
     <message>
         <source>% w/v</source>
         <extracomment>Percent weight in volume, as in &quot;20% w/v&quot;.</extracomment>
-        <translation>% (m/V)</translation>
+        <translation>%&#xa0;(m/V)</translation>
     </message>
     <message>
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
-        <translation>% (V/V)</translation>
+        <translation>%&#xa0;(V/V)</translation>
     </message>
 </context>
 <context>
@@ -416,9 +416,9 @@
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V):
-%4 g %5 abwiegen und auf %1 mL
-mit Lösungsmittel auffüllen.</translation>
+        <translation>Für %1&#xa0;mL einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4&#xa0;g %5 abwiegen und mit Lösungsmittel
+auf %1&#xa0;mL auffüllen.</translation>
     </message>
 </context>
 <context>
@@ -426,7 +426,7 @@ mit Lösungsmittel auffüllen.</translation>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
-        <translation>Hydratlösung</translation>
+        <translation>Hydrat</translation>
     </message>
     <message>
         <source>1. Type of Solution</source>
@@ -444,16 +444,16 @@ mit Lösungsmittel auffüllen.</translation>
     <message>
         <source>3. Stock Solution</source>
         <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
-        <translation>3. Stammlösung</translation>
+        <translation>3. Ausgangssubstanz</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
         <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
-        <translation>Konz. Stammlösung:</translation>
+        <translation>Gehalt:</translation>
     </message>
     <message>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation>Konzentration der Stammlösung eingeben</translation>
+        <translation>Gehalt der Ausgangssubstanz in % eingeben</translation>
     </message>
     <message>
         <source>Number of H2O:</source>
@@ -462,11 +462,11 @@ mit Lösungsmittel auffüllen.</translation>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
         <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
-        <translation>Anzahl H2O (Kristallwasser) der Stammlösung eingeben</translation>
+        <translation>Anzahl H2O (Kristallwasser) der Ausgangssubstanz eingeben</translation>
     </message>
     <message>
         <source>Number of H2O in the stock</source>
-        <translation>Anzahl H2O in der Stammlösung</translation>
+        <translation>Anzahl H2O in der Ausgangssubstanz</translation>
     </message>
     <message>
         <source>4. Required Solution</source>
@@ -560,18 +560,18 @@ mit Lösungsmittel auffüllen.</translation>
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
-        <translation>Für %1 L einer %2 M Lösung von %3:
-%4 g bzw. mL %3 abmessen und auf %1 L
-mit Lösungsmittel auffüllen.</translation>
+        <translation>Für %1&#xa0;L einer Lösung von %3 mit %2&#xa0;mol/⁠L:
+%4&#xa0;g bzw. mL %3 abmessen und mit Lösungsmittel
+auf %1&#xa0;L auffüllen.</translation>
     </message>
     <message>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
-        <translation>Für %1 L einer %2 M Lösung von %3:
-%4 mL %3 abmessen und auf %1 L
-mit Lösungsmittel auffüllen.</translation>
+        <translation>Für %1&#xa0;L einer Lösung von %3 mit %2&#xa0;mol/⁠L:
+%4&#xa0;mL %3 abmessen und mit Lösungsmittel
+auf %1&#xa0;L auffüllen.</translation>
     </message>
 </context>
 <context>
@@ -641,7 +641,7 @@ mit Lösungsmittel auffüllen.</translation>
     <message>
         <source>Litre(s)</source>
         <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
-        <translation>Liter</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>4. Calculate</source>
@@ -711,8 +711,8 @@ mit Lösungsmittel auffüllen.</translation>
 Measure %4 grams of %3 and mix with %5 grams
 of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Für %1 g einer Lösung von %3 mit %2 % (m/m):
-%4 g %3 abwiegen und mit %5 g
+        <translation>Für %1&#xa0;g einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠m):
+%4&#xa0;g %3 abwiegen und mit %5&#xa0;g
 Lösungsmittel mischen.</translation>
     </message>
     <message>
@@ -720,27 +720,27 @@ Lösungsmittel mischen.</translation>
 Measure %4 grams of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V):
-%4 g %3 abwiegen und auf %1 mL
-mit Lösungsmittel auffüllen.</translation>
+        <translation>Für %1&#xa0;mL einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4&#xa0;g %3 abwiegen und mit Lösungsmittel
+auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>To prepare %1 mL of a %2 % w/v solution of %3 ,
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Für %1 mL einer Lösung von %3 mit %2 % (m/V):
-%4 mL %3 abmessen und auf %1 mL
-mit Lösungsmittel auffüllen.</translation>
+        <translation>Für %1&#xa0;mL einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4&#xa0;mL %3 abmessen und mit Lösungsmittel
+auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>To prepare %1 mL of a %2 % v/v solution of %3 ,
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Für %1 mL einer Lösung von %3 mit %2 % (V/V):
-%4 mL %3 abmessen und auf %1 mL
-mit Lösungsmittel auffüllen.</translation>
+        <translation>Für %1&#xa0;mL einer Lösung von %3 mit %2&#xa0;%&#xa0;(V/⁠V):
+%4&#xa0;mL %3 abmessen und mit Lösungsmittel
+auf %1&#xa0;mL auffüllen.</translation>
     </message>
 </context>
 <context>

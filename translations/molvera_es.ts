@@ -45,7 +45,7 @@
     <message>
         <source>molvera calculation</source>
         <extracomment>The title of a sheet&apos;s print job and of its PDF file.</extracomment>
-        <translation>cálculo de molvera</translation>
+        <translation>Cálculo de molvera</translation>
     </message>
     <message>
         <source>Your molvera Calculation</source>
@@ -82,17 +82,17 @@
     <message>
         <source>Stock: %1 %2, waters of crystallisation: %3</source>
         <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
-        <translation>Producto de partida: %1 %2, agua de cristalización: %3</translation>
+        <translation>Producto de partida: %1&#xa0;%2, agua de cristalización: %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2, specific gravity %3</source>
         <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
-        <translation>Producto de partida: %1 %2, densidad relativa %3</translation>
+        <translation>Producto de partida: %1&#xa0;%2, densidad relativa %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2</source>
         <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
-        <translation>Producto de partida: %1 %2</translation>
+        <translation>Producto de partida: %1&#xa0;%2</translation>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
@@ -116,17 +116,17 @@
     <message>
         <source>% w/w</source>
         <extracomment>Percent weight in weight, as in &quot;20% w/w&quot;.</extracomment>
-        <translation>% p/p</translation>
+        <translation>%&#xa0;p/⁠p</translation>
     </message>
     <message>
         <source>% w/v</source>
         <extracomment>Percent weight in volume, as in &quot;20% w/v&quot;.</extracomment>
-        <translation>% p/v</translation>
+        <translation>%&#xa0;p/⁠v</translation>
     </message>
     <message>
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
-        <translation>% v/v</translation>
+        <translation>%&#xa0;v/⁠v</translation>
     </message>
 </context>
 <context>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Please correctly fill in all required text boxes!</source>
-        <translation>¡Rellene correctamente todas las casillas necesarias!</translation>
+        <translation>¡Rellene correctamente todos los campos obligatorios!</translation>
     </message>
     <message>
         <source>Print</source>
@@ -416,9 +416,9 @@
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,
-pese %4 g de %5 y enrase a %1
-mL con disolvente.</translation>
+        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
+pese %4&#xa0;g de %5 y enrase a %1&#xa0;mL
+con disolvente.</translation>
     </message>
 </context>
 <context>
@@ -426,7 +426,7 @@ mL con disolvente.</translation>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
-        <translation>Disol. de hidrato</translation>
+        <translation>Sal hidratada</translation>
     </message>
     <message>
         <source>1. Type of Solution</source>
@@ -435,7 +435,7 @@ mL con disolvente.</translation>
     <message>
         <source>Anhydrous Solution</source>
         <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
-        <translation>Disol. anhidra</translation>
+        <translation>Sal anhidra</translation>
     </message>
     <message>
         <source>2. Select Elements</source>
@@ -444,16 +444,16 @@ mL con disolvente.</translation>
     <message>
         <source>3. Stock Solution</source>
         <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
-        <translation>3. Disolución madre</translation>
+        <translation>3. Producto de partida</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
         <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
-        <translation>Conc. disol. madre:</translation>
+        <translation>Pureza:</translation>
     </message>
     <message>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation>Introduzca la concentración de la disolución madre</translation>
+        <translation>Introduzca la pureza del producto de partida</translation>
     </message>
     <message>
         <source>Number of H2O:</source>
@@ -462,11 +462,11 @@ mL con disolvente.</translation>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
         <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
-        <translation>Introduzca el número de H2O de la disolución madre</translation>
+        <translation>Introduzca el número de H2O del producto de partida</translation>
     </message>
     <message>
         <source>Number of H2O in the stock</source>
-        <translation>Número de H2O de la disolución madre</translation>
+        <translation>Número de H2O del producto de partida</translation>
     </message>
     <message>
         <source>4. Required Solution</source>
@@ -560,18 +560,18 @@ mL con disolvente.</translation>
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
-        <translation>Para preparar %1 L de disolución %2 M de %3,
-tome %4 g o mL de %3 y enrase a %1
-litro(s) con disolvente.</translation>
+        <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3,
+tome %4&#xa0;g o mL de %3 y enrase a %1&#xa0;L
+con disolvente.</translation>
     </message>
     <message>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
-        <translation>Para preparar %1 L de disolución %2 M de %3,
-tome %4 mL de %3 y enrase a %1
-litro(s) con disolvente.</translation>
+        <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3,
+mida %4&#xa0;mL de %3 y enrase a %1&#xa0;L
+con disolvente.</translation>
     </message>
 </context>
 <context>
@@ -586,7 +586,7 @@ litro(s) con disolvente.</translation>
     </message>
     <message>
         <source>Enter Manual Mol Wt</source>
-        <translation>Peso mol. manual</translation>
+        <translation>Introducir peso mol.</translation>
     </message>
     <message>
         <source>2. Stock Solution</source>
@@ -641,7 +641,7 @@ litro(s) con disolvente.</translation>
     <message>
         <source>Litre(s)</source>
         <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
-        <translation>litro(s)</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>4. Calculate</source>
@@ -711,8 +711,8 @@ litro(s) con disolvente.</translation>
 Measure %4 grams of %3 and mix with %5 grams
 of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1 g de disolución al %2 % p/p de %3,
-pese %4 g de %3 y mezcle con %5 g
+        <translation>Para preparar %1&#xa0;g de disolución al %2&#xa0;%&#xa0;p/⁠p de %3,
+pese %4&#xa0;g de %3 y mezcle con %5&#xa0;g
 de disolvente.</translation>
     </message>
     <message>
@@ -720,8 +720,8 @@ de disolvente.</translation>
 Measure %4 grams of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,
-pese %4 g de %3 y enrase a %1 mL
+        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
+pese %4&#xa0;g de %3 y enrase a %1&#xa0;mL
 con disolvente.</translation>
     </message>
     <message>
@@ -729,8 +729,8 @@ con disolvente.</translation>
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1 mL de disolución al %2 % p/v de %3,
-mida %4 mL de %3 y enrase a %1 mL
+        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
+mida %4&#xa0;mL de %3 y enrase a %1&#xa0;mL
 con disolvente.</translation>
     </message>
     <message>
@@ -738,8 +738,8 @@ con disolvente.</translation>
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1 mL de disolución al %2 % v/v de %3,
-mida %4 mL de %3 y enrase a %1 mL
+        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;v/⁠v de %3,
+mida %4&#xa0;mL de %3 y enrase a %1&#xa0;mL
 con disolvente.</translation>
     </message>
 </context>
@@ -828,7 +828,7 @@ con disolvente.</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation>gramos</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Sodium Chloride</source>
@@ -851,7 +851,7 @@ con disolvente.</translation>
     </message>
     <message>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>La concentración de la disolución madre es cero: ninguna cantidad de ella contiene la sustancia. Introduzca la concentración de la disolución madre.</translation>
+        <translation>La concentración del producto de partida es cero, por lo que ninguna cantidad de él contiene la sustancia. Introduzca la concentración del producto de partida.</translation>
     </message>
     <message>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
@@ -950,7 +950,7 @@ con disolvente.</translation>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
-        <translation>Disol. de hidrato</translation>
+        <translation>Disolución de hidrato</translation>
     </message>
 </context>
 </TS>

@@ -116,17 +116,17 @@
     <message>
         <source>% w/w</source>
         <extracomment>Percent weight in weight, as in &quot;20% w/w&quot;.</extracomment>
-        <translation>% m/m</translation>
+        <translation>%&#xa0;m/m</translation>
     </message>
     <message>
         <source>% w/v</source>
         <extracomment>Percent weight in volume, as in &quot;20% w/v&quot;.</extracomment>
-        <translation>% m/v</translation>
+        <translation>%&#xa0;m/v</translation>
     </message>
     <message>
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
-        <translation>% v/v</translation>
+        <translation>%&#xa0;v/v</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%,
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠v,
 peser %4&#xa0;g de %5 et compléter à %1&#xa0;mL
 avec le solvant.</translation>
     </message>
@@ -426,7 +426,7 @@ avec le solvant.</translation>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
-        <translation>Solution d’hydrate</translation>
+        <translation>Sel hydraté</translation>
     </message>
     <message>
         <source>1. Type of Solution</source>
@@ -435,7 +435,7 @@ avec le solvant.</translation>
     <message>
         <source>Anhydrous Solution</source>
         <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
-        <translation>Solution anhydre</translation>
+        <translation>Sel anhydre</translation>
     </message>
     <message>
         <source>2. Select Elements</source>
@@ -444,16 +444,16 @@ avec le solvant.</translation>
     <message>
         <source>3. Stock Solution</source>
         <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
-        <translation>3. Solution mère</translation>
+        <translation>3. Produit de départ</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
         <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
-        <translation>Conc. sol. mère&#xa0;:</translation>
+        <translation>Pureté&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation>Saisissez la concentration de la solution mère</translation>
+        <translation>Saisissez la pureté du produit de départ, en %</translation>
     </message>
     <message>
         <source>Number of H2O:</source>
@@ -462,11 +462,11 @@ avec le solvant.</translation>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
         <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
-        <translation>Saisissez le nombre de H2O de la solution mère</translation>
+        <translation>Saisissez le nombre de H2O du produit de départ</translation>
     </message>
     <message>
         <source>Number of H2O in the stock</source>
-        <translation>Nombre de H2O de la solution mère</translation>
+        <translation>Nombre de H2O du produit de départ</translation>
     </message>
     <message>
         <source>4. Required Solution</source>
@@ -560,7 +560,7 @@ avec le solvant.</translation>
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
-        <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L,
+        <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/⁠L,
 prélever %4&#xa0;g ou mL de %3 et compléter à %1&#xa0;L
 avec le solvant.</translation>
     </message>
@@ -569,7 +569,7 @@ avec le solvant.</translation>
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
-        <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/L,
+        <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/⁠L,
 prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;L
 avec le solvant.</translation>
     </message>
@@ -641,7 +641,7 @@ avec le solvant.</translation>
     <message>
         <source>Litre(s)</source>
         <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
-        <translation>litre(s)</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>4. Calculate</source>
@@ -711,7 +711,7 @@ avec le solvant.</translation>
 Measure %4 grams of %3 and mix with %5 grams
 of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Pour préparer %1&#xa0;g d’une solution de %3 à %2&#xa0;%&#xa0;m/m,
+        <translation>Pour préparer %1&#xa0;g d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠m,
 peser %4&#xa0;g de %3 et mélanger avec %5&#xa0;g
 de solvant.</translation>
     </message>
@@ -720,7 +720,7 @@ de solvant.</translation>
 Measure %4 grams of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/v,
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠v,
 peser %4&#xa0;g de %3 et compléter à %1&#xa0;mL
 avec le solvant.</translation>
     </message>
@@ -729,7 +729,7 @@ avec le solvant.</translation>
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/v,
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠v,
 prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;mL
 avec le solvant.</translation>
     </message>
@@ -738,7 +738,7 @@ avec le solvant.</translation>
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;v/v,
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;v/⁠v,
 prélever %4&#xa0;mL de %3 et compléter à %1&#xa0;mL
 avec le solvant.</translation>
     </message>
@@ -808,7 +808,7 @@ avec le solvant.</translation>
     <message>
         <source>Volume Required:</source>
         <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
-        <translation>Volume à préparer&#xa0;:</translation>
+        <translation>Quantité à préparer&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the amount you wish to make</source>

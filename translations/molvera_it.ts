@@ -16,7 +16,7 @@
     <name>molvera::AboutBox</name>
     <message>
         <source>This program is a molvera calculator for laboratory technicians. The program will assist in the preparation of reagents for use in laboratories.</source>
-        <translation>Questo programma è un calcolatore molvera per tecnici di laboratorio. Il programma aiuta a preparare i reagenti per l&apos;uso in laboratorio.</translation>
+        <translation>Questo programma è un calcolatore molvera per tecnici di laboratorio. Il programma aiuta a preparare i reagenti per l’uso in laboratorio.</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -45,11 +45,11 @@
     <message>
         <source>molvera calculation</source>
         <extracomment>The title of a sheet&apos;s print job and of its PDF file.</extracomment>
-        <translation>calcolo molvera</translation>
+        <translation>Calcolo molvera</translation>
     </message>
     <message>
         <source>Your molvera Calculation</source>
-        <translation>Il tuo calcolo molvera</translation>
+        <translation>Calcolo molvera</translation>
     </message>
     <message>
         <source>Instructions</source>
@@ -82,17 +82,17 @@
     <message>
         <source>Stock: %1 %2, waters of crystallisation: %3</source>
         <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
-        <translation>Sostanza di partenza: %1 %2, acqua di cristallizzazione: %3</translation>
+        <translation>Sostanza di partenza: %1&#xa0;%2, acqua di cristallizzazione: %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2, specific gravity %3</source>
         <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
-        <translation>Sostanza di partenza: %1 %2, peso specifico %3</translation>
+        <translation>Sostanza di partenza: %1&#xa0;%2, peso specifico %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2</source>
         <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
-        <translation>Sostanza di partenza: %1 %2</translation>
+        <translation>Sostanza di partenza: %1&#xa0;%2</translation>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
@@ -116,17 +116,17 @@
     <message>
         <source>% w/w</source>
         <extracomment>Percent weight in weight, as in &quot;20% w/w&quot;.</extracomment>
-        <translation>% p/p</translation>
+        <translation>%&#xa0;p/⁠p</translation>
     </message>
     <message>
         <source>% w/v</source>
         <extracomment>Percent weight in volume, as in &quot;20% w/v&quot;.</extracomment>
-        <translation>% p/v</translation>
+        <translation>%&#xa0;p/⁠v</translation>
     </message>
     <message>
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
-        <translation>% v/v</translation>
+        <translation>%&#xa0;v/⁠v</translation>
     </message>
 </context>
 <context>
@@ -162,7 +162,7 @@
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
-        <translation>%1: argomento non previsto &apos;%2&apos;</translation>
+        <translation>%1: argomento non previsto «%2»</translation>
     </message>
 </context>
 <context>
@@ -349,7 +349,7 @@
     <message>
         <source>%1 cannot stand at the start of a formula.</source>
         <extracomment>%1 is what was typed first: a character or a number.</extracomment>
-        <translation>%1 non può stare all&apos;inizio di una formula.</translation>
+        <translation>%1 non può stare all’inizio di una formula.</translation>
     </message>
     <message>
         <source>%1 cannot stand after %2.</source>
@@ -359,7 +359,7 @@
     <message>
         <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
         <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
-        <translation>%1 dopo %2 deve introdurre un&apos;acqua di cristallizzazione alla fine della formula, per esempio 5H2O.</translation>
+        <translation>%1 dopo %2 deve introdurre un’acqua di cristallizzazione alla fine della formula, per esempio 5H2O.</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>Select the number of elements in this formula</source>
-        <translation>Selezionare il numero di atomi dell&apos;elemento nella formula</translation>
+        <translation>Selezionare il numero di atomi dell’elemento nella formula</translation>
     </message>
     <message>
         <source>Number of atoms, row %1</source>
@@ -416,9 +416,9 @@
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3,
-pesare %4 g di %5 e portare a %1
-mL con il solvente.</translation>
+        <translation>Per preparare %1&#xa0;mL di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
+pesare %4&#xa0;g di %5 e portare a %1&#xa0;mL
+con il solvente.</translation>
     </message>
 </context>
 <context>
@@ -426,7 +426,7 @@ mL con il solvente.</translation>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
-        <translation>Soluzione di idrato</translation>
+        <translation>Sale idrato</translation>
     </message>
     <message>
         <source>1. Type of Solution</source>
@@ -435,7 +435,7 @@ mL con il solvente.</translation>
     <message>
         <source>Anhydrous Solution</source>
         <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
-        <translation>Soluz. di sale anidro</translation>
+        <translation>Sale anidro</translation>
     </message>
     <message>
         <source>2. Select Elements</source>
@@ -444,16 +444,16 @@ mL con il solvente.</translation>
     <message>
         <source>3. Stock Solution</source>
         <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
-        <translation>3. Soluzione madre</translation>
+        <translation>3. Sostanza di partenza</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
         <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
-        <translation>Conc. soluz. madre:</translation>
+        <translation>Purezza:</translation>
     </message>
     <message>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation>Inserire la concentrazione della soluzione madre</translation>
+        <translation>Inserire la purezza della sostanza di partenza</translation>
     </message>
     <message>
         <source>Number of H2O:</source>
@@ -462,11 +462,11 @@ mL con il solvente.</translation>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
         <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
-        <translation>Inserire il numero di molecole d&apos;acqua di cristallizzazione nella soluzione madre</translation>
+        <translation>Inserire il numero di molecole d’acqua di cristallizzazione della sostanza di partenza</translation>
     </message>
     <message>
         <source>Number of H2O in the stock</source>
-        <translation>Molecole di H2O nella soluzione madre</translation>
+        <translation>Molecole di H2O nella sostanza di partenza</translation>
     </message>
     <message>
         <source>4. Required Solution</source>
@@ -486,7 +486,7 @@ mL con il solvente.</translation>
     </message>
     <message>
         <source>Enter the number of H2Os required for the Hydrate</source>
-        <translation>Inserire il numero di molecole d&apos;acqua richiesto per l&apos;idrato</translation>
+        <translation>Inserire il numero di molecole d’acqua richiesto per l’idrato</translation>
     </message>
     <message>
         <source>Number of H2O required</source>
@@ -560,18 +560,18 @@ mL con il solvente.</translation>
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
-        <translation>Per preparare %1 L di soluzione %2 molare di %3,
-misurare %4 g o mL di %3 e portare a %1
-litro/i con il solvente.</translation>
+        <translation>Per preparare %1&#xa0;L di soluzione %2&#xa0;M di %3,
+prelevare %4&#xa0;g o mL di %3 e portare a %1&#xa0;L
+con il solvente.</translation>
     </message>
     <message>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
-        <translation>Per preparare %1 L di soluzione %2 molare di %3,
-misurare %4 mL di %3 e portare a %1
-litro/i con il solvente.</translation>
+        <translation>Per preparare %1&#xa0;L di soluzione %2&#xa0;M di %3,
+prelevare %4&#xa0;mL di %3 e portare a %1&#xa0;L
+con il solvente.</translation>
     </message>
 </context>
 <context>
@@ -628,7 +628,7 @@ litro/i con il solvente.</translation>
     </message>
     <message>
         <source>Molar</source>
-        <translation>Molare</translation>
+        <translation>molare</translation>
     </message>
     <message>
         <source>Volume Required:</source>
@@ -641,7 +641,7 @@ litro/i con il solvente.</translation>
     <message>
         <source>Litre(s)</source>
         <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
-        <translation>Litri</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>4. Calculate</source>
@@ -711,8 +711,8 @@ litro/i con il solvente.</translation>
 Measure %4 grams of %3 and mix with %5 grams
 of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Per preparare %1 g di soluzione al %2 % p/p di %3,
-pesare %4 g di %3 e mescolare con %5 g
+        <translation>Per preparare %1&#xa0;g di soluzione al %2&#xa0;%&#xa0;p/⁠p di %3,
+pesare %4&#xa0;g di %3 e mescolare con %5&#xa0;g
 di solvente.</translation>
     </message>
     <message>
@@ -720,8 +720,8 @@ di solvente.</translation>
 Measure %4 grams of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3,
-pesare %4 g di %3 e portare a %1 mL
+        <translation>Per preparare %1&#xa0;mL di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
+pesare %4&#xa0;g di %3 e portare a %1&#xa0;mL
 con il solvente.</translation>
     </message>
     <message>
@@ -729,8 +729,8 @@ con il solvente.</translation>
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Per preparare %1 mL di soluzione al %2 % p/v di %3,
-misurare %4 mL di %3 e portare a %1 mL
+        <translation>Per preparare %1&#xa0;mL di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
+prelevare %4&#xa0;mL di %3 e portare a %1&#xa0;mL
 con il solvente.</translation>
     </message>
     <message>
@@ -738,8 +738,8 @@ con il solvente.</translation>
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Per preparare %1 mL di soluzione al %2 % v/v di %3,
-misurare %4 mL di %3 e portare a %1 mL
+        <translation>Per preparare %1&#xa0;mL di soluzione al %2&#xa0;%&#xa0;v/⁠v di %3,
+prelevare %4&#xa0;mL di %3 e portare a %1&#xa0;mL
 con il solvente.</translation>
     </message>
 </context>
@@ -808,7 +808,7 @@ con il solvente.</translation>
     <message>
         <source>Volume Required:</source>
         <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
-        <translation>Volume richiesto:</translation>
+        <translation>Quantità richiesta:</translation>
     </message>
     <message>
         <source>Enter the amount you wish to make</source>
@@ -828,7 +828,7 @@ con il solvente.</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation>grammi</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Sodium Chloride</source>
@@ -851,7 +851,7 @@ con il solvente.</translation>
     </message>
     <message>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>La concentrazione della soluzione madre è zero: nessuna quantità di soluzione madre contiene la sostanza. Inserire la concentrazione della soluzione madre.</translation>
+        <translation>La concentrazione della sostanza di partenza è zero, quindi nessuna sua quantità contiene il composto. Inserire la concentrazione della sostanza di partenza.</translation>
     </message>
     <message>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
@@ -859,7 +859,7 @@ con il solvente.</translation>
     </message>
     <message>
         <source>The molecular weight of the salt with the waters required is zero, so the amount cannot be calculated. Please check the formula and the waters.</source>
-        <translation>Il peso molecolare del sale con le molecole d&apos;acqua richieste è zero, quindi non si può calcolare la quantità. Controllare la formula e il numero di molecole d&apos;acqua.</translation>
+        <translation>Il peso molecolare del sale con le molecole d’acqua richieste è zero, quindi non si può calcolare la quantità. Controllare la formula e il numero di molecole d’acqua.</translation>
     </message>
     <message>
         <source>The stock is weaker than the solution wanted, so the solution cannot be made from it by dilution. Please use a stronger stock or make a weaker solution.</source>
@@ -883,7 +883,7 @@ con il solvente.</translation>
     <message>
         <source>The printer &quot;%1&quot; is stopped.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation>La stampante &quot;%1&quot; è ferma.</translation>
+        <translation>La stampante «%1» è ferma.</translation>
     </message>
     <message>
         <source>The printer does not accept jobs.</source>
@@ -892,7 +892,7 @@ con il solvente.</translation>
     <message>
         <source>The printer &quot;%1&quot; does not accept jobs.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation>La stampante &quot;%1&quot; non accetta lavori di stampa.</translation>
+        <translation>La stampante «%1» non accetta lavori di stampa.</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
@@ -901,7 +901,7 @@ con il solvente.</translation>
     <message>
         <source>The printer &quot;%1&quot; reported an error.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation>La stampante &quot;%1&quot; ha segnalato un errore.</translation>
+        <translation>La stampante «%1» ha segnalato un errore.</translation>
     </message>
     <message>
         <source>No default printer is set up.</source>
@@ -914,7 +914,7 @@ con il solvente.</translation>
     <message>
         <source>The sheet was not saved as &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
-        <translation>Il foglio non è stato salvato come &quot;%1&quot;: %2</translation>
+        <translation>Il foglio non è stato salvato come «%1»: %2</translation>
     </message>
     <message>
         <source>Print</source>

@@ -45,7 +45,7 @@
     <message>
         <source>molvera calculation</source>
         <extracomment>The title of a sheet&apos;s print job and of its PDF file.</extracomment>
-        <translation>cálculo molvera</translation>
+        <translation>Cálculo molvera</translation>
     </message>
     <message>
         <source>Your molvera Calculation</source>
@@ -82,17 +82,17 @@
     <message>
         <source>Stock: %1 %2, waters of crystallisation: %3</source>
         <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
-        <translation>Substância de partida: %1 %2, água de cristalização: %3</translation>
+        <translation>Substância de partida: %1&#xa0;%2, águas de cristalização: %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2, specific gravity %3</source>
         <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
-        <translation>Substância de partida: %1 %2, densidade %3</translation>
+        <translation>Substância de partida: %1&#xa0;%2, densidade %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2</source>
         <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
-        <translation>Substância de partida: %1 %2</translation>
+        <translation>Substância de partida: %1&#xa0;%2</translation>
     </message>
     <message>
         <source>dddd, d MMMM yyyy</source>
@@ -116,17 +116,17 @@
     <message>
         <source>% w/w</source>
         <extracomment>Percent weight in weight, as in &quot;20% w/w&quot;.</extracomment>
-        <translation>% m/m</translation>
+        <translation>%&#xa0;m/m</translation>
     </message>
     <message>
         <source>% w/v</source>
         <extracomment>Percent weight in volume, as in &quot;20% w/v&quot;.</extracomment>
-        <translation>% m/v</translation>
+        <translation>%&#xa0;m/v</translation>
     </message>
     <message>
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
-        <translation>% v/v</translation>
+        <translation>%&#xa0;v/v</translation>
     </message>
 </context>
 <context>
@@ -162,7 +162,7 @@
     <message>
         <source>%1: unexpected argument &apos;%2&apos;</source>
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
-        <translation>%1: argumento inesperado &apos;%2&apos;</translation>
+        <translation>%1: argumento inesperado “%2”</translation>
     </message>
 </context>
 <context>
@@ -416,9 +416,9 @@
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v,
-pese %4&#xa0;g de %5 e complete o volume até %1
-mL com solvente.</translation>
+        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
+pese %4&#xa0;g de %5 e complete o volume até %1&#xa0;mL
+com solvente.</translation>
     </message>
 </context>
 <context>
@@ -426,7 +426,7 @@ mL com solvente.</translation>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The option for a concentration stated for the hydrate, with the number of waters below. The tab has the same English words, translated on their own.</extracomment>
-        <translation>Solução de hidrato</translation>
+        <translation>Sal hidratado</translation>
     </message>
     <message>
         <source>1. Type of Solution</source>
@@ -435,7 +435,7 @@ mL com solvente.</translation>
     <message>
         <source>Anhydrous Solution</source>
         <extracomment>The option for a concentration stated for the anhydrous salt, without waters: a salt, not a solution.</extracomment>
-        <translation>Solução anidra</translation>
+        <translation>Sal anidro</translation>
     </message>
     <message>
         <source>2. Select Elements</source>
@@ -444,16 +444,16 @@ mL com solvente.</translation>
     <message>
         <source>3. Stock Solution</source>
         <extracomment>The substance on the shelf, usually a solid salt: the starting substance, not a solution.</extracomment>
-        <translation>3. Solução estoque</translation>
+        <translation>3. Substância de partida</translation>
     </message>
     <message>
         <source>Conc of Stock Soln:</source>
         <extracomment>The purity of the substance on the shelf (the starting substance), in percent.</extracomment>
-        <translation>Conc. sol. estoque:</translation>
+        <translation>Pureza:</translation>
     </message>
     <message>
         <source>Enter the Conc of the Stock Solution</source>
-        <translation>Digite a concentração da solução estoque</translation>
+        <translation>Digite a pureza da substância de partida</translation>
     </message>
     <message>
         <source>Number of H2O:</source>
@@ -462,11 +462,11 @@ mL com solvente.</translation>
     <message>
         <source>Enter the number of H2Os in the stock solution</source>
         <extracomment>The substance on the shelf: the starting substance, usually a solid salt.</extracomment>
-        <translation>Digite o número de H2O (águas de cristalização) do estoque</translation>
+        <translation>Digite o número de H2O (águas de cristalização) da substância de partida</translation>
     </message>
     <message>
         <source>Number of H2O in the stock</source>
-        <translation>Número de H2O do estoque</translation>
+        <translation>Número de H2O da substância de partida</translation>
     </message>
     <message>
         <source>4. Required Solution</source>
@@ -560,18 +560,18 @@ mL com solvente.</translation>
 Measure %4 grams or mLs of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams or millilitres of stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; and &quot;grams or mLs&quot; follow typed, possibly decimal numbers: prefer the unit symbols (L, g, mL) to plural forms.</extracomment>
-        <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;mol/L,
-meça %4&#xa0;g ou mL de %3 e complete o volume até %1
-litro(s) com solvente.</translation>
+        <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;M,
+meça %4&#xa0;g ou mL de %3 e complete o volume até %1&#xa0;L
+com solvente.</translation>
     </message>
     <message>
         <source>To prepare %1L of a %2 Molar Solution of %3,
 Measure %4 mL of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
-        <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;mol/L,
-meça %4&#xa0;mL de %3 e complete o volume até %1
-litro(s) com solvente.</translation>
+        <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;M,
+meça %4&#xa0;mL de %3 e complete o volume até %1&#xa0;L
+com solvente.</translation>
     </message>
 </context>
 <context>
@@ -628,7 +628,7 @@ litro(s) com solvente.</translation>
     </message>
     <message>
         <source>Molar</source>
-        <translation>mol/L</translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>Volume Required:</source>
@@ -641,7 +641,7 @@ litro(s) com solvente.</translation>
     <message>
         <source>Litre(s)</source>
         <extracomment>After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form.</extracomment>
-        <translation>litro(s)</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>4. Calculate</source>
@@ -711,7 +711,7 @@ litro(s) com solvente.</translation>
 Measure %4 grams of %3 and mix with %5 grams
 of solvent.</source>
         <extracomment>%1 grams to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock, %5 grams of solvent. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1&#xa0;g de solução de %3 a %2%&#xa0;m/m,
+        <translation>Para preparar %1&#xa0;g de solução de %3 a %2&#xa0;%&#xa0;m/⁠m,
 pese %4&#xa0;g de %3 e misture com %5&#xa0;g
 de solvente.</translation>
     </message>
@@ -720,7 +720,7 @@ de solvente.</translation>
 Measure %4 grams of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 grams of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v,
+        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
 pese %4&#xa0;g de %3 e complete o volume até %1&#xa0;mL
 com solvente.</translation>
     </message>
@@ -729,7 +729,7 @@ com solvente.</translation>
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of a liquid stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;m/v,
+        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
 meça %4&#xa0;mL de %3 e complete o volume até %1&#xa0;mL
 com solvente.</translation>
     </message>
@@ -738,7 +738,7 @@ com solvente.</translation>
 Measure %4 mL of %3 and dilute up to %1 mL
 with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2%&#xa0;v/v,
+        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2&#xa0;%&#xa0;v/⁠v,
 meça %4&#xa0;mL de %3 e complete o volume até %1&#xa0;mL
 com solvente.</translation>
     </message>
@@ -808,7 +808,7 @@ com solvente.</translation>
     <message>
         <source>Volume Required:</source>
         <extracomment>The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume.</extracomment>
-        <translation>Volume desejado:</translation>
+        <translation>Quantidade desejada:</translation>
     </message>
     <message>
         <source>Enter the amount you wish to make</source>
@@ -828,7 +828,7 @@ com solvente.</translation>
     </message>
     <message>
         <source>grams</source>
-        <translation>gramas</translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>Sodium Chloride</source>
@@ -883,7 +883,7 @@ com solvente.</translation>
     <message>
         <source>The printer &quot;%1&quot; is stopped.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation>A impressora &quot;%1&quot; está parada.</translation>
+        <translation>A impressora “%1” está parada.</translation>
     </message>
     <message>
         <source>The printer does not accept jobs.</source>
@@ -892,7 +892,7 @@ com solvente.</translation>
     <message>
         <source>The printer &quot;%1&quot; does not accept jobs.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation>A impressora &quot;%1&quot; não está aceitando trabalhos.</translation>
+        <translation>A impressora “%1” não está aceitando trabalhos.</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
@@ -901,7 +901,7 @@ com solvente.</translation>
     <message>
         <source>The printer &quot;%1&quot; reported an error.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation>A impressora &quot;%1&quot; informou um erro.</translation>
+        <translation>A impressora “%1” informou um erro.</translation>
     </message>
     <message>
         <source>No default printer is set up.</source>
@@ -914,7 +914,7 @@ com solvente.</translation>
     <message>
         <source>The sheet was not saved as &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it, a sentence.</extracomment>
-        <translation>A folha não foi salva como &quot;%1&quot;: %2</translation>
+        <translation>A folha não foi salva como “%1”: %2</translation>
     </message>
     <message>
         <source>Print</source>

@@ -21,7 +21,7 @@
     <message>
         <source>E-mail</source>
         <extracomment>A link that writes a mail to the maker; at most about six letters</extracomment>
-        <translation>Email</translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>OK</source>

@@ -19,6 +19,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QXmlStreamReader>
 
@@ -123,6 +124,20 @@ QMap<QString, QString> visibleTexts(QWidget *form)
     return texts;
 }
 
+// Where a line could part a number from its unit in an instruction of another language: a
+// breaking space between them (or the sheet's line end), or a break after the slash of "m/V".
+QStringList unitBreaks(const QString &instructions)
+{
+    static const QRegularExpression parted(u"\\d[ \\n](m?L|g|M|%|mol/L)(?!\\p{L})"_s);
+    static const QRegularExpression slash(u"\\p{L}/(?!\u2060)\\p{L}"_s);
+    QStringList found;
+    for (const QRegularExpression *breaking : {&parted, &slash}) {
+        for (const QRegularExpressionMatch &match : breaking->globalMatch(instructions))
+            found << match.captured();
+    }
+    return found;
+}
+
 } // namespace
 
 class TestTranslations : public QObject
@@ -166,7 +181,7 @@ private Q_SLOTS:
     }
 
     // Every text of the three pages and the about box translated and whole within its box, the
-    // access keys unique. One language:
+    // access keys unique, every number with its unit on one line. One language:
     // tst_translations everyTextTranslatedAndFits:de
     void everyTextTranslatedAndFits_data()
     {
@@ -222,6 +237,24 @@ private Q_SLOTS:
                     if (key && keys.contains(key))
                         faults << u"the access key of %1 is also %2's"_s.arg(caption, keys[key]);
                     keys[key] = caption;
+                }
+                // The instructions on the page, and on the sheet, whose print lines are joined
+                // at their line ends. English keeps its sentences exactly.
+                if (qobject_cast<QTextEdit *>(widget) && !english) {
+                    QString printed;
+                    for (const char *line : {"txtD", "txtC", "txtH"}) {
+                        for (int n = 1; n <= 3; ++n) {
+                            if (auto *box = shown->findChild<QLineEdit *>(QLatin1StringView(line) +
+                                                                          QString::number(n));
+                                box && box->parentWidget()->isVisible())
+                                printed += box->text() + u'\n';
+                        }
+                    }
+                    // The raw text: toPlainText() turns no-break spaces into plain ones.
+                    const QString method =
+                        static_cast<QTextEdit *>(widget)->document()->toRawText();
+                    for (const QString &apart : unitBreaks(method + u'\n' + printed))
+                        faults << u"%1 may break at \"%2\""_s.arg(widget->objectName(), apart);
                 }
             }
             cleanup();
