@@ -302,7 +302,8 @@ void checkMolar(const std::vector<std::string_view> &f, std::string_view unit,
         amount = expected.step(expected.step(expected.step(v * r) / c) * 1000);
     }
     expected.refuse(v < 0 || amount < 0, Expected::Negative);
-    expected.refuse(exceeds(amount, v * 1000), Expected::Weak);
+    const bool pureSolid = unit == "%" && c == 100 && g == 1;
+    expected.refuse(!pureSolid && exceeds(amount, v * 1000), Expected::Weak);
     if (expected.state != Expected::Running) {
         checkFailure(result, expected);
         return;
@@ -351,15 +352,15 @@ void checkPercent(const std::vector<std::string_view> &f, std::uint8_t typeByte,
     const double b = byDensity ? expected.step(expected.step(s / 100) * g) : expected.step(s / 100);
     const double amount = expected.step(a / b);
     expected.refuse(v < 0 || amount < 0, Expected::Negative);
-    expected.refuse(exceeds(amount, v), Expected::Weak);
+    const bool pureSolid = byDensity && s == 100 && g == 1;
+    expected.refuse(!pureSolid && exceeds(amount, v), Expected::Weak);
     std::string solvent;
     if (expected.state == Expected::Running && *type == ConcentrationType::WeightPerWeight) {
         const NumberRead written = readNumber(writeFixed2(amount, locale), locale);
         const double *measured = std::get_if<double>(&written);
         expected.refuse(!measured, Expected::Arithmetic);
         const double left = measured ? expected.step(v - *measured) : 0;
-        expected.refuse(left < 0, Expected::Negative);
-        solvent = writeFixed2(left, locale);
+        solvent = writeFixed2(left < 0 ? 0 : left, locale);
     }
     if (expected.state != Expected::Running) {
         checkFailure(result, expected);
