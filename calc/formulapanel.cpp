@@ -21,8 +21,8 @@ int FormulaPanel::rowWithoutCount() const
 {
     for (int row = 1; row <= RowCount; ++row) {
         const FormulaRow &formulaRow = rows[row - 1];
-        const bool blank = formulaRow.countText.find_first_not_of(" \t") == std::string::npos;
-        if (blank && ElementTable::lookup(formulaRow.elementText))
+        if (trimBlanks(formulaRow.countText).empty() &&
+            ElementTable::lookup(formulaRow.elementText))
             return row;
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "elementtable.h"
 #include "formulapanel.h"
 #include "hydrateformula.h"
+#include "numbertext.h"
 #include "sentence.h"
 
 #include <array>
@@ -47,16 +48,10 @@ struct Texts
     // clang-format on
 };
 
-constexpr int MaxCount = 32767; // what a row's count box takes
 constexpr std::size_t MaxElements = FormulaPanel::RowCount;
 // How much of the formula a message quotes: the end of it, before the fault.
 constexpr std::size_t QuotedLength = 24;
 constexpr std::string_view Ellipsis = "\u2026";
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 bool isDigit(char c)
 {

@@ -1,5 +1,7 @@
 #include "hydrateformula.h"
 
+#include "numbertext.h"
+
 #include <array>
 
 namespace molvera {
@@ -7,21 +9,6 @@ namespace molvera {
 namespace {
 
 constexpr std::array<std::string_view, 3> Separators{".", "\u00B7", "*"};
-constexpr int MaxCount = 32767; // a count is a 16-bit signed integer, as in the formula rows
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // The number of waters a water part names, or 0 when `part` is not one.
 int watersOf(std::string_view part)
@@ -65,9 +52,9 @@ HydrateFormula splitWaters(std::string_view formula)
     }
     if (at != std::string_view::npos) {
         if (const int waters = watersOf(formula.substr(at + separator.size())))
-            return {trimmed(formula.substr(0, at)), separator, waters};
+            return {trimBlanks(formula.substr(0, at)), separator, waters};
     }
-    return {trimmed(formula), {}, 0};
+    return {trimBlanks(formula), {}, 0};
 }
 
 std::string withWaters(std::string_view formula, std::string_view watersText, double waters)
@@ -79,7 +66,7 @@ std::string withWaters(std::string_view formula, std::string_view watersText, do
     if (waters != 0) {
         name += typed.separator.empty() ? "." : typed.separator;
         if (waters != 1)
-            name += trimmed(watersText);
+            name += trimBlanks(watersText);
         name += "H2O";
     }
     return name;

@@ -9,11 +9,6 @@ namespace molvera {
 
 namespace {
 
-constexpr bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 constexpr bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -109,17 +104,20 @@ std::string nonFinite(double value)
 
 } // namespace
 
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 NumberRead readNumber(std::string_view text, const NumberLocale &locale)
 {
     const std::string_view separator = separatorOf(locale);
 
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    const std::string_view s = text.substr(begin, end - begin);
+    const std::string_view s = trimBlanks(text);
 
     std::size_t i = 0;
     bool negative = false;

@@ -21,6 +21,18 @@ enum class NumberError {
 
 using NumberRead = std::variant<double, NumberError>;
 
+// A blank, as every typed text is read: a space or a tab.
+constexpr bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// `text` without the blanks around it.
+std::string_view trimBlanks(std::string_view text);
+
+// The largest count a formula row takes: a count is a 16-bit signed integer.
+constexpr int MaxCount = 32767;
+
 // Reads a number typed by the user: blanks around it, an optional sign, digits with at most one
 // decimal separator of the locale, an optional exponent. No digit grouping.
 NumberRead readNumber(std::string_view text, const NumberLocale &locale);

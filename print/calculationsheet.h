@@ -36,7 +36,7 @@ struct CalculationSheet
     QString chemicalName;
     QString chemicalFormula;
     QString strength;     // the number text as typed ("0.5", "20")
-    QString strengthUnit; // in the program's notation: "M", "% w/v" ...; the sheet writes it
+    QString strengthUnit; // one of SheetTexts' units: "M", "% w/v" ...; the sheet writes it
                           // the language's way
     SheetStock stock;
 };

@@ -19,7 +19,6 @@ public:
     // Shows a newly worked-out sentence, up to date.
     void setMethod(const QString &text);
     void setOutOfDate(bool outOfDate);
-    bool isOutOfDate() const { return m_outOfDate; }
 
 private:
     void applyColours();

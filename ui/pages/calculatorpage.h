@@ -115,8 +115,8 @@ Q_SIGNALS:
     void built();
 
 protected:
-    // The strength that the printed label gives: the number as typed and its unit in the
-    // program's notation ("M", "% w/v"), which the sheet writes the user's way.
+    // The strength that the printed label gives: the number as typed and its unit, one of
+    // SheetTexts' units ("M", "% w/v"), which the sheet writes the user's way.
     struct Strength
     {
         QString value;

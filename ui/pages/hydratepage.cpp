@@ -3,6 +3,7 @@
 #include "formularows.h"
 
 #include <calc/hydratecalculation.h>
+#include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
 
 namespace molvera {
@@ -163,8 +164,8 @@ void HydratePage::fillRowsFromFormula()
 
 CalculatorPage::Strength HydratePage::strength() const
 {
-    // Always w/v, in the program's notation, which the sheet writes the user's way.
-    return {m_concentration->text(), u"% w/v"_s};
+    // Always w/v.
+    return {m_concentration->text(), QString::fromLatin1(SheetTexts::WeightPerVolumeUnit)};
 }
 
 SheetStock HydratePage::stock() const

@@ -3,6 +3,7 @@
 #include "formularows.h"
 
 #include <calc/molarcalculation.h>
+#include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
 #include <ui/widgets/choicecombobox.h>
 
@@ -208,7 +209,7 @@ void MolarPage::fillRowsFromFormula()
 
 CalculatorPage::Strength MolarPage::strength() const
 {
-    return {m_molarity->text(), MolarUnit.toString()};
+    return {m_molarity->text(), QString::fromLatin1(SheetTexts::MolarUnit)};
 }
 
 SheetStock MolarPage::stock() const

@@ -1,9 +1,12 @@
 #include "percentpage.h"
 
 #include <calc/percentcalculation.h>
+#include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
 
 #include <QButtonGroup>
+
+#include <algorithm>
 
 namespace molvera {
 
@@ -75,15 +78,19 @@ struct PercentPage::TypeDesign
 {
     ConcentrationType type;
     QRadioButton *PercentPage::*option;
-    const char *amountUnit; // marked for translation in this class's context
+    const char *amountUnit;   // marked for translation in this class's context
+    const char *strengthUnit; // on the sheet's label, in its notation
 };
 
 std::span<const PercentPage::TypeDesign> PercentPage::types()
 {
     static constexpr TypeDesign Types[] = {
-        {ConcentrationType::WeightPerWeight, &PercentPage::m_weightPerWeight, QT_TR_NOOP("grams")},
-        {ConcentrationType::WeightPerVolume, &PercentPage::m_weightPerVolume, "mL"},
-        {ConcentrationType::VolumePerVolume, &PercentPage::m_volumePerVolume, "mL"},
+        {ConcentrationType::WeightPerWeight, &PercentPage::m_weightPerWeight, QT_TR_NOOP("grams"),
+         SheetTexts::WeightPerWeightUnit},
+        {ConcentrationType::WeightPerVolume, &PercentPage::m_weightPerVolume, "mL",
+         SheetTexts::WeightPerVolumeUnit},
+        {ConcentrationType::VolumePerVolume, &PercentPage::m_volumePerVolume, "mL",
+         SheetTexts::VolumePerVolumeUnit},
     };
     return Types;
 }
@@ -170,20 +177,9 @@ void PercentPage::example()
 
 CalculatorPage::Strength PercentPage::strength() const
 {
-    // The unit in the program's notation, which the sheet writes the user's way.
-    QString unit;
-    switch (chosenType().value_or(ConcentrationType::WeightPerWeight)) {
-    case ConcentrationType::WeightPerWeight:
-        unit = u"% w/w"_s;
-        break;
-    case ConcentrationType::WeightPerVolume:
-        unit = u"% w/v"_s;
-        break;
-    case ConcentrationType::VolumePerVolume:
-        unit = u"% v/v"_s;
-        break;
-    }
-    return {m_concentration->text(), unit};
+    // Before a type is chosen, the first one's.
+    const int index = std::max(0, m_types->checkedId());
+    return {m_concentration->text(), QString::fromLatin1(types()[index].strengthUnit)};
 }
 
 SheetStock PercentPage::stock() const
