@@ -54,9 +54,18 @@ MethodBox::MethodBox(QWidget *parent)
     followPalette(this, [this] { applyColours(); });
 }
 
-void MethodBox::setMethod(const QString &text)
+void MethodBox::setMethod(const QString &text, const QString &note)
 {
+    m_method = text;
     setPlainText(text);
+    if (!note.isEmpty()) {
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        QTextCharFormat plain;
+        plain.setFontWeight(QFont::Normal);
+        end.insertBlock();
+        end.insertText(note, plain);
+    }
     QTextBlockFormat lines;
     lines.setLineHeight(twipsToPixels(MethodLineTwips), QTextBlockFormat::FixedHeight);
     QTextCursor cursor(document());

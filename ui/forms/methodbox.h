@@ -16,13 +16,17 @@ class MethodBox : public QTextEdit
 public:
     explicit MethodBox(QWidget *parent = nullptr);
 
-    // Shows a newly worked-out sentence, up to date.
-    void setMethod(const QString &text);
+    // Shows a newly worked-out sentence, up to date, and under it, in plain type, a note on how
+    // its inputs came about, if there is one.
+    void setMethod(const QString &text, const QString &note = {});
+    // The sentence alone, without the note.
+    QString method() const { return m_method; }
     void setOutOfDate(bool outOfDate);
 
 private:
     void applyColours();
 
+    QString m_method;
     bool m_outOfDate = false;
 };
 

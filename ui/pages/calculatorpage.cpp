@@ -21,6 +21,7 @@
 #include <QToolButton>
 
 #include <array>
+#include <utility>
 
 namespace molvera {
 
@@ -153,10 +154,14 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
             m_calculate = button;
             connect(button, &QAbstractButton::clicked, this, [this, button] {
                 takeFocusFor(button);
-                if (QWidget *empty = countBoxLeftEmpty())
-                    showInputError(empty);
+                if (!matchRowsToFormula())
+                    markMethodOutOfDate();
+                else if (QWidget *bad = countBoxWithBadCount())
+                    showInputError(bad);
                 else
                     calculate();
+                // A note goes with this answer, or with none.
+                m_note.clear();
             });
             break;
         }
@@ -211,11 +216,26 @@ QString CalculatorPage::reagentFormula() const
 
 std::optional<FormulaReading> CalculatorPage::readReagentFormula(WaterPart water)
 {
-    const FormulaRead read = readFormula(toUtf8(reagentFormula()), water, translatedText);
+    const FormulaRead read = readFormula(toUtf8(reagentFormula()), water);
     if (const auto *reading = std::get_if<FormulaReading>(&read))
         return *reading;
     showRefusal(refusalMessage(std::get<FormulaRefusal>(read)));
     return std::nullopt;
+}
+
+void CalculatorPage::refuseRows(const RowsMisfit &misfit)
+{
+    showRefusal(refusalMessage(misfit));
+}
+
+void CalculatorPage::setLabelFormula(const QString &formula)
+{
+    m_sheet.chemicalFormula = formula;
+}
+
+void CalculatorPage::noteForNextAnswer(const QString &note)
+{
+    m_note = note;
 }
 
 void CalculatorPage::setReagent(const QString &formula, const QString &name)
@@ -281,7 +301,7 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
                                   const PrintLines &printLines)
 {
     m_result->setText(fromUtf8(resultText));
-    m_method->setMethod(fromUtf8(methodText));
+    m_method->setMethod(fromUtf8(methodText), std::exchange(m_note, QString()));
     m_method->parentWidget()->setVisible(true);
     // The hidden boxes keep the print lines as they always have; the sheet prints the record.
     for (qsizetype line = 0; line < m_printLines.size(); ++line)
@@ -378,13 +398,13 @@ void CalculatorPage::print()
         showPrintFailure(read, status, QPrinterInfo::defaultPrinterName());
 }
 
-// An element picked with its count left empty would be counted 0 times: a slip to mend, not a
-// formula to calculate with.
-QWidget *CalculatorPage::countBoxLeftEmpty() const
+// An element picked with its count left empty, or a count that is none ("a", "1.5"), would be
+// counted 0 times or rounded: a slip to mend, not a formula to calculate with.
+QWidget *CalculatorPage::countBoxWithBadCount() const
 {
     for (const FormulaRows *rows : m_formulaRows) {
-        if (QWidget *empty = rows->countBoxLeftEmpty())
-            return empty;
+        if (QWidget *bad = rows->countBoxWithBadCount())
+            return bad;
     }
     return nullptr;
 }
