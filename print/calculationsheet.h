@@ -51,8 +51,8 @@ enum class PrintStatus {
 };
 
 // Prints the sheet's 31 lines on `out`, from three empty lines at the top to the empty line after
-// the date, and leaves the document open. The printer is left at 12 points, neither bold nor
-// underlined.
+// the date, and leaves the document open; a text too wide for the paper takes more lines, and
+// what follows moves down. The printer is left at 12 points, neither bold nor underlined.
 void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringView date);
 
 // Prints the whole sheet on `out` as one document, from begin() to endDocument(): what every
