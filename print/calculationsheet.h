@@ -82,8 +82,8 @@ PrintStatus printOnDefaultPrinter(const CalculationSheet &sheet);
 // away: the sheet would not come out while the user waits for it.
 PrintStatus printOnPrinter(const CalculationSheet &sheet, const QPrinterInfo &printerInfo);
 
-// The line that names the stock, e.g. "Stock: 98.07 %, specific gravity 1.84"; empty without a
-// stock.
+// The line that names the stock, e.g. "Stock: 98.07 %, specific gravity 1.84", with a molar unit
+// written as the label writes it; empty without a stock.
 QString stockLineText(const SheetStock &stock);
 
 // The date line of the label, e.g. "Sunday, 6 December 2026", with the names of `locale`.
