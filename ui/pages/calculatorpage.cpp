@@ -376,8 +376,12 @@ void CalculatorPage::sendSheet(SheetAction action)
 void CalculatorPage::askAboutOutOfDateSheet(SheetAction action)
 {
     const bool printing = action == SheetAction::Print;
+    QString title = tr("Print");
+    if (!printing)
+        //: The title of the question asked before the sheet is saved as PDF.
+        title = tr("Save as PDF");
     auto *box = new QMessageBox(
-        QMessageBox::Question, printing ? tr("Print") : tr("Save as PDF"),
+        QMessageBox::Question, title,
         //: Asked before a page's sheet is printed or saved while the page shows its method out
         //: of date. The sheet is the record of the last calculation.
         tr("The answer is out of date: an entry has changed since the last calculation."),
