@@ -126,7 +126,7 @@
     <message>
         <source>Stock: %1 %2, Number of H2O: %3</source>
         <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the hydrate page&apos;s caption of that number, &quot;Number of H2O:&quot;; H2O is a formula, not a word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Substância de partida: %1&#xa0;%2, número de H2O: %3</translation>
     </message>
 </context>
 <context>
@@ -155,27 +155,27 @@
     <message>
         <source>Save as PDF</source>
         <extracomment>The title of the question asked before the sheet is saved as PDF.</extracomment>
-        <translation type="unfinished">Salvar como PDF</translation>
+        <translation>Salvar como PDF</translation>
     </message>
     <message>
         <source>The answer is out of date: an entry has changed since the last calculation.</source>
         <extracomment>Asked before a page&apos;s sheet is printed or saved while the page shows its method out of date. The sheet is the record of the last calculation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O resultado está desatualizado: um dado foi alterado depois do último cálculo.</translation>
     </message>
     <message>
         <source>&amp;Calculate First</source>
         <extracomment>Calculates with the entries as they stand, then prints or saves the new sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcular primeiro</translation>
     </message>
     <message>
         <source>&amp;Print Last Calculation</source>
         <extracomment>Prints the sheet of the last calculation as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir o último cálculo</translation>
     </message>
     <message>
         <source>&amp;Save Last Calculation</source>
         <extracomment>Saves the sheet of the last calculation as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar o último cálculo</translation>
     </message>
 </context>
 <context>
@@ -477,7 +477,7 @@ com solvente.</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation>Método</translation>
+        <translation>Procedimento</translation>
     </message>
     <message>
         <source>Copper Sulphate</source>
@@ -486,7 +486,7 @@ com solvente.</translation>
     <message>
         <source>The element rows were filled from the formula %1.</source>
         <extracomment>Under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. %1 is the formula as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As linhas de elementos foram preenchidas a partir da fórmula %1.</translation>
     </message>
 </context>
 <context>
@@ -517,17 +517,17 @@ com solvente.</translation>
     <message>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
         <extracomment>Said of a page&apos;s method sentence, by screen readers and in its tool-tip, once an input it was worked out from has changed.</extracomment>
-        <translation>Desatualizado: um dado foi alterado depois deste cálculo. Calcule novamente para atualizar o método.</translation>
+        <translation>Desatualizado: um dado foi alterado depois deste cálculo. Calcule novamente para atualizar o procedimento.</translation>
     </message>
     <message>
         <source>Method</source>
         <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
-        <translation>Método</translation>
+        <translation>Procedimento</translation>
     </message>
     <message>
         <source>Out of date: calculate again.</source>
         <extracomment>Shown in a page&apos;s method box, under a sentence that an entry changed since it was calculated. Keep it short: it has one line of the box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desatualizado: calcule novamente.</translation>
     </message>
 </context>
 <context>
@@ -639,11 +639,11 @@ com solvente.</translation>
     </message>
     <message>
         <source>The molecular weight was worked out from the formula %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A massa molar foi calculada a partir da fórmula %1.</translation>
     </message>
     <message>
         <source>The element rows were filled from the formula %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>As linhas de elementos foram preenchidas a partir da fórmula %1.</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ com solvente.</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation>Método</translation>
+        <translation>Procedimento</translation>
     </message>
     <message>
         <source>grams</source>
@@ -861,92 +861,92 @@ com solvente.</translation>
     <message>
         <source>The purity of the starting substance is zero, so no amount of it holds the salt. Please enter its purity in percent.</source>
         <extracomment>The hydrate page&apos;s stock is the substance on the shelf, usually a solid salt: the starting substance, whose purity in percent is typed beside &quot;Conc of Stock Soln:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A pureza da substância de partida é zero, portanto nenhuma quantidade dela contém o sal. Digite a pureza em porcentagem.</translation>
     </message>
     <message>
         <source>There is no formula to read.</source>
         <extracomment>The formula box is empty.</extracomment>
-        <translation type="unfinished">Nenhuma fórmula foi digitada.</translation>
+        <translation>Nenhuma fórmula foi digitada.</translation>
     </message>
     <message>
         <source>“%1” is not the symbol of an element.</source>
         <extracomment>%1 is what was typed as an element symbol, such as Xy. Use the language&apos;s quotation marks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é o símbolo de um elemento.</translation>
     </message>
     <message>
         <source>“%1” has no standard atomic weight, so the formula&apos;s weight cannot be worked out.</source>
         <extracomment>%1 is an element symbol, such as Tc. Use the language&apos;s quotation marks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não tem peso atômico padrão, portanto a massa molar da fórmula não pode ser calculada.</translation>
     </message>
     <message>
         <source>“%1” is not an element symbol: a symbol begins with a capital letter, as in “%2”.</source>
         <extracomment>%1 is a symbol typed in small letters (na), %2 the symbol as it is written (Na). Use the language&apos;s quotation marks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um símbolo de elemento: um símbolo começa com letra maiúscula, como em “%2”.</translation>
     </message>
     <message>
         <source>The formula has more than 32767 atoms of “%1”.</source>
         <extracomment>%1 is an element symbol. A count box holds at most 32767: write the number as the language groups its digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A fórmula tem mais de 32&#xa0;767 átomos de “%1”.</translation>
     </message>
     <message>
         <source>A bracket is not closed after “%1”.</source>
         <extracomment>%1 is the formula as typed, such as Ca(OH. Use the language&apos;s quotation marks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Há um parêntese ou colchete não fechado depois de “%1”.</translation>
     </message>
     <message>
         <source>“%1” after “%2” closes a bracket that was not opened.</source>
         <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it. Use the language&apos;s quotation marks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” depois de “%2” fecha um parêntese ou colchete que não foi aberto.</translation>
     </message>
     <message>
         <source>“%1” after “%2” closes a bracket opened with “%3”.</source>
         <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” depois de “%2” fecha o que foi aberto com “%3”.</translation>
     </message>
     <message>
         <source>“%1” after “%2” is not a count from 1 to 32767.</source>
         <extracomment>%1 is a number as typed, %2 the formula before it. Write 32767 as the language groups its digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” depois de “%2” não é uma quantidade de 1 a 32&#xa0;767.</translation>
     </message>
     <message>
         <source>“%1” after “%2” is a fraction: a count in a formula is a whole number.</source>
         <extracomment>%1 is a number with a fraction, such as 1.5, %2 the formula before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” depois de “%2” não é um número inteiro: em uma fórmula, as quantidades são números inteiros.</translation>
     </message>
     <message>
         <source>The count “%1” after “%2” is set apart by a blank: a count follows its symbol or bracket directly.</source>
         <extracomment>%1 is a count, %2 the formula before it, with a blank between them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A quantidade “%1” está separada de “%2” por um espaço: a quantidade vem logo depois do seu símbolo ou parêntese.</translation>
     </message>
     <message>
         <source>“%1” cannot stand at the start of a formula.</source>
         <extracomment>%1 is what was typed first: a character or a number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não pode ficar no início de uma fórmula.</translation>
     </message>
     <message>
         <source>“%1” cannot stand after “%2”.</source>
         <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não pode ficar depois de “%2”.</translation>
     </message>
     <message>
         <source>“%1” after “%2” must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
         <extracomment>%1 is a hydrate dot such as &quot;.&quot; or &quot;·&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” depois de “%2” deve iniciar uma água de cristalização no final da fórmula, por exemplo 5H2O.</translation>
     </message>
     <message>
         <source>The element rows cannot hold this formula: “%1” is not one of the elements they offer.</source>
         <extracomment>%1 is an element symbol. The rows&apos; element lists offer 32 elements.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As linhas de elementos não comportam esta fórmula: “%1” não está entre os elementos oferecidos.</translation>
     </message>
     <message>
         <source>The element rows cannot hold this formula: it has more than six elements, and “%1” is the seventh.</source>
         <extracomment>%1 is the symbol of the seventh different element.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As linhas de elementos não comportam esta fórmula: ela tem mais de seis elementos, e “%1” é o sétimo.</translation>
     </message>
     <message>
         <source>The element rows cannot hold this formula: the count of “%1” is not a whole number.</source>
         <extracomment>%1 is an element symbol whose count in the formula is a fraction (half waters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As linhas de elementos não comportam esta fórmula: a quantidade de “%1” não é um número inteiro.</translation>
     </message>
 </context>
 <context>
