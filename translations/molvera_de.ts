@@ -484,9 +484,9 @@ auf %1&#xa0;mL auffüllen.</translation>
         <translation>Kupfersulfat</translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <extracomment>Under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. %1 is the formula as typed.</extracomment>
-        <translation>Die Elementzeilen wurden aus der Formel %1 gefüllt.</translation>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
+        <translation>Elementzeilen aus der Formel gefüllt.</translation>
     </message>
 </context>
 <context>
@@ -638,12 +638,14 @@ auf %1&#xa0;L auffüllen.</translation>
         <translation>Schwefelsäure</translation>
     </message>
     <message>
-        <source>The molecular weight was worked out from the formula %1.</source>
-        <translation>Die Molmasse wurde aus der Formel %1 berechnet.</translation>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
+        <translation>Molmasse aus der Formel berechnet.</translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <translation>Die Elementzeilen wurden aus der Formel %1 gefüllt.</translation>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation>Elementzeilen aus der Formel gefüllt.</translation>
     </message>
 </context>
 <context>

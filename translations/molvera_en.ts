@@ -482,8 +482,8 @@ mL with solvent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <extracomment>Under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. %1 is the formula as typed.</extracomment>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -632,11 +632,13 @@ Litre(s) with solvent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The molecular weight was worked out from the formula %1.</source>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

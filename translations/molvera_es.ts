@@ -484,9 +484,9 @@ con disolvente.</translation>
         <translation>Sulfato de cobre</translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <extracomment>Under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. %1 is the formula as typed.</extracomment>
-        <translation>Las filas de elementos se han rellenado a partir de la fórmula %1.</translation>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
+        <translation>Filas rellenadas a partir de la fórmula.</translation>
     </message>
 </context>
 <context>
@@ -638,12 +638,14 @@ con disolvente.</translation>
         <translation>Ácido sulfúrico</translation>
     </message>
     <message>
-        <source>The molecular weight was worked out from the formula %1.</source>
-        <translation>El peso molecular se ha calculado a partir de la fórmula %1.</translation>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
+        <translation>Peso molecular calculado a partir de la fórmula.</translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <translation>Las filas de elementos se han rellenado a partir de la fórmula %1.</translation>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation>Filas rellenadas a partir de la fórmula.</translation>
     </message>
 </context>
 <context>

@@ -484,9 +484,9 @@ avec le solvant.</translation>
         <translation>Sulfate de cuivre</translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <extracomment>Under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. %1 is the formula as typed.</extracomment>
-        <translation>Les lignes d’éléments ont été remplies d’après la formule %1.</translation>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
+        <translation>Lignes remplies d’après la formule.</translation>
     </message>
 </context>
 <context>
@@ -638,12 +638,14 @@ avec le solvant.</translation>
         <translation>Acide sulfurique</translation>
     </message>
     <message>
-        <source>The molecular weight was worked out from the formula %1.</source>
-        <translation>La masse molaire a été calculée d’après la formule %1.</translation>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
+        <translation>Masse molaire calculée d’après la formule.</translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <translation>Les lignes d’éléments ont été remplies d’après la formule %1.</translation>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation>Lignes remplies d’après la formule.</translation>
     </message>
 </context>
 <context>

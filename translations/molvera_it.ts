@@ -484,9 +484,9 @@ con il solvente.</translation>
         <translation>Solfato di rame</translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <extracomment>Under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. %1 is the formula as typed.</extracomment>
-        <translation>Le righe degli elementi sono state riempite dalla formula %1.</translation>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
+        <translation>Righe riempite dalla formula.</translation>
     </message>
 </context>
 <context>
@@ -638,12 +638,14 @@ con il solvente.</translation>
         <translation>Acido solforico</translation>
     </message>
     <message>
-        <source>The molecular weight was worked out from the formula %1.</source>
-        <translation>Il peso molecolare è stato calcolato dalla formula %1.</translation>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
+        <translation>Peso molecolare calcolato dalla formula.</translation>
     </message>
     <message>
-        <source>The element rows were filled from the formula %1.</source>
-        <translation>Le righe degli elementi sono state riempite dalla formula %1.</translation>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation>Righe riempite dalla formula.</translation>
     </message>
 </context>
 <context>
