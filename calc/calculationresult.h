@@ -27,6 +27,12 @@ struct ZeroStockConcentration
     bool operator==(const ZeroStockConcentration &) const = default;
 };
 
+// A starting substance of 0 % purity: a hydrate page's stock, which every amount is divided by.
+struct ZeroStockPurity
+{
+    bool operator==(const ZeroStockPurity &) const = default;
+};
+
 // A specific gravity of 0, where the stock's density divides the amount.
 struct ZeroSpecificGravity
 {

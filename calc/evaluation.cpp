@@ -37,4 +37,12 @@ void Evaluation::refuseInput()
         m_state = State::InputFailed;
 }
 
+void Evaluation::refuseLastRead()
+{
+    if (failed() || m_inputsRead == 0)
+        return;
+    --m_inputsRead;
+    m_state = State::InputFailed;
+}
+
 } // namespace molvera

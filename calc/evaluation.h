@@ -29,6 +29,8 @@ public:
 
     // The input after the texts read so far is refused for a reason of its own.
     void refuseInput();
+    // The text read last holds a number, yet not one its input takes (a negative count).
+    void refuseLastRead();
 
     bool failed() const { return m_state != State::Running; }
 

@@ -17,12 +17,15 @@ void FormulaPanel::clear()
     totalText.clear();
 }
 
-int FormulaPanel::rowWithoutCount() const
+int FormulaPanel::rowWithBadCount(const NumberLocale &locale) const
 {
     for (int row = 1; row <= RowCount; ++row) {
         const FormulaRow &formulaRow = rows[row - 1];
-        if (trimBlanks(formulaRow.countText).empty() &&
-            ElementTable::lookup(formulaRow.elementText))
+        if (!ElementTable::lookup(formulaRow.elementText))
+            continue;
+        const NumberRead count = readNumber(formulaRow.countText, locale);
+        const double *value = std::get_if<double>(&count);
+        if (!value || *value < 1 || *value > MaxCount || *value != std::floor(*value))
             return row;
     }
     return 0;

@@ -26,9 +26,10 @@ struct FormulaPanel
     // No element chosen, and every count, weight and the total empty.
     void clear();
 
-    // The first row (1 to 6) with an element chosen and its count left empty, or 0. Committing
-    // such a row counts the element 0 times; calculating with it would leave the element out.
-    int rowWithoutCount() const;
+    // The first row (1 to 6) with an element chosen and a count that is not a whole number from 1
+    // to 32767 ("", "a", "0", "1.5", "-1", "99999"), or 0. Committing such a row counts the
+    // element 0 times, or rounds it; calculating with it would give a wrong weight.
+    int rowWithBadCount(const NumberLocale &locale) const;
 };
 
 // Recomputes row `row` (1 to 6) from its element and count texts, then the total.

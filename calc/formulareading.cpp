@@ -2,60 +2,30 @@
 
 #include "elementtable.h"
 #include "formulapanel.h"
+#include "formulatext.h"
 #include "hydrateformula.h"
 #include "numbertext.h"
-#include "sentence.h"
+#include "periodictable.h"
 
-#include <array>
-#include <bitset>
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
 
 namespace molvera {
 
 namespace {
 
-// What the refusals say. Places: a part of the formula as typed (an element's symbol, a bracket,
-// a count) and the formula up to it. Symbols and formulas are never translated.
-struct Texts
-{
-    MOLVERA_TR_CONTEXT(molvera::FormulaReading)
-
-    // clang-format off
-    //: The formula box is empty.
-    static constexpr LocalizedText NoFormula = MOLVERA_TR_NOOP("There is no formula to read.");
-    //: %1 is an element symbol as typed, such as Mn.
-    static constexpr LocalizedText UnknownElement = MOLVERA_TR_NOOP("%1 is not one of the elements molvera knows.");
-    //: The element rows hold six elements. %1 is the symbol of the seventh different element.
-    static constexpr LocalizedText TooManyElements = MOLVERA_TR_NOOP("The formula has more than six elements: %1 is the seventh.");
-    //: A count box holds at most 32767. %1 is an element symbol.
-    static constexpr LocalizedText TooManyAtoms = MOLVERA_TR_NOOP("The formula has more than 32767 atoms of %1.");
-    //: %1 is the formula as typed, such as Ca(OH.
-    static constexpr LocalizedText NotClosed = MOLVERA_TR_NOOP("A bracket is not closed after %1.");
-    //: %1 is a closing bracket, ) or ], %2 the formula before it.
-    static constexpr LocalizedText NotOpened = MOLVERA_TR_NOOP("%1 after %2 closes a bracket that was not opened.");
-    //: %1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.
-    static constexpr LocalizedText OtherBracket = MOLVERA_TR_NOOP("%1 after %2 closes a bracket opened with %3.");
-    //: %1 is a number as typed, %2 the formula before it.
-    static constexpr LocalizedText BadCount = MOLVERA_TR_NOOP("%1 after %2 is not a count from 1 to 32767.");
-    //: %1 is what was typed first: a character or a number.
-    static constexpr LocalizedText NotAtStart = MOLVERA_TR_NOOP("%1 cannot stand at the start of a formula.");
-    //: %1 is a character or a number as typed, %2 the formula before it.
-    static constexpr LocalizedText NotAfter = MOLVERA_TR_NOOP("%1 cannot stand after %2.");
-    //: %1 is ".", "·" or "*", %2 the formula before it. 5H2O is a formula: keep it.
-    static constexpr LocalizedText NotWater = MOLVERA_TR_NOOP("%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.");
-    // clang-format on
-};
-
-constexpr std::size_t MaxElements = FormulaPanel::RowCount;
-// How much of the formula a message quotes: the end of it, before the fault.
+// How much of the formula a refusal quotes: the end of it, before the fault.
 constexpr std::size_t QuotedLength = 24;
 constexpr std::string_view Ellipsis = "\u2026";
 
-bool isDigit(char c)
+bool isCapital(char c)
 {
-    return c >= '0' && c <= '9';
+    return c >= 'A' && c <= 'Z';
+}
+
+bool isSmall(char c)
+{
+    return c >= 'a' && c <= 'z';
 }
 
 bool isContinuationByte(char c)
@@ -72,7 +42,7 @@ std::string_view characterAt(std::string_view text, std::size_t at)
     return text.substr(at, end - at);
 }
 
-// The end of `text` for a message, shortened at its start.
+// The end of `text` for a refusal, shortened at its start.
 std::string quotedEnd(std::string_view text)
 {
     while (!text.empty() && isBlank(text.back()))
@@ -85,39 +55,41 @@ std::string quotedEnd(std::string_view text)
     return std::string(Ellipsis) + std::string(text.substr(from));
 }
 
-// A part of the formula for a message, shortened at its end.
+// A part of the formula for a refusal, shortened at its end.
 std::string quotedPart(std::string_view part)
 {
     if (part.size() <= QuotedLength)
         return std::string(part);
-    return std::string(part.substr(0, QuotedLength)) + std::string(Ellipsis);
+    std::size_t to = QuotedLength;
+    while (to > 0 && isContinuationByte(part[to]))
+        --to;
+    return std::string(part.substr(0, to)) + std::string(Ellipsis);
 }
 
-// The element table's entry for a symbol; Argon's "A" is also typed as today's "Ar".
-const ElementEntry *elementOf(std::string_view symbol)
+// The element a symbol names; the element lists' "A" is argon.
+const ChemicalElement *elementOf(std::string_view symbol)
 {
-    return ElementTable::lookupSymbol(symbol == "Ar" ? std::string_view("A") : symbol);
+    return PeriodicTable::lookup(symbol == "A" ? std::string_view("Ar") : symbol);
 }
 
 // Reads the part of a formula before its water, left to right; the first fault ends the reading.
-// Each open bracket keeps its elements merged, at most six, after those of the brackets around
-// it, so that memory and time grow with the formula's length only, however deep the nesting.
+// Each open bracket keeps its elements merged after those of the brackets around it, so that
+// memory and time grow with the formula's length only, however deep the nesting.
 class Reader
 {
 public:
-    Reader(std::string_view text, const TextTranslator &translator)
+    explicit Reader(std::string_view text)
         : m_text(text)
-        , m_translator(translator)
     {}
 
-    // The refusal's message, or none once the whole text is read.
-    std::optional<std::string> read()
+    // The refusal, or none once the whole text is read.
+    std::optional<FormulaRefusal> read()
     {
         skipBlanks();
         while (!m_refusal && m_at < m_text.size()) {
             const std::size_t start = m_at;
             const char c = m_text[m_at];
-            if (c >= 'A' && c <= 'Z')
+            if (isCapital(c))
                 readElement(start);
             else if (c == '(' || c == '[')
                 m_open.push_back({m_entries.size(), c, m_at++});
@@ -128,21 +100,26 @@ public:
             skipBlanks();
         }
         if (!m_refusal && !m_open.empty())
-            refuse(Texts::NotClosed, {quotedEnd(m_text)});
-        return m_refusal;
-    }
-
-    // Adds `count` atoms of the element outside every bracket: a water of crystallisation.
-    std::optional<std::string> add(std::string_view symbol, int count)
-    {
-        add(elementOf(symbol), count);
+            refuse(FormulaFault::NotClosed, {quotedEnd(m_text)});
         return m_refusal;
     }
 
     // The elements read, once every bracket is closed.
-    std::vector<ElementCount> takeElements() { return std::move(m_entries); }
+    std::vector<ElementCount> takeElements()
+    {
+        std::vector<ElementCount> elements;
+        elements.reserve(m_entries.size());
+        for (const Entry &entry : m_entries)
+            elements.push_back({entry.element, double(entry.count)});
+        return elements;
+    }
 
 private:
+    struct Entry
+    {
+        const ChemicalElement *element;
+        int count;
+    };
     struct Bracket
     {
         std::size_t firstEntry; // its elements start there in m_entries
@@ -158,22 +135,26 @@ private:
 
     std::string before(std::size_t at) const { return quotedEnd(m_text.substr(0, at)); }
 
-    void refuse(const LocalizedText &message, std::initializer_list<std::string_view> places)
+    void refuse(FormulaFault fault, std::initializer_list<std::string_view> places)
     {
         if (!m_refusal)
-            m_refusal = fillPlaces(translated(m_translator, message), places);
+            m_refusal = FormulaRefusal{fault, {places.begin(), places.end()}};
     }
 
     // A capital letter, a small one with it if there is one, then the count.
     void readElement(std::size_t start)
     {
         std::size_t end = start + 1;
-        if (end < m_text.size() && m_text[end] >= 'a' && m_text[end] <= 'z')
+        if (end < m_text.size() && isSmall(m_text[end]))
             ++end;
         const std::string_view symbol = m_text.substr(start, end - start);
-        const ElementEntry *element = elementOf(symbol);
+        const ChemicalElement *element = elementOf(symbol);
         if (!element) {
-            refuse(Texts::UnknownElement, {symbol});
+            refuse(FormulaFault::UnknownElement, {symbol});
+            return;
+        }
+        if (!element->hasStandardWeight()) {
+            refuse(FormulaFault::NoStandardWeight, {symbol});
             return;
         }
         m_at = end;
@@ -186,133 +167,208 @@ private:
         const char closing = m_text[start];
         const std::string_view bracket = m_text.substr(start, 1);
         if (m_open.empty()) {
-            refuse(Texts::NotOpened, {bracket, before(start)});
+            refuse(FormulaFault::NotOpened, {bracket, before(start)});
             return;
         }
         const Bracket open = m_open.back();
         if ((open.opening == '(') != (closing == ')')) {
-            refuse(Texts::OtherBracket, {bracket, before(start), m_text.substr(open.at, 1)});
+            refuse(FormulaFault::OtherBracket, {bracket, before(start), m_text.substr(open.at, 1)});
             return;
         }
         if (m_entries.size() == open.firstEntry) {
-            refuse(Texts::NotAfter, {bracket, before(start)});
+            refuse(FormulaFault::NotAfter, {bracket, before(start)});
             return;
         }
         ++m_at;
         const int count = readCount();
         if (!count)
             return;
-        std::array<ElementCount, MaxElements> group{};
-        std::size_t size = 0;
+        std::vector<Entry> group;
+        group.reserve(m_entries.size() - open.firstEntry);
         for (std::size_t i = open.firstEntry; i < m_entries.size(); ++i) {
             const std::int64_t atoms = std::int64_t(m_entries[i].count) * count;
             if (atoms > MaxCount) {
-                refuse(Texts::TooManyAtoms, {m_entries[i].element->symbol});
+                refuse(FormulaFault::TooManyAtoms, {m_entries[i].element->symbol});
                 return;
             }
-            group[size++] = {m_entries[i].element, int(atoms)};
+            group.push_back({m_entries[i].element, int(atoms)});
         }
         m_open.pop_back();
         m_entries.resize(open.firstEntry);
-        for (std::size_t i = 0; i < size; ++i)
-            add(group[i].element, group[i].count);
+        for (const Entry &entry : group)
+            add(entry.element, entry.count);
     }
 
-    // The count after an element or a bracket: 1 when there is none, 0 once refused.
+    // The count written straight after an element or a bracket: 1 when there is none, 0 once
+    // refused.
     int readCount()
     {
-        std::size_t begin = m_at;
-        while (begin < m_text.size() && isBlank(m_text[begin]))
-            ++begin;
+        const std::size_t begin = m_at;
         std::size_t end = begin;
         int value = 0;
-        for (; end < m_text.size() && isDigit(m_text[end]); ++end) {
+        while (const std::optional<FormulaDigit> digit = digitAt(m_text, end)) {
             if (value <= MaxCount)
-                value = value * 10 + (m_text[end] - '0');
+                value = value * 10 + digit->value;
+            end += digit->length;
         }
         if (end == begin)
             return 1;
+        if (const std::size_t fractionEnd = fractionAfter(end)) {
+            refuse(FormulaFault::FractionalCount,
+                   {quotedPart(m_text.substr(begin, fractionEnd - begin)), before(begin)});
+            return 0;
+        }
         if (value < 1 || value > MaxCount) {
-            refuse(Texts::BadCount, {quotedPart(m_text.substr(begin, end - begin)), before(begin)});
+            refuse(FormulaFault::BadCount,
+                   {quotedPart(m_text.substr(begin, end - begin)), before(begin)});
             return 0;
         }
         m_at = end;
         return value;
     }
 
+    // Where a decimal fraction that goes on a count ends (",5" or ".5" not followed by a letter,
+    // which would make the "." a hydrate dot before something that is no water), or 0.
+    std::size_t fractionAfter(std::size_t at) const
+    {
+        if (at >= m_text.size() || (m_text[at] != '.' && m_text[at] != ','))
+            return 0;
+        std::size_t end = at + 1;
+        while (const std::optional<FormulaDigit> digit = digitAt(m_text, end))
+            end += digit->length;
+        if (end == at + 1)
+            return 0;
+        if (m_text[at] == '.' && end < m_text.size() &&
+            (isCapital(m_text[end]) || isSmall(m_text[end])))
+            return 0;
+        return end;
+    }
+
     // Adds atoms to the innermost open bracket, or to the formula outside every bracket.
-    void add(const ElementEntry *element, int count)
+    void add(const ChemicalElement *element, int count)
     {
         const std::size_t first = m_open.empty() ? 0 : m_open.back().firstEntry;
         for (std::size_t i = first; i < m_entries.size(); ++i) {
             if (m_entries[i].element == element) {
                 if (m_entries[i].count > MaxCount - count)
-                    refuse(Texts::TooManyAtoms, {element->symbol});
+                    refuse(FormulaFault::TooManyAtoms, {element->symbol});
                 else
                     m_entries[i].count += count;
                 return;
             }
         }
-        const auto index = std::size_t(element - ElementTable::entries().data());
-        if (!m_seen[index]) {
-            if (m_seen.count() == MaxElements) {
-                refuse(Texts::TooManyElements, {element->symbol});
-                return;
-            }
-            m_seen[index] = true;
-        }
         m_entries.push_back({element, count});
     }
 
-    // A count where none belongs, a separator before the water's place, or any other character.
+    // A count where none belongs, a symbol in small letters, a separator before the water's
+    // place, or any other character.
     void refuseUnexpected(std::size_t start)
     {
+        const std::string quotedBefore = before(start);
+        if (isSmall(m_text[start]) && refuseSmallLetters(start))
+            return;
         std::string_view part = characterAt(m_text, start);
-        if (isDigit(m_text[start])) {
+        const bool count = digitAt(m_text, start).has_value();
+        if (count) {
             std::size_t end = start;
-            while (end < m_text.size() && isDigit(m_text[end]))
-                ++end;
+            while (const std::optional<FormulaDigit> digit = digitAt(m_text, end))
+                end += digit->length;
             part = m_text.substr(start, end - start);
         }
         const std::string quoted = quotedPart(part);
-        if (start == 0)
-            refuse(Texts::NotAtStart, {quoted});
-        else if (part == "." || part == "\u00B7" || part == "*")
-            refuse(Texts::NotWater, {quoted, before(start)});
+        if (quotedBefore.empty())
+            refuse(FormulaFault::NotAtStart, {quoted});
+        else if (count && isBlank(m_text[start - 1]))
+            refuse(FormulaFault::CountApart, {quoted, quotedBefore});
+        else if (hydrateDotAt(m_text, start))
+            refuse(FormulaFault::NotWater, {quoted, quotedBefore});
         else
-            refuse(Texts::NotAfter, {quoted, before(start)});
+            refuse(FormulaFault::NotAfter, {quoted, quotedBefore});
+    }
+
+    // "nacl": a symbol typed in small letters, told with the symbol it would be; false when the
+    // letters name no element however they are written.
+    bool refuseSmallLetters(std::size_t start)
+    {
+        const std::size_t length = start + 1 < m_text.size() && isSmall(m_text[start + 1]) ? 2 : 1;
+        for (std::size_t letters = length; letters >= 1; --letters) {
+            std::string symbol(m_text.substr(start, letters));
+            symbol[0] = char(symbol[0] - 'a' + 'A');
+            if (PeriodicTable::lookup(symbol)) {
+                refuse(FormulaFault::SmallLetter, {m_text.substr(start, letters), symbol});
+                return true;
+            }
+        }
+        return false;
     }
 
     std::string_view m_text;
-    const TextTranslator &m_translator;
     std::size_t m_at = 0;
-    std::vector<ElementCount> m_entries; // the open brackets' elements, innermost last
+    std::vector<Entry> m_entries; // the open brackets' elements, innermost last
     std::vector<Bracket> m_open;
-    std::bitset<32> m_seen; // by place in the element table of 32
-    std::optional<std::string> m_refusal;
+    std::optional<FormulaRefusal> m_refusal;
 };
+
+// Adds `count` atoms of an element outside every bracket: a water of crystallisation's.
+void addAtoms(std::vector<ElementCount> &elements, std::string_view symbol, double count)
+{
+    const ChemicalElement *element = PeriodicTable::lookup(symbol);
+    for (ElementCount &entry : elements) {
+        if (entry.element == element) {
+            entry.count += count;
+            return;
+        }
+    }
+    elements.push_back({element, count});
+}
 
 } // namespace
 
-FormulaRead readFormula(std::string_view formula, WaterPart water, const TextTranslator &translator)
+FormulaRead readFormula(std::string_view formula, WaterPart water)
 {
     const HydrateFormula split = splitWaters(formula);
     if (split.salt.empty()) {
         if (split.separator.empty())
-            return FormulaRefusal{translated(translator, Texts::NoFormula)};
-        return FormulaRefusal{
-            fillPlaces(translated(translator, Texts::NotAtStart), {split.separator})};
+            return FormulaRefusal{FormulaFault::NoFormula, {}};
+        return FormulaRefusal{FormulaFault::NotAtStart, {std::string(split.separator)}};
     }
-    Reader reader(split.salt, translator);
-    if (std::optional<std::string> refusal = reader.read())
-        return FormulaRefusal{std::move(*refusal)};
+    Reader reader(split.salt);
+    if (std::optional<FormulaRefusal> refusal = reader.read())
+        return std::move(*refusal);
+    FormulaReading reading{reader.takeElements(), split.waters};
     if (water == WaterPart::InElements && split.waters > 0) {
-        if (std::optional<std::string> refusal = reader.add("H", 2 * split.waters))
-            return FormulaRefusal{std::move(*refusal)};
-        if (std::optional<std::string> refusal = reader.add("O", split.waters))
-            return FormulaRefusal{std::move(*refusal)};
+        addAtoms(reading.elements, "H", 2 * split.waters);
+        addAtoms(reading.elements, "O", split.waters);
+        for (const ElementCount &entry : reading.elements) {
+            if (entry.count > MaxCount)
+                return FormulaRefusal{FormulaFault::TooManyAtoms,
+                                      {std::string(entry.element->symbol)}};
+        }
     }
-    return FormulaReading{reader.takeElements(), split.waters};
+    return reading;
+}
+
+double molecularWeight(const FormulaReading &reading)
+{
+    double weight = 0;
+    for (const ElementCount &entry : reading.elements)
+        weight += entry.count * PeriodicTable::formulaWeight(*entry.element);
+    return weight;
+}
+
+std::optional<RowsMisfit> rowsMisfit(const FormulaReading &reading)
+{
+    for (std::size_t index = 0; index < reading.elements.size(); ++index) {
+        const ElementCount &entry = reading.elements[index];
+        const std::string symbol(entry.element->symbol);
+        if (!PeriodicTable::listed(*entry.element))
+            return RowsMisfit{RowsMisfit::Reason::NotListed, symbol};
+        if (entry.count != double(int(entry.count)))
+            return RowsMisfit{RowsMisfit::Reason::Fractional, symbol};
+        if (index == std::size_t(FormulaPanel::RowCount))
+            return RowsMisfit{RowsMisfit::Reason::MoreThanSix, symbol};
+    }
+    return std::nullopt;
 }
 
 } // namespace molvera

@@ -14,9 +14,9 @@ struct Texts
     MOLVERA_TR_CONTEXT(molvera::HydrateCalculation)
 
     // The instructions, one line of the sheet to a line.
-    //: %1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution
-    //: wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are
-    //: never translated). The sheet prints three lines: keep the two line breaks.
+    //: %1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its
+    //: strength is stated for, %4 grams of stock, %5 the formula of the stock that is weighed
+    //: (formulas are never translated). The sheet prints three lines: keep the two line breaks.
     static constexpr LocalizedText Instructions =
         MOLVERA_TR_NOOP("To prepare %1mL of a %2 percent Solution of %3,\n"
                         "Measure %4 grams of %5 and dilute up to %1\n"
@@ -34,15 +34,19 @@ HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const N
     const double m = evaluation.number(inputs.total);
     const double cs = evaluation.number(inputs.stockConcentration);
     const double hs = evaluation.number(inputs.stockWaters);
+    if (hs < 0)
+        evaluation.refuseLastRead();
     const double ws = evaluation.step(hs * WaterWeight);
     const double cr = evaluation.number(inputs.requiredConcentration);
     const double hr = evaluation.number(inputs.requiredWaters);
+    if (hr < 0)
+        evaluation.refuseLastRead();
     const double wr = evaluation.step(hr * WaterWeight);
     const double v = evaluation.number(inputs.volume);
     if (evaluation.failed())
         return evaluation.failure<HydrateResult>();
     if (cs == 0)
-        return ZeroStockConcentration{};
+        return ZeroStockPurity{};
 
     double a = evaluation.step(cr / 100);
     a = evaluation.step(a * v);
@@ -61,11 +65,13 @@ HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const N
     HydrateOutcome outcome;
     outcome.mass = mass;
     outcome.resultText = writeFixed2(mass, locale);
-    // What is weighed is the stock as it stands on the shelf, with its own waters.
+    // What is weighed is the stock as it stands on the shelf, with its own waters; what is made is
+    // a strength of the form with the waters required.
+    outcome.solutionFormula = withWaters(inputs.formula, inputs.requiredWaters, hr);
     const std::string stock = withWaters(inputs.formula, inputs.stockWaters, hs);
-    writeWording(
-        outcome, Texts::Instructions, translator,
-        {inputs.volume, inputs.requiredConcentration, inputs.formula, outcome.resultText, stock});
+    writeWording(outcome, Texts::Instructions, translator,
+                 {inputs.volume, inputs.requiredConcentration, outcome.solutionFormula,
+                  outcome.resultText, stock});
     return outcome;
 }
 

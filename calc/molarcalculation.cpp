@@ -77,16 +77,16 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
         return evaluation.failure<MolarResult>();
     if (v < 0 || amount < 0)
         return NegativeAmount{};
-    // Millilitres of stock against the millilitres to make. A pure solid (100 %, specific
-    // gravity 1) is weighed, and cannot be weaker than what is made from it by dissolving.
-    const bool pureSolid = percentStock && c == 100 && g == 1;
-    if (!pureSolid && exceeds(amount, v * 1000))
+    // Millilitres of stock against the millilitres to make. A percent stock of specific gravity 1
+    // is a solid weighed at its purity (99.9 % CsCl), and cannot be weaker than what is made from
+    // it by dissolving; grams may well outnumber the millilitres made.
+    const bool weighable = percentStock && g == 1;
+    if (!weighable && exceeds(amount, v * 1000))
         return WeakStock{};
 
     MolarOutcome outcome;
     outcome.amount = amount;
     outcome.resultText = writeFixed2(amount, locale);
-    const bool weighable = percentStock && g == 1;
     writeWording(outcome, weighable ? Texts::InGramsOrMillilitres : Texts::InMillilitres,
                  translator, {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
     return outcome;

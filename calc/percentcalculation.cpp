@@ -92,10 +92,10 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
         return evaluation.failure<PercentResult>();
     if (v < 0 || amount < 0)
         return NegativeAmount{};
-    // A pure solid (100 %, specific gravity 1) dissolved by weight into a volume cannot be weaker
-    // than the solution made from it; any liquid can.
-    const bool pureSolid = byDensity && s == 100 && g == 1;
-    if (!pureSolid && exceeds(amount, v))
+    // A solid (specific gravity 1, at whatever purity) dissolved by weight into a volume cannot be
+    // weaker than the solution made from it; any liquid can.
+    const bool solid = byDensity && g == 1;
+    if (!solid && exceeds(amount, v))
         return WeakStock{};
 
     PercentOutcome outcome;

@@ -69,6 +69,7 @@ template<> inline constexpr int FailureOf<molvera::InputFailure> = int(Failure::
 template<> inline constexpr int FailureOf<molvera::ArithmeticFailure> = int(Failure::Arithmetic);
 template<>
 inline constexpr int FailureOf<molvera::ZeroStockConcentration> = int(Failure::ZeroStock);
+template<> inline constexpr int FailureOf<molvera::ZeroStockPurity> = int(Failure::ZeroStock);
 template<> inline constexpr int FailureOf<molvera::ZeroSpecificGravity> = int(Failure::ZeroGravity);
 template<> inline constexpr int FailureOf<molvera::ZeroMolecularWeight> = int(Failure::ZeroWeight);
 template<> inline constexpr int FailureOf<molvera::WeakStock> = int(Failure::WeakStock);

@@ -1,5 +1,7 @@
 #include <calc/elementtable.h>
+#include <calc/periodictable.h>
 
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -16,6 +18,7 @@ private Q_SLOTS:
     void entries();
     void lookup_data();
     void lookup();
+    void standardWeightsAsPublished();
 };
 
 void tst_ElementTable::size()
@@ -105,6 +108,31 @@ void tst_ElementTable::lookup()
     } else {
         QCOMPARE(entry, &ElementTable::entries()[index]);
     }
+}
+
+// The formulas' table against the published abridged weights it was written from: every element
+// that has one, with that weight, and no weight for any other.
+void tst_ElementTable::standardWeightsAsPublished()
+{
+    QFile source(QStringLiteral(MOLVERA_SHARED_DATA "/standard-atomic-weights.csv"));
+    if (!source.open(QIODevice::ReadOnly))
+        QSKIP("the published table is not beside the project");
+    int published = 0;
+    while (!source.atEnd()) {
+        const QList<QByteArray> fields = source.readLine().trimmed().split(',');
+        bool number = false;
+        const int z = fields.value(0).toInt(&number);
+        if (!number)
+            continue; // the source and column lines
+        const molvera::ChemicalElement &element = molvera::PeriodicTable::elements()[z - 1];
+        QCOMPARE(QByteArray(element.symbol.data(), qsizetype(element.symbol.size())), fields[1]);
+        QCOMPARE(element.standardWeight, fields[3].toDouble());
+        ++published;
+    }
+    int weighed = 0;
+    for (const molvera::ChemicalElement &element : molvera::PeriodicTable::elements())
+        weighed += element.hasStandardWeight();
+    QCOMPARE(weighed, published);
 }
 
 QTEST_GUILESS_MAIN(tst_ElementTable)

@@ -23,7 +23,8 @@ private Q_SLOTS:
     void noElementKeepsWeight();
     void commitOverwritesTypedTotal();
     void rowOutOfRange();
-    void rowWithoutCount();
+    void rowWithBadCount_data();
+    void rowWithBadCount();
     void clear();
     void recomputeTotal_data();
     void recomputeTotal();
@@ -213,17 +214,35 @@ void tst_FormulaPanel::rowOutOfRange()
     }
 }
 
-// Only an element with nothing at all for its count is a slip; a count that does not convert
-// is the user's, and counts as 0 as committing reads it.
-void tst_FormulaPanel::rowWithoutCount()
+// A count that committing would read as 0 or round is no count of atoms; a row without an
+// element has none to check.
+void tst_FormulaPanel::rowWithBadCount_data()
 {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<bool>("bad");
+    QTest::newRow("whole") << u" 12 "_s << en << false;
+    QTest::newRow("the largest") << u"32767"_s << en << false;
+    QTest::newRow("whole with decimals") << u"2,0"_s << de << false;
+    QTest::newRow("blanks") << u" \t"_s << en << true;
+    QTest::newRow("letters") << u"a"_s << en << true;
+    QTest::newRow("zero") << u"0"_s << en << true;
+    QTest::newRow("a fraction") << u"1.5"_s << en << true;
+    QTest::newRow("negative") << u"-1"_s << en << true;
+    QTest::newRow("beyond 16 bits") << u"99999"_s << en << true;
+    QTest::newRow("the other separator") << u"2.0"_s << de << true;
+}
+
+void tst_FormulaPanel::rowWithBadCount()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, separator);
+    QFETCH(bool, bad);
     FormulaPanel panel;
-    panel.rows[0] = {"H  - Hydrogen", "abc", {}};
-    panel.rows[1].countText = " ";
-    QCOMPARE(panel.rowWithoutCount(), 0);
-    panel.rows[4].elementText = "O  - Oxygen";
-    panel.rows[3] = {"Na - Sodium", " \t", {}};
-    QCOMPARE(panel.rowWithoutCount(), 4);
+    panel.rows[0] = {"H  - Hydrogen", "2", {}};
+    panel.rows[1].countText = "x";
+    panel.rows[3] = {"Na - Sodium", count.toStdString(), {}};
+    QCOMPARE(panel.rowWithBadCount(localeOf(separator)), bad ? 4 : 0);
 }
 
 void tst_FormulaPanel::clear()

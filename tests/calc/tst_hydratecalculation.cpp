@@ -31,6 +31,8 @@ private Q_SLOTS:
     void waterWeight();
     void texts_data();
     void texts();
+    void names_data();
+    void names();
     void resultText_data();
     void resultText();
     void failure_data();
@@ -113,6 +115,48 @@ void tst_HydrateCalculation::texts()
     compareTexts(success, result, method, lines);
 }
 
+// The solution is named by the form its strength is stated for, the stock by its own waters,
+// whatever waters the formula was typed with.
+void tst_HydrateCalculation::names_data()
+{
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("stockWaters");
+    QTest::addColumn<QString>("requiredWaters");
+    QTest::addColumn<QString>("solution");
+    QTest::addColumn<QString>("stock");
+    QTest::newRow("the bottle's pentahydrate typed, the anhydrous salt wanted")
+        << u"CuSO4.5H2O"_s << u"5"_s << u"0"_s << u"CuSO4"_s << u"CuSO4.5H2O"_s;
+    QTest::newRow("the dihydrate wanted, in the dot typed")
+        << u"CuSO4·5H2O"_s << u"5"_s << u"2"_s << u"CuSO4·2H2O"_s << u"CuSO4·5H2O"_s;
+    QTest::newRow("a hemihydrate as on the bottle")
+        << u"CaSO4·0.5H2O"_s << u"0.5"_s << u"0"_s << u"CaSO4"_s << u"CaSO4·0.5H2O"_s;
+    QTest::newRow("no water part to rename: as typed")
+        << u"CuSO4.5NH3"_s << u"5"_s << u"0"_s << u"CuSO4.5NH3"_s << u"CuSO4.5NH3"_s;
+    QTest::newRow("a count not plainly written: as typed")
+        << u"CuSO4"_s << u"5"_s << u"2e0"_s << u"CuSO4"_s << u"CuSO4.5H2O"_s;
+    QTest::newRow("an empty formula names nothing")
+        << QString() << u"5"_s << u"0"_s << QString() << QString();
+}
+
+void tst_HydrateCalculation::names()
+{
+    QFETCH(QString, formula);
+    QFETCH(QString, stockWaters);
+    QFETCH(QString, requiredWaters);
+    QFETCH(QString, solution);
+    QFETCH(QString, stock);
+
+    const HydrateResult calculated = calculate(
+        {u"159.604"_s, u"100"_s, stockWaters, u"15"_s, requiredWaters, u"100"_s, formula}, en);
+    QVERIFY(std::holds_alternative<HydrateOutcome>(calculated));
+    const HydrateOutcome &success = std::get<HydrateOutcome>(calculated);
+    QCOMPARE(text(success.solutionFormula), solution);
+    QVERIFY2(text(success.printLines[0]).endsWith(u" Solution of "_s + solution + u','),
+             success.printLines[0].c_str());
+    QVERIFY2(text(success.printLines[1]).contains(u" grams of "_s + stock + u" and "_s),
+             success.printLines[1].c_str());
+}
+
 void tst_HydrateCalculation::resultText_data()
 {
     QTest::addColumn<QStringList>("boxes");
@@ -185,6 +229,8 @@ void tst_HydrateCalculation::failure_data()
     QTest::newRow("empty Hr") << with({{Hr, QString()}}) << en << Failure::Input;
     QTest::newRow("empty V") << with({{V, QString()}}) << en << Failure::Input;
     QTest::newRow("Hs not a number") << with({{Hs, u"five"_s}}) << en << Failure::Input;
+    QTest::newRow("negative Hs is no count") << with({{Hs, u"-1"_s}}) << en << Failure::Input;
+    QTest::newRow("negative Hr is no count") << with({{Hr, u"-0.5"_s}}) << en << Failure::Input;
     QTest::newRow("de point") << with({{M, u"159,604"_s}, {Hr, u"0.5"_s}}) << de << Failure::Input;
     QTest::newRow("total beyond range") << with({{M, u"1e999"_s}}) << en << Failure::Arithmetic;
     QTest::newRow("V beyond range") << with({{V, u"1e999"_s}}) << en << Failure::Arithmetic;
@@ -196,12 +242,12 @@ void tst_HydrateCalculation::failure_data()
     QTest::newRow("Ws overflows before an empty Cr")
         << with({{Hs, u"1e307"_s}, {Cr, QString()}}) << en << Failure::Arithmetic;
     QTest::newRow("Wr overflows before an empty V")
-        << with({{Hr, u"-1e307"_s}, {V, QString()}}) << en << Failure::Arithmetic;
+        << with({{Hr, u"1e307"_s}, {V, QString()}}) << en << Failure::Arithmetic;
     QTest::newRow("empty Cr before Wr overflows")
         << with({{Cr, QString()}, {Hr, u"1e307"_s}}) << en << Failure::Input;
 
     QTest::newRow("Cs = 0") << with({{Cs, u"0"_s}}) << en << Failure::ZeroStock;
-    QTest::newRow("M + Wr = 0") << with({{M, u"36.032"_s}, {Hr, u"-2"_s}}) << en
+    QTest::newRow("M + Wr = 0") << with({{M, u"-36.032"_s}, {Hr, u"2"_s}}) << en
                                 << Failure::ZeroWeight;
     QTest::newRow("0/0") << with({{Cr, u"0"_s}, {Cs, u"0"_s}}) << en << Failure::ZeroStock;
     QTest::newRow("negative volume") << with({{V, u"-100"_s}}) << en << Failure::Negative;

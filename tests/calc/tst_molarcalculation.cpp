@@ -140,6 +140,9 @@ void tst_MolarCalculation::resultText_data()
     QTest::newRow("a pure solid is never weaker than its solution: 7 M CsCl")
         << QStringList{u"168.36"_s, u"7"_s, u"1"_s, u"1"_s, u"100"_s, u"%"_s, u"CsCl"_s} << en
         << u"1178.52"_s << 1178.52;
+    QTest::newRow("a solid weighed at its real purity is no weaker stock: 99.9 % CsCl")
+        << QStringList{u"168.36"_s, u"7"_s, u"1"_s, u"1.00"_s, u"99.9"_s, u"%"_s, u"CsCl"_s} << en
+        << u"1179.70"_s << 1179.699700;
     QTest::newRow("zero volume") << QStringList{u"98.08"_s, u"0.5"_s, u"0"_s,    u"1.84"_s,
                                                 u"98.07"_s, u"%"_s,   u"H2SO4"_s}
                                  << en << u"0.00"_s << 0.0;

@@ -224,7 +224,7 @@ void tst_PercentCalculation::outcome_data()
         QTest::addRow("%s 0/0", t.data())
             << type << with({{C, u"0"_s}, {S, u"0"_s}}) << en << Expect::ZeroStock;
         QTest::addRow("%s stock weaker than wanted", t.data())
-            << type << with({{S, u"10"_s}}) << en << Expect::Weak;
+            << type << with({{S, u"10"_s}, {G, u"1.05"_s}}) << en << Expect::Weak;
         QTest::addRow("%s stock as strong as wanted", t.data())
             << type << with({{S, u"70"_s}, {C, u"70"_s}, {V, u"500"_s}}) << en << Expect::Success;
         QTest::addRow("%s negative amount", t.data())
@@ -243,6 +243,8 @@ void tst_PercentCalculation::outcome_data()
 
     QTest::newRow("w/v: a pure solid is never weaker than its solution")
         << u"w/v"_s << with({{S, u"100"_s}, {C, u"120"_s}}) << en << Expect::Success;
+    QTest::newRow("w/v: a solid at its real purity is never weaker either")
+        << u"w/v"_s << with({{S, u"98"_s}, {C, u"120"_s}}) << en << Expect::Success;
     QTest::newRow("w/w: a pure solid is weaker than 120 %")
         << u"w/w"_s << with({{S, u"100"_s}, {C, u"120"_s}}) << en << Expect::Weak;
 

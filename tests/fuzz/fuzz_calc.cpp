@@ -11,9 +11,11 @@
 #include <calc/formulapanel.h>
 #include <calc/formulareading.h>
 #include <calc/hydratecalculation.h>
+#include <calc/hydrateformula.h>
 #include <calc/molarcalculation.h>
 #include <calc/numbertext.h>
 #include <calc/percentcalculation.h>
+#include <calc/periodictable.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -211,6 +213,7 @@ struct Expected
     static State of(const InputFailure &) { return Input; }
     static State of(const ArithmeticFailure &) { return Arithmetic; }
     static State of(const ZeroStockConcentration &) { return ZeroStock; }
+    static State of(const ZeroStockPurity &) { return ZeroStock; }
     static State of(const ZeroSpecificGravity &) { return ZeroGravity; }
     static State of(const ZeroMolecularWeight &) { return ZeroWeight; }
     static State of(const WeakStock &) { return Weak; }
@@ -302,8 +305,8 @@ void checkMolar(const std::vector<std::string_view> &f, std::string_view unit,
         amount = expected.step(expected.step(expected.step(v * r) / c) * 1000);
     }
     expected.refuse(v < 0 || amount < 0, Expected::Negative);
-    const bool pureSolid = unit == "%" && c == 100 && g == 1;
-    expected.refuse(!pureSolid && exceeds(amount, v * 1000), Expected::Weak);
+    const bool solid = unit == "%" && g == 1;
+    expected.refuse(!solid && exceeds(amount, v * 1000), Expected::Weak);
     if (expected.state != Expected::Running) {
         checkFailure(result, expected);
         return;
@@ -352,8 +355,8 @@ void checkPercent(const std::vector<std::string_view> &f, std::uint8_t typeByte,
     const double b = byDensity ? expected.step(expected.step(s / 100) * g) : expected.step(s / 100);
     const double amount = expected.step(a / b);
     expected.refuse(v < 0 || amount < 0, Expected::Negative);
-    const bool pureSolid = byDensity && s == 100 && g == 1;
-    expected.refuse(!pureSolid && exceeds(amount, v), Expected::Weak);
+    const bool solid = byDensity && g == 1;
+    expected.refuse(!solid && exceeds(amount, v), Expected::Weak);
     std::string solvent;
     if (expected.state == Expected::Running && *type == ConcentrationType::WeightPerWeight) {
         const NumberRead written = readNumber(writeFixed2(amount, locale), locale);
@@ -384,9 +387,13 @@ void checkHydrate(const std::vector<std::string_view> &f, const NumberLocale &lo
     Expected expected{Expected::Running, locale};
     const double m = expected.number(f[0]);
     const double cs = expected.number(f[1]);
-    const double ws = expected.step(expected.number(f[2]) * water);
+    const double hs = expected.number(f[2]);
+    expected.refuse(hs < 0, Expected::Input);
+    const double ws = expected.step(hs * water);
     const double cr = expected.number(f[3]);
-    const double wr = expected.step(expected.number(f[4]) * water);
+    const double hr = expected.number(f[4]);
+    expected.refuse(hr < 0, Expected::Input);
+    const double wr = expected.step(hr * water);
     const double v = expected.number(f[5]);
     expected.refuse(cs == 0, Expected::ZeroStock);
     const double a =
@@ -404,6 +411,8 @@ void checkHydrate(const std::vector<std::string_view> &f, const NumberLocale &lo
     const HydrateOutcome &outcome = std::get<HydrateOutcome>(result);
     checkSuccess(outcome, mass, locale);
     require(outcome.printLines[2] == "mL with solvent.", "hydrate line 3 is fixed");
+    require(outcome.methodText.find(outcome.solutionFormula) != std::string::npos,
+            "the sentence names the solution");
 }
 
 void checkFormulaPanel(const std::vector<std::string_view> &f, std::uint8_t elementByte,
@@ -478,16 +487,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     for (const std::string_view field : fields) {
         checkNumberText(field, locale);
-        // Any text gives a refusal that says why, or what six rows with counts of 1 to 32767 hold.
+        // Any text gives a refusal with its places, or elements with counts of above 0 to 32767,
+        // whole where the rows can hold them, and a finite molecular weight.
+        const bool apart = data[1] % 2;
         const FormulaRead read =
-            readFormula(field, data[1] % 2 ? WaterPart::Apart : WaterPart::InElements);
+            readFormula(field, apart ? WaterPart::Apart : WaterPart::InElements);
         const auto *reading = std::get_if<FormulaReading>(&read);
-        require(reading ? !reading->elements.empty() && reading->elements.size() <= 6
-                        : !std::get<FormulaRefusal>(read).message.empty(),
-                "a reading fills one to six rows; a refusal says why");
-        for (const auto &[element, count] :
-             reading ? reading->elements : std::vector<ElementCount>())
-            require(element && count >= 1 && count <= 32767, "a row's count is 1 to 32767");
+        if (!reading) {
+            const FormulaRefusal &refusal = std::get<FormulaRefusal>(read);
+            require(refusal.fault == FormulaFault::NoFormula || !refusal.places.empty(),
+                    "a refusal names what it points at");
+            continue;
+        }
+        require(!reading->elements.empty(), "a reading has elements");
+        for (const auto &[element, count] : reading->elements)
+            require(element && element->hasStandardWeight() && count > 0 && count <= 32767,
+                    "an element of a reading has a weight and a count of above 0 to 32767");
+        require(std::isfinite(molecularWeight(*reading)), "a formula's weight is finite");
+        if (!rowsMisfit(*reading)) {
+            require(reading->elements.size() <= 6, "rows that fit are six at most");
+            for (const auto &[element, count] : reading->elements)
+                require(count == double(int(count)) && PeriodicTable::listed(*element),
+                        "rows that fit hold whole counts of the lists' elements");
+        }
+        // A name with other waters is built from the salt, or is the formula as typed.
+        const std::string named = withWaters(field, "2", 2);
+        require(named == field || named.starts_with(splitWaters(field).salt),
+                "a renamed formula keeps its salt");
     }
     fields.resize(std::max<std::size_t>(fields.size(), 8));
 

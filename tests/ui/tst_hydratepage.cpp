@@ -354,17 +354,24 @@ private Q_SLOTS:
         QCOMPARE(weights(), (QStringList{u"40.08"_s, u"70.906"_s, {}, {}, {}, {}}));
         QCOMPARE(texts({u"txtHTot"_s, u"txtHH1"_s, u"txtReag"_s}),
                  (QStringList{u"110.986"_s, u"2"_s, u"CaCl2·2H2O"_s}));
+        // Changed without Enter: the salt fills the rows at Calculate, its waters the stock's.
+        typeInto(u"txtReag"_s, u"MgSO4·7H2O"_s);
+        click(u"cmdHCal"_s);
+        QCOMPARE(texts({u"txtHTot"_s, u"txtHH1"_s}), (QStringList{u"120.376"_s, u"7"_s}));
+        QVERIFY(method().endsWith(u"from the formula."_s));
     }
 
     void pentahydrateStockForAnAnhydrousSolution()
     {
+        // The bottle's formula typed: the solution is named as its strength is stated.
         click(u"cmdHEg"_s);
-        typeInto(u"txtHH1"_s, u"5"_s);
+        typeInto(u"txtReag"_s, u"CuSO4.5H2O\r"_s);
         click(u"opAN"_s);
         QVERIFY(!control(u"txtHH2"_s)->isEnabled());
         click(u"cmdHCal"_s);
         QCOMPARE(text(u"txtHResult"_s), u"23.47"_s);
-        QCOMPARE(method(), exampleMethod(u"23.47"_s, u"CuSO4.5H2O"_s));
+        QCOMPARE(method(), u"To prepare 100mL of a 15 percent Solution of CuSO4, Measure 23.47 "
+                           "grams of CuSO4.5H2O and dilute up to 100 mL with solvent."_s);
     }
 
     void refusedCalculation_data()
@@ -384,7 +391,11 @@ private Q_SLOTS:
             << true << QStringList{u"txtHCon2=1,5"_s} << input;
         QTest::newRow("no element chosen: empty total") << false << QStringList{} << input;
         QTest::newRow("an element with its count left empty")
-            << true << QStringList{u"cmbHN3="_s} << input;
+            << true << QStringList{u"cmbHN3="_s, u"txtReag="_s} << input;
+        QTest::newRow("a fraction for a count")
+            << true << QStringList{u"cmbHN3=1.5"_s, u"txtReag="_s} << input;
+        QTest::newRow("a formula the rows cannot hold")
+            << true << QStringList{u"txtReag=KMnO4"_s} << u"FormulaRefusedBox"_s;
     }
     void refusedCalculation()
     {

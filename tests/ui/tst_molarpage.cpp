@@ -238,9 +238,19 @@ private Q_SLOTS:
                  (QStringList{u"24.312"_s, u"70.906"_s, u"12.096"_s, u"96"_s, u"203.314"_s}));
         QVERIFY(checked(u"optCal"_s));
         // One that cannot be read is refused, and nothing changes.
-        typeInto(u"txtReag"_s, u"KMnO4\r"_s);
+        typeInto(u"txtReag"_s, u"Ca(OH\r"_s);
         QCOMPARE(acknowledgeMessage(), u"FormulaRefusedBox"_s);
         QCOMPARE(text(u"txtTot"_s), u"203.314"_s);
+        // Changed without Enter, the formula fills the rows at Calculate, and the answer says so.
+        typeInto(u"txtReag"_s, u"KCl"_s);
+        click(u"cmdCal"_s);
+        QCOMPARE(texts({u"txtWt1"_s, u"txtWt2"_s, u"txtWt3"_s, u"txtTot"_s}),
+                 (QStringList{u"39.1"_s, u"35.453"_s, {}, u"74.553"_s}));
+        QVERIFY(control<QTextEdit>(u"txtDesc"_s)->toPlainText().endsWith(u"from the formula."_s));
+        // One the rows cannot hold gives its weight by hand.
+        typeInto(u"txtReag"_s, u"KMnO4\r"_s);
+        QVERIFY(checked(u"optMan"_s));
+        QCOMPARE(text(u"txtTot"_s), u"158.038"_s);
     }
 
     void manualMode()

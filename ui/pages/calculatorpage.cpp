@@ -17,10 +17,12 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
 
 #include <array>
+#include <utility>
 
 namespace molvera {
 
@@ -153,10 +155,14 @@ void CalculatorPage::adopt(const QList<BuiltControl> &controls)
             m_calculate = button;
             connect(button, &QAbstractButton::clicked, this, [this, button] {
                 takeFocusFor(button);
-                if (QWidget *empty = countBoxLeftEmpty())
-                    showInputError(empty);
+                if (!matchRowsToFormula())
+                    markMethodOutOfDate();
+                else if (QWidget *bad = countBoxWithBadCount())
+                    showInputError(bad);
                 else
                     calculate();
+                // A note goes with this answer, or with none.
+                m_note.clear();
             });
             break;
         }
@@ -211,11 +217,26 @@ QString CalculatorPage::reagentFormula() const
 
 std::optional<FormulaReading> CalculatorPage::readReagentFormula(WaterPart water)
 {
-    const FormulaRead read = readFormula(toUtf8(reagentFormula()), water, translatedText);
+    const FormulaRead read = readFormula(toUtf8(reagentFormula()), water);
     if (const auto *reading = std::get_if<FormulaReading>(&read))
         return *reading;
     showRefusal(refusalMessage(std::get<FormulaRefusal>(read)));
     return std::nullopt;
+}
+
+void CalculatorPage::refuseRows(const RowsMisfit &misfit)
+{
+    showRefusal(refusalMessage(misfit));
+}
+
+void CalculatorPage::setLabelFormula(const QString &formula)
+{
+    m_sheet.chemicalFormula = formula;
+}
+
+void CalculatorPage::noteForNextAnswer(const QString &note)
+{
+    m_note = note;
 }
 
 void CalculatorPage::setReagent(const QString &formula, const QString &name)
@@ -281,7 +302,7 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
                                   const PrintLines &printLines)
 {
     m_result->setText(fromUtf8(resultText));
-    m_method->setMethod(fromUtf8(methodText));
+    m_method->setMethod(fromUtf8(methodText), std::exchange(m_note, QString()));
     m_method->parentWidget()->setVisible(true);
     // The hidden boxes keep the print lines as they always have; the sheet prints the record.
     for (qsizetype line = 0; line < m_printLines.size(); ++line)
@@ -359,6 +380,66 @@ void CalculatorPage::runSheetAction(SheetAction action)
     if (action == SheetAction::Preview)
         openPrintPreview(readSheet(), m_sheetActions.at(int(SheetAction::Preview))->text());
     else
+        sendSheet(action);
+}
+
+// A sheet is the record of the last calculation, which the method on show may no longer be: the
+// user says which of the two the sheet should be. A method hidden by Clear asks nothing.
+void CalculatorPage::sendSheet(SheetAction action)
+{
+    if (m_method && m_method->isOutOfDate())
+        askAboutOutOfDateSheet(action);
+    else
+        sendLastSheet(action);
+}
+
+void CalculatorPage::askAboutOutOfDateSheet(SheetAction action)
+{
+    const bool printing = action == SheetAction::Print;
+    QString title = tr("Print");
+    if (!printing)
+        //: The title of the question asked before the sheet is saved as PDF.
+        title = tr("Save as PDF");
+    auto *box = new QMessageBox(
+        QMessageBox::Question, title,
+        //: Asked before a page's sheet is printed or saved while the page shows its method out
+        //: of date. The sheet is the record of the last calculation.
+        tr("The answer is out of date: an entry has changed since the last calculation."),
+        QMessageBox::Cancel, this);
+    box->setObjectName(u"OutOfDateBox"_s);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->button(QMessageBox::Cancel)->setObjectName(u"cmdCancel"_s);
+    //: Calculates with the entries as they stand, then prints or saves the new sheet.
+    QPushButton *calculateFirst = box->addButton(tr("&Calculate First"), QMessageBox::AcceptRole);
+    calculateFirst->setObjectName(u"cmdCalculateFirst"_s);
+    //: Prints the sheet of the last calculation as it is.
+    QString sendLastText = tr("&Print Last Calculation");
+    if (!printing)
+        //: Saves the sheet of the last calculation as it is.
+        sendLastText = tr("&Save Last Calculation");
+    QPushButton *sendLast = box->addButton(sendLastText, QMessageBox::ActionRole);
+    sendLast->setObjectName(u"cmdSendLast"_s);
+    box->setDefaultButton(calculateFirst);
+    box->setEscapeButton(QMessageBox::Cancel);
+    connect(box, &QDialog::finished, this, [this, box, calculateFirst, sendLast, action] {
+        if (box->clickedButton() == calculateFirst) {
+            // As the Calculate button does it, with its checks: a calculation that is refused or
+            // cannot read its entries says so as ever, and leaves nothing new to send.
+            m_calculate->click();
+            if (!m_method->isOutOfDate())
+                sendLastSheet(action);
+        } else if (box->clickedButton() == sendLast) {
+            sendLastSheet(action);
+        }
+    });
+    box->open();
+}
+
+void CalculatorPage::sendLastSheet(SheetAction action)
+{
+    if (action == SheetAction::Print)
+        print();
+    else
         saveSheetAsPdf(readSheet());
 }
 
@@ -378,13 +459,13 @@ void CalculatorPage::print()
         showPrintFailure(read, status, QPrinterInfo::defaultPrinterName());
 }
 
-// An element picked with its count left empty would be counted 0 times: a slip to mend, not a
-// formula to calculate with.
-QWidget *CalculatorPage::countBoxLeftEmpty() const
+// An element picked with its count left empty, or a count that is none ("a", "1.5"), would be
+// counted 0 times or rounded: a slip to mend, not a formula to calculate with.
+QWidget *CalculatorPage::countBoxWithBadCount() const
 {
     for (const FormulaRows *rows : m_formulaRows) {
-        if (QWidget *empty = rows->countBoxLeftEmpty())
-            return empty;
+        if (QWidget *bad = rows->countBoxWithBadCount())
+            return bad;
     }
     return nullptr;
 }
@@ -418,7 +499,7 @@ void CalculatorPage::runButton(PageButtonBar::Role role)
         clear();
         break;
     case PageButtonBar::Print:
-        print();
+        sendSheet(SheetAction::Print);
         break;
     case PageButtonBar::Example:
         example();

@@ -131,6 +131,10 @@ protected:
     virtual Strength strength() const = 0;
     // The stock the calculation used, for the sheet.
     virtual SheetStock stock() const = 0;
+    // Before Calculate: makes the element rows agree with a formula the formula box holds, so
+    // that the sentence and the label never name one substance and the rows weigh another.
+    // False when the calculation must not go on (the page has said why).
+    virtual bool matchRowsToFormula() { return true; }
 
     void showEvent(QShowEvent *event) override;
     // Enter (Return or the keypad's) presses a focused button, as Space does; anywhere else on
@@ -145,8 +149,15 @@ protected:
     FormulaRows *addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout);
 
     QString reagentFormula() const;
-    // The formula box read for the element rows; a refusal is told in a box and gives nothing.
+    // The formula box read; a refusal is told in a box and gives nothing.
     std::optional<FormulaReading> readReagentFormula(WaterPart water);
+    // The box that says why the element rows cannot hold a formula read.
+    void refuseRows(const RowsMisfit &misfit);
+    // The label of the sheet just recorded names the solution so, rather than as typed.
+    void setLabelFormula(const QString &formula);
+    // What the next answer says of how its inputs came about: that the rows were filled from
+    // the formula box at Calculate. Shown with the next outcome only.
+    void noteForNextAnswer(const QString &note);
     void setReagent(const QString &formula, const QString &name);
     // Gives every NumberBox of the table its initial text again.
     void restoreNumberBoxes();
@@ -192,13 +203,18 @@ private:
     void addSheetActions();
     void showPrintMenu(const QPoint &at);
     void runSheetAction(SheetAction action);
+    // Prints or saves the sheet; while the method on show is out of date, asks first.
+    void sendSheet(SheetAction action);
+    // Asks whether to calculate first, send the last calculation's sheet as it is, or neither.
+    void askAboutOutOfDateSheet(SheetAction action);
+    void sendLastSheet(SheetAction action);
     PageSheet readSheet();
     void print();
     // The sheet of a calculation that succeeded, as the boxes stand while its outcome is
     // written: the print lines, the label and the stock.
     CalculationSheet sheetOf(const PrintLines &printLines) const;
     void commitPendingEdits();
-    QWidget *countBoxLeftEmpty() const;
+    QWidget *countBoxWithBadCount() const;
     void takeFocusFor(QAbstractButton *button);
     void runButton(PageButtonBar::Role role);
 
@@ -214,6 +230,7 @@ private:
     // The sheet of the last successful calculation, assigned whole on success: what Print,
     // Print Preview and Save as PDF print. Before the first, its lines and label are empty.
     CalculationSheet m_sheet;
+    QString m_note;
     SheetOutput m_output;
     QList<QAction *> m_sheetActions;
     QMenu *m_printMenu = nullptr; // made when first asked for

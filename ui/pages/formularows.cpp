@@ -5,6 +5,7 @@
 #include <calc/elementtable.h>
 #include <calc/formulapanel.h>
 #include <calc/formulareading.h>
+#include <calc/periodictable.h>
 #include <ui/forms/formtable.h>
 #include <ui/forms/numberlocale.h>
 #include <ui/widgets/choicecombobox.h>
@@ -16,6 +17,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+
+#include <map>
 
 namespace molvera {
 
@@ -194,13 +197,40 @@ void FormulaRows::commitRow(int row)
     m_total->setText(fromUtf8(panel.totalText));
 }
 
-QComboBox *FormulaRows::countBoxLeftEmpty() const
+QComboBox *FormulaRows::countBoxWithBadCount() const
 {
     const QComboBox *first = m_rows.front().count;
     if (!first->isVisibleTo(first->window()) || !first->isEnabled())
         return nullptr;
-    const int row = panelFromControls().rowWithoutCount();
+    const int row = panelFromControls().rowWithBadCount(userNumberLocale());
     return row == 0 ? nullptr : m_rows[row - 1].count;
+}
+
+bool FormulaRows::hold(const FormulaReading &reading) const
+{
+    const NumberLocale locale = userNumberLocale();
+    const FormulaPanel shown = panelFromControls();
+    if (shown.rowWithBadCount(locale))
+        return false;
+    std::map<const ElementEntry *, double> held;
+    for (const FormulaRow &row : shown.rows) {
+        if (const ElementEntry *entry = ElementTable::lookup(row.elementText))
+            held[entry] += readCount(row.countText, locale);
+    }
+    // The rows as the reading fills them, committed in order, for the total they give.
+    FormulaPanel filled;
+    std::map<const ElementEntry *, double> read;
+    for (std::size_t index = 0; index < reading.elements.size(); ++index) {
+        const ElementCount &element = reading.elements[index];
+        const ElementEntry *entry = PeriodicTable::listed(*element.element);
+        if (!entry || index >= filled.rows.size())
+            return false;
+        read[entry] += element.count;
+        filled.rows[index].elementText = entry->displayText;
+        filled.rows[index].countText = writeGeneral(element.count, locale);
+        CommitRow(filled, int(index) + 1, locale);
+    }
+    return held == read && shown.totalText == filled.totalText;
 }
 
 bool FormulaRows::commitFocusedRow()
@@ -239,8 +269,9 @@ void FormulaRows::fill(std::span<const ElementCount> elements)
     }
     for (std::size_t index = 0; index < elements.size(); ++index) {
         const int row = int(index) + 1;
-        setRow(row, fromUtf8(elements[index].element->displayText),
-               QString::number(elements[index].count));
+        const ElementEntry *entry = PeriodicTable::listed(*elements[index].element);
+        Q_ASSERT(entry);
+        setRow(row, fromUtf8(entry->displayText), QString::number(elements[index].count));
         commitRow(row);
     }
 }

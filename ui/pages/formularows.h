@@ -17,6 +17,7 @@ namespace molvera {
 
 struct ElementCount;
 struct FormulaPanel;
+struct FormulaReading;
 
 // How a page names and places its formula rows inside their frame, in twips from the frame's
 // corner. Row n's boxes are named by their prefix and n: cmbEl1, cmbN1 and txtWt1 on one page.
@@ -69,14 +70,17 @@ public:
     // committing.
     void setRow(int row, const QString &elementText, const QString &countText);
     // Fills rows 1, 2 ... with the elements and counts of a formula, committing each, and empties
-    // the rows after them.
+    // the rows after them. The rows must be able to hold them (rowsMisfit()).
     void fill(std::span<const ElementCount> elements);
+    // Whether the rows hold the reading's elements with their counts, and the total they give
+    // when committed: what fill() would leave, up to the order of the rows.
+    bool hold(const FormulaReading &reading) const;
     // No element chosen, every count, weight and the total empty.
     void clear();
     void setRowsEnabled(bool enabled);
-    // The count box of the first row with an element and no count, while the rows are in use
-    // (shown and enabled); nullptr when there is none.
-    QComboBox *countBoxLeftEmpty() const;
+    // The count box of the first row with an element and a count that is not a whole number
+    // from 1 to 32767, while the rows are in use (shown and enabled); nullptr when there is none.
+    QComboBox *countBoxWithBadCount() const;
 
     // Element and count box of row 1, of row 2, and so on.
     QList<QWidget *> inputFocusOrder() const;

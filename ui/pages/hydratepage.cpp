@@ -2,6 +2,7 @@
 
 #include "formularows.h"
 
+#include <calc/formulareading.h>
 #include <calc/hydratecalculation.h>
 #include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
@@ -104,6 +105,11 @@ void HydratePage::setAnhydrous()
 
 void HydratePage::calculate()
 {
+    // The label names the solution as the sentence does, by the form its strength is stated for.
+    const auto labelSolution = [this](const HydrateOutcome *outcome) {
+        if (outcome)
+            setLabelFormula(fromUtf8(outcome->solutionFormula));
+    };
     const std::string total = toUtf8(m_rows->totalBox()->text());
     const std::string stockConcentration = toUtf8(m_stockConcentration->text());
     const std::string stockWaters = toUtf8(m_stockWaters->text());
@@ -113,12 +119,12 @@ void HydratePage::calculate()
     const std::string volume = toUtf8(m_volume->text());
     const std::string formula = toUtf8(reagentFormula());
 
-    showResult<HydrateOutcome>(
+    labelSolution(showResult<HydrateOutcome>(
         HydrateCalculation::calculate({total, stockConcentration, stockWaters, concentration,
                                        requiredWaters, volume, formula},
                                       userNumberLocale(), translatedText),
         {m_rows->totalBox(), m_stockConcentration, m_stockWaters, m_concentration, m_requiredWaters,
-         m_volume});
+         m_volume}));
 }
 
 void HydratePage::clear()
@@ -155,11 +161,37 @@ void HydratePage::fillRowsFromFormula()
 {
     if (!canFillRows())
         return;
-    const std::optional<FormulaReading> reading = readReagentFormula(WaterPart::Apart);
-    if (!reading)
-        return;
-    m_rows->fill(reading->elements);
-    m_stockWaters->setText(QString::number(reading->waters));
+    if (const std::optional<FormulaReading> reading = readReagentFormula(WaterPart::Apart))
+        takeFormula(*reading);
+}
+
+bool HydratePage::takeFormula(const FormulaReading &reading)
+{
+    if (const std::optional<RowsMisfit> misfit = rowsMisfit(reading)) {
+        refuseRows(*misfit);
+        return false;
+    }
+    m_rows->fill(reading.elements);
+    m_stockWaters->setText(fromUtf8(writeGeneral(reading.waters, userNumberLocale())));
+    return true;
+}
+
+// Only the salt is compared: the waters typed with it are the stock's, and go to its box only
+// when the rows are filled. A formula that does not read leaves the rows as they are; one the
+// rows cannot hold is refused, since the rows alone give the salt's weight here.
+bool HydratePage::matchRowsToFormula()
+{
+    const FormulaRead read = readFormula(toUtf8(reagentFormula()), WaterPart::Apart);
+    const auto *reading = std::get_if<FormulaReading>(&read);
+    if (!reading || (!rowsMisfit(*reading) && m_rows->hold(*reading)))
+        return true;
+    if (!takeFormula(*reading))
+        return false;
+    //: A line under the answer, after Calculate filled the element rows (and the stock's number
+    //: of waters) from the formula box, since they held another salt. Keep it short: one line of
+    //: the box.
+    noteForNextAnswer(tr("Element rows filled from the formula."));
+    return true;
 }
 
 CalculatorPage::Strength HydratePage::strength() const

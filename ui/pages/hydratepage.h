@@ -23,11 +23,15 @@ protected:
     void example() override;
     Strength strength() const override;
     SheetStock stock() const override;
+    bool matchRowsToFormula() override;
 
 private:
     static std::span<const ControlRow<HydratePage>> controls();
 
     void setAnhydrous();
+    // The salt into the rows and its waters into the stock's, or the box that says why the rows
+    // cannot hold it; false then.
+    bool takeFormula(const FormulaReading &reading);
 
     QRadioButton *m_hydrate = nullptr;
     QRadioButton *m_anhydrous = nullptr;

@@ -2,6 +2,7 @@
 
 #include "formularows.h"
 
+#include <calc/formulareading.h>
 #include <calc/molarcalculation.h>
 #include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
@@ -200,11 +201,44 @@ void MolarPage::fillRowsFromFormula()
 {
     if (!canFillRows())
         return;
-    const std::optional<FormulaReading> reading = readReagentFormula(WaterPart::InElements);
-    if (!reading)
+    if (const std::optional<FormulaReading> reading = readReagentFormula(WaterPart::InElements))
+        takeFormula(*reading);
+}
+
+void MolarPage::takeFormula(const FormulaReading &reading)
+{
+    if (rowsMisfit(reading)) {
+        m_manual->setChecked(true);
+        m_rows->totalBox()->setText(
+            fromUtf8(writeGeneral(molecularWeight(reading), userNumberLocale())));
         return;
+    }
     m_calculated->setChecked(true);
-    m_rows->fill(reading->elements);
+    m_rows->fill(reading.elements);
+}
+
+// A weight typed by hand is the user's; with the weight summed from the rows, a formula that
+// reads as another substance than the rows hold fills them first. One that does not read leaves
+// them as they are.
+bool MolarPage::matchRowsToFormula()
+{
+    if (!canFillRows() || !m_calculated->isChecked())
+        return true;
+    const FormulaRead read = readFormula(toUtf8(reagentFormula()), WaterPart::InElements);
+    const auto *reading = std::get_if<FormulaReading>(&read);
+    if (!reading || (!rowsMisfit(*reading) && m_rows->hold(*reading)))
+        return true;
+    takeFormula(*reading);
+    if (m_manual->isChecked()) {
+        //: A line under the answer, after Calculate took the molecular weight from the formula
+        //: box, whose formula the element rows cannot hold. Keep it short: one line of the box.
+        noteForNextAnswer(tr("Molecular weight worked out from the formula."));
+    } else {
+        //: A line under the answer, after Calculate filled the element rows from the formula
+        //: box, since they held another substance. Keep it short: one line of the box.
+        noteForNextAnswer(tr("Element rows filled from the formula."));
+    }
+    return true;
 }
 
 CalculatorPage::Strength MolarPage::strength() const

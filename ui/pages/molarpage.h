@@ -23,6 +23,7 @@ protected:
     void example() override;
     Strength strength() const override;
     SheetStock stock() const override;
+    bool matchRowsToFormula() override;
 
 private:
     static std::span<const ControlRow<MolarPage>> controls();
@@ -31,6 +32,9 @@ private:
     void setManualMode();
     void switchStockUnit();
     void setStepCaptions(bool withElementStep);
+    // The formula's elements into the rows, or its weight typed for it where the rows cannot hold
+    // it (an element they do not offer, more than six, half waters).
+    void takeFormula(const FormulaReading &reading);
 
     QGroupBox *m_elementFrame = nullptr;
     QRadioButton *m_calculated = nullptr;

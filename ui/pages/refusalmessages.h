@@ -22,12 +22,17 @@ struct RefusalMessage
 
 RefusalMessage refusalMessage(const ArithmeticFailure &);
 RefusalMessage refusalMessage(const ZeroStockConcentration &);
+RefusalMessage refusalMessage(const ZeroStockPurity &);
 RefusalMessage refusalMessage(const ZeroSpecificGravity &);
 RefusalMessage refusalMessage(const ZeroMolecularWeight &);
 RefusalMessage refusalMessage(const WeakStock &);
 RefusalMessage refusalMessage(const NegativeAmount &);
-// A formula that cannot be read into the element rows.
+// A formula that cannot be read.
 RefusalMessage refusalMessage(const FormulaRefusal &refusal);
+// A formula read, that the element rows cannot hold.
+RefusalMessage refusalMessage(const RowsMisfit &misfit);
+// What a formula refusal says, without the box.
+QString formulaRefusalText(const FormulaRefusal &refusal);
 template<typename Other> RefusalMessage refusalMessage(const Other &)
 {
     return {};
