@@ -50,9 +50,11 @@ QString strengthText(const CalculationSheet &sheet)
     if (sheet.strength.isEmpty() && sheet.strengthUnit.isEmpty())
         return {};
     QString unit = sheet.strengthUnit;
-    for (const char *known : {SheetTexts::MolarUnit, SheetTexts::WeightPerWeightUnit,
-                              SheetTexts::WeightPerVolumeUnit, SheetTexts::VolumePerVolumeUnit}) {
-        if (unit == QLatin1StringView(known))
+    for (const char *known :
+         {SheetTexts::MolarUnit, SheetTexts::MillimolarUnit, SheetTexts::MicromolarUnit,
+          SheetTexts::NanomolarUnit, SheetTexts::WeightPerWeightUnit,
+          SheetTexts::WeightPerVolumeUnit, SheetTexts::VolumePerVolumeUnit}) {
+        if (unit == QString::fromUtf8(known))
             unit = SheetTexts::tr(known);
     }
     return SheetTexts::tr(SheetTexts::Strength).arg(sheet.strength, unit);

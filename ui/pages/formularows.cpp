@@ -197,6 +197,13 @@ void FormulaRows::commitRow(int row)
     m_total->setText(fromUtf8(panel.totalText));
 }
 
+void FormulaRows::recomputeTotal()
+{
+    FormulaPanel panel = panelFromControls();
+    RecomputeTotal(panel, userNumberLocale());
+    m_total->setText(fromUtf8(panel.totalText));
+}
+
 QComboBox *FormulaRows::countBoxWithBadCount() const
 {
     const QComboBox *first = m_rows.front().count;

@@ -189,7 +189,8 @@ bool HydratePage::matchRowsToFormula()
         return false;
     //: Under the answer, after Calculate filled the element rows (and the stock's number of
     //: waters) from the formula box, since they held another salt. %1 is the formula as typed.
-    noteForNextAnswer(tr("The element rows were filled from the formula %1.").arg(reagentFormula()));
+    noteForNextAnswer(
+        tr("The element rows were filled from the formula %1.").arg(reagentFormula()));
     return true;
 }
 
