@@ -87,8 +87,10 @@ HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const N
     // What is weighed is the stock as it stands on the shelf, with its own waters; what is made is
     // a strength of the form with the waters required.
     outcome.solutionFormula = withWaters(inputs.formula, inputs.requiredWaters, hr);
-    const std::string stock = withWaters(inputs.formula, inputs.stockWaters, hs);
+    outcome.stockFormula = withWaters(inputs.formula, inputs.stockWaters, hs);
+    const std::string &stock = outcome.stockFormula;
     const MeasuredAmount measured = measuredAmount(mass, Dimension::Mass, locale);
+    outcome.measured = measured;
     if (volume.unit) {
         writeWording(outcome, Texts::WithUnits, translator,
                      {typedQuantityText(volume, Unit::Millilitre, translator),

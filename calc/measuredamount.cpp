@@ -73,7 +73,7 @@ MeasuredAmount measuredAmount(double amount, Dimension dimension, const NumberLo
     const Unit whole = mass ? Unit::Gram : Unit::Millilitre;
     const std::string fixed = writeFixed2(amount, locale);
     if (amount == 0 || !std::isfinite(amount) || !showsBelowTwoDigits(fixed))
-        return {fixed, whole, false};
+        return {fixed, whole, amount, false};
     // A balance reads milligrams and a pipette microlitres; below 1 mg and 0.1 µL the next unit
     // down keeps three digits readable.
     const Unit next = mass ? Unit::Milligram : Unit::Microlitre;
@@ -82,7 +82,8 @@ MeasuredAmount measuredAmount(double amount, Dimension dimension, const NumberLo
     const double inNext = std::fabs(inUnit(amount, whole, next));
     const Unit unit = inNext >= (mass ? 0.9995 : 0.09995) ? next : smallest;
     const bool below = mass ? unit == smallest : inNext < 0.49995;
-    return {writeSignificant3(inUnit(amount, whole, unit), locale), unit, below};
+    const double value = inUnit(amount, whole, unit);
+    return {writeSignificant3(value, locale), unit, value, below};
 }
 
 std::string amountText(const MeasuredAmount &amount, const TextTranslator &translator)
@@ -93,7 +94,7 @@ std::string amountText(const MeasuredAmount &amount, const TextTranslator &trans
 std::string typedQuantityText(const Quantity &quantity, Unit bare, const TextTranslator &translator)
 {
     if (!quantity.unit && (bare == Unit::Gram || bare == Unit::Millilitre))
-        return amountText({std::string(quantity.number), bare}, translator);
+        return amountText({std::string(quantity.number), bare, quantity.value}, translator);
     return fillPlaces(translated(translator, Texts::Typed),
                       {quantity.number, symbolOf(quantity.unit.value_or(bare))});
 }

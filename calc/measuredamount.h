@@ -14,6 +14,7 @@ struct MeasuredAmount
 {
     std::string number; // "27.18", "5.84"
     Unit unit;          // g or mL; mg or µg, µL or nL for the small ones
+    double value = 0;   // in `unit`, unrounded
     // Below what a balance (1 mg) or a pipette (0.5 µL) measures well.
     bool belowMeasuring = false;
 

@@ -143,6 +143,7 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
     outcome.resultText = writeFixed2(amount, locale);
     const MeasuredAmount measured =
         measuredAmount(amount, weighable ? Dimension::Mass : Dimension::Volume, locale);
+    outcome.measured = measured;
     if (r.unit || v.unit) {
         writeWording(outcome, Texts::WithUnits, translator,
                      {typedQuantityText(v, Unit::Litre, translator),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculationresult.h"
+#include "measuredamount.h"
 #include "translatable.h"
 
 #include <string_view>
@@ -33,8 +34,9 @@ struct MolarInputs
 
 struct MolarOutcome
 {
-    double amount = 0;      // grams or millilitres of stock
-    std::string resultText; // amount as "0.00"
+    double amount = 0;       // grams or millilitres of stock
+    std::string resultText;  // amount as "0.00"
+    MeasuredAmount measured; // the amount as the instructions give it
     std::string methodText;
     PrintLines printLines;
 };

@@ -150,6 +150,7 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
     const bool weighed = *type == ConcentrationType::WeightPerWeight || solid;
     const MeasuredAmount measured =
         measuredAmount(amount, weighed ? Dimension::Mass : Dimension::Volume, locale);
+    outcome.measured = measured;
 
     // The solvent is what is left of the amount after the result as written, rounded to two
     // decimals, not after the unrounded amount. A stock amount written smaller than that leaves
@@ -166,9 +167,10 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
         // Below 0 only where the stock, not more than the amount, was rounded up past it: no
         // solvent is added.
         outcome.solventText = writeFixed2(left < 0 ? 0 : left, locale);
-        solvent = MeasuredAmount{*outcome.solventText, Unit::Gram};
+        solvent = MeasuredAmount{*outcome.solventText, Unit::Gram, left < 0 ? 0 : left};
         if (measured.small())
             solvent = measuredAmount(std::max(0.0, v - amount), Dimension::Mass, locale);
+        outcome.solvent = solvent;
     }
 
     const bool withUnits = amountToMake.unit || measured.small();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculationresult.h"
+#include "measuredamount.h"
 #include "translatable.h"
 
 #include <optional>
@@ -31,6 +32,8 @@ struct PercentOutcome
     double amount = 0;                      // stock to measure
     std::string resultText;                 // amount as "0.00"
     std::optional<std::string> solventText; // weight per weight only
+    MeasuredAmount measured;                // the amount as the instructions give it
+    std::optional<MeasuredAmount> solvent;  // the solvent as they give it, w/w only
     std::string methodText;
     PrintLines printLines;
 };
