@@ -2,6 +2,7 @@
 
 #include "formularows.h"
 
+#include <calc/formulapanel.h>
 #include <calc/formulareading.h>
 #include <calc/molarcalculation.h>
 #include <calc/quantity.h>
@@ -230,8 +231,7 @@ void MolarPage::takeFormula(const FormulaReading &reading)
 {
     if (rowsMisfit(reading)) {
         m_manual->setChecked(true);
-        m_rows->totalBox()->setText(
-            fromUtf8(writeGeneral(molecularWeight(reading), userNumberLocale())));
+        m_rows->totalBox()->setText(fromUtf8(formulaWeightText(reading, userNumberLocale())));
         return;
     }
     m_calculated->setChecked(true);
