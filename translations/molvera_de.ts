@@ -80,18 +80,13 @@
         <translation>Hergestellt am:</translation>
     </message>
     <message>
-        <source>Stock: %1 %2, waters of crystallisation: %3</source>
-        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
-        <translation>Ausgangssubstanz: %1&#xa0;%2, Kristallwasser: %3</translation>
-    </message>
-    <message>
         <source>Stock: %1 %2, specific gravity %3</source>
-        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot;, or the molarity&apos;s unit as translated above), %3 its specific gravity (a number).</extracomment>
         <translation>Ausgangssubstanz: %1&#xa0;%2, Dichte %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2</source>
-        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot;, or the molarity&apos;s unit as translated above).</extracomment>
         <translation>Ausgangssubstanz: %1&#xa0;%2</translation>
     </message>
     <message>
@@ -110,7 +105,7 @@
     </message>
     <message>
         <source>M</source>
-        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;.</extracomment>
+        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;, and of a molar stock, as in &quot;Stock: 2 M&quot;.</extracomment>
         <translation>mol/L</translation>
     </message>
     <message>
@@ -127,6 +122,11 @@
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
         <translation>%&#xa0;(V/V)</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, Number of H2O: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the hydrate page&apos;s caption of that number, &quot;Number of H2O:&quot;; H2O is a formula, not a word.</extracomment>
+        <translation>Ausgangssubstanz: %1&#xa0;%2, Anzahl H2O: %3</translation>
     </message>
 </context>
 <context>
@@ -151,6 +151,31 @@
     <message>
         <source>Save as PDF…</source>
         <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <extracomment>The title of the question asked before the sheet is saved as PDF.</extracomment>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>The answer is out of date: an entry has changed since the last calculation.</source>
+        <extracomment>Asked before a page&apos;s sheet is printed or saved while the page shows its method out of date. The sheet is the record of the last calculation.</extracomment>
+        <translation>Das Ergebnis ist veraltet: Seit der letzten Berechnung wurde eine Eingabe geändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate First</source>
+        <extracomment>Calculates with the entries as they stand, then prints or saves the new sheet.</extracomment>
+        <translation>Zuerst &amp;berechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Print Last Calculation</source>
+        <extracomment>Prints the sheet of the last calculation as it is.</extracomment>
+        <translation>&amp;Letzte Berechnung drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Save Last Calculation</source>
+        <extracomment>Saves the sheet of the last calculation as it is.</extracomment>
+        <translation>&amp;Letzte Berechnung speichern</translation>
     </message>
 </context>
 <context>
@@ -305,64 +330,6 @@
     </message>
 </context>
 <context>
-    <name>molvera::FormulaReading</name>
-    <message>
-        <source>There is no formula to read.</source>
-        <extracomment>The formula box is empty.</extracomment>
-        <translation>Es ist keine Formel eingetragen.</translation>
-    </message>
-    <message>
-        <source>%1 is not one of the elements molvera knows.</source>
-        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
-        <translation>%1 gehört nicht zu den Elementen, die molvera kennt.</translation>
-    </message>
-    <message>
-        <source>The formula has more than six elements: %1 is the seventh.</source>
-        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
-        <translation>Die Formel hat mehr als sechs Elemente: %1 ist das siebte.</translation>
-    </message>
-    <message>
-        <source>The formula has more than 32767 atoms of %1.</source>
-        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
-        <translation>Die Formel enthält mehr als 32767 %1-Atome.</translation>
-    </message>
-    <message>
-        <source>A bracket is not closed after %1.</source>
-        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
-        <translation>Nach %1 ist eine Klammer nicht geschlossen.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 closes a bracket that was not opened.</source>
-        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
-        <translation>%1 nach %2 schließt eine Klammer, die nicht geöffnet wurde.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 closes a bracket opened with %3.</source>
-        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
-        <translation>%1 nach %2 schließt eine mit %3 geöffnete Klammer.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 is not a count from 1 to 32767.</source>
-        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
-        <translation>%1 nach %2 ist keine Anzahl von 1 bis 32767.</translation>
-    </message>
-    <message>
-        <source>%1 cannot stand at the start of a formula.</source>
-        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
-        <translation>%1 kann nicht am Anfang einer Formel stehen.</translation>
-    </message>
-    <message>
-        <source>%1 cannot stand after %2.</source>
-        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
-        <translation>%1 kann nicht nach %2 stehen.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
-        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
-        <translation>%1 nach %2 muss ein Kristallwasser am Ende der Formel einleiten, etwa 5H2O.</translation>
-    </message>
-</context>
-<context>
     <name>molvera::FormulaRows</name>
     <message>
         <source>Element</source>
@@ -415,7 +382,7 @@
         <source>To prepare %1mL of a %2 percent Solution of %3,
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation>Für %1&#xa0;mL einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
 %4&#xa0;g %5 abwiegen und mit Lösungsmittel
 auf %1&#xa0;mL auffüllen.</translation>
@@ -482,7 +449,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation>% m/V</translation>
+        <translation>%&#xa0;(m/V)</translation>
     </message>
     <message>
         <source>Enter the number of H2Os required for the Hydrate</source>
@@ -515,6 +482,11 @@ auf %1&#xa0;mL auffüllen.</translation>
     <message>
         <source>Copper Sulphate</source>
         <translation>Kupfersulfat</translation>
+    </message>
+    <message>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
+        <translation>Elementzeilen aus der Formel gefüllt.</translation>
     </message>
 </context>
 <context>
@@ -551,6 +523,11 @@ auf %1&#xa0;mL auffüllen.</translation>
         <source>Method</source>
         <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
         <translation>Herstellung</translation>
+    </message>
+    <message>
+        <source>Out of date: calculate again.</source>
+        <extracomment>Shown in a page&apos;s method box, under a sentence that an entry changed since it was calculated. Keep it short: it has one line of the box.</extracomment>
+        <translation>Veraltet: neu berechnen.</translation>
     </message>
 </context>
 <context>
@@ -660,6 +637,16 @@ auf %1&#xa0;L auffüllen.</translation>
         <source>Sulphuric Acid</source>
         <translation>Schwefelsäure</translation>
     </message>
+    <message>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
+        <translation>Molmasse aus der Formel berechnet.</translation>
+    </message>
+    <message>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation>Elementzeilen aus der Formel gefüllt.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::PageButtonBar</name>
@@ -751,7 +738,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>% w/w</source>
-        <translation>% m/m</translation>
+        <translation>%&#xa0;(m/m)</translation>
     </message>
     <message>
         <source>Weight per Weight Concentrations</source>
@@ -759,7 +746,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation>% m/V</translation>
+        <translation>%&#xa0;(m/V)</translation>
     </message>
     <message>
         <source>Weight per Volume Concentrations</source>
@@ -767,7 +754,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>% v/v</source>
-        <translation>% V/V</translation>
+        <translation>%&#xa0;(V/V)</translation>
     </message>
     <message>
         <source>Volume per Volume Concentrations</source>
@@ -872,6 +859,96 @@ auf %1&#xa0;mL auffüllen.</translation>
     <message>
         <source>Cannot Read Formula</source>
         <translation>Formel nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The purity of the starting substance is zero, so no amount of it holds the salt. Please enter its purity in percent.</source>
+        <extracomment>The hydrate page&apos;s stock is the substance on the shelf, usually a solid salt: the starting substance, whose purity in percent is typed beside &quot;Conc of Stock Soln:&quot;.</extracomment>
+        <translation>Der Gehalt der Ausgangssubstanz ist null, keine Menge davon enthält also das Salz. Bitte ihren Gehalt in Prozent eingeben.</translation>
+    </message>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>Es ist keine Formel eingetragen.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the symbol of an element.</source>
+        <extracomment>%1 is what was typed as an element symbol, such as Xy. Use the language&apos;s quotation marks.</extracomment>
+        <translation>„%1“ ist kein Elementsymbol.</translation>
+    </message>
+    <message>
+        <source>“%1” has no standard atomic weight, so the formula&apos;s weight cannot be worked out.</source>
+        <extracomment>%1 is an element symbol, such as Tc. Use the language&apos;s quotation marks.</extracomment>
+        <translation>„%1“ hat kein Standardatomgewicht, die Molmasse der Formel lässt sich also nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an element symbol: a symbol begins with a capital letter, as in “%2”.</source>
+        <extracomment>%1 is a symbol typed in small letters (na), %2 the symbol as it is written (Na). Use the language&apos;s quotation marks.</extracomment>
+        <translation>„%1“ ist kein Elementsymbol: Ein Symbol beginnt mit einem Großbuchstaben, wie in „%2“.</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of “%1”.</source>
+        <extracomment>%1 is an element symbol. A count box holds at most 32767: write the number as the language groups its digits.</extracomment>
+        <translation>Die Formel enthält mehr als 32&#xa0;767 Atome von „%1“.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after “%1”.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH. Use the language&apos;s quotation marks.</extracomment>
+        <translation>Nach „%1“ ist eine Klammer nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it. Use the language&apos;s quotation marks.</extracomment>
+        <translation>„%1“ nach „%2“ schließt eine Klammer, die nicht geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” closes a bracket opened with “%3”.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>„%1“ nach „%2“ schließt eine mit „%3“ geöffnete Klammer.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it. Write 32767 as the language groups its digits.</extracomment>
+        <translation>„%1“ nach „%2“ ist keine Anzahl von 1 bis 32&#xa0;767.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” is a fraction: a count in a formula is a whole number.</source>
+        <extracomment>%1 is a number with a fraction, such as 1.5, %2 the formula before it.</extracomment>
+        <translation>„%1“ nach „%2“ ist keine ganze Zahl: Eine Anzahl in einer Formel muss ganzzahlig sein.</translation>
+    </message>
+    <message>
+        <source>The count “%1” after “%2” is set apart by a blank: a count follows its symbol or bracket directly.</source>
+        <extracomment>%1 is a count, %2 the formula before it, with a blank between them.</extracomment>
+        <translation>Die Anzahl „%1“ nach „%2“ ist durch ein Leerzeichen abgetrennt: Eine Anzahl folgt direkt auf ihr Symbol oder ihre Klammer.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>„%1“ kann nicht am Anfang einer Formel stehen.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot stand after “%2”.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>„%1“ kann nicht nach „%2“ stehen.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is a hydrate dot such as &quot;.&quot; or &quot;·&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>„%1“ nach „%2“ muss ein Kristallwasser am Ende der Formel einleiten, etwa 5H2O.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: “%1” is not one of the elements they offer.</source>
+        <extracomment>%1 is an element symbol. The rows&apos; element lists offer 32 elements.</extracomment>
+        <translation>Die Elementzeilen können diese Formel nicht aufnehmen: „%1“ steht nicht in ihrer Elementauswahl.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: it has more than six elements, and “%1” is the seventh.</source>
+        <extracomment>%1 is the symbol of the seventh different element.</extracomment>
+        <translation>Die Elementzeilen können diese Formel nicht aufnehmen: Sie hat mehr als sechs Elemente, „%1“ ist das siebte.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: the count of “%1” is not a whole number.</source>
+        <extracomment>%1 is an element symbol whose count in the formula is a fraction (half waters).</extracomment>
+        <translation>Die Elementzeilen können diese Formel nicht aufnehmen: Die Anzahl von „%1“ ist keine ganze Zahl.</translation>
     </message>
 </context>
 <context>
