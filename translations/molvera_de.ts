@@ -131,22 +131,22 @@
     <message>
         <source>mM</source>
         <extracomment>Millimoles per litre, as in &quot;50mM&quot;; write it as the language writes &quot;M&quot; (mmol/L).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mmol/L</translation>
     </message>
     <message>
         <source>µM</source>
         <extracomment>Micromoles per litre, as in &quot;10µM&quot;; write it as the language writes &quot;M&quot; (µmol/L).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>µmol/L</translation>
     </message>
     <message>
         <source>nM</source>
         <extracomment>Nanomoles per litre, as in &quot;5nM&quot;; write it as the language writes &quot;M&quot; (nmol/L).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nmol/L</translation>
     </message>
     <message>
         <source>g/L</source>
         <extracomment>Grams per litre, a stock&apos;s strength, as in &quot;10 g/L&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>g/L</translation>
     </message>
 </context>
 <context>
@@ -412,14 +412,18 @@ auf %1&#xa0;mL auffüllen.</translation>
 Measure %4 of %5 and dilute up to %1
 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;58.4 mg&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1&#xa0;mL einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4 %5 abwiegen und mit Lösungsmittel
+auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>To prepare %1 of a %2 percent Solution of %3,
 Measure %4 of %5 and dilute up to %1
 with solvent.</source>
         <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;23.47 grams&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4 %5 abwiegen und mit Lösungsmittel
+auf %1 auffüllen.</translation>
     </message>
 </context>
 <context>
@@ -551,42 +555,42 @@ with solvent.</source>
     <message>
         <source>%1 grams</source>
         <extracomment>An amount of a weighed substance; %1 is a number with two decimals.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;g</translation>
     </message>
     <message>
         <source>%1 mL</source>
         <extracomment>%1 is a number. The unit symbols (mL, mg, µg, µL, nL, L, kg, M, mM, µM, nM) are international: change them only where the language writes them otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;mL</translation>
     </message>
     <message>
         <source>%1 mg</source>
         <extracomment>%1 is a number with three significant digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;mg</translation>
     </message>
     <message>
         <source>%1 µg</source>
         <extracomment>%1 is a number with three significant digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;µg</translation>
     </message>
     <message>
         <source>%1 µL</source>
         <extracomment>%1 is a number with three significant digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;µL</translation>
     </message>
     <message>
         <source>%1 nL</source>
         <extracomment>%1 is a number with three significant digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;nL</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A number typed with its unit; %1 is the number as typed, %2 the unit&apos;s symbol (L, mL, µL, kg, g, mg, M, mM, µM, nM). Keep a no-break space between them if the language does.</extracomment>
-        <translation type="unfinished">%1&#xa0;%2 {1 %2?}</translation>
+        <translation>%1&#xa0;%2</translation>
     </message>
     <message>
         <source>So little cannot be measured well: make a more concentrated solution first and dilute it.</source>
         <extracomment>Added after instructions whose amount is less than a balance (1 mg) or a pipette (0.5 µL) measures well. One short sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>So wenig lässt sich nicht genau abmessen: zuerst eine höher konzentrierte Lösung ansetzen und diese verdünnen.</translation>
     </message>
 </context>
 <context>
@@ -632,14 +636,18 @@ auf %1&#xa0;L auffüllen.</translation>
 Measure %4 of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 the amount of stock with its unit (&quot;5.84 mg&quot;, &quot;0.500 µL&quot;). The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed number: prefer the symbol (L).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1&#xa0;L einer Lösung von %3 mit %2&#xa0;mol/⁠L:
+%4 %3 abmessen und mit Lösungsmittel
+auf %1&#xa0;L auffüllen.</translation>
     </message>
     <message>
         <source>To prepare %1 of a %2 Solution of %3,
 Measure %4 of %3 and dilute up to %1
 with solvent.</source>
         <extracomment>%1 the volume to make and %2 the molarity, each a number with its unit as typed (&quot;250 mL&quot;, &quot;50 mM&quot;), %3 the formula (never translated), %4 the amount of stock with its unit (&quot;1.51 grams&quot;, &quot;22.50 mL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 einer Lösung von %3 mit %2:
+%4 %3 abmessen und mit Lösungsmittel
+auf %1 auffüllen.</translation>
     </message>
 </context>
 <context>
@@ -729,17 +737,17 @@ with solvent.</source>
     <message>
         <source>Enter the Conc of the Stock Solution, e.g. 98, or 500 mM for a molar stock</source>
         <extracomment>A molar stock may be typed with its unit: keep 500 mM as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konzentration der Stammlösung eingeben, z.&#xa0;B. 98 oder 500&#xa0;mM für eine molare Stammlösung</translation>
     </message>
     <message>
         <source>Enter the molarity required, e.g. 0.5 or 50 mM</source>
         <extracomment>A unit may be typed after the number: keep 50 mM as it is (the language&apos;s decimal separator in 0.5).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschte Molarität eingeben, z.&#xa0;B. 0,5 oder 50&#xa0;mM</translation>
     </message>
     <message>
         <source>Enter how many  Litres you wish to make, e.g. 1 or 250 mL</source>
         <extracomment>A unit may be typed after the number: keep 250 mL as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Herzustellendes Volumen in Litern eingeben, z.&#xa0;B. 1 oder 250&#xa0;mL</translation>
     </message>
 </context>
 <context>
@@ -828,21 +836,27 @@ auf %1&#xa0;mL auffüllen.</translation>
 Measure %4 of %3 and mix with %5
 of solvent.</source>
         <extracomment>%1 the amount to make with its unit (&quot;2 kg&quot;, &quot;100 grams&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock and %5 the solvent to mix in, each with its unit (&quot;300.00 grams&quot;, &quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠m):
+%4 %3 abwiegen und mit %5
+Lösungsmittel mischen.</translation>
     </message>
     <message>
         <source>To prepare %1 of a %2 % w/v solution of %3 ,
 Measure %4 of %3 and dilute up to %1
 with solvent.</source>
         <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4 %3 abmessen und mit Lösungsmittel
+auf %1 auffüllen.</translation>
     </message>
     <message>
         <source>To prepare %1 of a %2 % v/v solution of %3 ,
 Measure %4 of %3 and dilute up to %1
 with solvent.</source>
         <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 µL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(V/⁠V):
+%4 %3 abmessen und mit Lösungsmittel
+auf %1 auffüllen.</translation>
     </message>
 </context>
 <context>
@@ -934,21 +948,21 @@ with solvent.</source>
     </message>
     <message>
         <source>Choose what the stock&apos;s percent is of: weight in weight, or grams in 100 mL</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezug der Prozentangabe der Stammlösung auswählen: Masse pro Masse oder Gramm in 100&#xa0;mL</translation>
     </message>
     <message>
         <source>Stock concentration basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezug der Konzentration der Stammlösung</translation>
     </message>
     <message>
         <source>Enter the amount you wish to make, e.g. 100 (grams) or 2 kg</source>
         <extracomment>A unit may be typed after the number: keep 2 kg as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Herzustellende Menge eingeben, z.&#xa0;B. 100&#xa0;(g) oder 2&#xa0;kg</translation>
     </message>
     <message>
         <source>Enter the amount you wish to make, e.g. 100 (mL) or 1 L</source>
         <extracomment>A unit may be typed after the number: keep 1 L as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Herzustellende Menge eingeben, z.&#xa0;B. 100&#xa0;(mL) oder 1&#xa0;L</translation>
     </message>
 </context>
 <context>
@@ -1082,7 +1096,7 @@ with solvent.</source>
     <message>
         <source>A stock in % w/v says how many grams are in a volume of it, not what fraction of its weight or volume they are, so a % w/w or % v/v solution cannot be worked out from it. Please give the stock in % w/w with its specific gravity, or make a % w/v solution.</source>
         <extracomment>&quot;% w/v&quot;, &quot;% w/w&quot; and &quot;% v/v&quot; as the page&apos;s lists and options write them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Stammlösung in %&#xa0;(m/⁠V) gibt die Masse des Stoffs in einem Volumen an, nicht seinen Anteil an ihrer Masse oder ihrem Volumen; eine Lösung in %&#xa0;(m/⁠m) oder %&#xa0;(V/⁠V) lässt sich daraus also nicht berechnen. Bitte die Stammlösung in %&#xa0;(m/⁠m) mit ihrer Dichte angeben oder eine Lösung in %&#xa0;(m/⁠V) ansetzen.</translation>
     </message>
 </context>
 <context>

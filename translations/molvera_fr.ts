@@ -131,22 +131,22 @@
     <message>
         <source>mM</source>
         <extracomment>Millimoles per litre, as in &quot;50mM&quot;; write it as the language writes &quot;M&quot; (mmol/L).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mM</translation>
     </message>
     <message>
         <source>µM</source>
         <extracomment>Micromoles per litre, as in &quot;10µM&quot;; write it as the language writes &quot;M&quot; (µmol/L).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>µM</translation>
     </message>
     <message>
         <source>nM</source>
         <extracomment>Nanomoles per litre, as in &quot;5nM&quot;; write it as the language writes &quot;M&quot; (nmol/L).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nM</translation>
     </message>
     <message>
         <source>g/L</source>
         <extracomment>Grams per litre, a stock&apos;s strength, as in &quot;10 g/L&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>g/L</translation>
     </message>
 </context>
 <context>
@@ -412,14 +412,18 @@ avec le solvant.</translation>
 Measure %4 of %5 and dilute up to %1
 mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;58.4 mg&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;mL d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠v,
+peser %4 de %5 et compléter à %1&#xa0;mL
+avec le solvant.</translation>
     </message>
     <message>
         <source>To prepare %1 of a %2 percent Solution of %3,
 Measure %4 of %5 and dilute up to %1
 with solvent.</source>
         <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;23.47 grams&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1 d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠v,
+peser %4 de %5 et compléter à %1
+avec le solvant.</translation>
     </message>
 </context>
 <context>
@@ -551,42 +555,42 @@ with solvent.</source>
     <message>
         <source>%1 grams</source>
         <extracomment>An amount of a weighed substance; %1 is a number with two decimals.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;g</translation>
     </message>
     <message>
         <source>%1 mL</source>
         <extracomment>%1 is a number. The unit symbols (mL, mg, µg, µL, nL, L, kg, M, mM, µM, nM) are international: change them only where the language writes them otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;mL</translation>
     </message>
     <message>
         <source>%1 mg</source>
         <extracomment>%1 is a number with three significant digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;mg</translation>
     </message>
     <message>
         <source>%1 µg</source>
         <extracomment>%1 is a number with three significant digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;µg</translation>
     </message>
     <message>
         <source>%1 µL</source>
         <extracomment>%1 is a number with three significant digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;µL</translation>
     </message>
     <message>
         <source>%1 nL</source>
         <extracomment>%1 is a number with three significant digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;nL</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A number typed with its unit; %1 is the number as typed, %2 the unit&apos;s symbol (L, mL, µL, kg, g, mg, M, mM, µM, nM). Keep a no-break space between them if the language does.</extracomment>
-        <translation type="unfinished">%1&#xa0;%2 {1 %2?}</translation>
+        <translation>%1&#xa0;%2</translation>
     </message>
     <message>
         <source>So little cannot be measured well: make a more concentrated solution first and dilute it.</source>
         <extracomment>Added after instructions whose amount is less than a balance (1 mg) or a pipette (0.5 µL) measures well. One short sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quantité trop faible pour être mesurée avec précision&#xa0;: préparer d’abord une solution plus concentrée, puis la diluer.</translation>
     </message>
 </context>
 <context>
@@ -632,14 +636,18 @@ avec le solvant.</translation>
 Measure %4 of %3 and dilute up to %1
 Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 the amount of stock with its unit (&quot;5.84 mg&quot;, &quot;0.500 µL&quot;). The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed number: prefer the symbol (L).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1&#xa0;L d’une solution de %3 à %2&#xa0;mol/⁠L,
+prélever %4 de %3 et compléter à %1&#xa0;L
+avec le solvant.</translation>
     </message>
     <message>
         <source>To prepare %1 of a %2 Solution of %3,
 Measure %4 of %3 and dilute up to %1
 with solvent.</source>
         <extracomment>%1 the volume to make and %2 the molarity, each a number with its unit as typed (&quot;250 mL&quot;, &quot;50 mM&quot;), %3 the formula (never translated), %4 the amount of stock with its unit (&quot;1.51 grams&quot;, &quot;22.50 mL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1 d’une solution de %3 à %2,
+prélever %4 de %3 et compléter à %1
+avec le solvant.</translation>
     </message>
 </context>
 <context>
@@ -729,17 +737,17 @@ with solvent.</source>
     <message>
         <source>Enter the Conc of the Stock Solution, e.g. 98, or 500 mM for a molar stock</source>
         <extracomment>A molar stock may be typed with its unit: keep 500 mM as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la concentration de la solution mère, p.&#xa0;ex. 98, ou 500&#xa0;mM pour une solution mère molaire</translation>
     </message>
     <message>
         <source>Enter the molarity required, e.g. 0.5 or 50 mM</source>
         <extracomment>A unit may be typed after the number: keep 50 mM as it is (the language&apos;s decimal separator in 0.5).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la molarité voulue, p.&#xa0;ex. 0,5 ou 50&#xa0;mM</translation>
     </message>
     <message>
         <source>Enter how many  Litres you wish to make, e.g. 1 or 250 mL</source>
         <extracomment>A unit may be typed after the number: keep 250 mL as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le volume à préparer en litres, p.&#xa0;ex. 1 ou 250&#xa0;mL</translation>
     </message>
 </context>
 <context>
@@ -828,21 +836,27 @@ avec le solvant.</translation>
 Measure %4 of %3 and mix with %5
 of solvent.</source>
         <extracomment>%1 the amount to make with its unit (&quot;2 kg&quot;, &quot;100 grams&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock and %5 the solvent to mix in, each with its unit (&quot;300.00 grams&quot;, &quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1 d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠m,
+peser %4 de %3 et mélanger avec %5
+de solvant.</translation>
     </message>
     <message>
         <source>To prepare %1 of a %2 % w/v solution of %3 ,
 Measure %4 of %3 and dilute up to %1
 with solvent.</source>
         <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1 d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠v,
+prélever %4 de %3 et compléter à %1
+avec le solvant.</translation>
     </message>
     <message>
         <source>To prepare %1 of a %2 % v/v solution of %3 ,
 Measure %4 of %3 and dilute up to %1
 with solvent.</source>
         <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 µL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour préparer %1 d’une solution de %3 à %2&#xa0;%&#xa0;v/⁠v,
+prélever %4 de %3 et compléter à %1
+avec le solvant.</translation>
     </message>
 </context>
 <context>
@@ -934,21 +948,21 @@ with solvent.</source>
     </message>
     <message>
         <source>Choose what the stock&apos;s percent is of: weight in weight, or grams in 100 mL</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez à quoi se rapporte le pourcentage de la solution mère&#xa0;: masse pour masse, ou grammes dans 100&#xa0;mL</translation>
     </message>
     <message>
         <source>Stock concentration basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de la concentration de la solution mère</translation>
     </message>
     <message>
         <source>Enter the amount you wish to make, e.g. 100 (grams) or 2 kg</source>
         <extracomment>A unit may be typed after the number: keep 2 kg as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la quantité à préparer, p.&#xa0;ex. 100&#xa0;(g) ou 2&#xa0;kg</translation>
     </message>
     <message>
         <source>Enter the amount you wish to make, e.g. 100 (mL) or 1 L</source>
         <extracomment>A unit may be typed after the number: keep 1 L as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la quantité à préparer, p.&#xa0;ex. 100&#xa0;(mL) ou 1&#xa0;L</translation>
     </message>
 </context>
 <context>
@@ -1082,7 +1096,7 @@ with solvent.</source>
     <message>
         <source>A stock in % w/v says how many grams are in a volume of it, not what fraction of its weight or volume they are, so a % w/w or % v/v solution cannot be worked out from it. Please give the stock in % w/w with its specific gravity, or make a % w/v solution.</source>
         <extracomment>&quot;% w/v&quot;, &quot;% w/w&quot; and &quot;% v/v&quot; as the page&apos;s lists and options write them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une solution mère en %&#xa0;m/⁠v indique la masse de substance dans un volume donné, et non sa part de la masse ou du volume de la solution&#xa0;: on ne peut donc pas en tirer une solution en %&#xa0;m/⁠m ou en %&#xa0;v/⁠v. Indiquez la solution mère en %&#xa0;m/⁠m avec sa densité, ou préparez une solution en %&#xa0;m/⁠v.</translation>
     </message>
 </context>
 <context>
