@@ -1150,4 +1150,57 @@ with solvent.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>molvera::Units</name>
+    <message>
+        <source>M</source>
+        <extracomment>Moles per litre after a typed number, as the sentences write the page&apos;s &quot;M&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre after a typed number; write it as &quot;M&quot; is written (mmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre after a typed number; write it as &quot;M&quot; is written (µmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre after a typed number; write it as &quot;M&quot; is written (nmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L</source>
+        <extracomment>Litres after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mL</source>
+        <extracomment>Millilitres after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µL</source>
+        <extracomment>Microlitres after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <extracomment>Kilograms after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g</source>
+        <extracomment>Grams after a typed number: the symbol, where &quot;%1 grams&quot; spells the word out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mg</source>
+        <extracomment>Milligrams after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
