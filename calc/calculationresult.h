@@ -45,6 +45,13 @@ struct ZeroMolecularWeight
     bool operator==(const ZeroMolecularWeight &) const = default;
 };
 
+// A stock stated in % w/v for a w/w or v/v solution: grams in a volume of stock say nothing of
+// its weight or volume fraction without a density the basis leaves out.
+struct StockBasisMismatch
+{
+    bool operator==(const StockBasisMismatch &) const = default;
+};
+
 // The stock is weaker than the solution wanted: more of it would be needed than the amount to
 // make, so the solution cannot be made by dilution.
 struct WeakStock

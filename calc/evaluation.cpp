@@ -20,6 +20,20 @@ double Evaluation::number(std::string_view text)
     return 0;
 }
 
+Quantity Evaluation::quantity(std::string_view text, Dimension dimension, Unit bare)
+{
+    if (failed())
+        return {};
+    const QuantityRead read = readQuantity(text, dimension, bare, m_locale);
+    if (const Quantity *quantity = std::get_if<Quantity>(&read)) {
+        ++m_inputsRead;
+        return *quantity;
+    }
+    m_state = std::get<NumberError>(read) == NumberError::OutOfRange ? State::ArithmeticFailed
+                                                                     : State::InputFailed;
+    return {};
+}
+
 double Evaluation::step(double value)
 {
     if (failed())

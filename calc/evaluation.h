@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculationresult.h"
+#include "quantity.h"
 
 #include <string_view>
 
@@ -22,6 +23,9 @@ public:
     // a double's range an arithmetic failure. Gives 0 once anything has failed. Texts are counted
     // as they are read, so that an input failure names its text.
     double number(std::string_view text);
+    // A number with an optional unit of `dimension` after it, its value in `bare`, the unit a
+    // bare number is in; a unit the box cannot take is an input failure, as a letter is.
+    Quantity quantity(std::string_view text, Dimension dimension, Unit bare);
 
     // The value of one arithmetic step: infinite (overflow, division by zero) or not a number
     // (0/0, inf - inf) is an arithmetic failure.

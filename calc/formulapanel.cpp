@@ -1,7 +1,9 @@
 #include "formulapanel.h"
 
 #include "elementtable.h"
+#include "formulareading.h"
 #include "numbertext.h"
+#include "periodictable.h"
 
 #include <cmath>
 
@@ -61,6 +63,28 @@ void RecomputeTotal(FormulaPanel &panel, const NumberLocale &locale)
     if (!std::isfinite(total))
         return;
     panel.totalText = writeGeneral(total, locale);
+}
+
+FormulaPanel panelOf(const FormulaReading &reading, const NumberLocale &locale)
+{
+    FormulaPanel panel;
+    for (std::size_t index = 0; index < reading.elements.size() && index < panel.rows.size();
+         ++index) {
+        const ElementCount &element = reading.elements[index];
+        if (const ElementEntry *entry = PeriodicTable::listed(*element.element)) {
+            panel.rows[index].elementText = entry->displayText;
+            panel.rows[index].countText = writeGeneral(element.count, locale);
+        }
+        CommitRow(panel, int(index) + 1, locale);
+    }
+    return panel;
+}
+
+std::string formulaWeightText(const FormulaReading &reading, const NumberLocale &locale)
+{
+    if (rowsMisfit(reading))
+        return writeGeneral(molecularWeight(reading), locale);
+    return panelOf(reading, locale).totalText;
 }
 
 } // namespace molvera

@@ -5,6 +5,7 @@
 
 namespace molvera {
 
+struct FormulaReading;
 struct NumberLocale;
 
 // One element row of a formula; every field is text, as the user and the row's commit left it.
@@ -37,5 +38,13 @@ void CommitRow(FormulaPanel &panel, int row, const NumberLocale &locale);
 
 // Recomputes the total text from the six weight texts as they stand.
 void RecomputeTotal(FormulaPanel &panel, const NumberLocale &locale);
+
+// The rows a formula fills, each committed in turn, as the formula box fills a page's rows. The
+// rows must be able to hold it (rowsMisfit()).
+FormulaPanel panelOf(const FormulaReading &reading, const NumberLocale &locale);
+
+// A formula's molecular weight as the pages give it: the total of the rows it fills, or, where the
+// rows cannot hold it, its weight in general form.
+std::string formulaWeightText(const FormulaReading &reading, const NumberLocale &locale);
 
 } // namespace molvera

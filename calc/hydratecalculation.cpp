@@ -2,6 +2,7 @@
 
 #include "evaluation.h"
 #include "hydrateformula.h"
+#include "measuredamount.h"
 #include "numbertext.h"
 #include "sentence.h"
 
@@ -21,6 +22,23 @@ struct Texts
         MOLVERA_TR_NOOP("To prepare %1mL of a %2 percent Solution of %3,\n"
                         "Measure %4 grams of %5 and dilute up to %1\n"
                         "mL with solvent.");
+    // An amount too small for two decimals, in a unit that shows it.
+    //: %1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its
+    //: strength is stated for, %4 the stock with its unit ("58.4 mg"), %5 the formula of the
+    //: stock that is weighed. The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText WithAmountUnit =
+        MOLVERA_TR_NOOP("To prepare %1mL of a %2 percent Solution of %3,\n"
+                        "Measure %4 of %5 and dilute up to %1\n"
+                        "mL with solvent.");
+    // The volume typed with a unit.
+    //: %1 the volume to make with its unit ("250 mL", "1 L"), %2 the percent w/v wanted, %3 the
+    //: formula of the form its strength is stated for, %4 the stock with its unit ("23.47
+    //: grams"), %5 the formula of the stock that is weighed. The sheet prints three lines:
+    //: keep the two line breaks.
+    static constexpr LocalizedText WithUnits =
+        MOLVERA_TR_NOOP("To prepare %1 of a %2 percent Solution of %3,\n"
+                        "Measure %4 of %5 and dilute up to %1\n"
+                        "with solvent.");
 };
 
 } // namespace
@@ -42,7 +60,8 @@ HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const N
     if (hr < 0)
         evaluation.refuseLastRead();
     const double wr = evaluation.step(hr * WaterWeight);
-    const double v = evaluation.number(inputs.volume);
+    const Quantity volume = evaluation.quantity(inputs.volume, Dimension::Volume, Unit::Millilitre);
+    const double v = volume.value;
     if (evaluation.failed())
         return evaluation.failure<HydrateResult>();
     if (cs == 0)
@@ -68,10 +87,23 @@ HydrateResult HydrateCalculation::calculate(const HydrateInputs &inputs, const N
     // What is weighed is the stock as it stands on the shelf, with its own waters; what is made is
     // a strength of the form with the waters required.
     outcome.solutionFormula = withWaters(inputs.formula, inputs.requiredWaters, hr);
-    const std::string stock = withWaters(inputs.formula, inputs.stockWaters, hs);
-    writeWording(outcome, Texts::Instructions, translator,
-                 {inputs.volume, inputs.requiredConcentration, outcome.solutionFormula,
-                  outcome.resultText, stock});
+    outcome.stockFormula = withWaters(inputs.formula, inputs.stockWaters, hs);
+    const std::string &stock = outcome.stockFormula;
+    const MeasuredAmount measured = measuredAmount(mass, Dimension::Mass, locale);
+    outcome.measured = measured;
+    if (volume.unit) {
+        writeWording(outcome, Texts::WithUnits, translator,
+                     {typedQuantityText(volume, Unit::Millilitre, translator),
+                      inputs.requiredConcentration, outcome.solutionFormula,
+                      amountText(measured, translator), stock});
+    } else {
+        writeWording(
+            outcome, measured.small() ? Texts::WithAmountUnit : Texts::Instructions, translator,
+            {inputs.volume, inputs.requiredConcentration, outcome.solutionFormula,
+             measured.small() ? amountText(measured, translator) : outcome.resultText, stock});
+    }
+    if (measured.belowMeasuring)
+        addClause(outcome, belowMeasuringClause(translator));
     return outcome;
 }
 

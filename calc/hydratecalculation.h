@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculationresult.h"
+#include "measuredamount.h"
 #include "translatable.h"
 
 #include <string_view>
@@ -24,11 +25,14 @@ struct HydrateInputs
 
 struct HydrateOutcome
 {
-    double mass = 0;        // grams of stock to weigh out
-    std::string resultText; // mass as "0.00"
+    double mass = 0;         // grams of stock to weigh out
+    std::string resultText;  // mass as "0.00"
+    MeasuredAmount measured; // the mass as the instructions give it
     // The solution, named by the form its strength is stated for: the salt with the waters
-    // required ("CuSO4" for the anhydrous salt), as the sentence names it and the label should.
+    // required ("CuSO4" for the anhydrous salt), as the sentence names it and the label should;
+    // and the stock weighed, with its own waters.
     std::string solutionFormula;
+    std::string stockFormula;
     std::string methodText;
     PrintLines printLines;
 };

@@ -1,8 +1,11 @@
 #include "molarcalculation.h"
 
 #include "evaluation.h"
+#include "measuredamount.h"
 #include "numbertext.h"
 #include "sentence.h"
+
+#include <optional>
 
 namespace molvera {
 
@@ -33,7 +36,41 @@ struct Texts
         MOLVERA_TR_NOOP("To prepare %1L of a %2 Molar Solution of %3,\n"
                         "Measure %4 mL of %3 and dilute up to %1\n"
                         "Litre(s) with solvent.");
+    // An amount too small for two decimals, in a unit that shows it.
+    //: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 the
+    //: amount of stock with its unit ("5.84 mg", "0.500 µL"). The sheet prints three lines:
+    //: keep the two line breaks. "Litre(s)" follows a typed number: prefer the symbol (L).
+    static constexpr LocalizedText WithAmountUnit =
+        MOLVERA_TR_NOOP("To prepare %1L of a %2 Molar Solution of %3,\n"
+                        "Measure %4 of %3 and dilute up to %1\n"
+                        "Litre(s) with solvent.");
+    // The volume or the molarity typed with a unit: every quantity says its own.
+    //: %1 the volume to make and %2 the molarity, each a number with its unit as typed ("250
+    //: mL", "50 mM"), %3 the formula (never translated), %4 the amount of stock with its unit
+    //: ("1.51 grams", "22.50 mL"). The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText WithUnits =
+        MOLVERA_TR_NOOP("To prepare %1 of a %2 Solution of %3,\n"
+                        "Measure %4 of %3 and dilute up to %1\n"
+                        "with solvent.");
 };
+
+// How the stock holds the substance.
+enum class Stock { Percent, Molar, Millimolar, WeightPerVolume, GramsPerLitre };
+
+std::optional<Stock> stockOf(std::string_view unit)
+{
+    if (unit == MolarInputs::PercentStock)
+        return Stock::Percent;
+    if (unit == MolarInputs::MolarStock)
+        return Stock::Molar;
+    if (unit == MolarInputs::MillimolarStock)
+        return Stock::Millimolar;
+    if (unit == MolarInputs::WeightPerVolumeStock)
+        return Stock::WeightPerVolume;
+    if (unit == MolarInputs::GramsPerLitreStock)
+        return Stock::GramsPerLitre;
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -41,54 +78,88 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
                                         const TextTranslator &translator)
 {
     Evaluation evaluation(locale);
-    // All five are converted whatever the unit: with "M" the specific gravity plays no part, yet
-    // its text must hold a number.
+    const std::optional<Stock> stock = stockOf(inputs.stockUnit);
+    const bool molarStock = stock == Stock::Molar || stock == Stock::Millimolar;
+    // All five are converted whatever the unit: with a molar stock the specific gravity plays no
+    // part, yet its text must hold a number.
     const double m = evaluation.number(inputs.total);
-    const double r = evaluation.number(inputs.molarity);
-    const double v = evaluation.number(inputs.volume);
+    const Quantity r = evaluation.quantity(inputs.molarity, Dimension::Molarity, Unit::Molar);
+    const Quantity v = evaluation.quantity(inputs.volume, Dimension::Volume, Unit::Litre);
     const double g = evaluation.number(inputs.specificGravity);
-    const double c = evaluation.number(inputs.stockConcentration);
+    // A molar stock in M (its strength in mM when so chosen, or with a unit typed).
+    const double c = molarStock
+                         ? evaluation
+                               .quantity(inputs.stockConcentration, Dimension::Molarity,
+                                         stock == Stock::Molar ? Unit::Molar : Unit::Millimolar)
+                               .value
+                         : evaluation.number(inputs.stockConcentration);
+    const double cInMolar =
+        stock == Stock::Millimolar ? inUnit(c, Unit::Millimolar, Unit::Molar) : c;
 
     // Any other unit has no arithmetic: sentences built around an old result would report a
     // failure as success, so such a unit is bad input.
-    const bool percentStock = inputs.stockUnit == "%";
-    if (!percentStock && inputs.stockUnit != "M")
+    if (!stock)
         evaluation.refuseInput();
     if (evaluation.failed())
         return evaluation.failure<MolarResult>();
     if (c == 0)
         return ZeroStockConcentration{};
-    if (percentStock && g == 0)
+    if (stock == Stock::Percent && g == 0)
         return ZeroSpecificGravity{};
 
+    // Grams of the substance the solution needs, M × R × V, against what a millilitre of stock
+    // holds; a molar stock is diluted by the ratio of the molarities.
     double amount = 0;
-    if (percentStock) {
-        double a = evaluation.step(m * r);
-        a = evaluation.step(a * v);
-        double b = evaluation.step(c / 100);
-        b = evaluation.step(b * g);
-        amount = evaluation.step(a / b);
-    } else {
-        double a = evaluation.step(v * r);
-        a = evaluation.step(a / c);
+    if (molarStock) {
+        double a = evaluation.step(v.value * r.value);
+        a = evaluation.step(a / cInMolar);
         amount = evaluation.step(a * 1000);
+    } else {
+        double a = evaluation.step(m * r.value);
+        a = evaluation.step(a * v.value);
+        double b = 0;
+        if (stock == Stock::GramsPerLitre) {
+            b = evaluation.step(c / 1000);
+        } else {
+            b = evaluation.step(c / 100);
+            if (stock == Stock::Percent)
+                b = evaluation.step(b * g);
+        }
+        amount = evaluation.step(a / b);
     }
     if (evaluation.failed())
         return evaluation.failure<MolarResult>();
-    if (v < 0 || amount < 0)
+    if (v.value < 0 || amount < 0)
         return NegativeAmount{};
     // Millilitres of stock against the millilitres to make. A percent stock of specific gravity 1
     // is a solid weighed at its purity (99.9 % CsCl), and cannot be weaker than what is made from
     // it by dissolving; grams may well outnumber the millilitres made.
-    const bool weighable = percentStock && g == 1;
-    if (!weighable && exceeds(amount, v * 1000))
+    const bool weighable = stock == Stock::Percent && g == 1;
+    if (!weighable && exceeds(amount, v.value * 1000))
         return WeakStock{};
 
     MolarOutcome outcome;
     outcome.amount = amount;
     outcome.resultText = writeFixed2(amount, locale);
-    writeWording(outcome, weighable ? Texts::InGramsOrMillilitres : Texts::InMillilitres,
-                 translator, {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
+    const MeasuredAmount measured =
+        measuredAmount(amount, weighable ? Dimension::Mass : Dimension::Volume, locale);
+    outcome.measured = measured;
+    if (r.unit || v.unit) {
+        writeWording(outcome, Texts::WithUnits, translator,
+                     {typedQuantityText(v, Unit::Litre, translator),
+                      typedQuantityText(r, Unit::Molar, translator), inputs.formula,
+                      amountText(measured, translator)});
+    } else if (measured.small()) {
+        writeWording(
+            outcome, Texts::WithAmountUnit, translator,
+            {inputs.volume, inputs.molarity, inputs.formula, amountText(measured, translator)});
+    } else {
+        writeWording(outcome, weighable ? Texts::InGramsOrMillilitres : Texts::InMillilitres,
+                     translator,
+                     {inputs.volume, inputs.molarity, inputs.formula, outcome.resultText});
+    }
+    if (measured.belowMeasuring)
+        addClause(outcome, belowMeasuringClause(translator));
     return outcome;
 }
 

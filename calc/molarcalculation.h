@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculationresult.h"
+#include "measuredamount.h"
 #include "translatable.h"
 
 #include <string_view>
@@ -14,18 +15,28 @@ struct NumberLocale;
 struct MolarInputs
 {
     std::string_view total;              // M, grams per mole
-    std::string_view molarity;           // R, moles per litre
-    std::string_view volume;             // V, litres
+    std::string_view molarity;           // R, moles per litre, or with its unit: "50 mM"
+    std::string_view volume;             // V, litres, or with its unit: "250 mL"
     std::string_view specificGravity;    // G
-    std::string_view stockConcentration; // C, percent or molar
-    std::string_view stockUnit;          // "%" or "M"
+    std::string_view stockConcentration; // C, in the stock unit's terms
+    std::string_view stockUnit;          // one of MolarInputs' stock units below
     std::string_view formula;            // only quoted in the sentences
+
+    // What the stock's strength is given as: a percent by weight with a specific gravity, the
+    // stock's own molarity in M or mM (or with a unit typed), a percent by weight in volume, or
+    // grams per litre (milligrams per millilitre).
+    static constexpr std::string_view PercentStock = "%";
+    static constexpr std::string_view MolarStock = "M";
+    static constexpr std::string_view MillimolarStock = "mM";
+    static constexpr std::string_view WeightPerVolumeStock = "% w/v";
+    static constexpr std::string_view GramsPerLitreStock = "g/L";
 };
 
 struct MolarOutcome
 {
-    double amount = 0;      // grams or millilitres of stock
-    std::string resultText; // amount as "0.00"
+    double amount = 0;       // grams or millilitres of stock
+    std::string resultText;  // amount as "0.00"
+    MeasuredAmount measured; // the amount as the instructions give it
     std::string methodText;
     PrintLines printLines;
 };
@@ -33,8 +44,9 @@ struct MolarOutcome
 using MolarResult = std::variant<InputFailure, ArithmeticFailure, ZeroStockConcentration,
                                  ZeroSpecificGravity, WeakStock, NegativeAmount, MolarOutcome>;
 
-// The stock to measure for a molar solution, in millilitres (or grams of a solid given as 100 %
-// with specific gravity 1). More stock than the volume to make, or a negative amount, is refused.
+// The stock to measure for a molar solution, in millilitres (or grams of a solid given as a
+// percent stock of specific gravity 1). A liquid stock giving more than the volume to make, or a
+// negative amount, is refused.
 class MolarCalculation
 {
 public:

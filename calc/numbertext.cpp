@@ -1,5 +1,6 @@
 #include "numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -244,48 +245,76 @@ std::string writeGeneral(double value, const NumberLocale &locale)
 
 std::string writeFixed2(double value, const NumberLocale &locale)
 {
+    return writeFixed(value, 2, locale);
+}
+
+std::string writeSignificant3(double value, const NumberLocale &locale)
+{
+    if (!std::isfinite(value) || value == 0)
+        return writeFixed(value, 2, locale);
+    // The places after the point that leave three significant digits; a value that rounds up to
+    // the next power of ten ("9.996") keeps three with one place fewer.
+    const int exponent = toDecimal15(std::fabs(value)).exponent;
+    const int decimals = std::max(0, 2 - exponent);
+    const std::string text = writeFixed(value, decimals, locale);
+    std::size_t digits = 0;
+    bool leading = true;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || (leading && c == '0'))
+            continue;
+        leading = false;
+        ++digits;
+    }
+    return digits > 3 && decimals > 0 ? writeFixed(value, decimals - 1, locale) : text;
+}
+
+std::string writeFixed(double value, int decimals, const NumberLocale &locale)
+{
     if (!std::isfinite(value))
         return nonFinite(value);
 
     const std::string_view separator = separatorOf(locale);
-    // The magnitude in hundredths, as decimal digits, most significant first.
-    std::string hundredths;
+    // The magnitude in units of the last place, as decimal digits, most significant first.
+    std::string lastPlaces;
     if (value != 0) {
         const Decimal15 decimal = toDecimal15(std::fabs(value));
-        // digits[i] stands at 10^(exponent - i); hundredths need the places down to 10^-2.
-        const int kept = decimal.exponent + 3;
+        // digits[i] stands at 10^(exponent - i); the places are kept down to 10^-decimals.
+        const int kept = decimal.exponent + 1 + decimals;
         bool roundUp = false;
         if (kept <= 0) {
             roundUp = kept == 0 && decimal.digits[0] >= '5';
         } else if (kept >= 15) {
             // Beyond 15 significant digits the places are written as zeros.
-            hundredths.reserve(kept + 1);
-            hundredths.append(decimal.digits.data(), 15);
-            hundredths.append(kept - 15, '0');
+            lastPlaces.reserve(kept + 1);
+            lastPlaces.append(decimal.digits.data(), 15);
+            lastPlaces.append(kept - 15, '0');
         } else {
-            hundredths.append(decimal.digits.data(), kept);
+            lastPlaces.append(decimal.digits.data(), kept);
             roundUp = decimal.digits[kept] >= '5'; // a final 5 goes away from zero
         }
         if (roundUp) {
-            int i = static_cast<int>(hundredths.size()) - 1;
-            for (; i >= 0 && hundredths[i] == '9'; --i)
-                hundredths[i] = '0';
+            int i = static_cast<int>(lastPlaces.size()) - 1;
+            for (; i >= 0 && lastPlaces[i] == '9'; --i)
+                lastPlaces[i] = '0';
             if (i >= 0)
-                ++hundredths[i];
+                ++lastPlaces[i];
             else
-                hundredths.insert(hundredths.begin(), '1');
+                lastPlaces.insert(lastPlaces.begin(), '1');
         }
     }
-    if (hundredths.size() < 3)
-        hundredths.insert(0, 3 - hundredths.size(), '0');
+    const std::size_t places = std::size_t(decimals);
+    if (lastPlaces.size() < places + 1)
+        lastPlaces.insert(0, places + 1 - lastPlaces.size(), '0');
 
     std::string text;
-    text.reserve(hundredths.size() + separator.size() + 1);
-    if (value < 0 && hundredths.find_first_not_of('0') != std::string::npos)
+    text.reserve(lastPlaces.size() + separator.size() + 1);
+    if (value < 0 && lastPlaces.find_first_not_of('0') != std::string::npos)
         text += '-';
-    text.append(hundredths, 0, hundredths.size() - 2);
-    text += separator;
-    text.append(hundredths, hundredths.size() - 2, 2);
+    text.append(lastPlaces, 0, lastPlaces.size() - places);
+    if (places > 0) {
+        text += separator;
+        text.append(lastPlaces, lastPlaces.size() - places, places);
+    }
     return text;
 }
 

@@ -46,5 +46,11 @@ std::string writeGeneral(double value, const NumberLocale &locale);
 
 // The "0.00" format: at least one integer digit, exactly two decimals, no digit grouping.
 std::string writeFixed2(double value, const NumberLocale &locale);
+// The same with `decimals` places (0 to 15), rounded half away from zero after taking the value to
+// 15 significant digits.
+std::string writeFixed(double value, int decimals, const NumberLocale &locale);
+// Three significant digits, with places after the point as needed and none dropped: "5.84",
+// "20.0", "0.500", "584".
+std::string writeSignificant3(double value, const NumberLocale &locale);
 
 } // namespace molvera

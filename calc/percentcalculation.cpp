@@ -1,8 +1,11 @@
 #include "percentcalculation.h"
 
 #include "evaluation.h"
+#include "measuredamount.h"
 #include "numbertext.h"
 #include "sentence.h"
+
+#include <algorithm>
 
 namespace molvera {
 
@@ -41,20 +44,57 @@ struct Texts
         MOLVERA_TR_NOOP("To prepare %1 mL of a %2 % v/v solution of %3 ,\n"
                         "Measure %4 mL of %3 and dilute up to %1 mL\n"
                         "with solvent.");
+
+    // The same, where the amount to make was typed with a unit or the amount to measure is too
+    // small for two decimals: each amount says its own unit.
+    //: %1 the amount to make with its unit ("2 kg", "100 grams"), %2 the percent wanted, %3 the
+    //: formula (never translated), %4 the stock and %5 the solvent to mix in, each with its unit
+    //: ("300.00 grams", "5.84 mg"). The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText WeightPerWeightWithUnits =
+        MOLVERA_TR_NOOP("To prepare %1 of a %2 % w/w solution of %3 ,\n"
+                        "Measure %4 of %3 and mix with %5\n"
+                        "of solvent.");
+    //: %1 the volume to make with its unit ("250 mL", "1 L"), %2 the percent wanted, %3 the
+    //: formula (never translated), %4 the stock with its unit ("4.50 mL", "58.4 mg"). The sheet
+    //: prints three lines: keep the two line breaks.
+    static constexpr LocalizedText WeightPerVolumeWithUnits =
+        MOLVERA_TR_NOOP("To prepare %1 of a %2 % w/v solution of %3 ,\n"
+                        "Measure %4 of %3 and dilute up to %1\n"
+                        "with solvent.");
+    //: %1 the volume to make with its unit ("250 mL", "1 L"), %2 the percent wanted, %3 the
+    //: formula (never translated), %4 the stock with its unit ("4.50 mL", "58.4 µL"). The sheet
+    //: prints three lines: keep the two line breaks.
+    static constexpr LocalizedText VolumePerVolumeWithUnits =
+        MOLVERA_TR_NOOP("To prepare %1 of a %2 % v/v solution of %3 ,\n"
+                        "Measure %4 of %3 and dilute up to %1\n"
+                        "with solvent.");
 };
 
-const LocalizedText &wordingFor(ConcentrationType type, double specificGravity)
+const LocalizedText &wordingFor(ConcentrationType type, bool weighed, bool withUnits)
 {
     switch (type) {
     case ConcentrationType::WeightPerWeight:
-        return Texts::WeightPerWeight;
+        return withUnits ? Texts::WeightPerWeightWithUnits : Texts::WeightPerWeight;
     case ConcentrationType::WeightPerVolume:
-        return specificGravity == 1 ? Texts::WeightPerVolumeInGrams
-                                    : Texts::WeightPerVolumeInMillilitres;
+        if (withUnits)
+            return Texts::WeightPerVolumeWithUnits;
+        return weighed ? Texts::WeightPerVolumeInGrams : Texts::WeightPerVolumeInMillilitres;
     case ConcentrationType::VolumePerVolume:
-        return Texts::VolumePerVolume;
+        return withUnits ? Texts::VolumePerVolumeWithUnits : Texts::VolumePerVolume;
     }
     return Texts::WeightPerWeight; // not reached: every type has its wording above
+}
+
+// The amount to make: grams for w/w, millilitres otherwise; with no type yet, either.
+Quantity readAmount(Evaluation &evaluation, std::string_view text,
+                    std::optional<ConcentrationType> type, const NumberLocale &locale)
+{
+    const bool byWeight = type == ConcentrationType::WeightPerWeight;
+    if (!type &&
+        std::holds_alternative<Quantity>(readQuantity(text, Dimension::Mass, Unit::Gram, locale)))
+        return evaluation.quantity(text, Dimension::Mass, Unit::Gram);
+    return byWeight ? evaluation.quantity(text, Dimension::Mass, Unit::Gram)
+                    : evaluation.quantity(text, Dimension::Volume, Unit::Millilitre);
 }
 
 } // namespace
@@ -67,7 +107,8 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
     // Converted before the type is looked at: a bad number is reported even with no type.
     const double s = evaluation.number(inputs.stockConcentration);
     const double g = evaluation.number(inputs.stockSpecificGravity);
-    const double v = evaluation.number(inputs.amount);
+    const Quantity amountToMake = readAmount(evaluation, inputs.amount, type, locale);
+    const double v = amountToMake.value;
     const double c = evaluation.number(inputs.requiredConcentration);
     if (evaluation.failed())
         return evaluation.failure<PercentResult>();
@@ -75,8 +116,12 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
         return NoConcentrationType{};
 
     // Only w/v measures a weight by volume; a weight fraction is weighed out and a volume
-    // fraction needs no density.
-    const bool byDensity = *type == ConcentrationType::WeightPerVolume;
+    // fraction needs no density. A w/v stock is itself grams in a volume: diluted to a w/v
+    // solution by volume alone, and nothing else.
+    const bool wvStock = inputs.stockBasis == ConcentrationType::WeightPerVolume;
+    if (wvStock && *type != ConcentrationType::WeightPerVolume)
+        return StockBasisMismatch{};
+    const bool byDensity = *type == ConcentrationType::WeightPerVolume && !wvStock;
     if (s == 0)
         return ZeroStockConcentration{};
     if (byDensity && g == 0)
@@ -101,25 +146,49 @@ PercentResult PercentCalculation::calculate(std::optional<ConcentrationType> typ
     PercentOutcome outcome;
     outcome.amount = amount;
     outcome.resultText = writeFixed2(amount, locale);
+    // A stock weighed (w/w, or w/v of specific gravity 1) in grams, a liquid measured in mL.
+    const bool weighed = *type == ConcentrationType::WeightPerWeight || solid;
+    const MeasuredAmount measured =
+        measuredAmount(amount, weighed ? Dimension::Mass : Dimension::Volume, locale);
+    outcome.measured = measured;
 
     // The solvent is what is left of the amount after the result as written, rounded to two
-    // decimals, not after the unrounded amount.
+    // decimals, not after the unrounded amount. A stock amount written smaller than that leaves
+    // the rest of the amount itself, written as small.
+    std::optional<MeasuredAmount> solvent;
     if (*type == ConcentrationType::WeightPerWeight) {
         const NumberRead written = readNumber(outcome.resultText, locale);
-        const double *measured = std::get_if<double>(&written);
-        if (!measured)
+        const double *read = std::get_if<double>(&written);
+        if (!read)
             return ArithmeticFailure{}; // a result too large to read back (near DBL_MAX)
-        const double solvent = evaluation.step(v - *measured);
+        const double left = evaluation.step(v - *read);
         if (evaluation.failed())
             return evaluation.failure<PercentResult>();
         // Below 0 only where the stock, not more than the amount, was rounded up past it: no
         // solvent is added.
-        outcome.solventText = writeFixed2(solvent < 0 ? 0 : solvent, locale);
+        outcome.solventText = writeFixed2(left < 0 ? 0 : left, locale);
+        solvent = MeasuredAmount{*outcome.solventText, Unit::Gram, left < 0 ? 0 : left};
+        if (measured.small())
+            solvent = measuredAmount(std::max(0.0, v - amount), Dimension::Mass, locale);
+        outcome.solvent = solvent;
     }
 
-    writeWording(outcome, wordingFor(*type, g), translator,
-                 {inputs.amount, inputs.requiredConcentration, inputs.formula, outcome.resultText,
-                  outcome.solventText.value_or(std::string())});
+    const bool withUnits = amountToMake.unit || measured.small();
+    if (withUnits) {
+        const Unit bare =
+            *type == ConcentrationType::WeightPerWeight ? Unit::Gram : Unit::Millilitre;
+        writeWording(outcome, wordingFor(*type, weighed, true), translator,
+                     {typedQuantityText(amountToMake, bare, translator),
+                      inputs.requiredConcentration, inputs.formula,
+                      amountText(measured, translator),
+                      solvent ? amountText(*solvent, translator) : std::string()});
+    } else {
+        writeWording(outcome, wordingFor(*type, weighed, false), translator,
+                     {inputs.amount, inputs.requiredConcentration, inputs.formula,
+                      outcome.resultText, outcome.solventText.value_or(std::string())});
+    }
+    if (measured.belowMeasuring)
+        addClause(outcome, belowMeasuringClause(translator));
     return outcome;
 }
 

@@ -61,4 +61,11 @@ void writeWording(Outcome &outcome, const LocalizedText &wording, const TextTran
     }
 }
 
+// Adds a sentence after an outcome's instructions, on the screen and on the sheet's last line.
+template<typename Outcome> void addClause(Outcome &outcome, const std::string &clause)
+{
+    outcome.methodText += ' ' + clause;
+    outcome.printLines.back() += ' ' + clause;
+}
+
 } // namespace molvera

@@ -47,9 +47,11 @@ const LabelCaption &strengthCaption(SheetVariant variant)
 // sheet does not know, such as a stock's "%", is written as it stands.
 QString unitText(const QString &unit)
 {
-    for (const char *known : {SheetTexts::MolarUnit, SheetTexts::WeightPerWeightUnit,
-                              SheetTexts::WeightPerVolumeUnit, SheetTexts::VolumePerVolumeUnit}) {
-        if (unit == QLatin1StringView(known))
+    for (const char *known :
+         {SheetTexts::MolarUnit, SheetTexts::MillimolarUnit, SheetTexts::MicromolarUnit,
+          SheetTexts::NanomolarUnit, SheetTexts::GramsPerLitreUnit, SheetTexts::WeightPerWeightUnit,
+          SheetTexts::WeightPerVolumeUnit, SheetTexts::VolumePerVolumeUnit}) {
+        if (unit == QString::fromUtf8(known))
             return SheetTexts::tr(known);
     }
     return unit;

@@ -29,6 +29,14 @@ public:
     // The units of the strength, in the program's notation; each language writes them its way.
     //: The molarity's unit on the label, as in "0.5M", and of a molar stock, as in "Stock: 2 M".
     static constexpr const char *MolarUnit = QT_TR_NOOP("M");
+    //: Millimoles per litre, as in "50mM"; write it as the language writes "M" (mmol/L).
+    static constexpr const char *MillimolarUnit = QT_TR_NOOP("mM");
+    //: Micromoles per litre, as in "10µM"; write it as the language writes "M" (µmol/L).
+    static constexpr const char *MicromolarUnit = QT_TR_NOOP("µM");
+    //: Nanomoles per litre, as in "5nM"; write it as the language writes "M" (nmol/L).
+    static constexpr const char *NanomolarUnit = QT_TR_NOOP("nM");
+    //: Grams per litre, a stock's strength, as in "10 g/L".
+    static constexpr const char *GramsPerLitreUnit = QT_TR_NOOP("g/L");
     //: Percent weight in weight, as in "20% w/w".
     static constexpr const char *WeightPerWeightUnit = QT_TR_NOOP("% w/w");
     //: Percent weight in volume, as in "20% w/v".

@@ -128,6 +128,26 @@
         <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the hydrate page&apos;s caption of that number, &quot;Number of H2O:&quot;; H2O is a formula, not a word.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre, as in &quot;50mM&quot;; write it as the language writes &quot;M&quot; (mmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre, as in &quot;10µM&quot;; write it as the language writes &quot;M&quot; (µmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre, as in &quot;5nM&quot;; write it as the language writes &quot;M&quot; (nmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g/L</source>
+        <extracomment>Grams per litre, a stock&apos;s strength, as in &quot;10 g/L&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>molvera::CalculatorPage</name>
@@ -385,6 +405,20 @@ mL with solvent.</source>
         <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>To prepare %1mL of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;58.4 mg&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;23.47 grams&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>molvera::HydratePage</name>
@@ -511,6 +545,49 @@ mL with solvent.</source>
     </message>
 </context>
 <context>
+    <name>molvera::MeasuredAmount</name>
+    <message>
+        <source>%1 grams</source>
+        <extracomment>An amount of a weighed substance; %1 is a number with two decimals.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mL</source>
+        <extracomment>%1 is a number. The unit symbols (mL, mg, µg, µL, nL, L, kg, M, mM, µM, nM) are international: change them only where the language writes them otherwise.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 µg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 µL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number typed with its unit; %1 is the number as typed, %2 the unit&apos;s symbol (L, mL, µL, kg, g, mg, M, mM, µM, nM). Keep a no-break space between them if the language does.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So little cannot be measured well: make a more concentrated solution first and dilute it.</source>
+        <extracomment>Added after instructions whose amount is less than a balance (1 mg) or a pipette (0.5 µL) measures well. One short sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>molvera::MethodBox</name>
     <message>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
@@ -544,6 +621,20 @@ Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 the amount of stock with its unit (&quot;5.84 mg&quot;, &quot;0.500 µL&quot;). The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed number: prefer the symbol (L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 Solution of %3,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make and %2 the molarity, each a number with its unit as typed (&quot;250 mL&quot;, &quot;50 mM&quot;), %3 the formula (never translated), %4 the amount of stock with its unit (&quot;1.51 grams&quot;, &quot;22.50 mL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>molvera::MolarPage</name>
@@ -569,10 +660,6 @@ Litre(s) with solvent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter the Conc of the Stock Solution</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Stock concentration unit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -594,19 +681,11 @@ Litre(s) with solvent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter the Molarity required</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Molar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Volume Required:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter how many  Litres you wish to make</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -639,6 +718,21 @@ Litre(s) with solvent.</source>
     <message>
         <source>Element rows filled from the formula.</source>
         <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Conc of the Stock Solution, e.g. 98, or 500 mM for a molar stock</source>
+        <extracomment>A molar stock may be typed with its unit: keep 500 mM as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the molarity required, e.g. 0.5 or 50 mM</source>
+        <extracomment>A unit may be typed after the number: keep 50 mM as it is (the language&apos;s decimal separator in 0.5).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter how many  Litres you wish to make, e.g. 1 or 250 mL</source>
+        <extracomment>A unit may be typed after the number: keep 250 mL as it is.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -715,6 +809,27 @@ with solvent.</source>
         <extracomment>%1 mL to make, %2 the percent wanted, %3 the formula (never translated), %4 mL of stock. The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/w solution of %3 ,
+Measure %4 of %3 and mix with %5
+of solvent.</source>
+        <extracomment>%1 the amount to make with its unit (&quot;2 kg&quot;, &quot;100 grams&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock and %5 the solvent to mix in, each with its unit (&quot;300.00 grams&quot;, &quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % v/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 µL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>molvera::PercentPage</name>
@@ -784,10 +899,6 @@ with solvent.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter the amount you wish to make</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>4. Calculate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -805,6 +916,24 @@ with solvent.</source>
     </message>
     <message>
         <source>Sodium Chloride</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what the stock&apos;s percent is of: weight in weight, or grams in 100 mL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stock concentration basis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (grams) or 2 kg</source>
+        <extracomment>A unit may be typed after the number: keep 2 kg as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (mL) or 1 L</source>
+        <extracomment>A unit may be typed after the number: keep 1 L as it is.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -936,6 +1065,11 @@ with solvent.</source>
         <extracomment>%1 is an element symbol whose count in the formula is a fraction (half waters).</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A stock in % w/v says how many grams are in a volume of it, not what fraction of its weight or volume they are, so a % w/w or % v/v solution cannot be worked out from it. Please give the stock in % w/w with its specific gravity, or make a % w/v solution.</source>
+        <extracomment>&quot;% w/v&quot;, &quot;% w/w&quot; and &quot;% v/v&quot; as the page&apos;s lists and options write them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>molvera::SheetDialogs</name>
@@ -1013,6 +1147,59 @@ with solvent.</source>
     <message>
         <source>Hydrate Solution</source>
         <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Units</name>
+    <message>
+        <source>M</source>
+        <extracomment>Moles per litre after a typed number, as the sentences write the page&apos;s &quot;M&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre after a typed number; write it as &quot;M&quot; is written (mmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre after a typed number; write it as &quot;M&quot; is written (µmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre after a typed number; write it as &quot;M&quot; is written (nmol/L).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L</source>
+        <extracomment>Litres after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mL</source>
+        <extracomment>Millilitres after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>µL</source>
+        <extracomment>Microlitres after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <extracomment>Kilograms after a typed number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g</source>
+        <extracomment>Grams after a typed number: the symbol, where &quot;%1 grams&quot; spells the word out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mg</source>
+        <extracomment>Milligrams after a typed number.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -128,6 +128,26 @@
         <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the hydrate page&apos;s caption of that number, &quot;Number of H2O:&quot;; H2O is a formula, not a word.</extracomment>
         <translation>Substância de partida: %1&#xa0;%2, número de H2O: %3</translation>
     </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre, as in &quot;50mM&quot;; write it as the language writes &quot;M&quot; (mmol/L).</extracomment>
+        <translation>mM</translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre, as in &quot;10µM&quot;; write it as the language writes &quot;M&quot; (µmol/L).</extracomment>
+        <translation>µM</translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre, as in &quot;5nM&quot;; write it as the language writes &quot;M&quot; (nmol/L).</extracomment>
+        <translation>nM</translation>
+    </message>
+    <message>
+        <source>g/L</source>
+        <extracomment>Grams per litre, a stock&apos;s strength, as in &quot;10 g/L&quot;.</extracomment>
+        <translation>g/L</translation>
+    </message>
 </context>
 <context>
     <name>molvera::CalculatorPage</name>
@@ -387,6 +407,24 @@ mL with solvent.</source>
 pese %4&#xa0;g de %5 e complete o volume até %1&#xa0;mL
 com solvente.</translation>
     </message>
+    <message>
+        <source>To prepare %1mL of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;58.4 mg&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1&#xa0;mL de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
+pese %4 de %5 e complete o volume até %1&#xa0;mL
+com solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;23.47 grams&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
+pese %4 de %5 e complete o volume até %1
+com solvente.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::HydratePage</name>
@@ -513,6 +551,49 @@ com solvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MeasuredAmount</name>
+    <message>
+        <source>%1 grams</source>
+        <extracomment>An amount of a weighed substance; %1 is a number with two decimals.</extracomment>
+        <translation>%1&#xa0;g</translation>
+    </message>
+    <message>
+        <source>%1 mL</source>
+        <extracomment>%1 is a number. The unit symbols (mL, mg, µg, µL, nL, L, kg, M, mM, µM, nM) are international: change them only where the language writes them otherwise.</extracomment>
+        <translation>%1&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>%1 mg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;mg</translation>
+    </message>
+    <message>
+        <source>%1 µg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;µg</translation>
+    </message>
+    <message>
+        <source>%1 µL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;µL</translation>
+    </message>
+    <message>
+        <source>%1 nL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;nL</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number typed with its unit; %1 is the number as typed, %2 the unit&apos;s symbol (L, mL, µL, kg, g, mg, M, mM, µM, nM). Keep a no-break space between them if the language does.</extracomment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>So little cannot be measured well: make a more concentrated solution first and dilute it.</source>
+        <extracomment>Added after instructions whose amount is less than a balance (1 mg) or a pipette (0.5 µL) measures well. One short sentence.</extracomment>
+        <translation>Quantidade pequena demais para medir com precisão: prepare antes uma solução mais concentrada e dilua-a.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MethodBox</name>
     <message>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
@@ -550,6 +631,24 @@ Litre(s) with solvent.</source>
 meça %4&#xa0;mL de %3 e complete o volume até %1&#xa0;L
 com solvente.</translation>
     </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 the amount of stock with its unit (&quot;5.84 mg&quot;, &quot;0.500 µL&quot;). The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed number: prefer the symbol (L).</extracomment>
+        <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;M,
+meça %4 de %3 e complete o volume até %1&#xa0;L
+com solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 Solution of %3,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make and %2 the molarity, each a number with its unit as typed (&quot;250 mL&quot;, &quot;50 mM&quot;), %3 the formula (never translated), %4 the amount of stock with its unit (&quot;1.51 grams&quot;, &quot;22.50 mL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 %2,
+meça %4 de %3 e complete o volume até %1
+com solvente.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MolarPage</name>
@@ -575,10 +674,6 @@ com solvente.</translation>
         <translation>Conc. sol. estoque:</translation>
     </message>
     <message>
-        <source>Enter the Conc of the Stock Solution</source>
-        <translation>Digite a concentração da solução estoque</translation>
-    </message>
-    <message>
         <source>Stock concentration unit</source>
         <translation>Unidade de concentração da solução estoque</translation>
     </message>
@@ -600,20 +695,12 @@ com solvente.</translation>
         <translation>Molaridade desejada:</translation>
     </message>
     <message>
-        <source>Enter the Molarity required</source>
-        <translation>Digite a molaridade desejada</translation>
-    </message>
-    <message>
         <source>Molar</source>
         <translation>M</translation>
     </message>
     <message>
         <source>Volume Required:</source>
         <translation>Volume desejado:</translation>
-    </message>
-    <message>
-        <source>Enter how many  Litres you wish to make</source>
-        <translation>Digite quantos litros deseja preparar</translation>
     </message>
     <message>
         <source>Litre(s)</source>
@@ -646,6 +733,21 @@ com solvente.</translation>
         <source>Element rows filled from the formula.</source>
         <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
         <translation>Linhas preenchidas a partir da fórmula.</translation>
+    </message>
+    <message>
+        <source>Enter the Conc of the Stock Solution, e.g. 98, or 500 mM for a molar stock</source>
+        <extracomment>A molar stock may be typed with its unit: keep 500 mM as it is.</extracomment>
+        <translation>Digite a concentração da solução estoque, ex.: 98, ou 500&#xa0;mM para uma solução estoque molar</translation>
+    </message>
+    <message>
+        <source>Enter the molarity required, e.g. 0.5 or 50 mM</source>
+        <extracomment>A unit may be typed after the number: keep 50 mM as it is (the language&apos;s decimal separator in 0.5).</extracomment>
+        <translation>Digite a molaridade desejada, ex.: 0,5 ou 50&#xa0;mM</translation>
+    </message>
+    <message>
+        <source>Enter how many  Litres you wish to make, e.g. 1 or 250 mL</source>
+        <extracomment>A unit may be typed after the number: keep 250 mL as it is.</extracomment>
+        <translation>Digite quantos litros deseja preparar, ex.: 1 ou 250&#xa0;mL</translation>
     </message>
 </context>
 <context>
@@ -729,6 +831,33 @@ with solvent.</source>
 meça %4&#xa0;mL de %3 e complete o volume até %1&#xa0;mL
 com solvente.</translation>
     </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/w solution of %3 ,
+Measure %4 of %3 and mix with %5
+of solvent.</source>
+        <extracomment>%1 the amount to make with its unit (&quot;2 kg&quot;, &quot;100 grams&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock and %5 the solvent to mix in, each with its unit (&quot;300.00 grams&quot;, &quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;m/⁠m,
+pese %4 de %3 e misture com %5
+de solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
+meça %4 de %3 e complete o volume até %1
+com solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % v/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 µL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;v/⁠v,
+meça %4 de %3 e complete o volume até %1
+com solvente.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::PercentPage</name>
@@ -798,10 +927,6 @@ com solvente.</translation>
         <translation>Quantidade desejada:</translation>
     </message>
     <message>
-        <source>Enter the amount you wish to make</source>
-        <translation>Digite a quantidade que deseja preparar</translation>
-    </message>
-    <message>
         <source>4. Calculate</source>
         <translation>4. Calcular</translation>
     </message>
@@ -820,6 +945,24 @@ com solvente.</translation>
     <message>
         <source>Sodium Chloride</source>
         <translation>Cloreto de sódio</translation>
+    </message>
+    <message>
+        <source>Choose what the stock&apos;s percent is of: weight in weight, or grams in 100 mL</source>
+        <translation>Escolha a que se refere a porcentagem da solução estoque: massa por massa, ou gramas em 100&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>Stock concentration basis</source>
+        <translation>Base da concentração da solução estoque</translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (grams) or 2 kg</source>
+        <extracomment>A unit may be typed after the number: keep 2 kg as it is.</extracomment>
+        <translation>Digite a quantidade que deseja preparar, ex.: 100&#xa0;(g) ou 2&#xa0;kg</translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (mL) or 1 L</source>
+        <extracomment>A unit may be typed after the number: keep 1 L as it is.</extracomment>
+        <translation>Digite a quantidade que deseja preparar, ex.: 100&#xa0;(mL) ou 1&#xa0;L</translation>
     </message>
 </context>
 <context>
@@ -950,6 +1093,11 @@ com solvente.</translation>
         <extracomment>%1 is an element symbol whose count in the formula is a fraction (half waters).</extracomment>
         <translation>As linhas de elementos não comportam esta fórmula: a quantidade de “%1” não é um número inteiro.</translation>
     </message>
+    <message>
+        <source>A stock in % w/v says how many grams are in a volume of it, not what fraction of its weight or volume they are, so a % w/w or % v/v solution cannot be worked out from it. Please give the stock in % w/w with its specific gravity, or make a % w/v solution.</source>
+        <extracomment>&quot;% w/v&quot;, &quot;% w/w&quot; and &quot;% v/v&quot; as the page&apos;s lists and options write them.</extracomment>
+        <translation>Uma solução estoque em %&#xa0;m/⁠v indica os gramas de substância contidos em um volume, não a fração da massa ou do volume da solução que eles representam; por isso, não é possível calcular a partir dela uma solução em %&#xa0;m/⁠m ou %&#xa0;v/⁠v. Informe a solução estoque em %&#xa0;m/⁠m com sua densidade, ou prepare uma solução em %&#xa0;m/⁠v.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::SheetDialogs</name>
@@ -1028,6 +1176,59 @@ com solvente.</translation>
         <source>Hydrate Solution</source>
         <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
         <translation>Solução de hidrato</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Units</name>
+    <message>
+        <source>M</source>
+        <extracomment>Moles per litre after a typed number, as the sentences write the page&apos;s &quot;M&quot;.</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre after a typed number; write it as &quot;M&quot; is written (mmol/L).</extracomment>
+        <translation>mM</translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre after a typed number; write it as &quot;M&quot; is written (µmol/L).</extracomment>
+        <translation>µM</translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre after a typed number; write it as &quot;M&quot; is written (nmol/L).</extracomment>
+        <translation>nM</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <extracomment>Litres after a typed number.</extracomment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>mL</source>
+        <extracomment>Millilitres after a typed number.</extracomment>
+        <translation>mL</translation>
+    </message>
+    <message>
+        <source>µL</source>
+        <extracomment>Microlitres after a typed number.</extracomment>
+        <translation>µL</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <extracomment>Kilograms after a typed number.</extracomment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <extracomment>Grams after a typed number: the symbol, where &quot;%1 grams&quot; spells the word out.</extracomment>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>mg</source>
+        <extracomment>Milligrams after a typed number.</extracomment>
+        <translation>mg</translation>
     </message>
 </context>
 </TS>

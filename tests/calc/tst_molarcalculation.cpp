@@ -78,6 +78,23 @@ void tst_MolarCalculation::texts_data()
         << QStringList{u"To prepare 1L of a 0.5 Molar Solution of HCl,"_s,
                        u"Measure 50.00 mL of HCl and dilute up to 1"_s,
                        u"Litre(s) with solvent."_s};
+    QTest::newRow("units typed with the numbers say every quantity's own")
+        << QStringList{u"121.132"_s, u"50 mM"_s, u"250mL"_s, u"1.00"_s, u"100"_s, u"%"_s, u"Tris"_s}
+        << en << u"1.51"_s
+        << u"To prepare 250 mL of a 50 mM Solution of Tris, Measure 1.51 grams of Tris and "
+           "dilute up to 250 mL with solvent."_s
+        << QStringList{u"To prepare 250 mL of a 50 mM Solution of Tris,"_s,
+                       u"Measure 1.51 grams of Tris and dilute up to 250 mL"_s, u"with solvent."_s};
+    QTest::newRow("too little for a balance: micrograms, and a stronger solution first")
+        << QStringList{u"58.443"_s, u"10 uM"_s, u"10 mL"_s, u"1.00"_s, u"100"_s, u"%"_s, u"NaCl"_s}
+        << en << u"0.00"_s
+        << u"To prepare 10 mL of a 10 µM Solution of NaCl, Measure 5.84 µg of NaCl and dilute up "
+           "to 10 mL with solvent. So little cannot be measured well: make a more concentrated "
+           "solution first and dilute it."_s
+        << QStringList{u"To prepare 10 mL of a 10 µM Solution of NaCl,"_s,
+                       u"Measure 5.84 µg of NaCl and dilute up to 10 mL"_s,
+                       u"with solvent. So little cannot be measured well: make a more "
+                       "concentrated solution first and dilute it."_s};
     QTest::newRow("empty formula")
         << QStringList{u"98.08"_s, u"1"_s, u"1"_s, u"1.00"_s, u"100"_s, u"%"_s, QString()} << en
         << u"98.08"_s
@@ -143,6 +160,18 @@ void tst_MolarCalculation::resultText_data()
     QTest::newRow("a solid weighed at its real purity is no weaker stock: 99.9 % CsCl")
         << QStringList{u"168.36"_s, u"7"_s, u"1"_s, u"1.00"_s, u"99.9"_s, u"%"_s, u"CsCl"_s} << en
         << u"1179.70"_s << 1179.699700;
+    QTest::newRow("85 % w/w stock, unchanged route")
+        << QStringList{u"97.994"_s, u"1"_s, u"500 mL"_s, u"1.71"_s, u"85"_s, u"%"_s, u"H3PO4"_s}
+        << en << u"33.71"_s << 33.709667;
+    QTest::newRow("20 % w/v stock holds 10·C/MW mol/L")
+        << QStringList{u"58.443"_s, u"0.154"_s, u"500 mL"_s, u"1"_s, u"20"_s, u"% w/v"_s, u"X"_s}
+        << en << u"22.50"_s << 22.500555;
+    QTest::newRow("g/L stock holds C/MW mol/L")
+        << QStringList{u"400"_s, u"50 µM"_s, u"10 mL"_s, u"1"_s, u"10"_s, u"g/L"_s, u"X"_s} << en
+        << u"0.02"_s << 0.02;
+    QTest::newRow("a molar stock in mM, a molarity in mM")
+        << QStringList{u"1"_s, u"1 mM"_s, u"500 µL"_s, u"1"_s, u"1000"_s, u"mM"_s, u"X"_s} << en
+        << u"0.00"_s << 0.0005;
     QTest::newRow("zero volume") << QStringList{u"98.08"_s, u"0.5"_s, u"0"_s,    u"1.84"_s,
                                                 u"98.07"_s, u"%"_s,   u"H2SO4"_s}
                                  << en << u"0.00"_s << 0.0;
@@ -225,6 +254,11 @@ void tst_MolarCalculation::failure_data()
         << Failure::WeakStock;
     QTest::newRow("M stock weaker than the molarity")
         << with({{C, u"0.25"_s}, {Unit, u"M"_s}}) << en << Failure::WeakStock;
+    QTest::newRow("w/v stock weaker, as every liquid")
+        << with({{C, u"0.5"_s}, {Unit, u"% w/v"_s}}) << en << Failure::WeakStock;
+    QTest::newRow("a volume's unit for the molarity")
+        << with({{R, u"5 mL"_s}}) << en << Failure::Input;
+    QTest::newRow("a unit mistyped") << with({{V, u"5 MM"_s}}) << en << Failure::Input;
     QTest::newRow("product overflows")
         << with({{M, u"1e200"_s}, {R, u"1e200"_s}}) << en << Failure::Arithmetic;
     QTest::newRow("quotient overflows")

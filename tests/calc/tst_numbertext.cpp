@@ -1,6 +1,8 @@
 #include "calctest.h"
 
+#include <calc/measuredamount.h>
 #include <calc/numbertext.h>
+#include <calc/quantity.h>
 
 #include <QTest>
 
@@ -34,6 +36,10 @@ private Q_SLOTS:
     void writeFixed2();
     void roundTrip_data();
     void roundTrip();
+    void readQuantity_data();
+    void readQuantity();
+    void measuredAmount_data();
+    void measuredAmount();
 };
 
 void tst_NumberText::readNumber_data()
@@ -327,6 +333,79 @@ void tst_NumberText::roundTrip()
         molvera::readNumber(molvera::writeGeneral(value, locale), locale);
     QVERIFY(std::holds_alternative<double>(read));
     QCOMPARE(exact(std::get<double>(read)), exact(value));
+}
+
+// A number with the unit typed after it, read in the box's own unit: -1 where the box refuses it.
+void tst_NumberText::readQuantity_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("dimension");
+    QTest::addColumn<double>("value");
+    const auto row = [](const char *name, const char *text, molvera::Dimension dimension,
+                        double value) {
+        QTest::newRow(name) << QString::fromUtf8(text) << int(dimension) << value;
+    };
+    using enum molvera::Dimension;
+    row("bare, in the box's unit", " 0.5 ", Molarity, 0.5);
+    row("millimolar with a blank", "50 mM", Molarity, 0.05);
+    row("micro as u, no blank", "10uM", Molarity, 1e-5);
+    row("micro as the Greek mu", "10 \u03BCM", Molarity, 1e-5);
+    row("nanomolar", "5 nM", Molarity, 5e-9);
+    row("millilitres of a litre box", "250mL", Volume, 0.25);
+    row("l for L", "2 l", Volume, 2);
+    row("microlitres", "500 \u00B5l", Volume, 5e-4);
+    row("kilograms of a gram box", "2 kg", Mass, 2000);
+    row("a volume for a molarity", "5 mL", Molarity, -1);
+    row("capitals mistyped", "5 MM", Molarity, -1);
+    row("a unit alone", "mL", Volume, -1);
+}
+
+void tst_NumberText::readQuantity()
+{
+    QFETCH(QString, text);
+    QFETCH(int, dimension);
+    QFETCH(double, value);
+    using molvera::Unit;
+    const auto d = molvera::Dimension(dimension);
+    // Molarities in M, volumes in L, masses in g: the units of the molar page and the w/w box.
+    const Unit bare = d == molvera::Dimension::Molarity ? Unit::Molar
+                      : d == molvera::Dimension::Volume ? Unit::Litre
+                                                        : Unit::Gram;
+    const std::string typed = text.toStdString();
+    const molvera::QuantityRead read = molvera::readQuantity(typed, d, bare, localeOf(en));
+    const auto *quantity = std::get_if<molvera::Quantity>(&read);
+    QCOMPARE(quantity ? exact(quantity->value) : u"-1"_s, value < 0 ? u"-1"_s : exact(value));
+}
+
+// An amount to measure, written as the instructions give it; "!" where it is below what a balance
+// or a pipette measures well.
+void tst_NumberText::measuredAmount_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<bool>("mass");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("two decimals from 0.1") << 0.1 << true << en << u"0.10 grams"_s;
+    QTest::newRow("zero stays as it was") << 0.0 << false << en << u"0.00 mL"_s;
+    QTest::newRow("milligrams") << 0.058443 << true << en << u"58.4 mg"_s;
+    QTest::newRow("de milligrams") << 0.0015 << true << de << u"1,50 mg"_s;
+    QTest::newRow("micrograms below a balance") << 5.8443e-6 << true << en << u"5.84 \u00B5g !"_s;
+    QTest::newRow("a pipette's half microlitre") << 5e-4 << false << en << u"0.500 \u00B5L"_s;
+    QTest::newRow("microlitres with a zero kept") << 0.02 << false << en << u"20.0 \u00B5L"_s;
+    QTest::newRow("nanolitres") << 5e-5 << false << en << u"50.0 nL !"_s;
+    QTest::newRow("rounds up to the next unit") << 0.0009996 << true << en << u"1.00 mg"_s;
+}
+
+void tst_NumberText::measuredAmount()
+{
+    QFETCH(double, amount);
+    QFETCH(bool, mass);
+    QFETCH(QString, separator);
+    QFETCH(QString, written);
+    const molvera::MeasuredAmount measured = molvera::measuredAmount(
+        amount, mass ? molvera::Dimension::Mass : molvera::Dimension::Volume, localeOf(separator));
+    QCOMPARE(text(molvera::amountText(measured, {}) + (measured.belowMeasuring ? " !" : "")),
+             written);
 }
 
 QTEST_GUILESS_MAIN(tst_NumberText)

@@ -2,9 +2,9 @@
 // writing, formula reading, the formula rows and the three calculations, and every invariant that
 // must always hold is checked; a broken one aborts, as does any sanitizer report.
 //
-// Input layout: byte 0 picks the decimal separator, byte 1 the percent type, byte 2 the molar
-// stock unit, byte 3 the formula rows' elements; the rest is split at '\n' into text fields,
-// which each calculation takes in the order of its own inputs.
+// Input layout: byte 0 picks the decimal separator, byte 1 the percent type (its top bit the
+// stock's basis), byte 2 the molar stock unit, byte 3 the formula rows' elements; the rest is
+// split at '\n' into text fields, which each calculation takes in the order of its own inputs.
 
 #include <calc/elementtable.h>
 #include <calc/evaluation.h>
@@ -12,10 +12,12 @@
 #include <calc/formulareading.h>
 #include <calc/hydratecalculation.h>
 #include <calc/hydrateformula.h>
+#include <calc/measuredamount.h>
 #include <calc/molarcalculation.h>
 #include <calc/numbertext.h>
 #include <calc/percentcalculation.h>
 #include <calc/periodictable.h>
+#include <calc/quantity.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -205,7 +207,17 @@ void checkNumberText(std::string_view text, const NumberLocale &locale)
 // What a calculation must end in, found from the fixed order of conversion.
 struct Expected
 {
-    enum State { Input, Arithmetic, ZeroStock, ZeroGravity, ZeroWeight, Weak, Negative, Running };
+    enum State {
+        Input,
+        Arithmetic,
+        ZeroStock,
+        ZeroGravity,
+        ZeroWeight,
+        Mismatch,
+        Weak,
+        Negative,
+        Running
+    };
     State state = Running;
     const NumberLocale &locale;
 
@@ -215,6 +227,7 @@ struct Expected
     static State of(const ZeroStockConcentration &) { return ZeroStock; }
     static State of(const ZeroStockPurity &) { return ZeroStock; }
     static State of(const ZeroSpecificGravity &) { return ZeroGravity; }
+    static State of(const StockBasisMismatch &) { return Mismatch; }
     static State of(const ZeroMolecularWeight &) { return ZeroWeight; }
     static State of(const WeakStock &) { return Weak; }
     static State of(const NegativeAmount &) { return Negative; }
@@ -236,6 +249,22 @@ struct Expected
             return *value;
         state = kindOf(read) == Kind::OutOfRange ? Arithmetic : Input;
         return 0;
+    }
+    // A number with a unit of the dimension after it, in `bare`.
+    Quantity quantity(std::string_view text, Dimension dimension, Unit bare)
+    {
+        if (state != Running)
+            return {};
+        const QuantityRead read = readQuantity(text, dimension, bare, locale);
+        if (const auto *quantity = std::get_if<Quantity>(&read)) {
+            const NumberRead number = readNumber(quantity->number, locale);
+            require(std::holds_alternative<double>(number), "a quantity's number reads alone");
+            require(!quantity->unit || dimensionOf(*quantity->unit) == dimension,
+                    "a quantity's unit is of its box's dimension");
+            return *quantity;
+        }
+        state = std::get<NumberError>(read) == NumberError::OutOfRange ? Arithmetic : Input;
+        return {};
     }
     double step(double value)
     {
@@ -273,6 +302,14 @@ void checkSuccess(const Outcome &outcome, double amount, const NumberLocale &loc
             "the print lines joined by one space give the method text");
     require(outcome.methodText.starts_with("To prepare "),
             "the sentence starts with its fixed opening");
+    // The amount as measured: two decimals, or three significant digits in a smaller unit.
+    const std::string grams = amountText(measuredAmount(amount, Dimension::Mass, locale), {});
+    const std::string millilitres =
+        amountText(measuredAmount(amount, Dimension::Volume, locale), {});
+    require(outcome.methodText.find(grams.substr(0, grams.find(' '))) != std::string::npos ||
+                outcome.methodText.find(millilitres.substr(0, millilitres.find(' '))) !=
+                    std::string::npos,
+            "the sentence gives the amount as measured");
 }
 
 template<typename Result> void checkFailure(const Result &result, const Expected &expected)
@@ -288,21 +325,29 @@ void checkMolar(const std::vector<std::string_view> &f, std::string_view unit,
     const MolarResult result = MolarCalculation::calculate(inputs, locale);
 
     Expected expected{Expected::Running, locale};
+    const bool molar = unit == "M" || unit == "mM";
     const double m = expected.number(f[0]);
-    const double r = expected.number(f[1]);
-    const double v = expected.number(f[2]);
+    const double r = expected.quantity(f[1], Dimension::Molarity, Unit::Molar).value;
+    const double v = expected.quantity(f[2], Dimension::Volume, Unit::Litre).value;
     const double g = expected.number(f[3]);
-    const double c = expected.number(f[4]);
-    expected.refuse(unit != "%" && unit != "M", Expected::Input);
+    const double c = molar ? expected
+                                 .quantity(f[4], Dimension::Molarity,
+                                           unit == "M" ? Unit::Molar : Unit::Millimolar)
+                                 .value
+                           : expected.number(f[4]);
+    expected.refuse(unit != "%" && !molar && unit != "% w/v" && unit != "g/L", Expected::Input);
     expected.refuse(c == 0, Expected::ZeroStock);
     expected.refuse(unit == "%" && g == 0, Expected::ZeroGravity);
     double amount = 0;
-    if (unit == "%") {
-        const double a = expected.step(expected.step(m * r) * v);
-        const double b = expected.step(expected.step(c / 100) * g);
-        amount = expected.step(a / b);
+    if (molar) {
+        const double inMolar = unit == "mM" ? inUnit(c, Unit::Millimolar, Unit::Molar) : c;
+        amount = expected.step(expected.step(expected.step(v * r) / inMolar) * 1000);
     } else {
-        amount = expected.step(expected.step(expected.step(v * r) / c) * 1000);
+        const double a = expected.step(expected.step(m * r) * v);
+        double b = expected.step(c / (unit == "g/L" ? 1000 : 100));
+        if (unit == "%")
+            b = expected.step(b * g);
+        amount = expected.step(a / b);
     }
     expected.refuse(v < 0 || amount < 0, Expected::Negative);
     const bool solid = unit == "%" && g == 1;
@@ -314,7 +359,9 @@ void checkMolar(const std::vector<std::string_view> &f, std::string_view unit,
     require(std::holds_alternative<MolarOutcome>(result), "molar succeeds as expected");
     const MolarOutcome &outcome = std::get<MolarOutcome>(result);
     checkSuccess(outcome, amount, locale);
-    require(outcome.printLines[2] == "Litre(s) with solvent.", "molar line 3 is fixed");
+    require(outcome.printLines[2].ends_with("with solvent.") ||
+                outcome.printLines[2].ends_with("dilute it."),
+            "molar line 3 ends the instructions");
 }
 
 void checkPercent(const std::vector<std::string_view> &f, std::uint8_t typeByte,
@@ -332,13 +379,19 @@ void checkPercent(const std::vector<std::string_view> &f, std::uint8_t typeByte,
         type = ConcentrationType::VolumePerVolume;
         break;
     }
-    const PercentInputs inputs{f[0], f[1], f[2], f[3], f[4]};
+    const ConcentrationType basis =
+        typeByte & 0x80 ? ConcentrationType::WeightPerVolume : ConcentrationType::WeightPerWeight;
+    const PercentInputs inputs{f[0], f[1], f[2], f[3], f[4], basis};
     const PercentResult result = PercentCalculation::calculate(type, inputs, locale);
 
     Expected expected{Expected::Running, locale};
     const double s = expected.number(f[0]);
     const double g = expected.number(f[1]);
-    const double v = expected.number(f[2]);
+    const bool byWeight = type == ConcentrationType::WeightPerWeight ||
+                          (!type && std::holds_alternative<Quantity>(
+                                        readQuantity(f[2], Dimension::Mass, Unit::Gram, locale)));
+    const double v = byWeight ? expected.quantity(f[2], Dimension::Mass, Unit::Gram).value
+                              : expected.quantity(f[2], Dimension::Volume, Unit::Millilitre).value;
     const double c = expected.number(f[3]);
     if (expected.state != Expected::Running) {
         checkFailure(result, expected);
@@ -348,7 +401,9 @@ void checkPercent(const std::vector<std::string_view> &f, std::uint8_t typeByte,
         require(std::holds_alternative<NoConcentrationType>(result), "no type gives nothing");
         return;
     }
-    const bool byDensity = *type == ConcentrationType::WeightPerVolume;
+    const bool wvStock = basis == ConcentrationType::WeightPerVolume;
+    expected.refuse(wvStock && *type != ConcentrationType::WeightPerVolume, Expected::Mismatch);
+    const bool byDensity = *type == ConcentrationType::WeightPerVolume && !wvStock;
     expected.refuse(s == 0, Expected::ZeroStock);
     expected.refuse(byDensity && g == 0, Expected::ZeroGravity);
     const double a = expected.step(expected.step(c / 100) * v);
@@ -394,7 +449,7 @@ void checkHydrate(const std::vector<std::string_view> &f, const NumberLocale &lo
     const double hr = expected.number(f[4]);
     expected.refuse(hr < 0, Expected::Input);
     const double wr = expected.step(hr * water);
-    const double v = expected.number(f[5]);
+    const double v = expected.quantity(f[5], Dimension::Volume, Unit::Millilitre).value;
     expected.refuse(cs == 0, Expected::ZeroStock);
     const double a =
         expected.step(expected.step(expected.step(cr / 100) * v) * expected.step(ws + m));
@@ -410,7 +465,9 @@ void checkHydrate(const std::vector<std::string_view> &f, const NumberLocale &lo
     require(std::holds_alternative<HydrateOutcome>(result), "hydrate succeeds as expected");
     const HydrateOutcome &outcome = std::get<HydrateOutcome>(result);
     checkSuccess(outcome, mass, locale);
-    require(outcome.printLines[2] == "mL with solvent.", "hydrate line 3 is fixed");
+    require(outcome.printLines[2].ends_with("with solvent.") ||
+                outcome.printLines[2].ends_with("dilute it."),
+            "hydrate line 3 ends the instructions");
     require(outcome.methodText.find(outcome.solutionFormula) != std::string::npos,
             "the sentence names the solution");
 }
@@ -523,8 +580,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         checkWrites(raw, locale);
     }
 
-    static constexpr std::string_view units[] = {"%", "M"};
-    const std::string_view unit = data[2] % 3 < 2 ? units[data[2] % 3] : fields[7];
+    static constexpr std::string_view units[] = {"%", "M", "mM", "% w/v", "g/L"};
+    const std::string_view unit = data[2] % 6 < 5 ? units[data[2] % 6] : fields[7];
     checkMolar(fields, unit, locale);
     checkPercent(fields, data[1], locale);
     checkHydrate(fields, locale);

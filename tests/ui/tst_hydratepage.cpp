@@ -386,6 +386,8 @@ private Q_SLOTS:
         QTest::newRow("negative volume: cannot be made")
             << true << QStringList{u"txtHVol=-100"_s} << u"PreparationRefusedBox"_s;
         QTest::newRow("letters for the volume") << true << QStringList{u"txtHVol=full"_s} << input;
+        QTest::newRow("a unit the volume cannot take")
+            << true << QStringList{u"txtHVol=100 mM"_s} << input;
         QTest::newRow("empty stock waters") << true << QStringList{u"txtHH1="_s} << input;
         QTest::newRow("comma in an english locale")
             << true << QStringList{u"txtHCon2=1,5"_s} << input;

@@ -146,6 +146,22 @@ private Q_SLOTS:
         QVERIFY(control(u"fraResult"_s)->isVisible());
     }
 
+    // A stock in grams per volume keeps the rows for the weight, and needs no gravity.
+    void stockInPercentWeightPerVolume()
+    {
+        typeInto(u"txtReag"_s, u"NaCl\r"_s);
+        QVERIFY(uitest::chooseItem(control<QComboBox>(u"cmbSConc"_s), u"% w/v"_s));
+        QVERIFY(control(u"Frame1"_s)->isVisible());
+        QVERIFY(!control(u"txtSG"_s)->isVisible());
+        typeInto(u"txtConc"_s, u"20"_s);
+        typeInto(u"txtMol"_s, u"154 mM"_s);
+        typeInto(u"txtVol"_s, u"500 mL"_s);
+        click(u"cmdCal"_s);
+        QCOMPARE(control<QTextEdit>(u"txtDesc"_s)->toPlainText(),
+                 u"To prepare 500 mL of a 154 mM Solution of NaCl, Measure 22.50 mL of NaCl and "
+                 "dilute up to 500 mL with solvent."_s);
+    }
+
     void choosingPercentClears_data()
     {
         QTest::addColumn<bool>("fromMolar");

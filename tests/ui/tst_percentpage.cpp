@@ -2,6 +2,7 @@
 
 #include <print/calculationsheet.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -58,8 +59,9 @@ private Q_SLOTS:
         QTest::newRow("gravity tip")
             << u"txtSSG"_s << "toolTip"_ba << u"Enter the SG of the stock solution"_s;
         QTest::newRow("concentration 15") << u"txtCCon"_s << "text"_ba << u"15"_s;
-        QTest::newRow("amount tip")
-            << u"txtCVol"_s << "toolTip"_ba << u"Enter the amount you wish to make"_s;
+        QTest::newRow("amount tip with its units")
+            << u"txtCVol"_s << "toolTip"_ba
+            << u"Enter the amount you wish to make, e.g. 100 (grams) or 2 kg"_s;
         QTest::newRow("percent sign") << u"Label19"_s << "text"_ba << u"%"_s;
         QTest::newRow("calculate tip")
             << u"cmdConc"_s << "toolTip"_ba << u"Click here to calculate your result"_s;
@@ -137,12 +139,13 @@ private Q_SLOTS:
                                   u"cmdEgConc"_s, u"cmdAbout2"_s, u"<tabs>"_s,      u"txtReag"_s};
         QTest::newRow("no type: the first option, no required solution")
             << QString()
-            << QStringList{u"txtReag"_s, u"txtName"_s, u"opWW"_s, u"txtSCon"_s, u"txtSSG"_s} +
+            << QStringList{u"txtReag"_s, u"txtName"_s,   u"opWW"_s,
+                           u"txtSCon"_s, u"cmbSBasis"_s, u"txtSSG"_s} +
                    buttons;
         QTest::newRow("w/v chosen: its option, then the required solution")
             << u"opWV"_s
-            << QStringList{u"txtReag"_s, u"txtName"_s, u"opWV"_s,   u"txtSCon"_s,
-                           u"txtSSG"_s,  u"txtCCon"_s, u"txtCVol"_s} +
+            << QStringList{u"txtReag"_s,   u"txtName"_s, u"opWV"_s,    u"txtSCon"_s,
+                           u"cmbSBasis"_s, u"txtSSG"_s,  u"txtCCon"_s, u"txtCVol"_s} +
                    buttons;
     }
     void focusOrder()
@@ -260,7 +263,8 @@ private Q_SLOTS:
     void calculate_data()
     {
         QTest::addColumn<QString>("option");
-        QTest::addColumn<QStringList>("inputs"); // stock, gravity, amount, concentration
+        // stock, gravity, amount, concentration, and the stock's basis where it is not w/w
+        QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("solvent");
         QTest::addColumn<QString>("sentence");
@@ -285,6 +289,11 @@ private Q_SLOTS:
             << QString()
             << u"To prepare 600.0 mL of a 20 % w/v solution of NaCl , Measure 122.45 grams of "
                "NaCl and dilute up to 600.0 mL with solvent."_s;
+        QTest::newRow("a w/v stock diluted by volume, with a unit typed")
+            << u"opWV"_s << QStringList{u"20"_s, u"1.07"_s, u"0.1 L"_s, u"0.9"_s, u"% w/v"_s}
+            << u"4.50"_s << QString()
+            << u"To prepare 0.1 L of a 0.9 % w/v solution of NaCl , Measure 4.50 mL of NaCl and "
+               "dilute up to 0.1 L with solvent."_s;
     }
     void calculate()
     {
@@ -299,6 +308,12 @@ private Q_SLOTS:
         typeInto(u"txtSSG"_s, inputs[1]);
         typeInto(u"txtCVol"_s, inputs[2]);
         typeInto(u"txtCCon"_s, inputs[3]);
+        if (inputs.size() > 4) {
+            auto *basis = control<QComboBox>(u"cmbSBasis"_s);
+            QTest::keyClick(basis, Qt::Key_Down); // the list's next item: "% w/v"
+            QCOMPARE(basis->currentText(), inputs[4]);
+            QVERIFY(!control(u"txtSSG"_s)->isVisible());
+        }
         click(u"cmdConc"_s);
 
         QVERIFY(!uitest::openMessageBox(m_window.get(), u"InputErrorBox"_s));

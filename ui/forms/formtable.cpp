@@ -142,6 +142,11 @@ QWidget *makeWidget(ControlKind kind, QWidget *parent, const QString &text)
     }
     case ControlKind::ChoiceBox:
         return makeChoiceBox(parent);
+    case ControlKind::PickList: {
+        auto *list = new QComboBox(parent);
+        keepChoiceFromWheel(list);
+        return list;
+    }
     case ControlKind::CalculateButton: {
         auto *button = new QPushButton(text, parent);
         setBold(button);

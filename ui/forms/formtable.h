@@ -43,6 +43,7 @@ enum class ControlKind {
     Option,          // an option button
     DarkRedOption,   // an option button with a dark red caption
     ChoiceBox,       // an editable list that tells a chosen item from a typed text
+    PickList,        // a list whose items are the only choices
     CalculateButton, // a calculator page's Calculate button, bold
     OkButton,        // a dialog's default button: it has the focus at first and closes the dialog
     HostedControl,   // a control of the hoverlet library, made from the form's stored layout
@@ -71,7 +72,7 @@ struct TabStop
 template<typename Form>
 using KeptIn = std::variant<std::monostate, QGroupBox *Form::*, QLabel *Form::*,
                             QLineEdit *Form::*, QRadioButton *Form::*, ChoiceComboBox *Form::*,
-                            QPushButton *Form::*, QTabWidget *Form::*>;
+                            QComboBox *Form::*, QPushButton *Form::*, QTabWidget *Form::*>;
 // clang-format on
 
 template<typename Form> struct ControlRow

@@ -22,6 +22,21 @@ QString localizedNumber(QStringView programText)
     return text;
 }
 
+TypedQuantity typedQuantity(const QString &text, Dimension dimension)
+{
+    // Only the number and the unit are wanted: the unit a bare number would be in is any of the
+    // dimension's.
+    const Unit any = dimension == Dimension::Molarity ? Unit::Molar
+                     : dimension == Dimension::Volume ? Unit::Litre
+                                                      : Unit::Gram;
+    const std::string typed = toUtf8(text);
+    const QuantityRead read = readQuantity(typed, dimension, any, userNumberLocale());
+    const auto *quantity = std::get_if<Quantity>(&read);
+    if (!quantity || !quantity->unit)
+        return {text, {}};
+    return {fromUtf8(quantity->number), fromUtf8(symbolOf(*quantity->unit))};
+}
+
 std::string toUtf8(const QString &text)
 {
     return text.toStdString();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <calc/numbertext.h>
+#include <calc/quantity.h>
 
 #include <QString>
 
@@ -22,6 +23,15 @@ QString localizedNumber(QStringView programText);
 // A text that the calculations mark (calc/ knows no Qt), in the user's language: the
 // TextTranslator that the pages hand to them. Without a catalogue it is the English text.
 std::string translatedText(const char *context, const char *english);
+
+// A number typed with or without its unit ("50 mM", "0.5"): the number as typed, and the unit's
+// symbol as the program writes it, empty for a bare number or a text that does not read.
+struct TypedQuantity
+{
+    QString number;
+    QString unit;
+};
+TypedQuantity typedQuantity(const QString &text, Dimension dimension);
 
 // The calculation core speaks UTF-8.
 std::string toUtf8(const QString &text);

@@ -191,6 +191,7 @@ void CalculatorPage::watchInputs()
                     &CalculatorPage::markMethodOutOfDate);
             break;
         case ControlKind::ChoiceBox:
+        case ControlKind::PickList:
             connect(static_cast<QComboBox *>(control.widget), &QComboBox::currentTextChanged, this,
                     &CalculatorPage::markMethodOutOfDate);
             break;

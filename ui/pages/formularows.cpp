@@ -197,6 +197,13 @@ void FormulaRows::commitRow(int row)
     m_total->setText(fromUtf8(panel.totalText));
 }
 
+void FormulaRows::recomputeTotal()
+{
+    FormulaPanel panel = panelFromControls();
+    RecomputeTotal(panel, userNumberLocale());
+    m_total->setText(fromUtf8(panel.totalText));
+}
+
 QComboBox *FormulaRows::countBoxWithBadCount() const
 {
     const QComboBox *first = m_rows.front().count;
@@ -217,20 +224,14 @@ bool FormulaRows::hold(const FormulaReading &reading) const
         if (const ElementEntry *entry = ElementTable::lookup(row.elementText))
             held[entry] += readCount(row.countText, locale);
     }
-    // The rows as the reading fills them, committed in order, for the total they give.
-    FormulaPanel filled;
+    if (rowsMisfit(reading))
+        return false;
     std::map<const ElementEntry *, double> read;
-    for (std::size_t index = 0; index < reading.elements.size(); ++index) {
-        const ElementCount &element = reading.elements[index];
-        const ElementEntry *entry = PeriodicTable::listed(*element.element);
-        if (!entry || index >= filled.rows.size())
-            return false;
-        read[entry] += element.count;
-        filled.rows[index].elementText = entry->displayText;
-        filled.rows[index].countText = writeGeneral(element.count, locale);
-        CommitRow(filled, int(index) + 1, locale);
-    }
-    return held == read && shown.totalText == filled.totalText;
+    for (const ElementCount &element : reading.elements)
+        read[PeriodicTable::listed(*element.element)] += element.count;
+    // The total too, as the reading fills the rows: a row's element changed and not committed
+    // since leaves the weight of the old one.
+    return held == read && shown.totalText == panelOf(reading, locale).totalText;
 }
 
 bool FormulaRows::commitFocusedRow()

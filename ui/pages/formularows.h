@@ -64,6 +64,8 @@ public:
 
     // Recomputes the row's weight from its element and count, then the total.
     void commitRow(int row);
+    // Sums the total again from the rows' weights as they stand.
+    void recomputeTotal();
     // Commits the row whose count box has the keyboard focus, if any; true if one was.
     bool commitFocusedRow();
     // Chooses the element by its English display text and the count by its text, without

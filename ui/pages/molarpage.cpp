@@ -2,8 +2,10 @@
 
 #include "formularows.h"
 
+#include <calc/formulapanel.h>
 #include <calc/formulareading.h>
 #include <calc/molarcalculation.h>
+#include <calc/quantity.h>
 #include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
 #include <ui/widgets/choicecombobox.h>
@@ -35,9 +37,18 @@ constexpr FormulaRowsLayout FormulaLayout{
     .readOnlyOrder = {6, 1, 0, 2, 3, 4, 5},
 };
 
-// The two units of the stock, in the program's own notation.
+// The stock units, in the program's own notation: the Part's percent and molar stocks first.
 constexpr QStringView PercentUnit = u"%";
 constexpr QStringView MolarUnit = u"M";
+constexpr QStringView MillimolarUnit = u"mM";
+constexpr QStringView WeightPerVolumeUnit = u"% w/v";
+constexpr QStringView GramsPerLitreUnit = u"g/L";
+
+// A stock given by its own molarity needs no molecular weight: the rows step aside.
+bool isMolarStock(QStringView unit)
+{
+    return unit == MolarUnit || unit == MillimolarUnit;
+}
 
 // "2. Stock Solution" as step `step`.
 QString numberedStep(int step, const QString &caption)
@@ -66,16 +77,16 @@ std::span<const ControlRow<MolarPage>> MolarPage::controls()
         {u"optMan",    DarkRedOption,   InFrame,  {1920,  360, 1812,  252}, {Last, 3},   &P::m_manual,              QT_TR_NOOP("Enter Manual Mol Wt"),   {}},
         {u"Frame4",    Frame,           OnForm,   {4080,  360, 3492, 1092}, {},          &P::m_stockFrame,          /*: Keep the number and its full stop first: the page renumbers its steps. */ QT_TR_NOOP("2. Stock Solution"),     {}},
         {u"Label12",   FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        QT_TR_NOOP("Conc of Stock Soln:"),   {}},
-        {u"txtConc",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1}, &P::m_stockConcentration,  "100",                               QT_TR_NOOP("Enter the Conc of the Stock Solution")},
-        {u"cmbSConc",  ChoiceBox,       InFrame,  {2520,  360,  612,  288}, {Last, 1},   &P::m_stockUnit,           {},                                  {},  QT_TR_NOOP("Stock concentration unit")},
+        {u"txtConc",   NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 1}, &P::m_stockConcentration,  "100",                               /*: A molar stock may be typed with its unit: keep 500 mM as it is. */ QT_TR_NOOP("Enter the Conc of the Stock Solution, e.g. 98, or 500 mM for a molar stock")},
+        {u"cmbSConc",  ChoiceBox,       InFrame,  {2520,  360,  852,  288}, {Last, 1},   &P::m_stockUnit,           {},                                  {},  QT_TR_NOOP("Stock concentration unit")},
         {u"Label13",   FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        QT_TR_NOOP("Specific Gravity:"),     {}},
         {u"txtSG",     NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 2}, &P::m_specificGravity,     "1.00",                              QT_TR_NOOP("Enter the Specific Gravity if required.")},
         {u"Frame2",    Frame,           OnForm,   {4080, 1560, 3492, 1092}, {},          &P::m_requiredFrame,       /*: Keep the number and its full stop first: the page renumbers its steps. */ QT_TR_NOOP("3. Required Solution"),  {}},
         {u"Label5",    FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        QT_TR_NOOP("Molarity Required:"),    {}},
-        {u"txtMol",    NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3}, &P::m_molarity,            "1",                                 QT_TR_NOOP("Enter the Molarity required")},
+        {u"txtMol",    NumberBox,       InFrame,  {1680,  360,  732,  288}, {Inputs, 3}, &P::m_molarity,            "1",                                 /*: A unit may be typed after the number: keep 50 mM as it is (the language's decimal separator in 0.5). */ QT_TR_NOOP("Enter the molarity required, e.g. 0.5 or 50 mM")},
         {u"Label1",    Label,           InFrame,  {2520,  360,  732,  252}, {},          {},                        QT_TR_NOOP("Molar"),                 {}},
         {u"Label6",    FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        QT_TR_NOOP("Volume Required:"),      {}},
-        {u"txtVol",    NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4}, &P::m_volume,              "1",                                 QT_TR_NOOP("Enter how many  Litres you wish to make")},
+        {u"txtVol",    NumberBox,       InFrame,  {1680,  720,  732,  288}, {Inputs, 4}, &P::m_volume,              "1",                                 /*: A unit may be typed after the number: keep 250 mL as it is. */ QT_TR_NOOP("Enter how many  Litres you wish to make, e.g. 1 or 250 mL")},
         {u"Label7",    Label,           InFrame,  {2520,  720,  492,  252}, {},          {},                        /*: After a typed number, possibly decimal: prefer the unit symbol (L) to a plural form. */ QT_TR_NOOP("Litre(s)"),              {}},
         {u"cmdCal",    CalculateButton, OnForm,   {4080, 2760, 3492,  372}, {Inputs, 5}, &P::m_calculate,           /*: Keep the number and its full stop first: the page renumbers its steps. */ QT_TR_NOOP("4. Calculate"),          QT_TR_NOOP("Click here to calculate your result")},
         {u"fraResult", Frame,           OnForm,   {4080, 3120, 3492, 1212}, {},          {},                        QT_TR_NOOP("Result"),                {}},
@@ -105,7 +116,8 @@ void MolarPage::build()
             setManualMode();
     });
 
-    m_stockUnit->addItems({PercentUnit.toString(), MolarUnit.toString()});
+    m_stockUnit->addItems({PercentUnit.toString(), MolarUnit.toString(), MillimolarUnit.toString(),
+                           WeightPerVolumeUnit.toString(), GramsPerLitreUnit.toString()});
     m_stockUnit->setEditText(PercentUnit.toString());
     // Only choosing an item switches the unit; typing into the box runs nothing.
     connect(m_stockUnit, &ChoiceComboBox::itemChosen, this, &MolarPage::switchStockUnit);
@@ -135,13 +147,23 @@ void MolarPage::setStepCaptions(bool withElementStep)
 void MolarPage::switchStockUnit()
 {
     const QString unit = m_stockUnit->currentText();
-    if (unit == MolarUnit) {
+    if (isMolarStock(unit)) {
         m_elementFrame->setVisible(false);
         m_specificGravity->setVisible(false);
         setStepCaptions(false);
         m_rows->totalBox()->setText(u"1"_s);
     } else if (unit == PercentUnit) {
         clear();
+    } else {
+        // Grams in a volume of stock: the weight of the substance counts, its density does not.
+        // Back from a molar stock, the rows give the weight again.
+        if (m_elementFrame->isHidden()) {
+            m_elementFrame->setVisible(true);
+            setStepCaptions(true);
+            if (m_calculated->isChecked())
+                m_rows->recomputeTotal();
+        }
+        m_specificGravity->setVisible(false);
     }
 }
 
@@ -209,8 +231,7 @@ void MolarPage::takeFormula(const FormulaReading &reading)
 {
     if (rowsMisfit(reading)) {
         m_manual->setChecked(true);
-        m_rows->totalBox()->setText(
-            fromUtf8(writeGeneral(molecularWeight(reading), userNumberLocale())));
+        m_rows->totalBox()->setText(fromUtf8(formulaWeightText(reading, userNumberLocale())));
         return;
     }
     m_calculated->setChecked(true);
@@ -243,15 +264,22 @@ bool MolarPage::matchRowsToFormula()
 
 CalculatorPage::Strength MolarPage::strength() const
 {
-    return {m_molarity->text(), QString::fromLatin1(SheetTexts::MolarUnit)};
+    // The number and the unit it was typed with, "50" and "mM"; M when none was.
+    const TypedQuantity typed = typedQuantity(m_molarity->text(), Dimension::Molarity);
+    return {typed.number,
+            typed.unit.isEmpty() ? QString::fromLatin1(SheetTexts::MolarUnit) : typed.unit};
 }
 
 SheetStock MolarPage::stock() const
 {
-    // A molar stock is measured by volume alone: its gravity plays no part.
+    // A stock by its own molarity, or in grams per volume, is measured by volume alone: its
+    // gravity plays no part.
     const QString unit = m_stockUnit->currentText();
-    return {.strength = m_stockConcentration->text(),
-            .unit = unit,
+    const TypedQuantity typed =
+        isMolarStock(unit) ? typedQuantity(m_stockConcentration->text(), Dimension::Molarity)
+                           : TypedQuantity{m_stockConcentration->text(), {}};
+    return {.strength = typed.number,
+            .unit = typed.unit.isEmpty() ? unit : typed.unit,
             .specificGravity = unit == PercentUnit ? m_specificGravity->text() : QString(),
             .waters = {}};
 }

@@ -49,7 +49,8 @@ std::span<const ControlRow<PercentPage>> PercentPage::controls()
         {u"fraStk1",   Frame,           OnForm,   {2400,  600, 4572, 1332}, {},          {},                        QT_TR_NOOP("2. Stock Solution"),         {}},
         {u"Label21",   FieldLabel,      InFrame,  { 120,  360, 1452,  252}, {},          {},                        QT_TR_NOOP("Conc of Stock Soln:"),       {}},
         {u"txtSCon",   NumberBox,       InFrame,  {1560,  360,  732,  288}, {Inputs, 4}, &P::m_stockConcentration,  "100",                                   QT_TR_NOOP("Enter the Conc of the Stock Solution")},
-        {u"Label19",   Label,           InFrame,  {2400,  360,  252,  252}, {},          {},                        "%",                                     {}},
+        {u"Label19",   Label,           InFrame,  {2400,  360,  252,  252}, {},          &P::m_stockPercent,        "%",                                     {}},
+        {u"cmbSBasis", PickList,        InFrame,  {2400,  360,  972,  288}, {Inputs, 4}, &P::m_stockBasis,          {},                                      QT_TR_NOOP("Choose what the stock's percent is of: weight in weight, or grams in 100 mL"),  QT_TR_NOOP("Stock concentration basis")},
         {u"Label14",   FieldLabel,      InFrame,  { 120,  720, 1332,  252}, {},          {},                        QT_TR_NOOP("Specific Gravity:"),         {}},
         {u"txtSSG",    NumberBox,       InFrame,  {1560,  720,  732,  288}, {Inputs, 5}, &P::m_specificGravity,     "1.00",                                  QT_TR_NOOP("Enter the SG of the stock solution")},
         {u"Frame3",    Frame,           OnForm,   { 120, 2040, 3252, 1812}, {},          &P::m_requiredFrame,       QT_TR_NOOP("3. Required Solution"),      {}},
@@ -57,7 +58,7 @@ std::span<const ControlRow<PercentPage>> PercentPage::controls()
         {u"txtCCon",   NumberBox,       InFrame,  {1680,  480,  732,  288}, {Inputs, 6}, &P::m_concentration,       "15",                                    QT_TR_NOOP("Enter the Concentration required")},
         {u"Label20",   Label,           InFrame,  {2520,  480,  492,  252}, {},          &P::m_concentrationUnit,   QT_TR_NOOP("% w/w"),                     {}},
         {u"Label17",   FieldLabel,      InFrame,  { 240,  960, 1332,  252}, {},          {},                        /*: The amount to make, in mL, or in grams for w/w: a word for an amount, not only a volume. */ QT_TR_NOOP("Volume Required:"),          {}},
-        {u"txtCVol",   NumberBox,       InFrame,  {1680,  960,  732,  288}, {Inputs, 7}, &P::m_amount,              "1",                                     QT_TR_NOOP("Enter the amount you wish to make")},
+        {u"txtCVol",   NumberBox,       InFrame,  {1680,  960,  732,  288}, {Inputs, 7}, &P::m_amount,              "1",                                     {}},
         {u"Label18",   Label,           InFrame,  {2520,  960,  492,  252}, {},          &P::m_amountUnit,          "mL",                                    {}},
         {u"cmdConc",   CalculateButton, OnForm,   {3480, 2160, 3492,  372}, {Inputs, 8}, {},                        QT_TR_NOOP("4. Calculate"),              QT_TR_NOOP("Click here to calculate your result")},
         {u"fraCMeth",  Frame,           OnForm,   {3480, 2640, 3492, 1212}, {},          {},                        QT_TR_NOOP("Method"),                    {}},
@@ -79,27 +80,49 @@ struct PercentPage::TypeDesign
     ConcentrationType type;
     QRadioButton *PercentPage::*option;
     const char *amountUnit;   // marked for translation in this class's context
+    const char *amountTip;    // the amount box's tool-tip, marked the same way
     const char *strengthUnit; // on the sheet's label, in its notation
 };
 
 std::span<const PercentPage::TypeDesign> PercentPage::types()
 {
+    // clang-format off
     static constexpr TypeDesign Types[] = {
         {ConcentrationType::WeightPerWeight, &PercentPage::m_weightPerWeight, QT_TR_NOOP("grams"),
+         /*: A unit may be typed after the number: keep 2 kg as it is. */
+         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (grams) or 2 kg"),
          SheetTexts::WeightPerWeightUnit},
         {ConcentrationType::WeightPerVolume, &PercentPage::m_weightPerVolume, "mL",
+         /*: A unit may be typed after the number: keep 1 L as it is. */
+         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (mL) or 1 L"),
          SheetTexts::WeightPerVolumeUnit},
         {ConcentrationType::VolumePerVolume, &PercentPage::m_volumePerVolume, "mL",
+         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (mL) or 1 L"),
          SheetTexts::VolumePerVolumeUnit},
     };
+    // clang-format on
     return Types;
 }
+
+// What the stock's percent may be of, in the order offered; the sheet writes them the same way.
+constexpr std::array<const char *, 2> StockBases{SheetTexts::WeightPerWeightUnit,
+                                                 SheetTexts::WeightPerVolumeUnit};
 
 void PercentPage::build()
 {
     addControls(this, controls());
     // Shown once a type is chosen, which also sets the units.
     m_requiredFrame->setVisible(false);
+    m_amount->setToolTip(tr(types()[0].amountTip));
+
+    // The basis list says the stock's unit, percent and what of, where the "%" stood.
+    m_stockPercent->setVisible(false);
+    // In the notation of the language, as the sheet writes it; the place in the list decides.
+    for (const char *basis : StockBases)
+        m_stockBasis->addItem(SheetTexts::tr(basis));
+    // A stock in grams per volume has no density to divide by.
+    connect(m_stockBasis, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_specificGravity->setVisible(index != WeightPerVolumeBasis); });
 
     m_types = new QButtonGroup(this);
     for (int index = 0; index < int(types().size()); ++index)
@@ -125,6 +148,7 @@ void PercentPage::chooseType(int index)
     m_concentrationUnit->setText(m_types->button(index)->text());
     m_amount->setText(DefaultAmount.toString());
     m_amountUnit->setText(tr(types()[index].amountUnit));
+    m_amount->setToolTip(tr(types()[index].amountTip));
 }
 
 std::optional<ConcentrationType> PercentPage::chosenType() const
@@ -143,8 +167,11 @@ void PercentPage::calculate()
     const std::string concentration = toUtf8(m_concentration->text());
     const std::string formula = toUtf8(reagentFormula());
 
+    const ConcentrationType basis = m_stockBasis->currentIndex() == WeightPerVolumeBasis
+                                        ? ConcentrationType::WeightPerVolume
+                                        : ConcentrationType::WeightPerWeight;
     const PercentResult result = PercentCalculation::calculate(
-        chosenType(), {stockConcentration, gravity, amount, concentration, formula},
+        chosenType(), {stockConcentration, gravity, amount, concentration, formula, basis},
         userNumberLocale(), translatedText);
     const QList<QWidget *> inputs{m_stockConcentration, m_specificGravity, m_amount,
                                   m_concentration};
@@ -159,6 +186,7 @@ void PercentPage::clear()
     setReagent(QString(), QString());
     hideMethod();
     restoreNumberBoxes();
+    m_stockBasis->setCurrentIndex(0);
     // The amount goes back to what a chosen type starts with, not to the 1 it started with.
     m_amount->setText(DefaultAmount.toString());
 }
@@ -184,10 +212,11 @@ CalculatorPage::Strength PercentPage::strength() const
 
 SheetStock PercentPage::stock() const
 {
-    // Only w/v divides by the stock's gravity.
-    const bool byDensity = chosenType() == ConcentrationType::WeightPerVolume;
+    // Only a w/v solution from a w/w stock divides by the stock's gravity.
+    const bool wvStock = m_stockBasis->currentIndex() == WeightPerVolumeBasis;
+    const bool byDensity = chosenType() == ConcentrationType::WeightPerVolume && !wvStock;
     return {.strength = m_stockConcentration->text(),
-            .unit = u"%"_s,
+            .unit = QString::fromUtf8(StockBases[std::size_t(m_stockBasis->currentIndex())]),
             .specificGravity = byDensity ? m_specificGravity->text() : QString(),
             .waters = {}};
 }

@@ -29,6 +29,8 @@ protected:
 
 private:
     struct TypeDesign;
+    // The place of "% w/v" in the basis list; "% w/w" comes first.
+    static constexpr int WeightPerVolumeBasis = 1;
 
     static std::span<const ControlRow<PercentPage>> controls();
     static std::span<const TypeDesign> types();
@@ -44,6 +46,8 @@ private:
     bool m_clickOnChosenType = false;
 
     QLineEdit *m_stockConcentration = nullptr;
+    QLabel *m_stockPercent = nullptr;
+    QComboBox *m_stockBasis = nullptr;
     QLineEdit *m_specificGravity = nullptr;
 
     QGroupBox *m_requiredFrame = nullptr;

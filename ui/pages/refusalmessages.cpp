@@ -66,6 +66,16 @@ RefusalMessage refusalMessage(const ZeroMolecularWeight &)
                                         "waters."));
 }
 
+RefusalMessage refusalMessage(const StockBasisMismatch &)
+{
+    //: "% w/v", "% w/w" and "% v/v" as the page's lists and options write them.
+    return cannotBeMade(Refusals::tr("A stock in % w/v says how many grams are in a volume of "
+                                     "it, not what fraction of its weight or volume they are, "
+                                     "so a % w/w or % v/v solution cannot be worked out from it. "
+                                     "Please give the stock in % w/w with its specific gravity, "
+                                     "or make a % w/v solution."));
+}
+
 RefusalMessage refusalMessage(const WeakStock &)
 {
     return cannotBeMade(Refusals::tr("The stock is weaker than the solution wanted, so the "
@@ -138,8 +148,7 @@ QString formulaRefusalText(const FormulaRefusal &refusal)
 
 RefusalMessage refusalMessage(const FormulaRefusal &refusal)
 {
-    return {u"FormulaRefusedBox", Refusals::tr("Cannot Read Formula"),
-            formulaRefusalText(refusal)};
+    return {u"FormulaRefusedBox", Refusals::tr("Cannot Read Formula"), formulaRefusalText(refusal)};
 }
 
 RefusalMessage refusalMessage(const RowsMisfit &misfit)

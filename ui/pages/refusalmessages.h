@@ -25,6 +25,7 @@ RefusalMessage refusalMessage(const ZeroStockConcentration &);
 RefusalMessage refusalMessage(const ZeroStockPurity &);
 RefusalMessage refusalMessage(const ZeroSpecificGravity &);
 RefusalMessage refusalMessage(const ZeroMolecularWeight &);
+RefusalMessage refusalMessage(const StockBasisMismatch &);
 RefusalMessage refusalMessage(const WeakStock &);
 RefusalMessage refusalMessage(const NegativeAmount &);
 // A formula that cannot be read.
