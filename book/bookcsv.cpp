@@ -208,7 +208,7 @@ class RowReader
 public:
     RowReader(const QList<std::optional<BottleField>> &columns, CsvDialect dialect)
         : m_columns(columns)
-        , m_decimal(dialect == CsvDialect::DecimalComma ? "," : ".")
+        , m_decimal{dialect == CsvDialect::DecimalComma ? "," : "."}
     {}
 
     CsvBottle read(const Record &record, QList<ImportProblem> &problems) const
