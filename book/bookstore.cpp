@@ -1,7 +1,9 @@
 #include "bookstore.h"
 
+#include "bookfile.h"
 #include "bookschema.h"
 #include "booksearch.h"
+#include "bottlerow.h"
 #include "sqldialect.h"
 #include "starterbottles.h"
 
@@ -14,7 +16,6 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QtEndian>
 
 namespace molvera {
 
@@ -22,149 +23,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The stored columns after id, in the order bottleOf() reads them.
-constexpr auto Columns = u"name, formula, molecular_weight, basis, strength, specific_gravity, "
-                         "gravity_celsius, waters, cas, location, note, source, added_at, "
-                         "changed_at, row_version, starter_key";
-constexpr auto Values = u":name, :formula, :molecular_weight, :basis, :strength, "
-                        ":specific_gravity, :gravity_celsius, :waters, :cas, :location, :note, "
-                        ":source, :added_at, :changed_at, :row_version, :starter_key";
-constexpr auto Changes =
-    u"name = :name, formula = :formula, molecular_weight = :molecular_weight, "
-    "basis = :basis, strength = :strength, "
-    "specific_gravity = :specific_gravity, gravity_celsius = :gravity_celsius, "
-    "waters = :waters, cas = :cas, location = :location, note = :note, "
-    "source = :source, changed_at = :changed_at, "
-    "row_version = row_version + 1";
-
 // SQLite's primary result codes for a file it cannot read as a database.
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
 
-QVariant nullable(std::optional<double> value)
-{
-    return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
-}
-
-// Texts are never NULL: a null QString would be bound as one.
-QString text(const QString &value)
-{
-    return value.isNull() ? u""_s : value;
-}
-
-std::optional<double> optionalOf(const QVariant &value)
-{
-    return value.isNull() ? std::nullopt : std::optional(value.toDouble());
-}
-
-// A stored time. The book's own "2026-12-07T09:30:00.000Z" is read field by field: with
-// QDateTime's general parser, reading 10,000 bottles took a quarter longer.
-QDateTime timeOf(const QVariant &value)
-{
-    if (value.typeId() == QMetaType::QString) {
-        const QString text = value.toString();
-        const auto number = [&](qsizetype at, qsizetype size) {
-            return QStringView(text).sliced(at, size).toInt();
-        };
-        if (text.size() == 24 && text[10] == u'T' && text[23] == u'Z') {
-            return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
-                             QTime(number(11, 2), number(14, 2), number(17, 2), number(20, 3)),
-                             Qt::UTC);
-        }
-    }
-    QDateTime when = value.toDateTime();
-    return when.isValid() ? when.toUTC() : when;
-}
-
-void bindChanges(QSqlQuery &query, const Bottle &bottle)
-{
-    query.bindValue(u":name"_s, text(bottle.name));
-    query.bindValue(u":formula"_s, text(bottle.formula));
-    query.bindValue(u":molecular_weight"_s, nullable(bottle.molecularWeight));
-    query.bindValue(u":basis"_s, basisKey(bottle.basis));
-    query.bindValue(u":strength"_s, bottle.strength);
-    query.bindValue(u":specific_gravity"_s, nullable(bottle.specificGravity));
-    query.bindValue(u":gravity_celsius"_s, nullable(bottle.gravityCelsius));
-    query.bindValue(u":waters"_s, bottle.waters);
-    query.bindValue(u":cas"_s, text(bottle.cas));
-    query.bindValue(u":location"_s, text(bottle.location));
-    query.bindValue(u":note"_s, text(bottle.note));
-    query.bindValue(u":source"_s, text(bottle.source));
-    query.bindValue(u":changed_at"_s, bottle.changed.toUTC());
-}
-
-void bindAll(QSqlQuery &query, const Bottle &bottle)
-{
-    bindChanges(query, bottle);
-    query.bindValue(u":added_at"_s, bottle.added.toUTC());
-    query.bindValue(u":row_version"_s, bottle.rowVersion);
-    query.bindValue(u":starter_key"_s, bottle.starterKey.isEmpty()
-                                           ? QVariant(QMetaType::fromType<QString>())
-                                           : QVariant(bottle.starterKey));
-}
-
-// The bottle on the query's row, selected as id then Columns.
-Bottle bottleOf(const QSqlQuery &query)
-{
-    Bottle bottle;
-    bottle.id = query.value(0).toLongLong();
-    bottle.name = query.value(1).toString();
-    bottle.formula = query.value(2).toString();
-    bottle.molecularWeight = optionalOf(query.value(3));
-    bottle.basis = basisFromKey(query.value(4).toString()).value_or(StockBasis::Purity);
-    bottle.strength = query.value(5).toDouble();
-    bottle.specificGravity = optionalOf(query.value(6));
-    bottle.gravityCelsius = optionalOf(query.value(7));
-    bottle.waters = query.value(8).toDouble();
-    bottle.cas = query.value(9).toString();
-    bottle.location = query.value(10).toString();
-    bottle.note = query.value(11).toString();
-    bottle.source = query.value(12).toString();
-    bottle.added = timeOf(query.value(13));
-    bottle.changed = timeOf(query.value(14));
-    bottle.rowVersion = query.value(15).toLongLong();
-    bottle.starterKey = query.value(16).toString();
-    return bottle;
-}
-
 QString insertStatement(const QString &conflict = {})
 {
-    return u"INSERT INTO bottles (%1) VALUES (%2) %3 RETURNING id"_s.arg(Columns, Values, conflict);
+    return u"INSERT INTO bottles (%1) VALUES (%2) %3 RETURNING id"_s.arg(BottleColumns,
+                                                                         BottleValues, conflict);
 }
 
 int sqliteCode(const QSqlError &error)
 {
     return error.nativeErrorCode().toInt() & 0xff;
-}
-
-// Whether the user may change the file or folder: the system allows it, and it is not marked
-// read-only for everyone (which root's rights would pass over).
-bool changeable(const QFileInfo &info)
-{
-    return info.isWritable() &&
-           (info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
-}
-
-// What the first bytes of the file say, read without SQLite, so that nothing can write to a file
-// before it is known to be a book.
-struct FileHeader
-{
-    bool isBook = false;
-    int version = 0;
-};
-
-std::optional<FileHeader> headerOf(const QString &path, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return std::nullopt;
-    }
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
-        return FileHeader{};
-    const auto at = [&](int offset) { return qFromBigEndian<qint32>(header.constData() + offset); };
-    return FileHeader{at(68) == BookApplicationId, at(60)};
 }
 
 // A key that finds a bottle again whatever its name's case and accents.
@@ -260,7 +131,7 @@ const BookStatus &BookStore::open(const QString &path)
     QString error;
 
     if (!QFileInfo::exists(file)) {
-        if (!QDir().mkpath(folder) || !changeable(QFileInfo(folder))) {
+        if (!QDir().mkpath(folder) || !isChangeable(folder)) {
             if (openStarterCopy())
                 return m_status;
             //: %1 is the book's file.
@@ -281,7 +152,7 @@ const BookStatus &BookStore::open(const QString &path)
 
     if (QFileInfo(file).isDir())
         return leaveAlone(BookState::NotABook, notABookText());
-    const auto header = headerOf(file, &error);
+    const auto header = readBookFileHeader(file, &error);
     if (!header)
         return leaveAlone(BookState::Unavailable, cannotOpenText(error));
     if (!header->isBook)
@@ -290,7 +161,7 @@ const BookStatus &BookStore::open(const QString &path)
     if (header->version > BookSchemaVersion)
         return leaveAlone(BookState::Newer, newerText());
 
-    const bool readOnly = !changeable(QFileInfo(file)) || !changeable(QFileInfo(folder));
+    const bool readOnly = !isChangeable(file) || !isChangeable(folder);
     if (!openConnection(m_connection, file, readOnly, &error))
         return leaveAlone(BookState::Unavailable, cannotOpenText(error));
     // The queries end before the connection may have to go.
@@ -510,7 +381,8 @@ QList<Bottle> BookStore::bottles() const
         return bottles;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    if (query.prepare(u"SELECT id, %1 FROM bottles ORDER BY id"_s.arg(Columns)) && query.exec()) {
+    if (query.prepare(u"SELECT id, %1 FROM bottles ORDER BY id"_s.arg(BottleColumns)) &&
+        query.exec()) {
         while (query.next())
             bottles.append(bottleOf(query));
     }
@@ -520,7 +392,7 @@ QList<Bottle> BookStore::bottles() const
 std::optional<Bottle> BookStore::fetch(qint64 id) const
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.prepare(u"SELECT id, %1 FROM bottles WHERE id = :id"_s.arg(Columns)))
+    if (!query.prepare(u"SELECT id, %1 FROM bottles WHERE id = :id"_s.arg(BottleColumns)))
         return std::nullopt;
     query.bindValue(u":id"_s, id);
     if (!query.exec() || !query.next())
@@ -629,8 +501,8 @@ StoreResult<Bottle> BookStore::update(const Bottle &typed)
     QSqlQuery query(transaction.database());
     if (!transaction.isOpen())
         return failure(transaction.error());
-    if (!query.prepare(
-            u"UPDATE bottles SET %1 WHERE id = :id AND row_version = :row_version"_s.arg(Changes)))
+    if (!query.prepare(u"UPDATE bottles SET %1 WHERE id = :id AND row_version = :row_version"_s.arg(
+            BottleChanges)))
         return failure(query.lastError().text());
     bindChanges(query, bottle);
     query.bindValue(u":id"_s, bottle.id);
@@ -737,7 +609,7 @@ ImportReport BookStore::importCsv(const QByteArray &csv, const std::function<voi
     }
     QSet<QString> known;
     query.setForwardOnly(true);
-    if (!query.prepare(u"SELECT id, %1 FROM bottles"_s.arg(Columns)) || !query.exec()) {
+    if (!query.prepare(u"SELECT id, %1 FROM bottles"_s.arg(BottleColumns)) || !query.exec()) {
         report.refusal = failure(query.lastError().text());
         return report;
     }

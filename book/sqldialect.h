@@ -38,7 +38,8 @@ struct SqlDialect
 // REAL and TEXT columns (times as ISO 8601 text), a busy timeout of 10 s, BEGIN IMMEDIATE. A
 // PostgreSQL dialect would keep the version in a one-row table, use DOUBLE PRECISION,
 // TIMESTAMPTZ and an identity column, lock_timeout for the wait, and a plain BEGIN; both engines
-// read ON CONFLICT (starter_key) DO NOTHING.
+// read ON CONFLICT (starter_key) DO NOTHING. What is read from the file before SQLite opens it
+// (bookfile.h) and the in-memory book of starter bottles are SQLite's alone.
 const SqlDialect &sqliteDialect();
 
 } // namespace molvera
