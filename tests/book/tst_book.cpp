@@ -74,8 +74,8 @@ private Q_SLOTS:
             row("w/v over 100 % can be made", Import, u"x,,% w/v,120"_s, u"37"_s);
             row("w/w without gravity", Import, u"x,,% w/w,37"_s, u"specific_gravity 35"_s);
             row("gravity of 3", Import, u"x,,g/L,5,3"_s, u"specific_gravity 35"_s);
-            row("unread formula", Import, u"x,KMnO4,purity %,99"_s, u"formula 35"_s);
-            row("unread formula, weight typed", Import, u"x,KMnO4,M,9,,158"_s, u"37"_s);
+            row("unread formula", Import, u"x,Ca(OH,purity %,99"_s, u"formula 35"_s);
+            row("unread formula, weight typed", Import, u"x,Ca(OH,M,9,,158"_s, u"37"_s);
             row("CAS check digit", Import, u"x,,M,1,,,7647-14-6"_s, u"cas 35"_s);
             row("name and formula there", Import, u"SODIUM CHLORIDE,NaCl,M,1"_s, u"36"_s);
             row("stale edit", Edit, {}, u" saved refused 3 refused 3 refused 2 first"_s);
