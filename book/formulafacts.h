@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <variant>
+
+namespace molvera {
+
+// What a bottle takes from its formula.
+struct FormulaFacts
+{
+    double molecularWeight = 0; // the water of crystallisation included
+    double waters = 0;          // "CuSO4·5H2O" has 5
+};
+
+// The formula's facts, or why molvera cannot read it: a sentence in the user's language.
+std::variant<QString, FormulaFacts> readFormulaFacts(const QString &formula);
+
+} // namespace molvera
