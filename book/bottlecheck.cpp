@@ -52,11 +52,10 @@ BottleProblems checkBottle(const Bottle &bottle)
         problems[BottleField::MolecularWeight] =
             Texts::tr("The molecular weight must be more than 0.");
     } else if (!bottle.molecularWeight && !bottle.formula.trimmed().isEmpty()) {
-        const auto read = readFormulaFacts(bottle.formula);
-        if (const auto *why = std::get_if<QString>(&read)) {
-            //: %1 is the sentence that says why the formula cannot be read.
-            problems[BottleField::Formula] =
-                Texts::tr("%1 Enter the molecular weight, or correct the formula.").arg(*why);
+        if (std::holds_alternative<FormulaRefusal>(readFormulaFacts(bottle.formula))) {
+            problems[BottleField::Formula] = Texts::tr(
+                "molvera cannot read this formula. Enter the molecular weight, or correct the "
+                "formula.");
         }
     }
     if (!(bottle.waters >= 0))
