@@ -4,11 +4,14 @@
 #include <book/bottletexts.h>
 
 #include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QIdentityProxyModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace molvera {
 
@@ -61,33 +64,55 @@ BookCompletion::BookCompletion(QLineEdit *box, BookModel *model)
 
     connect(box, &QLineEdit::textEdited, this, &BookCompletion::offer);
     connect(m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
-            [this](const QModelIndex &index) {
-                const QModelIndex row =
-                    static_cast<QIdentityProxyModel *>(m_completer->model())->mapToSource(index);
-                if (row.isValid())
-                    Q_EMIT bottlePicked(m_model->bottleAt(row.row()));
-            });
+            &BookCompletion::pick);
+}
+
+void BookCompletion::pick(const QModelIndex &offered)
+{
+    // The popup's rows are the completer's own model's, over the offers, over the book's.
+    const auto *offers = static_cast<const QIdentityProxyModel *>(m_completer->model());
+    QModelIndex row = offered;
+    if (row.model() == m_completer->completionModel())
+        row = static_cast<const QAbstractProxyModel *>(m_completer->completionModel())
+                  ->mapToSource(row);
+    if (row.model() == offers)
+        row = offers->mapToSource(row);
+    if (row.isValid() && row.model() == m_model)
+        Q_EMIT bottlePicked(m_model->bottleAt(row.row()));
 }
 
 void BookCompletion::offer(const QString &typed)
 {
     m_model->setSearchText(typed);
-    if (typed.trimmed().size() >= LettersToOffer && m_model->rowCount() > 0)
-        m_completer->complete();
-    else
+    if (typed.trimmed().size() < LettersToOffer || m_model->rowCount() == 0) {
         m_completer->popup()->hide();
+        return;
+    }
+    // Wider than the box, so that a bottle's name, formula and strength read whole.
+    QRect under = m_box->rect();
+    under.setWidth(std::max(under.width(), m_box->fontMetrics().averageCharWidth() * 60));
+    m_completer->complete(under);
+    // Nothing is picked until the user picks it: the completer would make the best match current,
+    // and Enter would take it.
+    m_completer->popup()->setCurrentIndex({});
 }
 
 bool BookCompletion::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter with no bottle picked is the box's own: the completer would only close its list.
+    // Enter is decided here, before the completer hands it to the box: with a bottle picked it
+    // takes that bottle and nothing else; with none it is the box's own Enter, which the
+    // completer would only close its list with.
     if (watched == m_completer->popup() && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            !m_completer->popup()->currentIndex().isValid()) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            const QModelIndex current = m_completer->popup()->currentIndex();
             m_completer->popup()->hide();
-            QKeyEvent again(key->type(), key->key(), key->modifiers(), key->text());
-            QCoreApplication::sendEvent(m_box, &again);
+            if (current.isValid()) {
+                pick(current);
+            } else {
+                QKeyEvent again(key->type(), key->key(), key->modifiers(), key->text());
+                QCoreApplication::sendEvent(m_box, &again);
+            }
             return true;
         }
     }

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QCompleter;
+class QModelIndex;
 class QLineEdit;
 
 namespace molvera {
@@ -31,6 +32,8 @@ protected:
 
 private:
     void offer(const QString &typed);
+    // Takes the bottle of a row of the popup.
+    void pick(const QModelIndex &offered);
 
     QLineEdit *m_box;
     BookModel *m_model;
