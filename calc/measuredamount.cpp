@@ -37,6 +37,65 @@ struct Texts
         "it.");
 };
 
+// The units typed with a number, as the sentences write them: the symbols are international, yet
+// some languages spell the concentrations out (German "mmol/L").
+struct UnitTexts
+{
+    MOLVERA_TR_CONTEXT(molvera::Units)
+
+    // clang-format off
+    //: Moles per litre after a typed number, as the sentences write the page's "M".
+    static constexpr LocalizedText Molar = MOLVERA_TR_NOOP("M");
+    //: Millimoles per litre after a typed number; write it as "M" is written (mmol/L).
+    static constexpr LocalizedText Millimolar = MOLVERA_TR_NOOP("mM");
+    //: Micromoles per litre after a typed number; write it as "M" is written (µmol/L).
+    static constexpr LocalizedText Micromolar = MOLVERA_TR_NOOP("µM");
+    //: Nanomoles per litre after a typed number; write it as "M" is written (nmol/L).
+    static constexpr LocalizedText Nanomolar = MOLVERA_TR_NOOP("nM");
+    //: Litres after a typed number.
+    static constexpr LocalizedText Litre = MOLVERA_TR_NOOP("L");
+    //: Millilitres after a typed number.
+    static constexpr LocalizedText Millilitre = MOLVERA_TR_NOOP("mL");
+    //: Microlitres after a typed number.
+    static constexpr LocalizedText Microlitre = MOLVERA_TR_NOOP("µL");
+    //: Kilograms after a typed number.
+    static constexpr LocalizedText Kilogram = MOLVERA_TR_NOOP("kg");
+    //: Grams after a typed number: the symbol, where "%1 grams" spells the word out.
+    static constexpr LocalizedText Gram = MOLVERA_TR_NOOP("g");
+    //: Milligrams after a typed number.
+    static constexpr LocalizedText Milligram = MOLVERA_TR_NOOP("mg");
+    // clang-format on
+};
+
+// A typed unit's symbol in the translator's language; the program's symbol for the others.
+std::string typedSymbol(Unit unit, const TextTranslator &translator)
+{
+    switch (unit) {
+    case Unit::Molar:
+        return translated(translator, UnitTexts::Molar);
+    case Unit::Millimolar:
+        return translated(translator, UnitTexts::Millimolar);
+    case Unit::Micromolar:
+        return translated(translator, UnitTexts::Micromolar);
+    case Unit::Nanomolar:
+        return translated(translator, UnitTexts::Nanomolar);
+    case Unit::Litre:
+        return translated(translator, UnitTexts::Litre);
+    case Unit::Millilitre:
+        return translated(translator, UnitTexts::Millilitre);
+    case Unit::Microlitre:
+        return translated(translator, UnitTexts::Microlitre);
+    case Unit::Kilogram:
+        return translated(translator, UnitTexts::Kilogram);
+    case Unit::Gram:
+        return translated(translator, UnitTexts::Gram);
+    case Unit::Milligram:
+        return translated(translator, UnitTexts::Milligram);
+    default:
+        return std::string(symbolOf(unit));
+    }
+}
+
 const LocalizedText &patternOf(Unit unit)
 {
     switch (unit) {
@@ -96,7 +155,7 @@ std::string typedQuantityText(const Quantity &quantity, Unit bare, const TextTra
     if (!quantity.unit && (bare == Unit::Gram || bare == Unit::Millilitre))
         return amountText({std::string(quantity.number), bare, quantity.value}, translator);
     return fillPlaces(translated(translator, Texts::Typed),
-                      {quantity.number, symbolOf(quantity.unit.value_or(bare))});
+                      {quantity.number, typedSymbol(quantity.unit.value_or(bare), translator)});
 }
 
 std::string belowMeasuringClause(const TextTranslator &translator)

@@ -80,18 +80,13 @@
         <translation>Hergestellt am:</translation>
     </message>
     <message>
-        <source>Stock: %1 %2, waters of crystallisation: %3</source>
-        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
-        <translation>Ausgangssubstanz: %1&#xa0;%2, Kristallwasser: %3</translation>
-    </message>
-    <message>
         <source>Stock: %1 %2, specific gravity %3</source>
-        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot;, or the molarity&apos;s unit as translated above), %3 its specific gravity (a number).</extracomment>
         <translation>Ausgangssubstanz: %1&#xa0;%2, Dichte %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2</source>
-        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot;, or the molarity&apos;s unit as translated above).</extracomment>
         <translation>Ausgangssubstanz: %1&#xa0;%2</translation>
     </message>
     <message>
@@ -110,7 +105,7 @@
     </message>
     <message>
         <source>M</source>
-        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;.</extracomment>
+        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;, and of a molar stock, as in &quot;Stock: 2 M&quot;.</extracomment>
         <translation>mol/L</translation>
     </message>
     <message>
@@ -127,6 +122,31 @@
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
         <translation>%&#xa0;(V/V)</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, Number of H2O: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the hydrate page&apos;s caption of that number, &quot;Number of H2O:&quot;; H2O is a formula, not a word.</extracomment>
+        <translation>Ausgangssubstanz: %1&#xa0;%2, Anzahl H2O: %3</translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre, as in &quot;50mM&quot;; write it as the language writes &quot;M&quot; (mmol/L).</extracomment>
+        <translation>mmol/L</translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre, as in &quot;10µM&quot;; write it as the language writes &quot;M&quot; (µmol/L).</extracomment>
+        <translation>µmol/L</translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre, as in &quot;5nM&quot;; write it as the language writes &quot;M&quot; (nmol/L).</extracomment>
+        <translation>nmol/L</translation>
+    </message>
+    <message>
+        <source>g/L</source>
+        <extracomment>Grams per litre, a stock&apos;s strength, as in &quot;10 g/L&quot;.</extracomment>
+        <translation>g/L</translation>
     </message>
 </context>
 <context>
@@ -151,6 +171,31 @@
     <message>
         <source>Save as PDF…</source>
         <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <extracomment>The title of the question asked before the sheet is saved as PDF.</extracomment>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>The answer is out of date: an entry has changed since the last calculation.</source>
+        <extracomment>Asked before a page&apos;s sheet is printed or saved while the page shows its method out of date. The sheet is the record of the last calculation.</extracomment>
+        <translation>Das Ergebnis ist veraltet: Seit der letzten Berechnung wurde eine Eingabe geändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate First</source>
+        <extracomment>Calculates with the entries as they stand, then prints or saves the new sheet.</extracomment>
+        <translation>Zuerst &amp;berechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Print Last Calculation</source>
+        <extracomment>Prints the sheet of the last calculation as it is.</extracomment>
+        <translation>&amp;Letzte Berechnung drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Save Last Calculation</source>
+        <extracomment>Saves the sheet of the last calculation as it is.</extracomment>
+        <translation>&amp;Letzte Berechnung speichern</translation>
     </message>
 </context>
 <context>
@@ -305,64 +350,6 @@
     </message>
 </context>
 <context>
-    <name>molvera::FormulaReading</name>
-    <message>
-        <source>There is no formula to read.</source>
-        <extracomment>The formula box is empty.</extracomment>
-        <translation>Es ist keine Formel eingetragen.</translation>
-    </message>
-    <message>
-        <source>%1 is not one of the elements molvera knows.</source>
-        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
-        <translation>%1 gehört nicht zu den Elementen, die molvera kennt.</translation>
-    </message>
-    <message>
-        <source>The formula has more than six elements: %1 is the seventh.</source>
-        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
-        <translation>Die Formel hat mehr als sechs Elemente: %1 ist das siebte.</translation>
-    </message>
-    <message>
-        <source>The formula has more than 32767 atoms of %1.</source>
-        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
-        <translation>Die Formel enthält mehr als 32767 %1-Atome.</translation>
-    </message>
-    <message>
-        <source>A bracket is not closed after %1.</source>
-        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
-        <translation>Nach %1 ist eine Klammer nicht geschlossen.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 closes a bracket that was not opened.</source>
-        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
-        <translation>%1 nach %2 schließt eine Klammer, die nicht geöffnet wurde.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 closes a bracket opened with %3.</source>
-        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
-        <translation>%1 nach %2 schließt eine mit %3 geöffnete Klammer.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 is not a count from 1 to 32767.</source>
-        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
-        <translation>%1 nach %2 ist keine Anzahl von 1 bis 32767.</translation>
-    </message>
-    <message>
-        <source>%1 cannot stand at the start of a formula.</source>
-        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
-        <translation>%1 kann nicht am Anfang einer Formel stehen.</translation>
-    </message>
-    <message>
-        <source>%1 cannot stand after %2.</source>
-        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
-        <translation>%1 kann nicht nach %2 stehen.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
-        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
-        <translation>%1 nach %2 muss ein Kristallwasser am Ende der Formel einleiten, etwa 5H2O.</translation>
-    </message>
-</context>
-<context>
     <name>molvera::FormulaRows</name>
     <message>
         <source>Element</source>
@@ -415,10 +402,28 @@
         <source>To prepare %1mL of a %2 percent Solution of %3,
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation>Für %1&#xa0;mL einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
 %4&#xa0;g %5 abwiegen und mit Lösungsmittel
 auf %1&#xa0;mL auffüllen.</translation>
+    </message>
+    <message>
+        <source>To prepare %1mL of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;58.4 mg&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Für %1&#xa0;mL einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4 %5 abwiegen und mit Lösungsmittel
+auf %1&#xa0;mL auffüllen.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;23.47 grams&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4 %5 abwiegen und mit Lösungsmittel
+auf %1 auffüllen.</translation>
     </message>
 </context>
 <context>
@@ -482,7 +487,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation>% m/V</translation>
+        <translation>%&#xa0;(m/V)</translation>
     </message>
     <message>
         <source>Enter the number of H2Os required for the Hydrate</source>
@@ -516,6 +521,11 @@ auf %1&#xa0;mL auffüllen.</translation>
         <source>Copper Sulphate</source>
         <translation>Kupfersulfat</translation>
     </message>
+    <message>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
+        <translation>Elementzeilen aus der Formel gefüllt.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MainWindow</name>
@@ -541,6 +551,49 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MeasuredAmount</name>
+    <message>
+        <source>%1 grams</source>
+        <extracomment>An amount of a weighed substance; %1 is a number with two decimals.</extracomment>
+        <translation>%1&#xa0;g</translation>
+    </message>
+    <message>
+        <source>%1 mL</source>
+        <extracomment>%1 is a number. The unit symbols (mL, mg, µg, µL, nL, L, kg, M, mM, µM, nM) are international: change them only where the language writes them otherwise.</extracomment>
+        <translation>%1&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>%1 mg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;mg</translation>
+    </message>
+    <message>
+        <source>%1 µg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;µg</translation>
+    </message>
+    <message>
+        <source>%1 µL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;µL</translation>
+    </message>
+    <message>
+        <source>%1 nL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;nL</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number typed with its unit; %1 is the number as typed, %2 the unit&apos;s symbol (L, mL, µL, kg, g, mg, M, mM, µM, nM). Keep a no-break space between them if the language does.</extracomment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>So little cannot be measured well: make a more concentrated solution first and dilute it.</source>
+        <extracomment>Added after instructions whose amount is less than a balance (1 mg) or a pipette (0.5 µL) measures well. One short sentence.</extracomment>
+        <translation>So wenig lässt sich nicht genau abmessen: zuerst eine höher konzentrierte Lösung ansetzen und diese verdünnen.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MethodBox</name>
     <message>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
@@ -551,6 +604,11 @@ auf %1&#xa0;mL auffüllen.</translation>
         <source>Method</source>
         <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
         <translation>Herstellung</translation>
+    </message>
+    <message>
+        <source>Out of date: calculate again.</source>
+        <extracomment>Shown in a page&apos;s method box, under a sentence that an entry changed since it was calculated. Keep it short: it has one line of the box.</extracomment>
+        <translation>Veraltet: neu berechnen.</translation>
     </message>
 </context>
 <context>
@@ -572,6 +630,24 @@ Litre(s) with solvent.</source>
         <translation>Für %1&#xa0;L einer Lösung von %3 mit %2&#xa0;mol/⁠L:
 %4&#xa0;mL %3 abmessen und mit Lösungsmittel
 auf %1&#xa0;L auffüllen.</translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 the amount of stock with its unit (&quot;5.84 mg&quot;, &quot;0.500 µL&quot;). The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed number: prefer the symbol (L).</extracomment>
+        <translation>Für %1&#xa0;L einer Lösung von %3 mit %2&#xa0;mol/⁠L:
+%4 %3 abmessen und mit Lösungsmittel
+auf %1&#xa0;L auffüllen.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 Solution of %3,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make and %2 the molarity, each a number with its unit as typed (&quot;250 mL&quot;, &quot;50 mM&quot;), %3 the formula (never translated), %4 the amount of stock with its unit (&quot;1.51 grams&quot;, &quot;22.50 mL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Für %1 einer Lösung von %3 mit %2:
+%4 %3 abmessen und mit Lösungsmittel
+auf %1 auffüllen.</translation>
     </message>
 </context>
 <context>
@@ -598,10 +674,6 @@ auf %1&#xa0;L auffüllen.</translation>
         <translation>Konz. Stammlösung:</translation>
     </message>
     <message>
-        <source>Enter the Conc of the Stock Solution</source>
-        <translation>Konzentration der Stammlösung eingeben</translation>
-    </message>
-    <message>
         <source>Stock concentration unit</source>
         <translation>Konzentrationseinheit der Stammlösung</translation>
     </message>
@@ -623,20 +695,12 @@ auf %1&#xa0;L auffüllen.</translation>
         <translation>Molarität:</translation>
     </message>
     <message>
-        <source>Enter the Molarity required</source>
-        <translation>Gewünschte Molarität eingeben</translation>
-    </message>
-    <message>
         <source>Molar</source>
         <translation>mol/L</translation>
     </message>
     <message>
         <source>Volume Required:</source>
         <translation>Volumen:</translation>
-    </message>
-    <message>
-        <source>Enter how many  Litres you wish to make</source>
-        <translation>Herzustellendes Volumen in Litern eingeben</translation>
     </message>
     <message>
         <source>Litre(s)</source>
@@ -659,6 +723,31 @@ auf %1&#xa0;L auffüllen.</translation>
     <message>
         <source>Sulphuric Acid</source>
         <translation>Schwefelsäure</translation>
+    </message>
+    <message>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
+        <translation>Molmasse aus der Formel berechnet.</translation>
+    </message>
+    <message>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation>Elementzeilen aus der Formel gefüllt.</translation>
+    </message>
+    <message>
+        <source>Enter the Conc of the Stock Solution, e.g. 98, or 500 mM for a molar stock</source>
+        <extracomment>A molar stock may be typed with its unit: keep 500 mM as it is.</extracomment>
+        <translation>Konzentration der Stammlösung eingeben, z.&#xa0;B. 98 oder 500&#xa0;mM für eine molare Stammlösung</translation>
+    </message>
+    <message>
+        <source>Enter the molarity required, e.g. 0.5 or 50 mM</source>
+        <extracomment>A unit may be typed after the number: keep 50 mM as it is (the language&apos;s decimal separator in 0.5).</extracomment>
+        <translation>Gewünschte Molarität eingeben, z.&#xa0;B. 0,5 oder 50&#xa0;mM</translation>
+    </message>
+    <message>
+        <source>Enter how many  Litres you wish to make, e.g. 1 or 250 mL</source>
+        <extracomment>A unit may be typed after the number: keep 250 mL as it is.</extracomment>
+        <translation>Herzustellendes Volumen in Litern eingeben, z.&#xa0;B. 1 oder 250&#xa0;mL</translation>
     </message>
 </context>
 <context>
@@ -742,6 +831,33 @@ with solvent.</source>
 %4&#xa0;mL %3 abmessen und mit Lösungsmittel
 auf %1&#xa0;mL auffüllen.</translation>
     </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/w solution of %3 ,
+Measure %4 of %3 and mix with %5
+of solvent.</source>
+        <extracomment>%1 the amount to make with its unit (&quot;2 kg&quot;, &quot;100 grams&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock and %5 the solvent to mix in, each with its unit (&quot;300.00 grams&quot;, &quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠m):
+%4 %3 abwiegen und mit %5
+Lösungsmittel mischen.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
+%4 %3 abmessen und mit Lösungsmittel
+auf %1 auffüllen.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % v/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 µL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(V/⁠V):
+%4 %3 abmessen und mit Lösungsmittel
+auf %1 auffüllen.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::PercentPage</name>
@@ -751,7 +867,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>% w/w</source>
-        <translation>% m/m</translation>
+        <translation>%&#xa0;(m/m)</translation>
     </message>
     <message>
         <source>Weight per Weight Concentrations</source>
@@ -759,7 +875,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation>% m/V</translation>
+        <translation>%&#xa0;(m/V)</translation>
     </message>
     <message>
         <source>Weight per Volume Concentrations</source>
@@ -767,7 +883,7 @@ auf %1&#xa0;mL auffüllen.</translation>
     </message>
     <message>
         <source>% v/v</source>
-        <translation>% V/V</translation>
+        <translation>%&#xa0;(V/V)</translation>
     </message>
     <message>
         <source>Volume per Volume Concentrations</source>
@@ -811,10 +927,6 @@ auf %1&#xa0;mL auffüllen.</translation>
         <translation>Menge:</translation>
     </message>
     <message>
-        <source>Enter the amount you wish to make</source>
-        <translation>Herzustellende Menge eingeben</translation>
-    </message>
-    <message>
         <source>4. Calculate</source>
         <translation>4. Berechnen</translation>
     </message>
@@ -833,6 +945,24 @@ auf %1&#xa0;mL auffüllen.</translation>
     <message>
         <source>Sodium Chloride</source>
         <translation>Natriumchlorid</translation>
+    </message>
+    <message>
+        <source>Choose what the stock&apos;s percent is of: weight in weight, or grams in 100 mL</source>
+        <translation>Bezug der Prozentangabe der Stammlösung auswählen: Masse pro Masse oder Gramm in 100&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>Stock concentration basis</source>
+        <translation>Bezug der Konzentration der Stammlösung</translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (grams) or 2 kg</source>
+        <extracomment>A unit may be typed after the number: keep 2 kg as it is.</extracomment>
+        <translation>Herzustellende Menge eingeben, z.&#xa0;B. 100&#xa0;(g) oder 2&#xa0;kg</translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (mL) or 1 L</source>
+        <extracomment>A unit may be typed after the number: keep 1 L as it is.</extracomment>
+        <translation>Herzustellende Menge eingeben, z.&#xa0;B. 100&#xa0;(mL) oder 1&#xa0;L</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1002,101 @@ auf %1&#xa0;mL auffüllen.</translation>
     <message>
         <source>Cannot Read Formula</source>
         <translation>Formel nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The purity of the starting substance is zero, so no amount of it holds the salt. Please enter its purity in percent.</source>
+        <extracomment>The hydrate page&apos;s stock is the substance on the shelf, usually a solid salt: the starting substance, whose purity in percent is typed beside &quot;Conc of Stock Soln:&quot;.</extracomment>
+        <translation>Der Gehalt der Ausgangssubstanz ist null, keine Menge davon enthält also das Salz. Bitte ihren Gehalt in Prozent eingeben.</translation>
+    </message>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>Es ist keine Formel eingetragen.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the symbol of an element.</source>
+        <extracomment>%1 is what was typed as an element symbol, such as Xy. Use the language&apos;s quotation marks.</extracomment>
+        <translation>„%1“ ist kein Elementsymbol.</translation>
+    </message>
+    <message>
+        <source>“%1” has no standard atomic weight, so the formula&apos;s weight cannot be worked out.</source>
+        <extracomment>%1 is an element symbol, such as Tc. Use the language&apos;s quotation marks.</extracomment>
+        <translation>„%1“ hat kein Standardatomgewicht, die Molmasse der Formel lässt sich also nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an element symbol: a symbol begins with a capital letter, as in “%2”.</source>
+        <extracomment>%1 is a symbol typed in small letters (na), %2 the symbol as it is written (Na). Use the language&apos;s quotation marks.</extracomment>
+        <translation>„%1“ ist kein Elementsymbol: Ein Symbol beginnt mit einem Großbuchstaben, wie in „%2“.</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of “%1”.</source>
+        <extracomment>%1 is an element symbol. A count box holds at most 32767: write the number as the language groups its digits.</extracomment>
+        <translation>Die Formel enthält mehr als 32&#xa0;767 Atome von „%1“.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after “%1”.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH. Use the language&apos;s quotation marks.</extracomment>
+        <translation>Nach „%1“ ist eine Klammer nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it. Use the language&apos;s quotation marks.</extracomment>
+        <translation>„%1“ nach „%2“ schließt eine Klammer, die nicht geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” closes a bracket opened with “%3”.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>„%1“ nach „%2“ schließt eine mit „%3“ geöffnete Klammer.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it. Write 32767 as the language groups its digits.</extracomment>
+        <translation>„%1“ nach „%2“ ist keine Anzahl von 1 bis 32&#xa0;767.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” is a fraction: a count in a formula is a whole number.</source>
+        <extracomment>%1 is a number with a fraction, such as 1.5, %2 the formula before it.</extracomment>
+        <translation>„%1“ nach „%2“ ist keine ganze Zahl: Eine Anzahl in einer Formel muss ganzzahlig sein.</translation>
+    </message>
+    <message>
+        <source>The count “%1” after “%2” is set apart by a blank: a count follows its symbol or bracket directly.</source>
+        <extracomment>%1 is a count, %2 the formula before it, with a blank between them.</extracomment>
+        <translation>Die Anzahl „%1“ nach „%2“ ist durch ein Leerzeichen abgetrennt: Eine Anzahl folgt direkt auf ihr Symbol oder ihre Klammer.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>„%1“ kann nicht am Anfang einer Formel stehen.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot stand after “%2”.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>„%1“ kann nicht nach „%2“ stehen.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is a hydrate dot such as &quot;.&quot; or &quot;·&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>„%1“ nach „%2“ muss ein Kristallwasser am Ende der Formel einleiten, etwa 5H2O.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: “%1” is not one of the elements they offer.</source>
+        <extracomment>%1 is an element symbol. The rows&apos; element lists offer 32 elements.</extracomment>
+        <translation>Die Elementzeilen können diese Formel nicht aufnehmen: „%1“ steht nicht in ihrer Elementauswahl.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: it has more than six elements, and “%1” is the seventh.</source>
+        <extracomment>%1 is the symbol of the seventh different element.</extracomment>
+        <translation>Die Elementzeilen können diese Formel nicht aufnehmen: Sie hat mehr als sechs Elemente, „%1“ ist das siebte.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: the count of “%1” is not a whole number.</source>
+        <extracomment>%1 is an element symbol whose count in the formula is a fraction (half waters).</extracomment>
+        <translation>Die Elementzeilen können diese Formel nicht aufnehmen: Die Anzahl von „%1“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>A stock in % w/v says how many grams are in a volume of it, not what fraction of its weight or volume they are, so a % w/w or % v/v solution cannot be worked out from it. Please give the stock in % w/w with its specific gravity, or make a % w/v solution.</source>
+        <extracomment>&quot;% w/v&quot;, &quot;% w/w&quot; and &quot;% v/v&quot; as the page&apos;s lists and options write them.</extracomment>
+        <translation>Eine Stammlösung in %&#xa0;(m/⁠V) gibt die Masse des Stoffs in einem Volumen an, nicht seinen Anteil an ihrer Masse oder ihrem Volumen; eine Lösung in %&#xa0;(m/⁠m) oder %&#xa0;(V/⁠V) lässt sich daraus also nicht berechnen. Bitte die Stammlösung in %&#xa0;(m/⁠m) mit ihrer Dichte angeben oder eine Lösung in %&#xa0;(m/⁠V) ansetzen.</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1176,59 @@ auf %1&#xa0;mL auffüllen.</translation>
         <source>Hydrate Solution</source>
         <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
         <translation>Hydratlösung</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Units</name>
+    <message>
+        <source>M</source>
+        <extracomment>Moles per litre after a typed number, as the sentences write the page&apos;s &quot;M&quot;.</extracomment>
+        <translation>mol/⁠L</translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre after a typed number; write it as &quot;M&quot; is written (mmol/L).</extracomment>
+        <translation>mmol/⁠L</translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre after a typed number; write it as &quot;M&quot; is written (µmol/L).</extracomment>
+        <translation>µmol/⁠L</translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre after a typed number; write it as &quot;M&quot; is written (nmol/L).</extracomment>
+        <translation>nmol/⁠L</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <extracomment>Litres after a typed number.</extracomment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>mL</source>
+        <extracomment>Millilitres after a typed number.</extracomment>
+        <translation>mL</translation>
+    </message>
+    <message>
+        <source>µL</source>
+        <extracomment>Microlitres after a typed number.</extracomment>
+        <translation>µL</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <extracomment>Kilograms after a typed number.</extracomment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <extracomment>Grams after a typed number: the symbol, where &quot;%1 grams&quot; spells the word out.</extracomment>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>mg</source>
+        <extracomment>Milligrams after a typed number.</extracomment>
+        <translation>mg</translation>
     </message>
 </context>
 </TS>

@@ -80,18 +80,13 @@
         <translation>Fecha de preparación:</translation>
     </message>
     <message>
-        <source>Stock: %1 %2, waters of crystallisation: %3</source>
-        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
-        <translation>Producto de partida: %1&#xa0;%2, agua de cristalización: %3</translation>
-    </message>
-    <message>
         <source>Stock: %1 %2, specific gravity %3</source>
-        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot;, or the molarity&apos;s unit as translated above), %3 its specific gravity (a number).</extracomment>
         <translation>Producto de partida: %1&#xa0;%2, densidad relativa %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2</source>
-        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot;, or the molarity&apos;s unit as translated above).</extracomment>
         <translation>Producto de partida: %1&#xa0;%2</translation>
     </message>
     <message>
@@ -110,7 +105,7 @@
     </message>
     <message>
         <source>M</source>
-        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;.</extracomment>
+        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;, and of a molar stock, as in &quot;Stock: 2 M&quot;.</extracomment>
         <translation>M</translation>
     </message>
     <message>
@@ -127,6 +122,31 @@
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
         <translation>%&#xa0;v/⁠v</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, Number of H2O: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the hydrate page&apos;s caption of that number, &quot;Number of H2O:&quot;; H2O is a formula, not a word.</extracomment>
+        <translation>Producto de partida: %1&#xa0;%2, número de H2O: %3</translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre, as in &quot;50mM&quot;; write it as the language writes &quot;M&quot; (mmol/L).</extracomment>
+        <translation>mM</translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre, as in &quot;10µM&quot;; write it as the language writes &quot;M&quot; (µmol/L).</extracomment>
+        <translation>µM</translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre, as in &quot;5nM&quot;; write it as the language writes &quot;M&quot; (nmol/L).</extracomment>
+        <translation>nM</translation>
+    </message>
+    <message>
+        <source>g/L</source>
+        <extracomment>Grams per litre, a stock&apos;s strength, as in &quot;10 g/L&quot;.</extracomment>
+        <translation>g/⁠L</translation>
     </message>
 </context>
 <context>
@@ -151,6 +171,31 @@
     <message>
         <source>Save as PDF…</source>
         <translation>Guardar como PDF…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <extracomment>The title of the question asked before the sheet is saved as PDF.</extracomment>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>The answer is out of date: an entry has changed since the last calculation.</source>
+        <extracomment>Asked before a page&apos;s sheet is printed or saved while the page shows its method out of date. The sheet is the record of the last calculation.</extracomment>
+        <translation>El resultado está desactualizado: se ha cambiado un dato desde el último cálculo.</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate First</source>
+        <extracomment>Calculates with the entries as they stand, then prints or saves the new sheet.</extracomment>
+        <translation>&amp;Calcular primero</translation>
+    </message>
+    <message>
+        <source>&amp;Print Last Calculation</source>
+        <extracomment>Prints the sheet of the last calculation as it is.</extracomment>
+        <translation>&amp;Imprimir el último cálculo</translation>
+    </message>
+    <message>
+        <source>&amp;Save Last Calculation</source>
+        <extracomment>Saves the sheet of the last calculation as it is.</extracomment>
+        <translation>&amp;Guardar el último cálculo</translation>
     </message>
 </context>
 <context>
@@ -301,65 +346,7 @@
     <name>molvera::FormulaBoxAction</name>
     <message>
         <source>Fill &amp;Element Rows from Formula</source>
-        <translation>Rellenar las filas de &amp;elementos con la fórmula</translation>
-    </message>
-</context>
-<context>
-    <name>molvera::FormulaReading</name>
-    <message>
-        <source>There is no formula to read.</source>
-        <extracomment>The formula box is empty.</extracomment>
-        <translation>No se ha escrito ninguna fórmula.</translation>
-    </message>
-    <message>
-        <source>%1 is not one of the elements molvera knows.</source>
-        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
-        <translation>%1 no es uno de los elementos que molvera conoce.</translation>
-    </message>
-    <message>
-        <source>The formula has more than six elements: %1 is the seventh.</source>
-        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
-        <translation>La fórmula tiene más de seis elementos: %1 es el séptimo.</translation>
-    </message>
-    <message>
-        <source>The formula has more than 32767 atoms of %1.</source>
-        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
-        <translation>La fórmula tiene más de 32767 átomos de %1.</translation>
-    </message>
-    <message>
-        <source>A bracket is not closed after %1.</source>
-        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
-        <translation>Hay un paréntesis o corchete sin cerrar después de %1.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 closes a bracket that was not opened.</source>
-        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
-        <translation>%1 después de %2 cierra un paréntesis o corchete que no se abrió.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 closes a bracket opened with %3.</source>
-        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
-        <translation>%1 después de %2 cierra lo que se abrió con %3.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 is not a count from 1 to 32767.</source>
-        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
-        <translation>%1 después de %2 no es una cantidad de 1 a 32767.</translation>
-    </message>
-    <message>
-        <source>%1 cannot stand at the start of a formula.</source>
-        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
-        <translation>%1 no puede ir al principio de una fórmula.</translation>
-    </message>
-    <message>
-        <source>%1 cannot stand after %2.</source>
-        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
-        <translation>%1 no puede ir después de %2.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
-        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
-        <translation>%1 después de %2 debe introducir un agua de cristalización al final de la fórmula, por ejemplo 5H2O.</translation>
+        <translation>Rellenar las filas de &amp;elementos a partir de la fórmula</translation>
     </message>
 </context>
 <context>
@@ -415,9 +402,27 @@
         <source>To prepare %1mL of a %2 percent Solution of %3,
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
 pese %4&#xa0;g de %5 y enrase a %1&#xa0;mL
+con disolvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1mL of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;58.4 mg&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1&#xa0;mL de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
+pese %4 de %5 y enrase a %1&#xa0;mL
+con disolvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;23.47 grams&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
+pese %4 de %5 y enrase a %1
 con disolvente.</translation>
     </message>
 </context>
@@ -516,6 +521,11 @@ con disolvente.</translation>
         <source>Copper Sulphate</source>
         <translation>Sulfato de cobre</translation>
     </message>
+    <message>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
+        <translation>Filas rellenadas a partir de la fórmula.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MainWindow</name>
@@ -541,6 +551,49 @@ con disolvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MeasuredAmount</name>
+    <message>
+        <source>%1 grams</source>
+        <extracomment>An amount of a weighed substance; %1 is a number with two decimals.</extracomment>
+        <translation>%1&#xa0;g</translation>
+    </message>
+    <message>
+        <source>%1 mL</source>
+        <extracomment>%1 is a number. The unit symbols (mL, mg, µg, µL, nL, L, kg, M, mM, µM, nM) are international: change them only where the language writes them otherwise.</extracomment>
+        <translation>%1&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>%1 mg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;mg</translation>
+    </message>
+    <message>
+        <source>%1 µg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;µg</translation>
+    </message>
+    <message>
+        <source>%1 µL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;µL</translation>
+    </message>
+    <message>
+        <source>%1 nL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;nL</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number typed with its unit; %1 is the number as typed, %2 the unit&apos;s symbol (L, mL, µL, kg, g, mg, M, mM, µM, nM). Keep a no-break space between them if the language does.</extracomment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>So little cannot be measured well: make a more concentrated solution first and dilute it.</source>
+        <extracomment>Added after instructions whose amount is less than a balance (1 mg) or a pipette (0.5 µL) measures well. One short sentence.</extracomment>
+        <translation>Una cantidad tan pequeña no se mide con precisión: prepare primero una disolución más concentrada y dilúyala.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MethodBox</name>
     <message>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
@@ -551,6 +604,11 @@ con disolvente.</translation>
         <source>Method</source>
         <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
         <translation>Procedimiento</translation>
+    </message>
+    <message>
+        <source>Out of date: calculate again.</source>
+        <extracomment>Shown in a page&apos;s method box, under a sentence that an entry changed since it was calculated. Keep it short: it has one line of the box.</extracomment>
+        <translation>Desactualizado: vuelva a calcular.</translation>
     </message>
 </context>
 <context>
@@ -571,6 +629,24 @@ Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
         <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3,
 mida %4&#xa0;mL de %3 y enrase a %1&#xa0;L
+con disolvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 the amount of stock with its unit (&quot;5.84 mg&quot;, &quot;0.500 µL&quot;). The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed number: prefer the symbol (L).</extracomment>
+        <translation>Para preparar %1&#xa0;L de disolución %2&#xa0;M de %3,
+tome %4 de %3 y enrase a %1&#xa0;L
+con disolvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 Solution of %3,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make and %2 the molarity, each a number with its unit as typed (&quot;250 mL&quot;, &quot;50 mM&quot;), %3 the formula (never translated), %4 the amount of stock with its unit (&quot;1.51 grams&quot;, &quot;22.50 mL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de disolución %2 de %3,
+tome %4 de %3 y enrase a %1
 con disolvente.</translation>
     </message>
 </context>
@@ -598,10 +674,6 @@ con disolvente.</translation>
         <translation>Conc. disol. madre:</translation>
     </message>
     <message>
-        <source>Enter the Conc of the Stock Solution</source>
-        <translation>Introduzca la concentración de la disolución madre</translation>
-    </message>
-    <message>
         <source>Stock concentration unit</source>
         <translation>Unidad de concentración de la disolución madre</translation>
     </message>
@@ -623,20 +695,12 @@ con disolvente.</translation>
         <translation>Molaridad deseada:</translation>
     </message>
     <message>
-        <source>Enter the Molarity required</source>
-        <translation>Introduzca la molaridad deseada</translation>
-    </message>
-    <message>
         <source>Molar</source>
         <translation>molar</translation>
     </message>
     <message>
         <source>Volume Required:</source>
         <translation>Volumen a preparar:</translation>
-    </message>
-    <message>
-        <source>Enter how many  Litres you wish to make</source>
-        <translation>Introduzca cuántos litros desea preparar</translation>
     </message>
     <message>
         <source>Litre(s)</source>
@@ -659,6 +723,31 @@ con disolvente.</translation>
     <message>
         <source>Sulphuric Acid</source>
         <translation>Ácido sulfúrico</translation>
+    </message>
+    <message>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
+        <translation>Peso molecular calculado a partir de la fórmula.</translation>
+    </message>
+    <message>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation>Filas rellenadas a partir de la fórmula.</translation>
+    </message>
+    <message>
+        <source>Enter the Conc of the Stock Solution, e.g. 98, or 500 mM for a molar stock</source>
+        <extracomment>A molar stock may be typed with its unit: keep 500 mM as it is.</extracomment>
+        <translation>Introduzca la concentración de la disolución madre, p.&#xa0;ej. 98, o 500&#xa0;mM para una disolución madre molar</translation>
+    </message>
+    <message>
+        <source>Enter the molarity required, e.g. 0.5 or 50 mM</source>
+        <extracomment>A unit may be typed after the number: keep 50 mM as it is (the language&apos;s decimal separator in 0.5).</extracomment>
+        <translation>Introduzca la molaridad deseada, p.&#xa0;ej. 0,5 o 50&#xa0;mM</translation>
+    </message>
+    <message>
+        <source>Enter how many  Litres you wish to make, e.g. 1 or 250 mL</source>
+        <extracomment>A unit may be typed after the number: keep 250 mL as it is.</extracomment>
+        <translation>Introduzca los litros que desea preparar, p.&#xa0;ej. 1 o 250&#xa0;mL</translation>
     </message>
 </context>
 <context>
@@ -742,6 +831,33 @@ with solvent.</source>
 mida %4&#xa0;mL de %3 y enrase a %1&#xa0;mL
 con disolvente.</translation>
     </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/w solution of %3 ,
+Measure %4 of %3 and mix with %5
+of solvent.</source>
+        <extracomment>%1 the amount to make with its unit (&quot;2 kg&quot;, &quot;100 grams&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock and %5 the solvent to mix in, each with its unit (&quot;300.00 grams&quot;, &quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de disolución al %2&#xa0;%&#xa0;p/⁠p de %3,
+pese %4 de %3 y mezcle con %5
+de disolvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
+tome %4 de %3 y enrase a %1
+con disolvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % v/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 µL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de disolución al %2&#xa0;%&#xa0;v/⁠v de %3,
+mida %4 de %3 y enrase a %1
+con disolvente.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::PercentPage</name>
@@ -811,10 +927,6 @@ con disolvente.</translation>
         <translation>Cantidad a preparar:</translation>
     </message>
     <message>
-        <source>Enter the amount you wish to make</source>
-        <translation>Introduzca la cantidad que desea preparar</translation>
-    </message>
-    <message>
         <source>4. Calculate</source>
         <translation>4. Calcular</translation>
     </message>
@@ -834,6 +946,24 @@ con disolvente.</translation>
         <source>Sodium Chloride</source>
         <translation>Cloruro de sodio</translation>
     </message>
+    <message>
+        <source>Choose what the stock&apos;s percent is of: weight in weight, or grams in 100 mL</source>
+        <translation>Elija a qué se refiere el porcentaje de la disolución madre: peso en peso, o gramos en 100&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>Stock concentration basis</source>
+        <translation>Base de la concentración de la disolución madre</translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (grams) or 2 kg</source>
+        <extracomment>A unit may be typed after the number: keep 2 kg as it is.</extracomment>
+        <translation>Introduzca la cantidad que desea preparar, p.&#xa0;ej. 100&#xa0;(g) o 2&#xa0;kg</translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (mL) or 1 L</source>
+        <extracomment>A unit may be typed after the number: keep 1 L as it is.</extracomment>
+        <translation>Introduzca la cantidad que desea preparar, p.&#xa0;ej. 100&#xa0;(mL) o 1&#xa0;L</translation>
+    </message>
 </context>
 <context>
     <name>molvera::RefusalMessages</name>
@@ -851,7 +981,7 @@ con disolvente.</translation>
     </message>
     <message>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>La concentración del producto de partida es cero, por lo que ninguna cantidad de él contiene la sustancia. Introduzca la concentración del producto de partida.</translation>
+        <translation>La concentración de la disolución madre es cero, por lo que ninguna cantidad de ella contiene la sustancia. Introduzca la concentración de la disolución madre.</translation>
     </message>
     <message>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
@@ -872,6 +1002,101 @@ con disolvente.</translation>
     <message>
         <source>Cannot Read Formula</source>
         <translation>No se puede leer la fórmula</translation>
+    </message>
+    <message>
+        <source>The purity of the starting substance is zero, so no amount of it holds the salt. Please enter its purity in percent.</source>
+        <extracomment>The hydrate page&apos;s stock is the substance on the shelf, usually a solid salt: the starting substance, whose purity in percent is typed beside &quot;Conc of Stock Soln:&quot;.</extracomment>
+        <translation>La pureza del producto de partida es cero, por lo que ninguna cantidad de él contiene la sal. Introduzca su pureza en porcentaje.</translation>
+    </message>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>No se ha escrito ninguna fórmula.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the symbol of an element.</source>
+        <extracomment>%1 is what was typed as an element symbol, such as Xy. Use the language&apos;s quotation marks.</extracomment>
+        <translation>«%1» no es el símbolo de ningún elemento.</translation>
+    </message>
+    <message>
+        <source>“%1” has no standard atomic weight, so the formula&apos;s weight cannot be worked out.</source>
+        <extracomment>%1 is an element symbol, such as Tc. Use the language&apos;s quotation marks.</extracomment>
+        <translation>«%1» no tiene peso atómico estándar, por lo que no se puede calcular el peso molecular de la fórmula.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an element symbol: a symbol begins with a capital letter, as in “%2”.</source>
+        <extracomment>%1 is a symbol typed in small letters (na), %2 the symbol as it is written (Na). Use the language&apos;s quotation marks.</extracomment>
+        <translation>«%1» no es un símbolo de elemento: los símbolos empiezan por mayúscula, como en «%2».</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of “%1”.</source>
+        <extracomment>%1 is an element symbol. A count box holds at most 32767: write the number as the language groups its digits.</extracomment>
+        <translation>La fórmula tiene más de 32&#xa0;767 átomos de «%1».</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after “%1”.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH. Use the language&apos;s quotation marks.</extracomment>
+        <translation>Hay un paréntesis o corchete sin cerrar después de «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it. Use the language&apos;s quotation marks.</extracomment>
+        <translation>«%1» después de «%2» cierra un paréntesis o corchete que no se abrió.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” closes a bracket opened with “%3”.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>«%1» después de «%2» cierra lo que se abrió con «%3».</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it. Write 32767 as the language groups its digits.</extracomment>
+        <translation>«%1» después de «%2» no es una cantidad de 1 a 32&#xa0;767.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” is a fraction: a count in a formula is a whole number.</source>
+        <extracomment>%1 is a number with a fraction, such as 1.5, %2 the formula before it.</extracomment>
+        <translation>«%1» después de «%2» no es un número entero: en una fórmula, las cantidades son números enteros.</translation>
+    </message>
+    <message>
+        <source>The count “%1” after “%2” is set apart by a blank: a count follows its symbol or bracket directly.</source>
+        <extracomment>%1 is a count, %2 the formula before it, with a blank between them.</extracomment>
+        <translation>La cantidad «%1» está separada de «%2» por un espacio: una cantidad va justo después de su símbolo o paréntesis.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>«%1» no puede ir al principio de una fórmula.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot stand after “%2”.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>«%1» no puede ir después de «%2».</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is a hydrate dot such as &quot;.&quot; or &quot;·&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>«%1» después de «%2» debe introducir un agua de cristalización al final de la fórmula, por ejemplo 5H2O.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: “%1” is not one of the elements they offer.</source>
+        <extracomment>%1 is an element symbol. The rows&apos; element lists offer 32 elements.</extracomment>
+        <translation>Las filas de elementos no admiten esta fórmula: «%1» no está entre los elementos que ofrecen.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: it has more than six elements, and “%1” is the seventh.</source>
+        <extracomment>%1 is the symbol of the seventh different element.</extracomment>
+        <translation>Las filas de elementos no admiten esta fórmula: tiene más de seis elementos, y «%1» es el séptimo.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: the count of “%1” is not a whole number.</source>
+        <extracomment>%1 is an element symbol whose count in the formula is a fraction (half waters).</extracomment>
+        <translation>Las filas de elementos no admiten esta fórmula: la cantidad de «%1» no es un número entero.</translation>
+    </message>
+    <message>
+        <source>A stock in % w/v says how many grams are in a volume of it, not what fraction of its weight or volume they are, so a % w/w or % v/v solution cannot be worked out from it. Please give the stock in % w/w with its specific gravity, or make a % w/v solution.</source>
+        <extracomment>&quot;% w/v&quot;, &quot;% w/w&quot; and &quot;% v/v&quot; as the page&apos;s lists and options write them.</extracomment>
+        <translation>Una disolución madre en %&#xa0;p/⁠v indica los gramos de sustancia que hay en un volumen, no qué fracción del peso o del volumen de la disolución representan, por lo que no permite calcular una disolución en %&#xa0;p/⁠p ni en %&#xa0;v/⁠v. Indique la disolución madre en %&#xa0;p/⁠p con su densidad relativa, o prepare una disolución en %&#xa0;p/⁠v.</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1176,59 @@ con disolvente.</translation>
         <source>Hydrate Solution</source>
         <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
         <translation>Disolución de hidrato</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Units</name>
+    <message>
+        <source>M</source>
+        <extracomment>Moles per litre after a typed number, as the sentences write the page&apos;s &quot;M&quot;.</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre after a typed number; write it as &quot;M&quot; is written (mmol/L).</extracomment>
+        <translation>mM</translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre after a typed number; write it as &quot;M&quot; is written (µmol/L).</extracomment>
+        <translation>µM</translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre after a typed number; write it as &quot;M&quot; is written (nmol/L).</extracomment>
+        <translation>nM</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <extracomment>Litres after a typed number.</extracomment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>mL</source>
+        <extracomment>Millilitres after a typed number.</extracomment>
+        <translation>mL</translation>
+    </message>
+    <message>
+        <source>µL</source>
+        <extracomment>Microlitres after a typed number.</extracomment>
+        <translation>µL</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <extracomment>Kilograms after a typed number.</extracomment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <extracomment>Grams after a typed number: the symbol, where &quot;%1 grams&quot; spells the word out.</extracomment>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>mg</source>
+        <extracomment>Milligrams after a typed number.</extracomment>
+        <translation>mg</translation>
     </message>
 </context>
 </TS>

@@ -80,18 +80,13 @@
         <translation>Data di preparazione:</translation>
     </message>
     <message>
-        <source>Stock: %1 %2, waters of crystallisation: %3</source>
-        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its waters of crystallisation (a number, 0 for the anhydrous salt).</extracomment>
-        <translation>Sostanza di partenza: %1&#xa0;%2, acqua di cristallizzazione: %3</translation>
-    </message>
-    <message>
         <source>Stock: %1 %2, specific gravity %3</source>
-        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;), %3 its specific gravity (a number).</extracomment>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot;, or the molarity&apos;s unit as translated above), %3 its specific gravity (a number).</extracomment>
         <translation>Sostanza di partenza: %1&#xa0;%2, peso specifico %3</translation>
     </message>
     <message>
         <source>Stock: %1 %2</source>
-        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot; or &quot;M&quot;).</extracomment>
+        <extracomment>The stock the instructions are for: %1 its strength (a number), %2 its unit (&quot;%&quot;, or the molarity&apos;s unit as translated above).</extracomment>
         <translation>Sostanza di partenza: %1&#xa0;%2</translation>
     </message>
     <message>
@@ -110,7 +105,7 @@
     </message>
     <message>
         <source>M</source>
-        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;.</extracomment>
+        <extracomment>The molarity&apos;s unit on the label, as in &quot;0.5M&quot;, and of a molar stock, as in &quot;Stock: 2 M&quot;.</extracomment>
         <translation>M</translation>
     </message>
     <message>
@@ -127,6 +122,31 @@
         <source>% v/v</source>
         <extracomment>Percent volume in volume, as in &quot;20% v/v&quot;.</extracomment>
         <translation>%&#xa0;v/⁠v</translation>
+    </message>
+    <message>
+        <source>Stock: %1 %2, Number of H2O: %3</source>
+        <extracomment>The stock of a hydrate solution: %1 its strength (a number), %2 its unit (&quot;%&quot;), %3 its number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the hydrate page&apos;s caption of that number, &quot;Number of H2O:&quot;; H2O is a formula, not a word.</extracomment>
+        <translation>Sostanza di partenza: %1&#xa0;%2, molecole di H2O: %3</translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre, as in &quot;50mM&quot;; write it as the language writes &quot;M&quot; (mmol/L).</extracomment>
+        <translation>mM</translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre, as in &quot;10µM&quot;; write it as the language writes &quot;M&quot; (µmol/L).</extracomment>
+        <translation>µM</translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre, as in &quot;5nM&quot;; write it as the language writes &quot;M&quot; (nmol/L).</extracomment>
+        <translation>nM</translation>
+    </message>
+    <message>
+        <source>g/L</source>
+        <extracomment>Grams per litre, a stock&apos;s strength, as in &quot;10 g/L&quot;.</extracomment>
+        <translation>g/⁠L</translation>
     </message>
 </context>
 <context>
@@ -151,6 +171,31 @@
     <message>
         <source>Save as PDF…</source>
         <translation>Salva come PDF…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <extracomment>The title of the question asked before the sheet is saved as PDF.</extracomment>
+        <translation>Salva come PDF</translation>
+    </message>
+    <message>
+        <source>The answer is out of date: an entry has changed since the last calculation.</source>
+        <extracomment>Asked before a page&apos;s sheet is printed or saved while the page shows its method out of date. The sheet is the record of the last calculation.</extracomment>
+        <translation>Il risultato non è aggiornato: un dato è cambiato dopo l’ultimo calcolo.</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate First</source>
+        <extracomment>Calculates with the entries as they stand, then prints or saves the new sheet.</extracomment>
+        <translation>&amp;Calcola prima</translation>
+    </message>
+    <message>
+        <source>&amp;Print Last Calculation</source>
+        <extracomment>Prints the sheet of the last calculation as it is.</extracomment>
+        <translation>&amp;Stampa l’ultimo calcolo</translation>
+    </message>
+    <message>
+        <source>&amp;Save Last Calculation</source>
+        <extracomment>Saves the sheet of the last calculation as it is.</extracomment>
+        <translation>&amp;Salva l’ultimo calcolo</translation>
     </message>
 </context>
 <context>
@@ -305,64 +350,6 @@
     </message>
 </context>
 <context>
-    <name>molvera::FormulaReading</name>
-    <message>
-        <source>There is no formula to read.</source>
-        <extracomment>The formula box is empty.</extracomment>
-        <translation>Non è stata inserita alcuna formula.</translation>
-    </message>
-    <message>
-        <source>%1 is not one of the elements molvera knows.</source>
-        <extracomment>%1 is an element symbol as typed, such as Mn.</extracomment>
-        <translation>%1 non è tra gli elementi che molvera conosce.</translation>
-    </message>
-    <message>
-        <source>The formula has more than six elements: %1 is the seventh.</source>
-        <extracomment>The element rows hold six elements. %1 is the symbol of the seventh different element.</extracomment>
-        <translation>La formula ha più di sei elementi: %1 è il settimo.</translation>
-    </message>
-    <message>
-        <source>The formula has more than 32767 atoms of %1.</source>
-        <extracomment>A count box holds at most 32767. %1 is an element symbol.</extracomment>
-        <translation>La formula ha più di 32767 atomi di %1.</translation>
-    </message>
-    <message>
-        <source>A bracket is not closed after %1.</source>
-        <extracomment>%1 is the formula as typed, such as Ca(OH.</extracomment>
-        <translation>Una parentesi non è chiusa dopo %1.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 closes a bracket that was not opened.</source>
-        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it.</extracomment>
-        <translation>%1 dopo %2 chiude una parentesi che non è stata aperta.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 closes a bracket opened with %3.</source>
-        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
-        <translation>%1 dopo %2 chiude una parentesi aperta con %3.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 is not a count from 1 to 32767.</source>
-        <extracomment>%1 is a number as typed, %2 the formula before it.</extracomment>
-        <translation>%1 dopo %2 non è un numero da 1 a 32767.</translation>
-    </message>
-    <message>
-        <source>%1 cannot stand at the start of a formula.</source>
-        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
-        <translation>%1 non può stare all’inizio di una formula.</translation>
-    </message>
-    <message>
-        <source>%1 cannot stand after %2.</source>
-        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
-        <translation>%1 non può stare dopo %2.</translation>
-    </message>
-    <message>
-        <source>%1 after %2 must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
-        <extracomment>%1 is &quot;.&quot;, &quot;·&quot; or &quot;*&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
-        <translation>%1 dopo %2 deve introdurre un’acqua di cristallizzazione alla fine della formula, per esempio 5H2O.</translation>
-    </message>
-</context>
-<context>
     <name>molvera::FormulaRows</name>
     <message>
         <source>Element</source>
@@ -415,9 +402,27 @@
         <source>To prepare %1mL of a %2 percent Solution of %3,
 Measure %4 grams of %5 and dilute up to %1
 mL with solvent.</source>
-        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the solution wanted, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 grams of stock, %5 the formula of the stock that is weighed (formulas are never translated). The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation>Per preparare %1&#xa0;mL di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
 pesare %4&#xa0;g di %5 e portare a %1&#xa0;mL
+con il solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1mL of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+mL with solvent.</source>
+        <extracomment>%1 mL to make (a number), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;58.4 mg&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Per preparare %1&#xa0;mL di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
+pesare %4 di %5 e portare a %1&#xa0;mL
+con il solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 percent Solution of %3,
+Measure %4 of %5 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent w/v wanted, %3 the formula of the form its strength is stated for, %4 the stock with its unit (&quot;23.47 grams&quot;), %5 the formula of the stock that is weighed. The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Per preparare %1 di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
+pesare %4 di %5 e portare a %1
 con il solvente.</translation>
     </message>
 </context>
@@ -516,6 +521,11 @@ con il solvente.</translation>
         <source>Copper Sulphate</source>
         <translation>Solfato di rame</translation>
     </message>
+    <message>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
+        <translation>Righe riempite dalla formula.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MainWindow</name>
@@ -541,6 +551,49 @@ con il solvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MeasuredAmount</name>
+    <message>
+        <source>%1 grams</source>
+        <extracomment>An amount of a weighed substance; %1 is a number with two decimals.</extracomment>
+        <translation>%1&#xa0;g</translation>
+    </message>
+    <message>
+        <source>%1 mL</source>
+        <extracomment>%1 is a number. The unit symbols (mL, mg, µg, µL, nL, L, kg, M, mM, µM, nM) are international: change them only where the language writes them otherwise.</extracomment>
+        <translation>%1&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>%1 mg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;mg</translation>
+    </message>
+    <message>
+        <source>%1 µg</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;µg</translation>
+    </message>
+    <message>
+        <source>%1 µL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;µL</translation>
+    </message>
+    <message>
+        <source>%1 nL</source>
+        <extracomment>%1 is a number with three significant digits.</extracomment>
+        <translation>%1&#xa0;nL</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A number typed with its unit; %1 is the number as typed, %2 the unit&apos;s symbol (L, mL, µL, kg, g, mg, M, mM, µM, nM). Keep a no-break space between them if the language does.</extracomment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>So little cannot be measured well: make a more concentrated solution first and dilute it.</source>
+        <extracomment>Added after instructions whose amount is less than a balance (1 mg) or a pipette (0.5 µL) measures well. One short sentence.</extracomment>
+        <translation>Quantità troppo piccola per una misura precisa: preparare prima una soluzione più concentrata e diluirla.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MethodBox</name>
     <message>
         <source>Out of date: an entry has changed since this was calculated. Calculate again to bring it up to date.</source>
@@ -551,6 +604,11 @@ con il solvente.</translation>
         <source>Method</source>
         <extracomment>What screen readers call a page&apos;s method sentence.</extracomment>
         <translation>Procedimento</translation>
+    </message>
+    <message>
+        <source>Out of date: calculate again.</source>
+        <extracomment>Shown in a page&apos;s method box, under a sentence that an entry changed since it was calculated. Keep it short: it has one line of the box.</extracomment>
+        <translation>Non aggiornato: ricalcolare.</translation>
     </message>
 </context>
 <context>
@@ -571,6 +629,24 @@ Litre(s) with solvent.</source>
         <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 millilitres of a liquid stock. The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed, possibly decimal number: prefer the unit symbol (L).</extracomment>
         <translation>Per preparare %1&#xa0;L di soluzione %2&#xa0;M di %3,
 prelevare %4&#xa0;mL di %3 e portare a %1&#xa0;L
+con il solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>%1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 the amount of stock with its unit (&quot;5.84 mg&quot;, &quot;0.500 µL&quot;). The sheet prints three lines: keep the two line breaks. &quot;Litre(s)&quot; follows a typed number: prefer the symbol (L).</extracomment>
+        <translation>Per preparare %1&#xa0;L di soluzione %2&#xa0;M di %3,
+prelevare %4 di %3 e portare a %1&#xa0;L
+con il solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 Solution of %3,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make and %2 the molarity, each a number with its unit as typed (&quot;250 mL&quot;, &quot;50 mM&quot;), %3 the formula (never translated), %4 the amount of stock with its unit (&quot;1.51 grams&quot;, &quot;22.50 mL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Per preparare %1 di soluzione %2 di %3,
+prelevare %4 di %3 e portare a %1
 con il solvente.</translation>
     </message>
 </context>
@@ -598,10 +674,6 @@ con il solvente.</translation>
         <translation>Conc. soluz. madre:</translation>
     </message>
     <message>
-        <source>Enter the Conc of the Stock Solution</source>
-        <translation>Inserire la concentrazione della soluzione madre</translation>
-    </message>
-    <message>
         <source>Stock concentration unit</source>
         <translation>Unità di concentrazione della soluzione madre</translation>
     </message>
@@ -623,20 +695,12 @@ con il solvente.</translation>
         <translation>Molarità richiesta:</translation>
     </message>
     <message>
-        <source>Enter the Molarity required</source>
-        <translation>Inserire la molarità richiesta</translation>
-    </message>
-    <message>
         <source>Molar</source>
         <translation>molare</translation>
     </message>
     <message>
         <source>Volume Required:</source>
         <translation>Volume richiesto:</translation>
-    </message>
-    <message>
-        <source>Enter how many  Litres you wish to make</source>
-        <translation>Inserire quanti litri si vogliono preparare</translation>
     </message>
     <message>
         <source>Litre(s)</source>
@@ -659,6 +723,31 @@ con il solvente.</translation>
     <message>
         <source>Sulphuric Acid</source>
         <translation>Acido solforico</translation>
+    </message>
+    <message>
+        <source>Molecular weight worked out from the formula.</source>
+        <extracomment>A line under the answer, after Calculate took the molecular weight from the formula box, whose formula the element rows cannot hold. Keep it short: one line of the box.</extracomment>
+        <translation>Peso molecolare calcolato dalla formula.</translation>
+    </message>
+    <message>
+        <source>Element rows filled from the formula.</source>
+        <extracomment>A line under the answer, after Calculate filled the element rows from the formula box, since they held another substance. Keep it short: one line of the box.</extracomment>
+        <translation>Righe riempite dalla formula.</translation>
+    </message>
+    <message>
+        <source>Enter the Conc of the Stock Solution, e.g. 98, or 500 mM for a molar stock</source>
+        <extracomment>A molar stock may be typed with its unit: keep 500 mM as it is.</extracomment>
+        <translation>Inserire la concentrazione della soluzione madre, ad es. 98, o 500&#xa0;mM per una soluzione madre molare</translation>
+    </message>
+    <message>
+        <source>Enter the molarity required, e.g. 0.5 or 50 mM</source>
+        <extracomment>A unit may be typed after the number: keep 50 mM as it is (the language&apos;s decimal separator in 0.5).</extracomment>
+        <translation>Inserire la molarità richiesta, ad es. 0,5 o 50&#xa0;mM</translation>
+    </message>
+    <message>
+        <source>Enter how many  Litres you wish to make, e.g. 1 or 250 mL</source>
+        <extracomment>A unit may be typed after the number: keep 250 mL as it is.</extracomment>
+        <translation>Inserire i litri da preparare, ad es. 1 o 250&#xa0;mL</translation>
     </message>
 </context>
 <context>
@@ -742,6 +831,33 @@ with solvent.</source>
 prelevare %4&#xa0;mL di %3 e portare a %1&#xa0;mL
 con il solvente.</translation>
     </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/w solution of %3 ,
+Measure %4 of %3 and mix with %5
+of solvent.</source>
+        <extracomment>%1 the amount to make with its unit (&quot;2 kg&quot;, &quot;100 grams&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock and %5 the solvent to mix in, each with its unit (&quot;300.00 grams&quot;, &quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Per preparare %1 di soluzione al %2&#xa0;%&#xa0;p/⁠p di %3,
+pesare %4 di %3 e mescolare con %5
+di solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % w/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Per preparare %1 di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
+prelevare %4 di %3 e portare a %1
+con il solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 % v/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 µL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Per preparare %1 di soluzione al %2&#xa0;%&#xa0;v/⁠v di %3,
+prelevare %4 di %3 e portare a %1
+con il solvente.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::PercentPage</name>
@@ -811,10 +927,6 @@ con il solvente.</translation>
         <translation>Quantità richiesta:</translation>
     </message>
     <message>
-        <source>Enter the amount you wish to make</source>
-        <translation>Inserire la quantità da preparare</translation>
-    </message>
-    <message>
         <source>4. Calculate</source>
         <translation>4. Calcolare</translation>
     </message>
@@ -834,6 +946,24 @@ con il solvente.</translation>
         <source>Sodium Chloride</source>
         <translation>Cloruro di sodio</translation>
     </message>
+    <message>
+        <source>Choose what the stock&apos;s percent is of: weight in weight, or grams in 100 mL</source>
+        <translation>Scegliere a cosa si riferisce la percentuale della soluzione madre: peso su peso, o grammi in 100&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>Stock concentration basis</source>
+        <translation>Base della concentrazione della soluzione madre</translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (grams) or 2 kg</source>
+        <extracomment>A unit may be typed after the number: keep 2 kg as it is.</extracomment>
+        <translation>Inserire la quantità da preparare, ad es. 100&#xa0;(g) o 2&#xa0;kg</translation>
+    </message>
+    <message>
+        <source>Enter the amount you wish to make, e.g. 100 (mL) or 1 L</source>
+        <extracomment>A unit may be typed after the number: keep 1 L as it is.</extracomment>
+        <translation>Inserire la quantità da preparare, ad es. 100&#xa0;(mL) o 1&#xa0;L</translation>
+    </message>
 </context>
 <context>
     <name>molvera::RefusalMessages</name>
@@ -851,7 +981,7 @@ con il solvente.</translation>
     </message>
     <message>
         <source>The stock concentration is zero, so no amount of the stock holds the substance. Please enter the concentration of the stock.</source>
-        <translation>La concentrazione della sostanza di partenza è zero, quindi nessuna sua quantità contiene il composto. Inserire la concentrazione della sostanza di partenza.</translation>
+        <translation>La concentrazione della soluzione madre è zero, quindi nessuna sua quantità contiene il composto. Inserire la concentrazione della soluzione madre.</translation>
     </message>
     <message>
         <source>The specific gravity of the stock is zero, so its volume cannot be calculated. Please enter the specific gravity of the stock.</source>
@@ -872,6 +1002,101 @@ con il solvente.</translation>
     <message>
         <source>Cannot Read Formula</source>
         <translation>Formula non leggibile</translation>
+    </message>
+    <message>
+        <source>The purity of the starting substance is zero, so no amount of it holds the salt. Please enter its purity in percent.</source>
+        <extracomment>The hydrate page&apos;s stock is the substance on the shelf, usually a solid salt: the starting substance, whose purity in percent is typed beside &quot;Conc of Stock Soln:&quot;.</extracomment>
+        <translation>La purezza della sostanza di partenza è zero, quindi nessuna sua quantità contiene il sale. Inserire la purezza in percentuale.</translation>
+    </message>
+    <message>
+        <source>There is no formula to read.</source>
+        <extracomment>The formula box is empty.</extracomment>
+        <translation>Non è stata inserita alcuna formula.</translation>
+    </message>
+    <message>
+        <source>“%1” is not the symbol of an element.</source>
+        <extracomment>%1 is what was typed as an element symbol, such as Xy. Use the language&apos;s quotation marks.</extracomment>
+        <translation>«%1» non è il simbolo di un elemento.</translation>
+    </message>
+    <message>
+        <source>“%1” has no standard atomic weight, so the formula&apos;s weight cannot be worked out.</source>
+        <extracomment>%1 is an element symbol, such as Tc. Use the language&apos;s quotation marks.</extracomment>
+        <translation>«%1» non ha un peso atomico standard, quindi non si può calcolare il peso molecolare della formula.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an element symbol: a symbol begins with a capital letter, as in “%2”.</source>
+        <extracomment>%1 is a symbol typed in small letters (na), %2 the symbol as it is written (Na). Use the language&apos;s quotation marks.</extracomment>
+        <translation>«%1» non è un simbolo di elemento: un simbolo inizia con la maiuscola, come in «%2».</translation>
+    </message>
+    <message>
+        <source>The formula has more than 32767 atoms of “%1”.</source>
+        <extracomment>%1 is an element symbol. A count box holds at most 32767: write the number as the language groups its digits.</extracomment>
+        <translation>La formula ha più di 32&#xa0;767 atomi di «%1».</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed after “%1”.</source>
+        <extracomment>%1 is the formula as typed, such as Ca(OH. Use the language&apos;s quotation marks.</extracomment>
+        <translation>Una parentesi non è chiusa dopo «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” closes a bracket that was not opened.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it. Use the language&apos;s quotation marks.</extracomment>
+        <translation>«%1» dopo «%2» chiude una parentesi che non è stata aperta.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” closes a bracket opened with “%3”.</source>
+        <extracomment>%1 is a closing bracket, ) or ], %2 the formula before it, %3 the other kind of opening bracket.</extracomment>
+        <translation>«%1» dopo «%2» chiude una parentesi aperta con «%3».</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” is not a count from 1 to 32767.</source>
+        <extracomment>%1 is a number as typed, %2 the formula before it. Write 32767 as the language groups its digits.</extracomment>
+        <translation>«%1» dopo «%2» non è un numero da 1 a 32&#xa0;767.</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” is a fraction: a count in a formula is a whole number.</source>
+        <extracomment>%1 is a number with a fraction, such as 1.5, %2 the formula before it.</extracomment>
+        <translation>«%1» dopo «%2» non è un numero intero: in una formula il numero di atomi deve essere intero.</translation>
+    </message>
+    <message>
+        <source>The count “%1” after “%2” is set apart by a blank: a count follows its symbol or bracket directly.</source>
+        <extracomment>%1 is a count, %2 the formula before it, with a blank between them.</extracomment>
+        <translation>Il numero «%1» è separato da «%2» da uno spazio: un numero segue direttamente il suo simbolo o la sua parentesi.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot stand at the start of a formula.</source>
+        <extracomment>%1 is what was typed first: a character or a number.</extracomment>
+        <translation>«%1» non può stare all’inizio di una formula.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot stand after “%2”.</source>
+        <extracomment>%1 is a character or a number as typed, %2 the formula before it.</extracomment>
+        <translation>«%1» non può stare dopo «%2».</translation>
+    </message>
+    <message>
+        <source>“%1” after “%2” must begin a water of crystallisation at the end of the formula, such as 5H2O.</source>
+        <extracomment>%1 is a hydrate dot such as &quot;.&quot; or &quot;·&quot;, %2 the formula before it. 5H2O is a formula: keep it.</extracomment>
+        <translation>«%1» dopo «%2» deve introdurre un’acqua di cristallizzazione alla fine della formula, per esempio 5H2O.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: “%1” is not one of the elements they offer.</source>
+        <extracomment>%1 is an element symbol. The rows&apos; element lists offer 32 elements.</extracomment>
+        <translation>Le righe degli elementi non possono contenere questa formula: «%1» non è tra gli elementi proposti.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: it has more than six elements, and “%1” is the seventh.</source>
+        <extracomment>%1 is the symbol of the seventh different element.</extracomment>
+        <translation>Le righe degli elementi non possono contenere questa formula: ha più di sei elementi e «%1» è il settimo.</translation>
+    </message>
+    <message>
+        <source>The element rows cannot hold this formula: the count of “%1” is not a whole number.</source>
+        <extracomment>%1 is an element symbol whose count in the formula is a fraction (half waters).</extracomment>
+        <translation>Le righe degli elementi non possono contenere questa formula: il numero di atomi di «%1» non è intero.</translation>
+    </message>
+    <message>
+        <source>A stock in % w/v says how many grams are in a volume of it, not what fraction of its weight or volume they are, so a % w/w or % v/v solution cannot be worked out from it. Please give the stock in % w/w with its specific gravity, or make a % w/v solution.</source>
+        <extracomment>&quot;% w/v&quot;, &quot;% w/w&quot; and &quot;% v/v&quot; as the page&apos;s lists and options write them.</extracomment>
+        <translation>Una soluzione madre in %&#xa0;p/⁠v indica i grammi di sostanza contenuti in un volume, non la frazione del peso o del volume della soluzione che rappresentano, quindi non permette di calcolare una soluzione in %&#xa0;p/⁠p o in %&#xa0;v/⁠v. Indicare la soluzione madre in %&#xa0;p/⁠p con il suo peso specifico, oppure preparare una soluzione in %&#xa0;p/⁠v.</translation>
     </message>
 </context>
 <context>
@@ -951,6 +1176,59 @@ con il solvente.</translation>
         <source>Hydrate Solution</source>
         <extracomment>The tab of the page for solutions of hydrates. The page&apos;s option for a hydrate has the same English words, translated on their own.</extracomment>
         <translation>Soluzione di idrato</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Units</name>
+    <message>
+        <source>M</source>
+        <extracomment>Moles per litre after a typed number, as the sentences write the page&apos;s &quot;M&quot;.</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>mM</source>
+        <extracomment>Millimoles per litre after a typed number; write it as &quot;M&quot; is written (mmol/L).</extracomment>
+        <translation>mM</translation>
+    </message>
+    <message>
+        <source>µM</source>
+        <extracomment>Micromoles per litre after a typed number; write it as &quot;M&quot; is written (µmol/L).</extracomment>
+        <translation>µM</translation>
+    </message>
+    <message>
+        <source>nM</source>
+        <extracomment>Nanomoles per litre after a typed number; write it as &quot;M&quot; is written (nmol/L).</extracomment>
+        <translation>nM</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <extracomment>Litres after a typed number.</extracomment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>mL</source>
+        <extracomment>Millilitres after a typed number.</extracomment>
+        <translation>mL</translation>
+    </message>
+    <message>
+        <source>µL</source>
+        <extracomment>Microlitres after a typed number.</extracomment>
+        <translation>µL</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <extracomment>Kilograms after a typed number.</extracomment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <extracomment>Grams after a typed number: the symbol, where &quot;%1 grams&quot; spells the word out.</extracomment>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>mg</source>
+        <extracomment>Milligrams after a typed number.</extracomment>
+        <translation>mg</translation>
     </message>
 </context>
 </TS>

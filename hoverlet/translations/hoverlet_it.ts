@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>The font of the caption; the underline follows the look</source>
-        <translation>Il carattere del testo; la sottolineatura segue l&apos;aspetto</translation>
+        <translation>Il carattere del testo; la sottolineatura segue l’aspetto</translation>
     </message>
     <message>
         <source>Change the look while the pointer is over the link</source>
-        <translation>Cambia l&apos;aspetto mentre il puntatore è sopra il collegamento</translation>
+        <translation>Cambia l’aspetto mentre il puntatore è sopra il collegamento</translation>
     </message>
     <message>
         <source>Text colour while hovering (red by default)</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>The address opened on a click: http, https or mailto</source>
-        <translation>L&apos;indirizzo aperto da un clic: http, https o mailto</translation>
+        <translation>L’indirizzo aperto da un clic: http, https o mailto</translation>
     </message>
     <message>
         <source>The text shown</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>A line of text that looks and acts like a web link. While the pointer is over it the text takes the hover colour and underline; a click opens its URL with the desktop&apos;s program for it and emits Click().</source>
-        <translation>Una riga di testo con l&apos;aspetto e il comportamento di un collegamento web. Mentre il puntatore vi passa sopra, il testo assume il colore e la sottolineatura di evidenziazione; un clic apre il suo URL con il programma associato dal desktop ed emette Click().</translation>
+        <translation>Una riga di testo con l’aspetto e il comportamento di un collegamento web. Mentre il puntatore vi passa sopra, il testo assume il colore e la sottolineatura di evidenziazione; un clic apre il suo URL con il programma associato dal desktop ed emette Click().</translation>
     </message>
 </context>
 <context>

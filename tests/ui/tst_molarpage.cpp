@@ -262,7 +262,7 @@ private Q_SLOTS:
         click(u"cmdCal"_s);
         QCOMPARE(texts({u"txtWt1"_s, u"txtWt2"_s, u"txtWt3"_s, u"txtTot"_s}),
                  (QStringList{u"39.1"_s, u"35.453"_s, {}, u"74.553"_s}));
-        QVERIFY(control<QTextEdit>(u"txtDesc"_s)->toPlainText().endsWith(u"formula KCl."_s));
+        QVERIFY(control<QTextEdit>(u"txtDesc"_s)->toPlainText().endsWith(u"from the formula."_s));
         // One the rows cannot hold gives its weight by hand.
         typeInto(u"txtReag"_s, u"KMnO4\r"_s);
         QVERIFY(checked(u"optMan"_s));

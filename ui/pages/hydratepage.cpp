@@ -190,10 +190,10 @@ bool HydratePage::matchRowsToFormula()
         return true;
     if (!takeFormula(*reading))
         return false;
-    //: Under the answer, after Calculate filled the element rows (and the stock's number of
-    //: waters) from the formula box, since they held another salt. %1 is the formula as typed.
-    noteForNextAnswer(
-        tr("The element rows were filled from the formula %1.").arg(reagentFormula()));
+    //: A line under the answer, after Calculate filled the element rows (and the stock's number
+    //: of waters) from the formula box, since they held another salt. Keep it short: one line of
+    //: the box.
+    noteForNextAnswer(tr("Element rows filled from the formula."));
     return true;
 }
 

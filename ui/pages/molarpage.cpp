@@ -259,14 +259,15 @@ bool MolarPage::matchRowsToFormula()
     if (!reading || (!rowsMisfit(*reading) && m_rows->hold(*reading)))
         return true;
     takeFormula(*reading);
-    noteForNextAnswer(
-        m_manual->isChecked()
-            //: Under the answer, after Calculate took the molecular weight from the formula box,
-            //: which the element rows cannot hold. %1 is the formula as typed.
-            ? tr("The molecular weight was worked out from the formula %1.").arg(reagentFormula())
-            //: Under the answer, after Calculate filled the element rows from the formula box,
-            //: since they held another substance. %1 is the formula as typed.
-            : tr("The element rows were filled from the formula %1.").arg(reagentFormula()));
+    if (m_manual->isChecked()) {
+        //: A line under the answer, after Calculate took the molecular weight from the formula
+        //: box, whose formula the element rows cannot hold. Keep it short: one line of the box.
+        noteForNextAnswer(tr("Molecular weight worked out from the formula."));
+    } else {
+        //: A line under the answer, after Calculate filled the element rows from the formula
+        //: box, since they held another substance. Keep it short: one line of the box.
+        noteForNextAnswer(tr("Element rows filled from the formula."));
+    }
     return true;
 }
 

@@ -119,8 +119,9 @@ void PercentPage::build()
 
     // The basis list says the stock's unit, percent and what of, where the "%" stood.
     m_stockPercent->setVisible(false);
+    // In the notation of the language, as the sheet writes it; the place in the list decides.
     for (const char *basis : StockBases)
-        m_stockBasis->addItem(QString::fromUtf8(basis));
+        m_stockBasis->addItem(SheetTexts::tr(basis));
     // A stock in grams per volume has no density to divide by.
     connect(m_stockBasis, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_specificGravity->setVisible(index != WeightPerVolumeBasis); });
