@@ -73,6 +73,7 @@ BookWindow::BookWindow(BookStore *store, QWidget *parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->installEventFilter(this);
@@ -120,7 +121,7 @@ BookWindow::BookWindow(BookStore *store, QWidget *parent)
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
 
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &BookWindow::updateState);
     connect(m_model, &QAbstractItemModel::modelReset, this, &BookWindow::updateState);
     connect(m_store, &BookStore::bottlesChanged, this, &BookWindow::updateState);
@@ -154,10 +155,10 @@ void BookWindow::select(qint64 id)
 
 const Bottle *BookWindow::selected() const
 {
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid() || !m_table->selectionModel()->isRowSelected(current.row()))
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    if (rows.isEmpty())
         return nullptr;
-    return &m_model->bottleAt(current.row());
+    return &m_model->bottleAt(rows.front().row());
 }
 
 void BookWindow::updateState()

@@ -77,10 +77,10 @@ BottleDialog::BottleDialog(const Bottle &bottle, QWidget *parent)
         ->setText(programNumber(bottle.strength));
     addField(BottleField::SpecificGravity, u"txtBottleGravity"_s, tr("Specific &gravity:"))
         ->setText(shownNumber(bottle.specificGravity));
-    addField(BottleField::GravityCelsius, u"txtBottleCelsius"_s, tr("Measured at (°C):"))
+    addField(BottleField::GravityCelsius, u"txtBottleCelsius"_s, tr("Measured &at (°C):"))
         ->setText(shownNumber(bottle.gravityCelsius));
     addField(BottleField::Cas, u"txtBottleCas"_s, tr("&CAS number:"))->setText(bottle.cas);
-    addField(BottleField::Location, u"txtBottleLocation"_s, tr("Where it &stands:"))
+    addField(BottleField::Location, u"txtBottleLocation"_s, tr("Where it stan&ds:"))
         ->setText(bottle.location);
     addField(BottleField::Source, u"txtBottleSource"_s, tr("S&ource:"))->setText(bottle.source);
 
@@ -102,6 +102,9 @@ BottleDialog::BottleDialog(const Bottle &bottle, QWidget *parent)
     m_refusal->hide();
     grid->addWidget(m_refusal, m_row++, 0, 1, 3);
 
+    // The fields take what they need of the width, the reasons the rest.
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 3);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     grid->addWidget(m_buttons, m_row++, 0, 1, 3);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -125,7 +128,8 @@ QLineEdit *BottleDialog::addField(BottleField field, const QString &objectName,
     auto *reason = new QLabel(this);
     reason->setObjectName(objectName.mid(3).prepend(u"lbl"_s) + u"Problem"_s);
     reason->setWordWrap(true);
-    reason->setMinimumWidth(label->fontMetrics().averageCharWidth() * 36);
+    reason->setMinimumWidth(label->fontMetrics().averageCharWidth() * 44);
+    box->setMinimumWidth(label->fontMetrics().averageCharWidth() * 28);
     grid->addWidget(label, m_row, 0);
     grid->addWidget(box, m_row, 1);
     grid->addWidget(reason, m_row++, 2);
