@@ -42,7 +42,7 @@ function(molvera_add_test name)
     set_tests_properties(${name} PROPERTIES
         LABELS "${arg_LABELS}"
         TIMEOUT ${arg_TIMEOUT}
-        ENVIRONMENT "LANGUAGE=en;QT_QPA_PLATFORM=${platform};QTEST_DISABLE_STACK_DUMP=1;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;${arg_ENVIRONMENT}")
+        ENVIRONMENT "LANGUAGE=en;QT_QPA_PLATFORM=${platform};QTEST_DISABLE_STACK_DUMP=1;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/xdg-data;${arg_ENVIRONMENT}")
     if(arg_RESOURCE_LOCK)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK ${arg_RESOURCE_LOCK})
     endif()

@@ -161,6 +161,15 @@ QString stockLineText(const SheetStock &stock)
     if (stock.strength.isEmpty())
         return {};
     const QString unit = unitText(stock.unit);
+    if (!stock.bottle.isEmpty()) {
+        if (!stock.waters.isEmpty())
+            return SheetTexts::tr(SheetTexts::BottleStockWithWaters)
+                .arg(stock.bottle, stock.strength, unit, stock.waters);
+        if (!stock.specificGravity.isEmpty())
+            return SheetTexts::tr(SheetTexts::BottleStockWithGravity)
+                .arg(stock.bottle, stock.strength, unit, stock.specificGravity);
+        return SheetTexts::tr(SheetTexts::BottleStock).arg(stock.bottle, stock.strength, unit);
+    }
     if (!stock.waters.isEmpty())
         return SheetTexts::tr(SheetTexts::StockWithWaters).arg(stock.strength, unit, stock.waters);
     if (!stock.specificGravity.isEmpty())

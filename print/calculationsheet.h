@@ -25,6 +25,7 @@ struct SheetStock
     QString unit;            // "%" or "M"
     QString specificGravity; // only where the calculation used one
     QString waters;          // waters of crystallisation, only for a hydrate's stock
+    QString bottle;          // the reagent book's bottle it is, as the book names it, if any
 };
 
 // Everything a sheet prints: the record of one calculation on a page, its print lines, the stock

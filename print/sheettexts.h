@@ -57,6 +57,16 @@ public:
     //: number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the
     //: hydrate page's caption of that number, "Number of H2O:"; H2O is a formula, not a word.
     static constexpr const char *StockWithWaters = QT_TR_NOOP("Stock: %1 %2, Number of H2O: %3");
+    // The same for a stock that is a bottle of the reagent book, named as the book shows it.
+    //: %1 the bottle's name, %2 its strength (a number), %3 its unit.
+    static constexpr const char *BottleStock = QT_TR_NOOP("Stock: %1 (%2 %3)");
+    //: %1 the bottle's name, %2 its strength (a number), %3 its unit, %4 its specific gravity.
+    static constexpr const char *BottleStockWithGravity =
+        QT_TR_NOOP("Stock: %1 (%2 %3, specific gravity %4)");
+    //: %1 the bottle's name, %2 its strength (a number), %3 its unit ("%"), %4 its waters of
+    //: crystallisation; "Number of H2O" as the hydrate page's caption says it.
+    static constexpr const char *BottleStockWithWaters =
+        QT_TR_NOOP("Stock: %1 (%2 %3, Number of H2O: %4)");
 
     static constexpr const char *PdfNotMade = QT_TR_NOOP("The PDF was not made.");
 };

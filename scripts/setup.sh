@@ -7,6 +7,8 @@ packages=(
     # build (the private Gui headers: the monkey test sends events the way the platform does)
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev libqt6printsupport6 libgl-dev libcups2-dev
+    # the reagent book: Qt SQL's SQLite driver
+    libqt6sql6-sqlite
     # fonts the program uses in place of the old Windows faces
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     # tests: a real X server, a real default printer, reading its PDFs back

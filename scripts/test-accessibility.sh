@@ -20,8 +20,9 @@ finish() {
 }
 trap finish EXIT
 
-mkdir -m 700 "$work/runtime" "$work/bin"
-export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$work/runtime" "$work/bin" "$work/data"
+# The program's reagent book is made in a data folder of the check's own.
+export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data"
 # The check reads the English program, whatever the desktop's language.
 export LANGUAGE=en
 cat >"$work/bin/xdg-open" <<OPEN

@@ -78,7 +78,7 @@ for package in "$work"/*.deb; do
     dpkg-deb -x "$package" "$unpacked"
 done
 export LD_LIBRARY_PATH=$unpacked/$lib
-export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$build/xdg-runtime
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$build/xdg-runtime XDG_DATA_HOME=$build/xdg-data
 # The checks below read the English program's answers, whatever the desktop's language.
 export LANGUAGE=en
 loads "$unpacked/usr/bin/molvera" "$unpacked/$lib/libhoverlet.so.1" ||

@@ -41,6 +41,510 @@
     </message>
 </context>
 <context>
+    <name>molvera::BookCompletion</name>
+    <message>
+        <source>Bottles of the reagent book</source>
+        <extracomment>What screen readers call the list of bottles offered under a box as one types.</extracomment>
+        <translation>Frascos do cadastro de reagentes</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::BookCsv</name>
+    <message>
+        <source>The row has more cells than the header has names.</source>
+        <translation>A linha tem mais células do que o cabeçalho tem nomes.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <extracomment>%1 is the cell&apos;s text as it stands in the file.</extracomment>
+        <translation>%1 não é um número.</translation>
+    </message>
+    <message>
+        <source>%1 is not a date and time such as 2026-12-07T09:30:00Z.</source>
+        <extracomment>%1 is the cell&apos;s text; the example date and time stays as it is.</extracomment>
+        <translation>%1 não é uma data e hora como 2026-12-07T09:30:00Z.</translation>
+    </message>
+    <message>
+        <source>%1 is not a basis molvera knows: write purity %, % w/w, % v/v, % w/v, g/L or M.</source>
+        <extracomment>%1 is the cell&apos;s text; the bases listed are written as they stand.</extracomment>
+        <translation>%1 não é uma unidade que o molvera conheça: escreva purity %, % w/w, % v/v, % w/v, g/L ou M.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>%1 is the line&apos;s number in the file, %2 the sentence that says what is wrong.</extracomment>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <extracomment>%1 is the line&apos;s number in the file, %2 the column&apos;s name as the file&apos;s header writes it (not translated), %3 the sentence that says what is wrong.</extracomment>
+        <translation>Linha %1, coluna %2: %3</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text. Save it as CSV in UTF-8 and import it again.</source>
+        <translation>O arquivo não é texto UTF-8. Salve-o como CSV em UTF-8 e importe-o novamente.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The header has no column %1.</source>
+        <translation>O cabeçalho não tem a coluna %1.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::BookModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Fórmula</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Teor</translation>
+    </message>
+    <message>
+        <source>Specific gravity</source>
+        <translation>Densidade</translation>
+    </message>
+    <message>
+        <source>Works out at</source>
+        <extracomment>The molarity the bottle&apos;s strength works out at: a check of the numbers on its label.</extracomment>
+        <translation>Equivale a</translation>
+    </message>
+    <message>
+        <source>CAS number</source>
+        <extracomment>The CAS registry number.</extracomment>
+        <translation>Nº CAS</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>Where the bottle stands in the lab.</extracomment>
+        <translation>Local</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::BookStore</name>
+    <message>
+        <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera works without the book.</source>
+        <extracomment>%1 is the book&apos;s file.</extracomment>
+        <translation>Não é possível criar o cadastro de reagentes %1 porque não é possível gravar na pasta dele. O molvera funciona sem o cadastro.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 cannot be made: %2. molvera works without the book.</source>
+        <extracomment>%1 is the book&apos;s file, %2 the system&apos;s reason (in English).</extracomment>
+        <translation>Não é possível criar o cadastro de reagentes %1: %2. O molvera funciona sem o cadastro.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 is damaged: %2. molvera left the file as it is and works without the book.</source>
+        <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
+        <translation>O cadastro de reagentes %1 está danificado: %2. O molvera deixou o arquivo como estava e funciona sem o cadastro.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 is from an older molvera and can only be read, so it cannot be brought up to date. molvera left the file as it is and works without the book.</source>
+        <extracomment>%1 is the book&apos;s file.</extracomment>
+        <translation>O cadastro de reagentes %1 é de uma versão mais antiga do molvera e só pode ser lido, por isso não pode ser atualizado. O molvera deixou o arquivo como estava e funciona sem o cadastro.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 can only be read: changes to it cannot be saved.</source>
+        <extracomment>%1 is the book&apos;s file.</extracomment>
+        <translation>O cadastro de reagentes %1 só pode ser lido: as alterações nele não podem ser salvas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a reagent book of molvera. molvera left the file as it is and works without the book.</source>
+        <extracomment>%1 is the file.</extracomment>
+        <translation>%1 não é um cadastro de reagentes do molvera. O molvera deixou o arquivo como estava e funciona sem o cadastro.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left the file as it is and works without the book.</source>
+        <extracomment>%1 is the book&apos;s file, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
+        <translation>O cadastro de reagentes %1 foi gravado por uma versão mais nova do molvera (versão do cadastro %2; esta versão do molvera conhece versões até a %3). O molvera deixou o arquivo como estava e funciona sem o cadastro.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 cannot be opened: %2. molvera works without the book.</source>
+        <extracomment>%1 is the book&apos;s file, %2 the system&apos;s or the database&apos;s reason (in English).</extracomment>
+        <translation>Não é possível abrir o cadastro de reagentes %1: %2. O molvera funciona sem o cadastro.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera shows the starter bottles, but changes to them cannot be saved.</source>
+        <extracomment>%1 is the book&apos;s file.</extracomment>
+        <translation>Não é possível criar o cadastro de reagentes %1 porque não é possível gravar na pasta dele. O molvera mostra os frascos iniciais, mas as alterações neles não podem ser salvas.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 can only be read, so the change was not saved.</source>
+        <extracomment>%1 is the book&apos;s file.</extracomment>
+        <translation>O cadastro de reagentes %1 só pode ser lido, por isso a alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>No reagent book is open, so the change was not saved.</source>
+        <translation>Nenhum cadastro de reagentes está aberto, por isso a alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>The reagent book %1 could not be changed: %2. The change was not saved.</source>
+        <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
+        <translation>Não foi possível alterar o cadastro de reagentes %1: %2. A alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>%1 was changed in the book after it was read, so this change was not saved. Look at the bottle again and make the change once more.</source>
+        <extracomment>%1 is the bottle&apos;s name.</extracomment>
+        <translation>O frasco %1 foi alterado no cadastro depois de ter sido lido, por isso esta alteração não foi salva. Consulte o frasco novamente e faça a alteração outra vez.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the book, so the change was not saved.</source>
+        <translation>O frasco %1 não está mais no cadastro, por isso a alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the book.</source>
+        <translation>O frasco %1 não está mais no cadastro.</translation>
+    </message>
+    <message>
+        <source>%1 was changed in the book after it was read, so it was not removed. Look at the bottle again before removing it.</source>
+        <extracomment>%1 is the bottle&apos;s name.</extracomment>
+        <translation>O frasco %1 foi alterado no cadastro depois de ter sido lido, por isso não foi excluído. Consulte o frasco novamente antes de excluí-lo.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is in the book already, so the row was not added again.</source>
+        <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
+        <translation>%1 (%2) já está no cadastro, por isso a linha não foi adicionada de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::BookWindow</name>
+    <message>
+        <source>Reagent Book</source>
+        <extracomment>The title of the reagent book&apos;s window.</extracomment>
+        <translation>Cadastro de reagentes</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>A few letters of a name, a formula or a CAS number</source>
+        <extracomment>Shown in the empty search box of the reagent book&apos;s window.</extracomment>
+        <translation>Algumas letras de um nome, uma fórmula ou um número CAS</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <extracomment>What screen readers call the reagent book&apos;s table of bottles.</extracomment>
+        <translation>Frascos</translation>
+    </message>
+    <message>
+        <source>&amp;Use on This Page</source>
+        <translation>&amp;Usar nesta página</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Adicionar…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>Du&amp;plicate…</source>
+        <translation>&amp;Duplicar…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Ex&amp;cluir</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Delete</source>
+        <translation>Desfa&amp;zer exclusão</translation>
+    </message>
+    <message>
+        <source>Save &amp;Stock to Book…</source>
+        <translation>&amp;Salvar substância de partida…</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Starter Bottles</source>
+        <translation>&amp;Restaurar frascos iniciais</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>The book %1 can only be read: its file or folder cannot be written to.</source>
+        <extracomment>%1 is the book&apos;s file. The book can be read but not changed.</extracomment>
+        <translation>O cadastro %1 só pode ser lido: não é possível gravar no arquivo ou na pasta dele.</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <extracomment>The name of a duplicated bottle: %1 is the name of the bottle it was copied from.</extracomment>
+        <translation>%1 (cópia)</translation>
+    </message>
+    <message>
+        <source>Delete Bottle</source>
+        <extracomment>%1 is the bottle&apos;s name. Undo Delete brings it back while the window is open.</extracomment>
+        <translation>Excluir frasco</translation>
+    </message>
+    <message>
+        <source>Delete the bottle %1 from the book?</source>
+        <translation>Excluir o frasco %1 do cadastro?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n starter bottle(s) added back.</source>
+        <extracomment>%n is how many starter bottles were added back to the book.</extracomment>
+        <translation>
+            <numerusform>%n frasco inicial restaurado.</numerusform>
+            <numerusform>%n frascos iniciais restaurados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Bottles</source>
+        <extracomment>The title of the file dialog that chooses a CSV file to import into the reagent book.</extracomment>
+        <translation>Importar frascos</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>Keep &quot;(*.csv)&quot;: it is the pattern the dialog filters by.</extracomment>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be read.</extracomment>
+        <translation>Não foi possível ler %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: %n row(s) cannot be. The details name each by line and column.</source>
+        <translation>
+            <numerusform>Nada foi importado: %n registro não pode ser importado. Os detalhes o indicam por linha e coluna.</numerusform>
+            <numerusform>Nada foi importado: %n registros não podem ser importados. Os detalhes indicam cada um por linha e coluna.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 bottles added; %2 already in the book and not added again.</source>
+        <extracomment>%1 is how many bottles were added, %2 how many rows were already in the book.</extracomment>
+        <translation>Frascos adicionados: %1; já estavam no cadastro e não foram adicionados de novo: %2.</translation>
+    </message>
+    <message>
+        <source>Export Bottles</source>
+        <extracomment>The title of the file dialog that chooses where to export the reagent book.</extracomment>
+        <translation>Exportar frascos</translation>
+    </message>
+    <message>
+        <source>CSV with commas and decimal points (*.csv)</source>
+        <extracomment>Keep &quot;(*.csv)&quot;. The file for spreadsheets that write numbers with a decimal point.</extracomment>
+        <translation>CSV com vírgulas e ponto decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV with semicolons and decimal commas (*.csv)</source>
+        <extracomment>Keep &quot;(*.csv)&quot;. The file German, French ... spreadsheets read: &quot;;&quot; and decimal commas.</extracomment>
+        <translation>CSV com ponto e vírgula e vírgula decimal (*.csv)</translation>
+    </message>
+    <message>
+        <source>reagent book.csv</source>
+        <extracomment>The file name the export proposes.</extracomment>
+        <translation>cadastro de reagentes.csv</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::BottleCheck</name>
+    <message>
+        <source>Enter the bottle&apos;s name.</source>
+        <translation>Digite o nome do frasco.</translation>
+    </message>
+    <message>
+        <source>The strength must be more than 0.</source>
+        <translation>O teor deve ser maior que 0.</translation>
+    </message>
+    <message>
+        <source>A strength in percent cannot be more than 100 %.</source>
+        <translation>Um teor em porcentagem não pode ser maior que 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>The specific gravity must lie between %1 and %2.</source>
+        <extracomment>%1 and %2 are the numbers 0.5 and 2.5 in the user&apos;s notation.</extracomment>
+        <translation>A densidade deve estar entre %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Enter the specific gravity: a % w/w or % v/v strength needs it.</source>
+        <translation>Digite a densidade: um teor em %&#xa0;m/⁠m ou %&#xa0;v/⁠v precisa dela.</translation>
+    </message>
+    <message>
+        <source>The temperature is not a number.</source>
+        <translation>A temperatura não é um número.</translation>
+    </message>
+    <message>
+        <source>The molecular weight must be more than 0.</source>
+        <translation>A massa molar deve ser maior que 0.</translation>
+    </message>
+    <message>
+        <source>molvera cannot read this formula. Enter the molecular weight, or correct the formula.</source>
+        <translation>O molvera não consegue ler esta fórmula. Digite a massa molar ou corrija a fórmula.</translation>
+    </message>
+    <message>
+        <source>The number of waters cannot be negative.</source>
+        <translation>O número de H2O não pode ser negativo.</translation>
+    </message>
+    <message>
+        <source>%1 is not written as a CAS number: 2 to 7 digits, 2 digits and a check digit, joined by hyphens, such as 7647-14-5.</source>
+        <extracomment>%1 is the text typed as the CAS number; the example 7647-14-5 stays as it is.</extracomment>
+        <translation>%1 não está escrito como um número CAS: 2 a 7 dígitos, 2 dígitos e um dígito verificador, unidos por hifens, como 7647-14-5.</translation>
+    </message>
+    <message>
+        <source>The CAS number %1 has a wrong check digit: it should end in %2.</source>
+        <extracomment>%1 is the CAS number typed, %2 the check digit its other digits call for.</extracomment>
+        <translation>O número CAS %1 tem um dígito verificador errado: ele deveria terminar em %2.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::BottleDialog</name>
+    <message>
+        <source>% purity (a solid)</source>
+        <translation>% de pureza (sólido)</translation>
+    </message>
+    <message>
+        <source>% w/w</source>
+        <translation>%&#xa0;m/m</translation>
+    </message>
+    <message>
+        <source>% v/v</source>
+        <translation>%&#xa0;v/v</translation>
+    </message>
+    <message>
+        <source>% w/v</source>
+        <translation>%&#xa0;m/v</translation>
+    </message>
+    <message>
+        <source>g/L (mg/mL)</source>
+        <translation>g/L (mg/mL)</translation>
+    </message>
+    <message>
+        <source>M (mol/L)</source>
+        <translation>M (mol/L)</translation>
+    </message>
+    <message>
+        <source>Edit Bottle</source>
+        <extracomment>The title of the window that edits a bottle of the reagent book.</extracomment>
+        <translation>Editar frasco</translation>
+    </message>
+    <message>
+        <source>New Bottle</source>
+        <translation>Novo frasco</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Formula:</source>
+        <translation>&amp;Fórmula:</translation>
+    </message>
+    <message>
+        <source>Molecular &amp;weight:</source>
+        <translation>&amp;Massa molar:</translation>
+    </message>
+    <message>
+        <source>from the formula</source>
+        <extracomment>Shown in the empty molecular weight box: the formula gives it where molvera reads it.</extracomment>
+        <translation>pela fórmula</translation>
+    </message>
+    <message>
+        <source>&amp;Basis:</source>
+        <translation>&amp;Unidade:</translation>
+    </message>
+    <message>
+        <source>&amp;Strength:</source>
+        <translation>&amp;Teor:</translation>
+    </message>
+    <message>
+        <source>Specific &amp;gravity:</source>
+        <translation>&amp;Densidade:</translation>
+    </message>
+    <message>
+        <source>&amp;CAS number:</source>
+        <translation>Nº &amp;CAS:</translation>
+    </message>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>F&amp;onte:</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>O&amp;bservação:</translation>
+    </message>
+    <message>
+        <source>Enter a number.</source>
+        <extracomment>Beside a field of a bottle that should hold a number.</extracomment>
+        <translation>Digite um número.</translation>
+    </message>
+    <message>
+        <source>Molecular weight %1</source>
+        <extracomment>%1 is a molecular weight.</extracomment>
+        <translation>Massa molar %1</translation>
+    </message>
+    <message>
+        <source>Number of H2O: %1</source>
+        <extracomment>%1 is the number of waters of crystallisation the formula gives.</extracomment>
+        <translation>Número de H2O: %1</translation>
+    </message>
+    <message>
+        <source>Its strength makes %1</source>
+        <extracomment>%1 is a molarity such as &quot;12.1 M&quot;: what the strength and specific gravity make.</extracomment>
+        <translation>Molaridade correspondente: %1</translation>
+    </message>
+    <message>
+        <source>Measured &amp;at (°C):</source>
+        <translation>Medida &amp;a (°C):</translation>
+    </message>
+    <message>
+        <source>Where it stan&amp;ds:</source>
+        <translation>&amp;Local:</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::BottleTexts</name>
+    <message>
+        <source>%1 % pure</source>
+        <extracomment>A solid&apos;s purity; %1 is the number.</extracomment>
+        <translation>%1&#xa0;% de pureza</translation>
+    </message>
+    <message>
+        <source>%1 % w/w</source>
+        <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/m)&quot;).</extracomment>
+        <translation>%1&#xa0;%&#xa0;m/⁠m</translation>
+    </message>
+    <message>
+        <source>%1 % v/v</source>
+        <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (V/V)&quot;).</extracomment>
+        <translation>%1&#xa0;%&#xa0;v/⁠v</translation>
+    </message>
+    <message>
+        <source>%1 % w/v</source>
+        <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/V)&quot;).</extracomment>
+        <translation>%1&#xa0;%&#xa0;m/⁠v</translation>
+    </message>
+    <message>
+        <source>%1 g/L</source>
+        <extracomment>%1 is the number of grams per litre.</extracomment>
+        <translation>%1&#xa0;g/L</translation>
+    </message>
+    <message>
+        <source>%1 M</source>
+        <extracomment>%1 is the number of moles per litre.</extracomment>
+        <translation>%1&#xa0;M</translation>
+    </message>
+</context>
+<context>
     <name>molvera::CalculationSheet</name>
     <message>
         <source>molvera calculation</source>
@@ -148,6 +652,21 @@
         <extracomment>Grams per litre, a stock&apos;s strength, as in &quot;10 g/L&quot;.</extracomment>
         <translation>g/L</translation>
     </message>
+    <message>
+        <source>Stock: %1 (%2 %3)</source>
+        <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit.</extracomment>
+        <translation>Substância de partida: %1 (%2&#xa0;%3)</translation>
+    </message>
+    <message>
+        <source>Stock: %1 (%2 %3, specific gravity %4)</source>
+        <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit, %4 its specific gravity.</extracomment>
+        <translation>Substância de partida: %1 (%2&#xa0;%3, densidade %4)</translation>
+    </message>
+    <message>
+        <source>Stock: %1 (%2 %3, Number of H2O: %4)</source>
+        <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit (&quot;%&quot;), %4 its waters of crystallisation; &quot;Number of H2O&quot; as the hydrate page&apos;s caption says it.</extracomment>
+        <translation>Substância de partida: %1 (%2&#xa0;%3, número de H2O: %4)</translation>
+    </message>
 </context>
 <context>
     <name>molvera::CalculatorPage</name>
@@ -196,6 +715,11 @@
         <source>&amp;Save Last Calculation</source>
         <extracomment>Saves the sheet of the last calculation as it is.</extracomment>
         <translation>&amp;Salvar o último cálculo</translation>
+    </message>
+    <message>
+        <source>Reagent Book</source>
+        <extracomment>The title of the box that says what a page could not use of a bottle of the reagent book.</extracomment>
+        <translation>Cadastro de reagentes</translation>
     </message>
 </context>
 <context>
@@ -526,6 +1050,11 @@ com solvente.</translation>
         <extracomment>A line under the answer, after Calculate filled the element rows (and the stock&apos;s number of waters) from the formula box, since they held another salt. Keep it short: one line of the box.</extracomment>
         <translation>Linhas preenchidas a partir da fórmula.</translation>
     </message>
+    <message>
+        <source>The hydrate page weighs a solid starting substance: the strength of %1, a solution, cannot be used here. Its formula and name are filled in.</source>
+        <extracomment>%1 is the bottle&apos;s name as the book shows it. The page&apos;s stock is the substance on the shelf, weighed: the starting substance.</extracomment>
+        <translation>A página “Solução de hidrato” serve para pesar uma substância de partida sólida: a concentração de %1, que é uma solução, não pode ser usada aqui. A fórmula e o nome foram preenchidos.</translation>
+    </message>
 </context>
 <context>
     <name>molvera::MainWindow</name>
@@ -651,6 +1180,27 @@ com solvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MolarCalculationWeighed</name>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>As the molar sentence with the amount&apos;s unit, for a solid that is weighed: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams of it with the unit (&quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;M,
+pese %4 de %3 e complete o volume até %1&#xa0;L
+com solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 Solution of %3,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>As the molar sentence with units typed, for a solid that is weighed: %1 the volume to make and %2 the molarity, each with its unit as typed, %3 the formula (never translated), %4 the grams to weigh with the unit (&quot;1.51 grams&quot;). Keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 %2,
+pese %4 de %3 e complete o volume até %1
+com solvente.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarPage</name>
     <message>
         <source>1. Select Elements</source>
@@ -748,6 +1298,11 @@ com solvente.</translation>
         <source>Enter how many  Litres you wish to make, e.g. 1 or 250 mL</source>
         <extracomment>A unit may be typed after the number: keep 250 mL as it is.</extracomment>
         <translation>Digite quantos litros deseja preparar, ex.: 1 ou 250&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>The molar page cannot use the strength of %1: a stock in % v/v would need the density of the pure liquid. Its formula and name are filled in.</source>
+        <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
+        <translation>A página “Solução molar” não pode usar a concentração de %1: uma solução estoque em %&#xa0;v/⁠v exigiria a densidade do líquido puro. A fórmula e o nome foram preenchidos.</translation>
     </message>
 </context>
 <context>
@@ -860,6 +1415,18 @@ com solvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::PercentCalculationWeighed</name>
+    <message>
+        <source>To prepare %1 of a %2 % w/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>As the w/v sentence with units, for a solid that is weighed: %1 the volume to make with its unit, %2 the percent wanted, %3 the formula (never translated), %4 the grams to weigh with the unit (&quot;4.50 grams&quot;, &quot;58.4 mg&quot;). Keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
+pese %4 de %3 e complete o volume até %1
+com solvente.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::PercentPage</name>
     <message>
         <source>1. Type of Concentration</source>
@@ -963,6 +1530,38 @@ com solvente.</translation>
         <source>Enter the amount you wish to make, e.g. 100 (mL) or 1 L</source>
         <extracomment>A unit may be typed after the number: keep 1 L as it is.</extracomment>
         <translation>Digite a quantidade que deseja preparar, ex.: 100&#xa0;(mL) ou 1&#xa0;L</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s list has no % v/v: the percent of %1 is entered as the stock&apos;s, which serves a % v/v solution.</source>
+        <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
+        <translation>A lista da solução estoque não tem %&#xa0;v/⁠v: a porcentagem de %1 foi inserida como a da solução estoque, o que serve para uma solução em %&#xa0;v/⁠v.</translation>
+    </message>
+    <message>
+        <source>The % page cannot use the strength of %1, a molar stock: the molar page can. Its formula and name are filled in.</source>
+        <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
+        <translation>A página “Solução percentual” não pode usar a concentração de %1, uma solução estoque molar; a página “Solução molar” pode. A fórmula e o nome foram preenchidos.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::ReagentBook</name>
+    <message>
+        <source>Reagent &amp;Book…</source>
+        <extracomment>The formula box&apos;s context menu: opens the reagent book&apos;s window.</extracomment>
+        <translation>C&amp;adastro de reagentes…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Stock to Book…</source>
+        <extracomment>The formula box&apos;s context menu: makes a bottle of the page&apos;s stock in the reagent book.</extracomment>
+        <translation>&amp;Salvar a substância de partida no cadastro…</translation>
+    </message>
+    <message>
+        <source>Reagent Book</source>
+        <extracomment>The title of the box that says the page&apos;s stock cannot be saved in the reagent book.</extracomment>
+        <translation>Cadastro de reagentes</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
+        <translation>A concentração da substância de partida nesta página não é um número, por isso ela não pode ser salva como frasco.</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1757,149 @@ com solvente.</translation>
         <source>PDF documents (*.pdf)</source>
         <extracomment>Keep &quot;(*.pdf)&quot;: it is the pattern the dialog filters by.</extracomment>
         <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::StarterBottles</name>
+    <message>
+        <source>Hydrochloric acid 37 %</source>
+        <translation>Ácido clorídrico 37 %</translation>
+    </message>
+    <message>
+        <source>Sulfuric acid 96 %</source>
+        <translation>Ácido sulfúrico 96 %</translation>
+    </message>
+    <message>
+        <source>Nitric acid 65 %</source>
+        <translation>Ácido nítrico 65 %</translation>
+    </message>
+    <message>
+        <source>Nitric acid 70 %</source>
+        <translation>Ácido nítrico 70 %</translation>
+    </message>
+    <message>
+        <source>Phosphoric acid 85 %</source>
+        <translation>Ácido fosfórico 85 %</translation>
+    </message>
+    <message>
+        <source>Acetic acid, glacial</source>
+        <translation>Ácido acético glacial</translation>
+    </message>
+    <message>
+        <source>Formic acid 98 %</source>
+        <translation>Ácido fórmico 98 %</translation>
+    </message>
+    <message>
+        <source>Ammonia solution 25 %</source>
+        <translation>Solução de amônia 25 %</translation>
+    </message>
+    <message>
+        <source>Ammonia solution 28 %</source>
+        <translation>Solução de amônia 28 %</translation>
+    </message>
+    <message>
+        <source>Hydrogen peroxide 30 %</source>
+        <translation>Peróxido de hidrogênio 30 %</translation>
+    </message>
+    <message>
+        <source>Ethanol 96 %</source>
+        <translation>Etanol 96 %</translation>
+    </message>
+    <message>
+        <source>Ethanol, absolute</source>
+        <translation>Etanol absoluto</translation>
+    </message>
+    <message>
+        <source>2-Propanol</source>
+        <translation>2-Propanol</translation>
+    </message>
+    <message>
+        <source>Methanol</source>
+        <translation>Metanol</translation>
+    </message>
+    <message>
+        <source>Glycerol</source>
+        <translation>Glicerol</translation>
+    </message>
+    <message>
+        <source>Formaldehyde solution 37 %</source>
+        <translation>Solução de formaldeído 37 %</translation>
+    </message>
+    <message>
+        <source>Perchloric acid 70 %</source>
+        <translation>Ácido perclórico 70 %</translation>
+    </message>
+    <message>
+        <source>Hydrofluoric acid 48 %</source>
+        <translation>Ácido fluorídrico 48 %</translation>
+    </message>
+    <message>
+        <source>Sodium hydroxide solution 50 %</source>
+        <translation>Solução de hidróxido de sódio 50 %</translation>
+    </message>
+    <message>
+        <source>Sodium hydroxide pellets</source>
+        <translation>Hidróxido de sódio em lentilhas</translation>
+    </message>
+    <message>
+        <source>Sodium chloride</source>
+        <translation>Cloreto de sódio</translation>
+    </message>
+    <message>
+        <source>Potassium chloride</source>
+        <translation>Cloreto de potássio</translation>
+    </message>
+    <message>
+        <source>Calcium chloride dihydrate</source>
+        <translation>Cloreto de cálcio di-hidratado</translation>
+    </message>
+    <message>
+        <source>Magnesium chloride hexahydrate</source>
+        <translation>Cloreto de magnésio hexa-hidratado</translation>
+    </message>
+    <message>
+        <source>Magnesium sulfate heptahydrate</source>
+        <translation>Sulfato de magnésio hepta-hidratado</translation>
+    </message>
+    <message>
+        <source>Copper(II) sulfate pentahydrate</source>
+        <translation>Sulfato de cobre(II) penta-hidratado</translation>
+    </message>
+    <message>
+        <source>Disodium hydrogen phosphate dihydrate</source>
+        <translation>Fosfato de sódio dibásico di-hidratado</translation>
+    </message>
+    <message>
+        <source>Sodium dihydrogen phosphate monohydrate</source>
+        <translation>Fosfato de sódio monobásico mono-hidratado</translation>
+    </message>
+    <message>
+        <source>Potassium dihydrogen phosphate</source>
+        <translation>Fosfato de potássio monobásico</translation>
+    </message>
+    <message>
+        <source>Sodium carbonate, anhydrous</source>
+        <translation>Carbonato de sódio anidro</translation>
+    </message>
+    <message>
+        <source>Sodium hydrogen carbonate</source>
+        <translation>Bicarbonato de sódio</translation>
+    </message>
+    <message>
+        <source>Tris base</source>
+        <translation>Tris</translation>
+    </message>
+    <message>
+        <source>EDTA disodium dihydrate</source>
+        <translation>EDTA dissódico di-hidratado</translation>
+    </message>
+    <message>
+        <source>D-Glucose, anhydrous</source>
+        <translation>D-Glicose anidra</translation>
+    </message>
+    <message>
+        <source>D-Glucose monohydrate</source>
+        <translation>D-Glicose mono-hidratada</translation>
     </message>
 </context>
 <context>

@@ -117,7 +117,7 @@ void TestCalculationSheet::sheetText_data()
     molar.chemicalFormula = QStringLiteral("H2SO4");
     molar.strength = QStringLiteral("0.5");
     molar.strengthUnit = QStringLiteral("M");
-    molar.stock = {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}};
+    molar.stock = {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}, {}};
     QTest::newRow("molar example: molarity caption, unit right after the number")
         << molar
         << QStringList{heading,

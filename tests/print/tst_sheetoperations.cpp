@@ -141,25 +141,29 @@ void TestSheetOperations::operations_data()
 
     CalculationSheet molar =
         sheetFor(SheetVariant::Molar, QStringLiteral("0.5"), QStringLiteral("M"));
-    molar.stock = {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}};
+    molar.stock = {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}, {}};
     QTest::newRow("molar: molarity caption, M right after the number; stock with its gravity")
         << molar
         << sheetOperations(lines, name, formula, molarity, QStringLiteral("0.5M"), date,
                            QStringLiteral("Stock: 98.07 %, specific gravity 1.84"));
     CalculationSheet percent =
         sheetFor(SheetVariant::Percent, QStringLiteral("20"), QStringLiteral("% w/v"));
-    percent.stock = {QStringLiteral("10"), QStringLiteral("%"), {}, {}}; // gravity unused
+    percent.stock = {QStringLiteral("10"), QStringLiteral("%"), {}, {}, {}}; // gravity unused
     QTest::newRow("percent: concentration caption, unit caption right after the number")
         << percent
         << sheetOperations(lines, name, formula, concentration, QStringLiteral("20% w/v"), date,
                            QStringLiteral("Stock: 10 %"));
     CalculationSheet hydrate =
         sheetFor(SheetVariant::Hydrate, QStringLiteral("15"), QStringLiteral("% w/v"));
-    hydrate.stock = {QStringLiteral("100"), QStringLiteral("%"), {}, QStringLiteral("5")};
-    QTest::newRow("hydrate: concentration caption; stock with its waters")
+    hydrate.stock = {QStringLiteral("100"),
+                     QStringLiteral("%"),
+                     {},
+                     QStringLiteral("5"),
+                     QStringLiteral("Copper(II) sulfate")};
+    QTest::newRow("hydrate: concentration caption; a bottle's stock with its waters")
         << hydrate
         << sheetOperations(lines, name, formula, concentration, QStringLiteral("15% w/v"), date,
-                           QStringLiteral("Stock: 100 %, Number of H2O: 5"));
+                           QStringLiteral("Stock: Copper(II) sulfate (100 %, Number of H2O: 5)"));
 
     CalculationSheet cleared =
         sheetFor(SheetVariant::Percent, QStringLiteral("15"), QStringLiteral("% w/w"));

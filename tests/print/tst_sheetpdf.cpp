@@ -29,7 +29,7 @@ molvera::CalculationSheet molarExample()
             QStringLiteral("H2SO4"),
             QStringLiteral("0.5"),
             QStringLiteral("M"),
-            {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}}};
+            {QStringLiteral("98.07"), QStringLiteral("%"), QStringLiteral("1.84"), {}, {}}};
 }
 
 const QDate monday(2026, 12, 7);

@@ -1,9 +1,13 @@
 #include "windowtest.h"
 
-#include <ui/window/aboutbox.h>
+#include <book/bookstore.h>
 #include <ui/pages/calculatorpage.h>
+#include <ui/window/aboutbox.h>
+#include <ui/window/reagentbook.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -379,6 +383,56 @@ private Q_SLOTS:
         // Nor does Enter in the formula box fill its rows.
         typeInto(u"txtReag"_s, u"NaCl\r"_s);
         QCOMPARE(text(u"txtTot"_s), QString());
+    }
+
+    // A bottle picked under the name box fills the page shown as far as the page can use its
+    // basis, and the sheet names it while the page's stock is still the bottle's.
+    void bottleFillsThePage_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("filled"); // box=text
+        QTest::addColumn<QString>("refused");    // the box that says what the page cannot use
+        QTest::addColumn<QString>("calculate");  // the button whose sheet names the bottle
+        QTest::newRow("molar: an acid by weight, with its gravity")
+            << u"MolarPage"_s << u"hydrochloric"_s
+            << QStringList{u"txtReag=HCl"_s, u"txtConc=37"_s, u"txtSG=1.19"_s, u"txtTot=36.461"_s}
+            << QString() << u"cmdCal"_s;
+        QTest::newRow("percent: a solution by volume, as the stock's percent")
+            << u"PercentPage"_s << u"ethanol 96"_s
+            << QStringList{u"txtSCon=96"_s, u"txtSSG=0.807"_s} << u"BottleNotUsedBox"_s
+            << QString();
+        QTest::newRow("hydrate: the bottle's waters to the stock")
+            << u"HydratePage"_s << u"copper"_s
+            << QStringList{u"txtHCon1=98"_s, u"txtHH1=5"_s, u"txtHTot=159.604"_s} << QString()
+            << u"cmdHCal"_s;
+        QTest::newRow("hydrate: a solution is no solid to weigh")
+            << u"HydratePage"_s << u"hydrochloric"_s << QStringList{u"txtHTot=36.461"_s}
+            << u"BottleNotUsedBox"_s << QString();
+    }
+    void bottleFillsThePage()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, filled);
+        QFETCH(QString, refused);
+        QFETCH(QString, calculate);
+        startWindow(page);
+        QTRY_VERIFY(m_window->reagentBook()->store()->status().canRead());
+        typeInto(u"txtName"_s, typed);
+        QWidget *offered = control(u"txtName"_s)->findChild<QCompleter *>()->popup();
+        QTRY_VERIFY(offered->isVisible());
+        QTest::keyClick(offered, Qt::Key_Down);
+        QTest::keyClick(offered, Qt::Key_Return);
+        for (const QString &box : filled)
+            QCOMPARE(text(box.section(u'=', 0, 0)), box.section(u'=', 1));
+        QCOMPARE(acknowledgeMessage(), refused);
+        if (calculate.isEmpty())
+            return;
+        recordPrinting(page);
+        click(calculate);
+        QTest::keySequence(control(page), QKeySequence::Print);
+        QCOMPARE(m_sheets.value(0).stock.bottle, text(u"txtName"_s));
     }
 };
 

@@ -37,6 +37,11 @@ TypedQuantity typedQuantity(const QString &text, Dimension dimension)
     return {fromUtf8(quantity->number), fromUtf8(symbolOf(*quantity->unit))};
 }
 
+QString programNumber(double value)
+{
+    return fromUtf8(writeGeneral(value, userNumberLocale()));
+}
+
 std::string toUtf8(const QString &text)
 {
     return text.toStdString();

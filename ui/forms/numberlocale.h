@@ -19,6 +19,8 @@ NumberLocale userNumberLocale();
 // A number that the program writes itself ("1.00", "0.5", "98.07"), with the user's decimal
 // separator, so that it reads back as a number in the user's locale.
 QString localizedNumber(QStringView programText);
+// A number the program worked out or read from elsewhere, in general form in the user's locale.
+QString programNumber(double value);
 
 // A text that the calculations mark (calc/ knows no Qt), in the user's language: the
 // TextTranslator that the pages hand to them. Without a catalogue it is the English text.

@@ -3,6 +3,7 @@
 #include "formularows.h"
 #include "sheetdialogs.h"
 
+#include <book/starterbottles.h>
 #include <ui/forms/methodbox.h>
 #include <ui/forms/numberlocale.h>
 
@@ -216,6 +217,11 @@ QString CalculatorPage::reagentFormula() const
     return m_reagent.formula->text();
 }
 
+QString CalculatorPage::reagentName() const
+{
+    return m_reagent.name->text();
+}
+
 std::optional<FormulaReading> CalculatorPage::readReagentFormula(WaterPart water)
 {
     const FormulaRead read = readFormula(toUtf8(reagentFormula()), water);
@@ -315,6 +321,9 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
 CalculationSheet CalculatorPage::sheetOf(const PrintLines &printLines) const
 {
     const Strength calculated = strength();
+    SheetStock usedStock = stock();
+    if (!m_bottleName.isEmpty() && stockTexts() + QStringList{reagentFormula()} == m_bottleStock)
+        usedStock.bottle = m_bottleName;
     return {
         .variant = m_design.sheet,
         .printLines = {fromUtf8(printLines[0]), fromUtf8(printLines[1]), fromUtf8(printLines[2])},
@@ -322,7 +331,24 @@ CalculationSheet CalculatorPage::sheetOf(const PrintLines &printLines) const
         .chemicalFormula = reagentFormula(),
         .strength = calculated.value,
         .strengthUnit = calculated.unit,
-        .stock = stock()};
+        .stock = usedStock};
+}
+
+void CalculatorPage::useBottle(const Bottle &bottle)
+{
+    ensureBuilt();
+    setReagent(bottle.formula, shownName(bottle));
+    const QString unused = takeBottle(bottle);
+    m_bottleName = shownName(bottle);
+    m_bottleStock = stockTexts() + QStringList{reagentFormula()};
+    if (unused.isEmpty())
+        return;
+    //: The title of the box that says what a page could not use of a bottle of the reagent book.
+    auto *box = new QMessageBox(QMessageBox::Information, tr("Reagent Book"), unused,
+                                QMessageBox::Ok, this);
+    box->setObjectName(u"BottleNotUsedBox"_s);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void CalculatorPage::addSheetActions()

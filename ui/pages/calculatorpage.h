@@ -25,6 +25,7 @@ class QMenu;
 
 namespace molvera {
 
+struct Bottle;
 class FormulaRows;
 struct FormulaRowsLayout;
 class MethodBox;
@@ -103,6 +104,17 @@ public:
 
     void setSheetOutput(SheetOutput output);
 
+    // Puts a bottle of the reagent book on the page: its formula and name in the header, its
+    // substance in the element rows (or its molecular weight), and its stock where the page can
+    // use its basis; a box says in one sentence what the page could not use. The answer shown is
+    // out of date then, as after any change; the sheet names the bottle while the page's stock
+    // is still the bottle's.
+    void useBottle(const Bottle &bottle);
+    // The page's stock as a bottle for the book (its basis, strength, specific gravity and
+    // waters), with the header's name and the stock's formula; nothing when its strength does
+    // not read.
+    virtual std::optional<Bottle> stockAsBottle() const = 0;
+
     // Whether the page has element rows that the formula box can fill now.
     virtual bool canFillRows() const { return false; }
     // Fills the element rows from the formula box, or says why the formula cannot be read.
@@ -131,6 +143,11 @@ protected:
     virtual Strength strength() const = 0;
     // The stock the calculation used, for the sheet.
     virtual SheetStock stock() const = 0;
+    // Fills the page's substance and stock from a bottle whose formula and name the header holds
+    // already; gives what the page could not use, in one sentence, or nothing.
+    virtual QString takeBottle(const Bottle &bottle) = 0;
+    // The texts that make the page's stock, to tell whether it is still a bottle's.
+    virtual QStringList stockTexts() const = 0;
     // Before Calculate: makes the element rows agree with a formula the formula box holds, so
     // that the sentence and the label never name one substance and the rows weigh another.
     // False when the calculation must not go on (the page has said why).
@@ -149,6 +166,7 @@ protected:
     FormulaRows *addFormulaRows(QWidget *frame, const FormulaRowsLayout &rowsLayout);
 
     QString reagentFormula() const;
+    QString reagentName() const;
     // The formula box read; a refusal is told in a box and gives nothing.
     std::optional<FormulaReading> readReagentFormula(WaterPart water);
     // The box that says why the element rows cannot hold a formula read.
@@ -231,6 +249,9 @@ private:
     // Print Preview and Save as PDF print. Before the first, its lines and label are empty.
     CalculationSheet m_sheet;
     QString m_note;
+    // The bottle last put on the page, and its stock's texts (with the formula) as it left them.
+    QString m_bottleName;
+    QStringList m_bottleStock;
     SheetOutput m_output;
     QList<QAction *> m_sheetActions;
     QMenu *m_printMenu = nullptr; // made when first asked for

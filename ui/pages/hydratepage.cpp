@@ -2,8 +2,11 @@
 
 #include "formularows.h"
 
+#include <book/bottle.h>
+#include <book/starterbottles.h>
 #include <calc/formulareading.h>
 #include <calc/hydratecalculation.h>
+#include <calc/hydrateformula.h>
 #include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
 
@@ -194,6 +197,48 @@ bool HydratePage::matchRowsToFormula()
     return true;
 }
 
+QString HydratePage::takeBottle(const Bottle &bottle)
+{
+    // The salt into the rows and its waters to the stock's, whatever the basis: the rows' weight
+    // is the salt's.
+    const FormulaRead read = readFormula(toUtf8(bottle.formula), WaterPart::Apart);
+    if (const auto *reading = std::get_if<FormulaReading>(&read); reading && !rowsMisfit(*reading))
+        takeFormula(*reading);
+    if (bottle.basis != StockBasis::Purity) {
+        //: %1 is the bottle's name as the book shows it. The page's stock is the substance on
+        //: the shelf, weighed: the starting substance.
+        return tr("The hydrate page weighs a solid starting substance: the strength of %1, a "
+                  "solution, cannot be used here. Its formula and name are filled in.")
+            .arg(shownName(bottle));
+    }
+    m_stockConcentration->setText(programNumber(bottle.strength));
+    m_stockWaters->setText(programNumber(bottle.waters));
+    return {};
+}
+
+QStringList HydratePage::stockTexts() const
+{
+    return {m_stockConcentration->text(), m_stockWaters->text()};
+}
+
+std::optional<Bottle> HydratePage::stockAsBottle() const
+{
+    const NumberLocale locale = userNumberLocale();
+    const NumberRead purity = readNumber(toUtf8(m_stockConcentration->text()), locale);
+    const NumberRead waters = readNumber(toUtf8(m_stockWaters->text()), locale);
+    if (!std::holds_alternative<double>(purity) || !std::holds_alternative<double>(waters))
+        return std::nullopt;
+    Bottle bottle;
+    bottle.name = reagentName().trimmed();
+    // The stock on the shelf, with its own waters, whatever the formula was typed with.
+    bottle.formula = fromUtf8(withWaters(toUtf8(reagentFormula().trimmed()),
+                                         toUtf8(m_stockWaters->text()), std::get<double>(waters)));
+    bottle.basis = StockBasis::Purity;
+    bottle.strength = std::get<double>(purity);
+    bottle.waters = std::get<double>(waters);
+    return bottle;
+}
+
 CalculatorPage::Strength HydratePage::strength() const
 {
     // Always w/v.
@@ -205,7 +250,8 @@ SheetStock HydratePage::stock() const
     return {.strength = m_stockConcentration->text(),
             .unit = u"%"_s,
             .specificGravity = {},
-            .waters = m_stockWaters->text()};
+            .waters = m_stockWaters->text(),
+            .bottle = {}};
 }
 
 } // namespace molvera

@@ -15,6 +15,7 @@ public:
 
     bool canFillRows() const override;
     void fillRowsFromFormula() override;
+    std::optional<Bottle> stockAsBottle() const override;
 
 protected:
     void build() override;
@@ -24,6 +25,8 @@ protected:
     Strength strength() const override;
     SheetStock stock() const override;
     bool matchRowsToFormula() override;
+    QString takeBottle(const Bottle &bottle) override;
+    QStringList stockTexts() const override;
 
 private:
     static std::span<const ControlRow<HydratePage>> controls();

@@ -2,6 +2,8 @@
 
 #include "formularows.h"
 
+#include <book/bottle.h>
+#include <book/starterbottles.h>
 #include <calc/formulapanel.h>
 #include <calc/formulareading.h>
 #include <calc/molarcalculation.h>
@@ -146,25 +148,32 @@ void MolarPage::setStepCaptions(bool withElementStep)
 
 void MolarPage::switchStockUnit()
 {
+    // Choosing "%" starts the page again, as it always has.
     const QString unit = m_stockUnit->currentText();
+    if (unit == PercentUnit)
+        clear();
+    else
+        showStockUnit(unit);
+}
+
+void MolarPage::showStockUnit(QStringView unit)
+{
     if (isMolarStock(unit)) {
         m_elementFrame->setVisible(false);
         m_specificGravity->setVisible(false);
         setStepCaptions(false);
         m_rows->totalBox()->setText(u"1"_s);
-    } else if (unit == PercentUnit) {
-        clear();
-    } else {
-        // Grams in a volume of stock: the weight of the substance counts, its density does not.
-        // Back from a molar stock, the rows give the weight again.
-        if (m_elementFrame->isHidden()) {
-            m_elementFrame->setVisible(true);
-            setStepCaptions(true);
-            if (m_calculated->isChecked())
-                m_rows->recomputeTotal();
-        }
-        m_specificGravity->setVisible(false);
+        return;
     }
+    // Back from a molar stock, the rows give the weight again. Grams in a volume of stock need
+    // the weight of the substance but not the stock's density.
+    if (m_elementFrame->isHidden()) {
+        m_elementFrame->setVisible(true);
+        setStepCaptions(true);
+        if (m_calculated->isChecked())
+            m_rows->recomputeTotal();
+    }
+    m_specificGravity->setVisible(unit == PercentUnit);
 }
 
 void MolarPage::calculate()
@@ -262,6 +271,103 @@ bool MolarPage::matchRowsToFormula()
     return true;
 }
 
+QString MolarPage::takeBottle(const Bottle &bottle)
+{
+    QString unused;
+    QString unit;
+    switch (bottle.basis) {
+    case StockBasis::Purity: // a solid, weighed
+    case StockBasis::WeightPerWeight:
+        unit = PercentUnit.toString();
+        m_specificGravity->setText(bottle.specificGravity ? programNumber(*bottle.specificGravity)
+                                                          : localizedNumber(u"1.00"));
+        break;
+    case StockBasis::WeightPerVolume:
+        unit = WeightPerVolumeUnit.toString();
+        break;
+    case StockBasis::GramsPerLitre:
+        unit = GramsPerLitreUnit.toString();
+        break;
+    case StockBasis::Molar:
+        unit = MolarUnit.toString();
+        break;
+    case StockBasis::VolumePerVolume:
+        //: %1 is the bottle's name as the book shows it.
+        unused = tr("The molar page cannot use the strength of %1: a stock in % v/v would need "
+                    "the density of the pure liquid. Its formula and name are filled in.")
+                     .arg(shownName(bottle));
+        break;
+    }
+    if (!unit.isEmpty()) {
+        m_stockUnit->setCurrentIndex(m_stockUnit->findText(unit));
+        showStockUnit(unit);
+        m_stockConcentration->setText(programNumber(bottle.strength));
+    }
+    // The substance, unless the stock's own molarity makes its weight needless.
+    if (!m_elementFrame->isHidden()) {
+        const FormulaRead read = readFormula(toUtf8(bottle.formula), WaterPart::InElements);
+        if (const auto *reading = std::get_if<FormulaReading>(&read)) {
+            takeFormula(*reading);
+        } else if (bottle.molecularWeight) {
+            m_manual->setChecked(true);
+            m_rows->totalBox()->setText(programNumber(*bottle.molecularWeight));
+        }
+    }
+    return unused;
+}
+
+QStringList MolarPage::stockTexts() const
+{
+    return {m_stockConcentration->text(), m_stockUnit->currentText(), m_specificGravity->text()};
+}
+
+std::optional<Bottle> MolarPage::stockAsBottle() const
+{
+    const QString unit = m_stockUnit->currentText();
+    Bottle bottle;
+    bottle.name = reagentName().trimmed();
+    bottle.formula = reagentFormula().trimmed();
+    const NumberLocale locale = userNumberLocale();
+    const std::string typed = toUtf8(m_stockConcentration->text());
+    if (isMolarStock(unit)) {
+        const QuantityRead read = readQuantity(
+            typed, Dimension::Molarity, unit == MolarUnit ? Unit::Molar : Unit::Millimolar, locale);
+        const auto *quantity = std::get_if<Quantity>(&read);
+        if (!quantity)
+            return std::nullopt;
+        bottle.basis = StockBasis::Molar;
+        bottle.strength = unit == MolarUnit
+                              ? quantity->value
+                              : inUnit(quantity->value, Unit::Millimolar, Unit::Molar);
+        return bottle;
+    }
+    const NumberRead strength = readNumber(typed, locale);
+    if (!std::holds_alternative<double>(strength))
+        return std::nullopt;
+    bottle.strength = std::get<double>(strength);
+    if (unit == WeightPerVolumeUnit) {
+        bottle.basis = StockBasis::WeightPerVolume;
+    } else if (unit == GramsPerLitreUnit) {
+        bottle.basis = StockBasis::GramsPerLitre;
+    } else {
+        // A percent stock of specific gravity 1 is a solid weighed at its purity.
+        const NumberRead gravity = readNumber(toUtf8(m_specificGravity->text()), locale);
+        if (!std::holds_alternative<double>(gravity))
+            return std::nullopt;
+        bottle.basis =
+            std::get<double>(gravity) == 1 ? StockBasis::Purity : StockBasis::WeightPerWeight;
+        if (bottle.basis == StockBasis::WeightPerWeight)
+            bottle.specificGravity = std::get<double>(gravity);
+    }
+    // A weight typed by hand is the bottle's where its formula does not give one.
+    if (m_manual->isChecked()) {
+        const NumberRead weight = readNumber(toUtf8(m_rows->totalBox()->text()), locale);
+        if (const double *value = std::get_if<double>(&weight))
+            bottle.molecularWeight = *value;
+    }
+    return bottle;
+}
+
 CalculatorPage::Strength MolarPage::strength() const
 {
     // The number and the unit it was typed with, "50" and "mM"; M when none was.
@@ -281,7 +387,8 @@ SheetStock MolarPage::stock() const
     return {.strength = typed.number,
             .unit = typed.unit.isEmpty() ? unit : typed.unit,
             .specificGravity = unit == PercentUnit ? m_specificGravity->text() : QString(),
-            .waters = {}};
+            .waters = {},
+            .bottle = {}};
 }
 
 } // namespace molvera

@@ -15,6 +15,7 @@ public:
 
     bool canFillRows() const override;
     void fillRowsFromFormula() override;
+    std::optional<Bottle> stockAsBottle() const override;
 
 protected:
     void build() override;
@@ -24,6 +25,8 @@ protected:
     Strength strength() const override;
     SheetStock stock() const override;
     bool matchRowsToFormula() override;
+    QString takeBottle(const Bottle &bottle) override;
+    QStringList stockTexts() const override;
 
 private:
     static std::span<const ControlRow<MolarPage>> controls();
@@ -31,6 +34,8 @@ private:
     void setCalculatedMode();
     void setManualMode();
     void switchStockUnit();
+    // Lays the page out for a stock unit, without the clearing that choosing "%" does.
+    void showStockUnit(QStringView unit);
     void setStepCaptions(bool withElementStep);
     // The formula's elements into the rows, or its weight typed for it where the rows cannot hold
     // it (an element they do not offer, more than six, half waters).

@@ -1,5 +1,7 @@
 #include "percentpage.h"
 
+#include <book/bottle.h>
+#include <book/starterbottles.h>
 #include <calc/percentcalculation.h>
 #include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
@@ -210,6 +212,73 @@ CalculatorPage::Strength PercentPage::strength() const
     return {m_concentration->text(), QString::fromLatin1(types()[index].strengthUnit)};
 }
 
+QString PercentPage::takeBottle(const Bottle &bottle)
+{
+    ensureBuilt();
+    // The stock's percent, by weight with its specific gravity (a solid's is 1) or by volume.
+    int basis = 0;
+    double strength = bottle.strength;
+    QString unused;
+    switch (bottle.basis) {
+    case StockBasis::Purity:
+    case StockBasis::WeightPerWeight:
+        break;
+    case StockBasis::VolumePerVolume:
+        //: %1 is the bottle's name as the book shows it.
+        unused = tr("The stock's list has no % v/v: the percent of %1 is entered as the stock's, "
+                    "which serves a % v/v solution.")
+                     .arg(shownName(bottle));
+        break;
+    case StockBasis::WeightPerVolume:
+        basis = WeightPerVolumeBasis;
+        break;
+    case StockBasis::GramsPerLitre: // 10 g/L is 1 % w/v
+        basis = WeightPerVolumeBasis;
+        strength /= 10;
+        break;
+    case StockBasis::Molar:
+        //: %1 is the bottle's name as the book shows it.
+        return tr("The % page cannot use the strength of %1, a molar stock: the molar page can. "
+                  "Its formula and name are filled in.")
+            .arg(shownName(bottle));
+    }
+    m_stockBasis->setCurrentIndex(basis);
+    m_stockConcentration->setText(programNumber(strength));
+    m_specificGravity->setText(bottle.specificGravity ? programNumber(*bottle.specificGravity)
+                                                      : localizedNumber(u"1.00"));
+    return unused;
+}
+
+QStringList PercentPage::stockTexts() const
+{
+    return {m_stockConcentration->text(), m_stockBasis->currentText(), m_specificGravity->text()};
+}
+
+std::optional<Bottle> PercentPage::stockAsBottle() const
+{
+    const NumberLocale locale = userNumberLocale();
+    const NumberRead strength = readNumber(toUtf8(m_stockConcentration->text()), locale);
+    if (!std::holds_alternative<double>(strength))
+        return std::nullopt;
+    Bottle bottle;
+    bottle.name = reagentName().trimmed();
+    bottle.formula = reagentFormula().trimmed();
+    bottle.strength = std::get<double>(strength);
+    if (m_stockBasis->currentIndex() == WeightPerVolumeBasis) {
+        bottle.basis = StockBasis::WeightPerVolume;
+        return bottle;
+    }
+    // A stock of specific gravity 1 is a solid weighed at its purity.
+    const NumberRead gravity = readNumber(toUtf8(m_specificGravity->text()), locale);
+    if (!std::holds_alternative<double>(gravity))
+        return std::nullopt;
+    const double value = std::get<double>(gravity);
+    bottle.basis = value == 1 ? StockBasis::Purity : StockBasis::WeightPerWeight;
+    if (value != 1)
+        bottle.specificGravity = value;
+    return bottle;
+}
+
 SheetStock PercentPage::stock() const
 {
     // Only a w/v solution from a w/w stock divides by the stock's gravity.
@@ -218,7 +287,8 @@ SheetStock PercentPage::stock() const
     return {.strength = m_stockConcentration->text(),
             .unit = QString::fromUtf8(StockBases[std::size_t(m_stockBasis->currentIndex())]),
             .specificGravity = byDensity ? m_specificGravity->text() : QString(),
-            .waters = {}};
+            .waters = {},
+            .bottle = {}};
 }
 
 } // namespace molvera

@@ -19,6 +19,8 @@ class PercentPage : public CalculatorPage
 public:
     explicit PercentPage(const ReagentBoxes &reagent, QWidget *parent = nullptr);
 
+    std::optional<Bottle> stockAsBottle() const override;
+
 protected:
     void build() override;
     void calculate() override;
@@ -26,6 +28,8 @@ protected:
     void example() override;
     Strength strength() const override;
     SheetStock stock() const override;
+    QString takeBottle(const Bottle &bottle) override;
+    QStringList stockTexts() const override;
 
 private:
     struct TypeDesign;

@@ -32,6 +32,11 @@ FormulaBoxAction::FormulaBoxAction(QLineEdit *formulaBox, std::function<bool()> 
     m_box->installEventFilter(this);
 }
 
+void FormulaBoxAction::addMenuActions(const QList<QAction *> &actions)
+{
+    m_more += actions;
+}
+
 bool FormulaBoxAction::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_box && event->type() == QEvent::ContextMenu) {
@@ -50,6 +55,7 @@ void FormulaBoxAction::showMenu(const QPoint &globalPos)
     m_action->setEnabled(m_available());
     QAction *first = menu->actions().value(0);
     menu->insertAction(first, m_action);
+    menu->insertActions(first, m_more);
     menu->insertSeparator(first);
     menu->popup(globalPos);
 }

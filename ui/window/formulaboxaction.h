@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -21,6 +22,9 @@ public:
     // does nothing and the menu shows the entry disabled.
     FormulaBoxAction(QLineEdit *formulaBox, std::function<bool()> available);
 
+    // Further entries of the box's own, after the action.
+    void addMenuActions(const QList<QAction *> &actions);
+
 Q_SIGNALS:
     void triggered();
 
@@ -32,6 +36,7 @@ private:
 
     QLineEdit *m_box;
     QAction *m_action;
+    QList<QAction *> m_more;
     std::function<bool()> m_available;
 };
 

@@ -1,7 +1,9 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
+#include "bookwindow.h"
 #include "formulaboxaction.h"
+#include "reagentbook.h"
 
 #include <ui/forms/formtable.h>
 #include <ui/forms/pictures.h>
@@ -16,6 +18,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTabBar>
+#include <QTimer>
 
 #include <array>
 
@@ -146,6 +149,18 @@ void MainWindow::addFormulaAction()
         new FormulaBoxAction(m_formula, [shownPage] { return shownPage()->canFillRows(); });
     connect(action, &FormulaBoxAction::triggered, this,
             [shownPage] { shownPage()->fillRowsFromFormula(); });
+    m_book = new ReagentBook(m_formula, m_name, shownPage, this);
+    action->addMenuActions(m_book->menuActions());
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // The book is opened once the window has painted, so that start-up never waits for a disk.
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, m_book, &ReagentBook::open);
+    }
+    return QWidget::event(event);
 }
 
 // The focus order is the old form's, which technicians know: the header's boxes, then each page's
@@ -197,6 +212,9 @@ void MainWindow::exitProgram()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    // The book's window belongs to the pages it fills, and goes with them.
+    if (BookWindow *book = m_book->window())
+        book->close();
     // An open about box keeps the program running until it is closed too.
     if (!m_about || !m_about->isVisible())
         QCoreApplication::quit();

@@ -13,6 +13,7 @@ namespace molvera {
 
 class AboutBox;
 class CalculatorPage;
+class ReagentBook;
 template<typename Form> struct ControlRow;
 
 // The program's one window: the header strip with the reagent's formula and name, which all
@@ -31,9 +32,11 @@ public:
     void exitProgram();
 
     AboutBox *aboutBox() const;
+    ReagentBook *reagentBook() const { return m_book; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     static std::span<const ControlRow<MainWindow>> controls();
@@ -50,6 +53,8 @@ private:
     QTabWidget *m_tabs = nullptr;
     QList<CalculatorPage *> m_pages;
     QPointer<AboutBox> m_about;
+    ReagentBook *m_book = nullptr;
+    bool m_painted = false;
 };
 
 } // namespace molvera

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QLineEdit;
+class QWidget;
+
+namespace molvera {
+
+class BookModel;
+class BookStore;
+class BookWindow;
+class CalculatorPage;
+struct Bottle;
+
+// The main window's reagent book: the user's book of bottles, opened once the window has painted
+// so that start-up never waits for it; the bottles offered under the formula and name boxes as
+// the user types; its window (Ctrl+B); and the page's stock saved as a bottle. A bottle picked or
+// used goes onto the page shown.
+class ReagentBook : public QObject
+{
+    Q_OBJECT
+
+public:
+    ReagentBook(QLineEdit *formula, QLineEdit *name, std::function<CalculatorPage *()> shownPage,
+                QWidget *window);
+    ~ReagentBook() override;
+
+    // Opens the book in the user's data folder: a book that cannot be opened is said in its
+    // window, and the program calculates as always.
+    void open();
+    BookStore *store() const { return m_store; }
+    BookWindow *window() const;
+
+    // The entries the formula box's context menu offers: the book's window, and Save Stock.
+    QList<QAction *> menuActions() const { return {m_showAction, m_saveAction}; }
+
+    void showWindow();
+    // Makes a bottle of the shown page's stock, asking only for what it lacks.
+    void saveStock();
+
+private:
+    void use(const Bottle &bottle);
+
+    QLineEdit *m_formula;
+    QLineEdit *m_name;
+    std::function<CalculatorPage *()> m_shownPage;
+    QWidget *m_mainWindow;
+    BookStore *m_store;
+    BookModel *m_formulaOffers;
+    BookModel *m_nameOffers;
+    QPointer<BookWindow> m_window;
+    QAction *m_showAction;
+    QAction *m_saveAction;
+};
+
+} // namespace molvera
