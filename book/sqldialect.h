@@ -16,8 +16,8 @@ struct SqlDialect
     // Run on every new connection.
     QStringList sessionSetup;
 
-    // The columns bottleOf() reads, after id: BottleColumns, with the times as the engine gives
-    // them as text in the book's own form.
+    // The columns bottleOf() reads, after id: BottleColumns, the times read as text in the book's
+    // own form.
     QString bottleFields;
 
     // Column types.
@@ -47,7 +47,7 @@ struct SqlDialect
     QString quickCheck;
     QString integrityCheck;
 
-    // The engine's reason for a failure, in one line.
+    // The engine's reason for a failure, for the user's sentences.
     QString (*reason)(const QSqlError &error);
     // Whether the failure is the engine refusing the change to this user (a server's roles).
     bool (*refusedToUser)(const QSqlError &error);
