@@ -446,7 +446,8 @@ bool BookStore::reconnect()
     }
     leaveAlone(BookState::Unreachable, unreachableText(error));
     Q_EMIT statusChanged(m_status);
-    Q_EMIT bottlesChanged();
+    // Later: this may be a model's own reading of the bottles.
+    QMetaObject::invokeMethod(this, &BookStore::bottlesChanged, Qt::QueuedConnection);
     return false;
 }
 
