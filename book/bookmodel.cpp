@@ -6,6 +6,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace molvera {
 
 BookModel::BookModel(BookStore *store, QObject *parent)
@@ -20,12 +22,16 @@ BookModel::BookModel(const QList<BookStore *> &stores, QObject *parent)
         m_stores.append(stores[at]);
         // Only the book that changed is read again: a lab book's 10,000 bottles come over the
         // network.
-        connect(stores[at], &BookStore::bottlesChanged, this, [this, at] {
+        const auto reloadThis = [this, at] {
             beginResetModel();
             reloadStore(at);
             gather();
             endResetModel();
-        });
+        };
+        connect(stores[at], &BookStore::bottlesChanged, this, reloadThis);
+        // A lab book that opens, or is lost, brings its bottles and the Book column, or takes
+        // them away.
+        connect(stores[at], &BookStore::statusChanged, this, reloadThis);
     }
     reload();
 }
@@ -37,7 +43,14 @@ int BookModel::rowCount(const QModelIndex &parent) const
 
 int BookModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_stores.size() > 1 ? Book + 1 : ColumnCount;
+    if (parent.isValid())
+        return 0;
+    // The Book column says which book a bottle is in where there is more than one to read.
+    const auto readable =
+        std::count_if(m_stores.begin(), m_stores.end(), [](const QPointer<BookStore> &store) {
+            return store && store->status().canRead();
+        });
+    return readable > 1 ? Book + 1 : ColumnCount;
 }
 
 QVariant BookModel::data(const QModelIndex &index, int role) const

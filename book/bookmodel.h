@@ -23,7 +23,7 @@ class BookModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    // Book is there only in a model of several books.
+    // Book is there only where the model has more than one book to read.
     enum Column { Name, Formula, Strength, SpecificGravity, ImpliedMolarity, Cas, Location, Book };
     static constexpr int ColumnCount = Location + 1; // of a model of one book
     enum Role {
