@@ -248,7 +248,7 @@ private Q_SLOTS:
             << english << PercentPage
             << QStringList{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
                            u"Measure 122.45 grams of NaCl and dilute up to 600 mL"_s,
-                           u"with solvent."_s, u"Stock: 98 %, specific gravity 1.00"_s}
+                           u"with solvent."_s, u"Stock: 98 % w/w, specific gravity 1.00"_s}
             << u"Sodium Chloride"_s << u"NaCl"_s << u"Concentration: 20% w/v"_s << englishDays
             << u"en"_s << englishWords;
         QTest::newRow("hydrate example: Copper Sulphate, 15% w/v")
@@ -262,7 +262,7 @@ private Q_SLOTS:
             << german << PercentPage
             << QStringList{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
                            u"Measure 122,45 grams of NaCl and dilute up to 600 mL"_s,
-                           u"with solvent."_s, u"Stock: 98 %, specific gravity 1,00"_s}
+                           u"with solvent."_s, u"Stock: 98 % w/w, specific gravity 1,00"_s}
             << u"Sodium Chloride"_s << u"NaCl"_s << u"Concentration: 20% w/v"_s << germanDays
             << u"en"_s << englishWords;
         // The whole program in German: the worked examples' sentences and sheets.
