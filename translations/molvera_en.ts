@@ -222,6 +222,7 @@
     </message>
     <message>
         <source>My book</source>
+        <extracomment>The name of the user&apos;s own book, beside its bottles.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

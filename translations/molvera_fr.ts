@@ -222,6 +222,7 @@
     </message>
     <message>
         <source>My book</source>
+        <extracomment>The name of the user&apos;s own book, beside its bottles.</extracomment>
         <translation>Mon registre</translation>
     </message>
     <message>

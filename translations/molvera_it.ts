@@ -222,6 +222,7 @@
     </message>
     <message>
         <source>My book</source>
+        <extracomment>The name of the user&apos;s own book, beside its bottles.</extracomment>
         <translation>Il mio registro</translation>
     </message>
     <message>
