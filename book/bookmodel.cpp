@@ -6,13 +6,33 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace molvera {
 
 BookModel::BookModel(BookStore *store, QObject *parent)
+    : BookModel(QList{store}, parent)
+{}
+
+BookModel::BookModel(const QList<BookStore *> &stores, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_store(store)
+    , m_bottlesOf(stores.size())
 {
-    connect(store, &BookStore::bottlesChanged, this, &BookModel::reload);
+    for (int at = 0; at < stores.size(); ++at) {
+        m_stores.append(stores[at]);
+        // Only the book that changed is read again: a lab book's 10,000 bottles come over the
+        // network.
+        const auto reloadThis = [this, at] {
+            beginResetModel();
+            reloadStore(at);
+            gather();
+            endResetModel();
+        };
+        connect(stores[at], &BookStore::bottlesChanged, this, reloadThis);
+        // A lab book that opens, or is lost, brings its bottles and the Book column, or takes
+        // them away.
+        connect(stores[at], &BookStore::statusChanged, this, reloadThis);
+    }
     reload();
 }
 
@@ -23,7 +43,14 @@ int BookModel::rowCount(const QModelIndex &parent) const
 
 int BookModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    if (parent.isValid())
+        return 0;
+    // The Book column says which book a bottle is in where there is more than one to read.
+    const auto readable =
+        std::count_if(m_stores.begin(), m_stores.end(), [](const QPointer<BookStore> &store) {
+            return store && store->status().canRead();
+        });
+    return readable > 1 ? Book + 1 : ColumnCount;
 }
 
 QVariant BookModel::data(const QModelIndex &index, int role) const
@@ -33,6 +60,8 @@ QVariant BookModel::data(const QModelIndex &index, int role) const
     const Bottle &bottle = bottleAt(index.row());
     if (role == BottleIdRole)
         return bottle.id;
+    if (role == StoreRole)
+        return m_storeOf[m_rows[index.row()]];
     const bool sorting = role == SortRole;
     if (!sorting && role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole)
         return {};
@@ -56,6 +85,8 @@ QVariant BookModel::data(const QModelIndex &index, int role) const
         return bottle.cas;
     case Location:
         return bottle.location;
+    case Book:
+        return storeAt(index.row()) ? storeAt(index.row())->title() : QString();
     }
     return {};
 }
@@ -82,6 +113,9 @@ QVariant BookModel::headerData(int section, Qt::Orientation orientation, int rol
     case Location:
         //: Where the bottle stands in the lab.
         return tr("Place");
+    case Book:
+        //: Which book the bottle is in: the lab's or the user's own.
+        return tr("Book");
     }
     return {};
 }
@@ -104,13 +138,43 @@ const Bottle &BookModel::bottleAt(int row) const
     return m_bottles[m_rows[row]];
 }
 
+BookStore *BookModel::storeAt(int row) const
+{
+    return m_stores[m_storeOf[m_rows[row]]];
+}
+
+QList<BookStore *> BookModel::stores() const
+{
+    QList<BookStore *> stores;
+    for (const QPointer<BookStore> &store : m_stores)
+        stores.append(store);
+    return stores;
+}
+
 void BookModel::reload()
 {
     beginResetModel();
-    m_bottles = m_store ? m_store->bottles() : QList<Bottle>();
+    for (int at = 0; at < m_stores.size(); ++at)
+        reloadStore(at);
+    gather();
+    endResetModel();
+}
+
+void BookModel::reloadStore(int store)
+{
+    m_bottlesOf[store] = m_stores[store] ? m_stores[store]->bottles() : QList<Bottle>();
+}
+
+void BookModel::gather()
+{
+    m_bottles.clear();
+    m_storeOf.clear();
+    for (int at = 0; at < m_bottlesOf.size(); ++at) {
+        m_bottles.append(m_bottlesOf[at]);
+        m_storeOf.append(QList<int>(m_bottlesOf[at].size(), at));
+    }
     m_search = BookSearch(m_bottles);
     m_rows = m_search.find(m_typed);
-    endResetModel();
 }
 
 } // namespace molvera

@@ -14,19 +14,26 @@ class BookStore;
 // window's table and the pages' completers each keep one. A completer takes it with
 // QCompleter::UnfilteredPopupCompletion and the Name column, and its page hands the typed text
 // to setSearchText(). The model follows the store's changes.
+//
+// A model of several books (the lab book and the user's own) shows all their bottles in one
+// table and one search, each marked with its book: the Book column (the book's title()) and
+// StoreRole. To copy a bottle to another book: target->copyIn(model.bottleAt(row)).
 class BookModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { Name, Formula, Strength, SpecificGravity, ImpliedMolarity, Cas, Location };
-    static constexpr int ColumnCount = Location + 1;
+    // Book is there only where the model has more than one book to read.
+    enum Column { Name, Formula, Strength, SpecificGravity, ImpliedMolarity, Cas, Location, Book };
+    static constexpr int ColumnCount = Location + 1; // of a model of one book
     enum Role {
-        BottleIdRole = Qt::UserRole, // the bottle's id in the book
+        BottleIdRole = Qt::UserRole, // the bottle's id in its book
         SortRole,                    // numbers as numbers, texts as shown
+        StoreRole,                   // the place of the bottle's book in stores()
     };
 
     explicit BookModel(BookStore *store, QObject *parent = nullptr);
+    explicit BookModel(const QList<BookStore *> &stores, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -40,13 +47,20 @@ public:
     QString searchText() const;
 
     const Bottle &bottleAt(int row) const;
+    BookStore *storeAt(int row) const;
+    QList<BookStore *> stores() const;
 
-    // Reads the bottles from the store again.
+    // Reads the bottles from the stores again.
     void reload();
 
 private:
-    QPointer<BookStore> m_store;
-    QList<Bottle> m_bottles;
+    void reloadStore(int store);
+    void gather();
+
+    QList<QPointer<BookStore>> m_stores;
+    QList<QList<Bottle>> m_bottlesOf; // per store
+    QList<Bottle> m_bottles;          // every store's, one after the other
+    QList<int> m_storeOf;             // per bottle in m_bottles
     BookSearch m_search;
     QList<int> m_rows; // places in m_bottles, in the order shown
     QString m_typed;

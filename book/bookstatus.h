@@ -12,13 +12,15 @@ enum class BookState {
     Damaged,     // a molvera book that cannot be read whole; left as it is
     Newer,       // written by a newer molvera; left as it is
     Unavailable, // cannot be opened or made: no rights, held by another program too long ...
+    Connecting,  // a lab book: its server is being asked, off the caller's thread
+    Unreachable, // a lab book: its server cannot be reached, refuses the login, does not answer
 };
 
 // What opening the book found.
 struct BookStatus
 {
     BookState state = BookState::Closed;
-    QString path;
+    QString path;         // the book's file, or a lab book's connection string without its password
     int foundVersion = 0; // the schema version the file has; 0 for a new book or another file
     QString message;      // what is wrong with which file, for the user; empty when all is well
 

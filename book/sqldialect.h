@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
+
+class QSqlError;
 
 namespace molvera {
 
@@ -11,6 +13,12 @@ struct SqlDialect
     QString driver;         // Qt SQL's driver
     QString connectOptions; // how long a change waits for another program's change to finish
     QString readOnlyOption; // appended to the options to open the book read-only
+    // Run on every new connection.
+    QStringList sessionSetup;
+
+    // The columns bottleOf() reads, after id: BottleColumns, the times read as text in the book's
+    // own form.
+    QString bottleFields;
 
     // Column types.
     QString idColumn; // a key the engine numbers
@@ -22,24 +30,39 @@ struct SqlDialect
     QString readVersion;
     QString (*writeVersion)(int version);
     // What marks the book as molvera's.
-    QString markAsBook;
+    QStringList markAsBook;
+    // On a server, whether the database holds the mark, and whether it holds a table of bottles,
+    // in that order; empty for a file, whose header tells.
+    QString findBook;
 
     // Opens a transaction that writes: SQLite takes the write lock at once, so that two programs
     // never both read and then both wait for each other to write.
     QString beginWrite;
+    // Taken in a transaction that makes or migrates the book, so that two programs opening a new
+    // server book at once do not both make it; SQLite's write lock does this already.
+    QString lockSchema;
     // Makes an INSERT of a starter bottle add nothing when its starter key is there.
     QString insertIfMissing;
     // A check of the book's pages, cheap enough to run at every opening, and the whole check.
     QString quickCheck;
     QString integrityCheck;
+
+    // The engine's reason for a failure, for the user's sentences.
+    QString (*reason)(const QSqlError &error);
+    // Whether the failure is the engine refusing the change to this user (a server's roles).
+    bool (*refusedToUser)(const QSqlError &error);
 };
 
 // SQLite through QSQLITE: the version in PRAGMA user_version, the mark in PRAGMA application_id,
-// REAL and TEXT columns (times as ISO 8601 text), a busy timeout of 10 s, BEGIN IMMEDIATE. A
-// PostgreSQL dialect would keep the version in a one-row table, use DOUBLE PRECISION,
-// TIMESTAMPTZ and an identity column, lock_timeout for the wait, and a plain BEGIN; both engines
-// read ON CONFLICT (starter_key) DO NOTHING. What is read from the file before SQLite opens it
-// (bookfile.h) and the in-memory book of starter bottles are SQLite's alone.
+// REAL and TEXT columns (times as ISO 8601 text), a busy timeout of 10 s, BEGIN IMMEDIATE. What is
+// read from the file before SQLite opens it (bookfile.h) and the in-memory book of starter bottles
+// are SQLite's alone.
 const SqlDialect &sqliteDialect();
+
+// PostgreSQL through QPSQL: the version in the one-row table molvera_book, which is also the
+// mark, DOUBLE PRECISION, TIMESTAMPTZ and an identity column, a lock_timeout of 10 s, a plain
+// BEGIN (rows are locked as they are changed) and an advisory lock while the schema changes.
+// Both engines read ON CONFLICT (starter_key) DO NOTHING.
+const SqlDialect &postgresDialect();
 
 } // namespace molvera

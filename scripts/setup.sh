@@ -7,8 +7,9 @@ packages=(
     # build (the private Gui headers: the monkey test sends events the way the platform does)
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev libqt6printsupport6 libgl-dev libcups2-dev
-    # the reagent book: Qt SQL's SQLite driver
-    libqt6sql6-sqlite
+    # the reagent book: Qt SQL's SQLite driver; a lab book on a PostgreSQL server, and the tests'
+    # own server
+    libqt6sql6-sqlite libqt6sql6-psql postgresql
     # fonts the program uses in place of the old Windows faces
     fonts-comic-neue fonts-dejavu-core fonts-urw-base35
     # tests: a real X server, a real default printer, reading its PDFs back

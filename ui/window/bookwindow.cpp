@@ -1,9 +1,12 @@
 #include "bookwindow.h"
 
 #include "bottledialog.h"
+#include "reagentbook.h"
 
 #include <book/bookmodel.h>
 #include <book/bookstore.h>
+#include <book/bottletexts.h>
+#include <book/labaddress.h>
 #include <book/starterbottles.h>
 
 #include <QCloseEvent>
@@ -38,12 +41,16 @@ QString documentsFolder()
 
 } // namespace
 
-BookWindow::BookWindow(BookStore *store, QWidget *parent)
+BookWindow::BookWindow(ReagentBook *book, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_store(store)
-    , m_model(new BookModel(store, this))
+    , m_book(book)
+    , m_store(book->store())
+    , m_lab(book->labStore())
+    , m_model(new BookModel(QList{m_store, m_lab}, this))
     , m_search(new QLineEdit(this))
     , m_status(new QLabel(this))
+    , m_labStatus(new QLabel(this))
+    , m_labConnection(new QLineEdit(this))
     , m_table(new QTableView(this))
 {
     setObjectName(u"frmBook"_s);
@@ -63,6 +70,9 @@ BookWindow::BookWindow(BookStore *store, QWidget *parent)
     m_status->setObjectName(u"lblBookStatus"_s);
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_labStatus->setObjectName(u"lblLabStatus"_s);
+    m_labStatus->setWordWrap(true);
+    m_labStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_table->setObjectName(u"grdBook"_s);
     //: What screen readers call the reagent book's table of bottles.
@@ -94,12 +104,38 @@ BookWindow::BookWindow(BookStore *store, QWidget *parent)
     auto *restore = addButton(u"cmdBookRestore"_s, tr("&Restore Starter Bottles"));
     auto *import = addButton(u"cmdBookImport"_s, tr("&Import…"));
     auto *exportButton = addButton(u"cmdBookExport"_s, tr("E&xport…"));
+    m_copy = addButton(u"cmdBookCopy"_s, tr("C&opy to Lab Book"));
     auto *close = addButton(u"cmdBookClose"_s, tr("&Close"));
-    const QList<QPushButton *> order{m_use,     add,     m_edit, m_duplicate,  m_delete, m_undo,
-                                     saveStock, restore, import, exportButton, close};
+    const QList<QPushButton *> order{m_use,  add,       m_edit,  m_duplicate, m_delete,     m_undo,
+                                     m_copy, saveStock, restore, import,      exportButton, close};
     for (qsizetype index = 0; index < order.size(); ++index)
         buttons->addWidget(order[index], int(index / 6), int(index % 6));
-    m_changers = {add, m_edit, m_duplicate, m_delete, m_undo, saveStock, restore, import};
+    m_changers = {add, saveStock, restore, import};
+    connect(m_copy, &QPushButton::clicked, this, &BookWindow::copySelected);
+
+    // The lab book: a connection string or URI, never with a password.
+    auto *labLabel = new QLabel(tr("&Lab book:"), this);
+    labLabel->setBuddy(m_labConnection);
+    m_labConnection->setObjectName(u"txtLabBook"_s);
+    //: Shown in the empty lab book box. Keep host=, dbname= and postgresql:// as they are.
+    m_labConnection->setPlaceholderText(
+        tr("host=… dbname=…, or postgresql://…; empty for no lab book"));
+    m_labConnection->setText(maskedConnection(ReagentBook::labConnection()));
+    auto *labConnect = addButton(u"cmdLabConnect"_s, tr("Co&nnect"));
+    connect(labConnect, &QPushButton::clicked, this, &BookWindow::connectLab);
+    connect(m_labConnection, &QLineEdit::returnPressed, this, &BookWindow::connectLab);
+    // The environment's lab book is the one in force: it is shown, not set here.
+    const bool fromEnvironment = !BookStore::environmentLabBook().isEmpty();
+    m_labConnection->setReadOnly(fromEnvironment);
+    labConnect->setEnabled(!fromEnvironment);
+    if (fromEnvironment)
+        //: The lab book comes from the environment variable; keep MOLVERA_LAB_BOOK as it is.
+        m_labConnection->setToolTip(tr("Set by MOLVERA_LAB_BOOK"));
+    auto *labRow = new QHBoxLayout;
+    labRow->addWidget(labLabel);
+    labRow->addWidget(m_labConnection, 1);
+    labRow->addWidget(labConnect);
+    connect(m_lab, &BookStore::statusChanged, this, &BookWindow::updateState);
 
     connect(m_use, &QPushButton::clicked, this, &BookWindow::useSelected);
     connect(add, &QPushButton::clicked, this, &BookWindow::addBottle);
@@ -118,8 +154,10 @@ BookWindow::BookWindow(BookStore *store, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(searchRow);
     layout->addWidget(m_status);
+    layout->addWidget(m_labStatus);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
+    layout->addLayout(labRow);
 
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &BookWindow::updateState);
@@ -161,6 +199,43 @@ const Bottle *BookWindow::selected() const
     return &m_model->bottleAt(rows.front().row());
 }
 
+BookStore *BookWindow::selectedStore() const
+{
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    return rows.isEmpty() ? nullptr : m_model->storeAt(rows.front().row());
+}
+
+BookStore *BookWindow::otherStore(const BookStore *store) const
+{
+    return store == m_store ? m_lab : m_store;
+}
+
+void BookWindow::copySelected()
+{
+    const Bottle *chosen = selected();
+    BookStore *from = selectedStore();
+    if (!chosen || !from)
+        return;
+    const StoreResult<Bottle> copied = otherStore(from)->copyIn(*chosen);
+    if (const auto *refusal = std::get_if<StoreRefusal>(&copied))
+        tell(u"BookRefusedBox"_s, refusal->message);
+}
+
+void BookWindow::connectLab()
+{
+    const QString typed = m_labConnection->text();
+    // A masked string shown is the one in force: unchanged, it connects again as it is.
+    const QString connection = typed == maskedConnection(ReagentBook::labConnection())
+                                   ? ReagentBook::labConnection()
+                                   : typed;
+    if (const QString refused = m_book->setLabConnection(connection); !refused.isEmpty()) {
+        tell(u"LabBookRefusedBox"_s, refused);
+        return;
+    }
+    m_labConnection->setText(maskedConnection(connection.trimmed()));
+    updateState();
+}
+
 void BookWindow::updateState()
 {
     const BookStatus &status = m_store->status();
@@ -171,15 +246,32 @@ void BookWindow::updateState()
                    .arg(status.path);
     m_status->setText(said);
     m_status->setVisible(!said.isEmpty());
+    const BookStatus &lab = m_lab->status();
+    QString labSaid = lab.message;
+    if (lab.state == BookState::Connecting) {
+        const std::optional<LabAddress> address = LabAddress::read(ReagentBook::labConnection());
+        //: While the lab book's server is asked; %1 is its host.
+        labSaid =
+            tr("Asking the lab book's server at %1 …").arg(address ? address->where() : QString());
+    }
+    m_labStatus->setText(labSaid);
+    m_labStatus->setVisible(!labSaid.isEmpty());
+
+    // The user's own book takes new bottles; a bottle is changed in its own book.
     const bool writable = status.canWrite();
     for (QPushButton *button : std::as_const(m_changers))
         button->setEnabled(writable);
+    const BookStore *store = selectedStore();
     const bool chosen = selected() != nullptr;
+    const bool changeable = chosen && store && store->status().canWrite();
     m_use->setEnabled(chosen);
-    m_edit->setEnabled(writable && chosen);
+    m_edit->setEnabled(changeable);
     m_duplicate->setEnabled(writable && chosen);
-    m_delete->setEnabled(writable && chosen);
-    m_undo->setEnabled(writable && !m_deleted.isEmpty());
+    m_delete->setEnabled(changeable);
+    m_undo->setEnabled(!m_deleted.isEmpty());
+    const BookStore *other = store ? otherStore(store) : nullptr;
+    m_copy->setEnabled(chosen && other && other->status().canWrite());
+    m_copy->setText(store == m_lab ? tr("C&opy to My Book") : tr("C&opy to Lab Book"));
 }
 
 void BookWindow::useSelected()
@@ -196,7 +288,7 @@ void BookWindow::addBottle()
 void BookWindow::editSelected()
 {
     if (const Bottle *bottle = selected())
-        openDialog(*bottle);
+        openDialog(*bottle, selectedStore());
 }
 
 void BookWindow::duplicateSelected()
@@ -214,30 +306,42 @@ void BookWindow::duplicateSelected()
     openDialog(copy);
 }
 
-void BookWindow::openDialog(const Bottle &bottle)
+void BookWindow::openDialog(const Bottle &bottle, BookStore *store)
 {
+    if (!store)
+        store = m_store;
     auto *dialog = new BottleDialog(bottle, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // OK saves; a refusal of the book opens it again with the reason.
-    connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
+    connect(dialog, &QDialog::finished, this, [this, dialog, store](int result) {
         if (result == QDialog::Accepted)
-            saveFromDialog(dialog);
+            saveFromDialog(dialog, store);
     });
     dialog->open();
 }
 
-void BookWindow::saveFromDialog(BottleDialog *dialog)
+void BookWindow::saveFromDialog(BottleDialog *dialog, BookStore *store)
 {
     const Bottle bottle = dialog->bottle();
-    const StoreResult<Bottle> saved = bottle.id ? m_store->update(bottle) : m_store->add(bottle);
+    const StoreResult<Bottle> saved = bottle.id ? store->update(bottle) : store->add(bottle);
     if (const auto *refusal = std::get_if<StoreRefusal>(&saved)) {
-        // The edits are not lost: a new dialog holds them, with the book's reason.
+        // The edits are not lost: a new dialog holds them, with the book's reason and, where
+        // someone changed the bottle meanwhile, the bottle as the book now holds it.
         auto *again = new BottleDialog(bottle, this);
         again->setAttribute(Qt::WA_DeleteOnClose);
-        again->showRefusal(refusal->message);
-        connect(again, &QDialog::finished, this, [this, again](int result) {
+        QString said = refusal->message;
+        if (refusal->current) {
+            const Bottle &now = *refusal->current;
+            //: After a refusal because the bottle changed: %1 its name and %2 its strength as
+            //: the book now holds them.
+            said += u' ' + tr("The book now holds: %1, %2.").arg(shownName(now), strengthText(now));
+            // Saving again saves these edits over the version now seen.
+            again->takeVersion(now.rowVersion);
+        }
+        again->showRefusal(said);
+        connect(again, &QDialog::finished, this, [this, again, store](int result) {
             if (result == QDialog::Accepted)
-                saveFromDialog(again);
+                saveFromDialog(again, store);
         });
         again->open();
         return;
@@ -265,6 +369,7 @@ void BookWindow::deleteSelected()
     if (!chosen)
         return;
     const Bottle bottle = *chosen;
+    BookStore *store = selectedStore();
     //: %1 is the bottle's name. Undo Delete brings it back while the window is open.
     auto *box = new QMessageBox(QMessageBox::Question, tr("Delete Bottle"),
                                 tr("Delete the bottle %1 from the book?").arg(shownName(bottle)),
@@ -272,15 +377,15 @@ void BookWindow::deleteSelected()
     box->setObjectName(u"DeleteBottleBox"_s);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setDefaultButton(QMessageBox::No);
-    connect(box, &QMessageBox::finished, this, [this, bottle](int answer) {
+    connect(box, &QMessageBox::finished, this, [this, bottle, store](int answer) {
         if (answer != QMessageBox::Yes)
             return;
-        const StoreResult<Bottle> removed = m_store->remove(bottle);
+        const StoreResult<Bottle> removed = store->remove(bottle);
         if (const auto *refusal = std::get_if<StoreRefusal>(&removed)) {
             tell(u"BookRefusedBox"_s, refusal->message);
             return;
         }
-        m_deleted.append(std::get<Bottle>(removed));
+        m_deleted.append({store, std::get<Bottle>(removed)});
         updateState();
     });
     box->open();
@@ -290,10 +395,10 @@ void BookWindow::undoDelete()
 {
     if (m_deleted.isEmpty())
         return;
-    Bottle bottle = m_deleted.takeLast();
+    auto [store, bottle] = m_deleted.takeLast();
     bottle.id = 0;
     bottle.rowVersion = 0;
-    const StoreResult<Bottle> added = m_store->add(bottle);
+    const StoreResult<Bottle> added = store->add(bottle);
     if (const auto *refusal = std::get_if<StoreRefusal>(&added))
         tell(u"BookRefusedBox"_s, refusal->message);
     else

@@ -16,18 +16,21 @@ namespace molvera {
 class BookModel;
 class BookStore;
 class BottleDialog;
+class ReagentBook;
 
-// The reagent book's window (frmBook): the lab's bottles in a table narrowed by a search, with
-// Add, Edit, Duplicate, Delete (asked once, and undone until the window closes), Use on This
-// Page, Save Stock to Book, Restore Starter Bottles, Import and Export. A line over the table says
-// what is wrong with the book's file, or that it can only be read; the buttons that change the
-// book are disabled then.
+// The reagent book's window (frmBook): the bottles of the user's book, and of the lab book where
+// there is one (marked with their book), in a table narrowed by a search, with Add, Edit,
+// Duplicate, Delete (asked once, and undone until the window closes), Copy to the other book, Use
+// on This Page, Save Stock to Book, Restore Starter Bottles, Import and Export. A line over the
+// table says what is wrong with the book's file, or that it can only be read, and one what came
+// of the lab book; the lab book's connection string is set under the table. A book that cannot
+// be changed keeps its bottles' changing buttons disabled.
 class BookWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit BookWindow(BookStore *store, QWidget *parent = nullptr);
+    explicit BookWindow(ReagentBook *book, QWidget *parent = nullptr);
     ~BookWindow() override;
 
     // Selects the bottle with this id, if the table shows it.
@@ -48,6 +51,11 @@ protected:
 private:
     QPushButton *addButton(const QString &objectName, const QString &caption);
     const Bottle *selected() const;
+    // The book of the bottle selected, and the other book it can be copied to.
+    BookStore *selectedStore() const;
+    BookStore *otherStore(const BookStore *store) const;
+    void copySelected();
+    void connectLab();
     void updateState();
     void useSelected();
     void addBottle();
@@ -59,14 +67,19 @@ private:
     void importFile();
     void exportFile();
     // Opens the bottle's dialog; OK saves it (added when it has no id yet).
-    void openDialog(const Bottle &bottle);
-    void saveFromDialog(BottleDialog *dialog);
+    // The bottle's own book, or the user's for a new one.
+    void openDialog(const Bottle &bottle, BookStore *store = nullptr);
+    void saveFromDialog(BottleDialog *dialog, BookStore *store);
     void tell(const QString &objectName, const QString &text, const QString &details = {});
 
-    BookStore *m_store;
+    ReagentBook *m_book;
+    BookStore *m_store; // the user's own
+    BookStore *m_lab;
     BookModel *m_model;
     QLineEdit *m_search;
     QLabel *m_status;
+    QLabel *m_labStatus;
+    QLineEdit *m_labConnection;
     QTableView *m_table;
     QList<QPushButton *> m_changers; // the buttons that change the book
     QPushButton *m_use = nullptr;
@@ -74,7 +87,13 @@ private:
     QPushButton *m_duplicate = nullptr;
     QPushButton *m_delete = nullptr;
     QPushButton *m_undo = nullptr;
-    QList<Bottle> m_deleted; // undone in the reverse order, until the window closes
+    QPushButton *m_copy = nullptr;
+    struct Deleted
+    {
+        BookStore *store;
+        Bottle bottle;
+    };
+    QList<Deleted> m_deleted; // undone in the reverse order, until the window closes
 };
 
 } // namespace molvera

@@ -29,6 +29,8 @@ public:
     Bottle bottle() const;
     // Shows a reason that came from the book rather than from the fields (a conflict, a refusal).
     void showRefusal(const QString &message);
+    // Saves over the version the book now holds: the user has seen it, and keeps these edits.
+    void takeVersion(qint64 rowVersion) { m_original.rowVersion = rowVersion; }
 
 private:
     struct Read

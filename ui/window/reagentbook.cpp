@@ -6,15 +6,24 @@
 #include <book/bookmodel.h>
 #include <book/bookstore.h>
 #include <book/bottle.h>
+#include <book/labaddress.h>
 #include <ui/pages/calculatorpage.h>
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace molvera {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where the settings keep the lab book's connection string (never with a password).
+constexpr QStringView LabBookKey = u"book/lab";
+
+} // namespace
 
 ReagentBook::ReagentBook(QLineEdit *formula, QLineEdit *name,
                          std::function<CalculatorPage *()> shownPage, QWidget *window)
@@ -24,8 +33,9 @@ ReagentBook::ReagentBook(QLineEdit *formula, QLineEdit *name,
     , m_shownPage(std::move(shownPage))
     , m_mainWindow(window)
     , m_store(new BookStore(this))
-    , m_formulaOffers(new BookModel(m_store, this))
-    , m_nameOffers(new BookModel(m_store, this))
+    , m_lab(new BookStore(this))
+    , m_formulaOffers(new BookModel(QList{m_store, m_lab}, this))
+    , m_nameOffers(new BookModel(QList{m_store, m_lab}, this))
     , m_showAction(new QAction(this))
     , m_saveAction(new QAction(this))
 {
@@ -58,13 +68,45 @@ void ReagentBook::open()
 {
     if (m_store->status().state == BookState::Closed)
         m_store->open(BookStore::defaultPath());
+    if (const QString lab = labConnection();
+        !lab.isEmpty() && m_lab->status().state == BookState::Closed)
+        m_lab->openLabInBackground(lab);
+}
+
+QString ReagentBook::labConnection()
+{
+    const QString fromEnvironment = BookStore::environmentLabBook();
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QSettings(u"molvera"_s, u"molvera"_s).value(LabBookKey).toString();
+}
+
+QString ReagentBook::setLabConnection(const QString &connection)
+{
+    const QString text = connection.trimmed();
+    if (!text.isEmpty()) {
+        const std::optional<LabAddress> address = LabAddress::read(text);
+        if (!address)
+            //: The lab book's connection string cannot be read.
+            return tr("This is neither a connection string (host=… dbname=…) nor a URI "
+                      "(postgresql://…).");
+        if (!address->value(u"password").isEmpty())
+            //: molvera keeps no passwords: libpq's own files do.
+            return tr("molvera keeps no password. Leave it out, and put it in ~/.pgpass (a line "
+                      "host:port:database:user:password) or a service file instead.");
+    }
+    QSettings(u"molvera"_s, u"molvera"_s).setValue(LabBookKey, text);
+    m_lab->close();
+    if (!text.isEmpty())
+        m_lab->openLabInBackground(text);
+    return {};
 }
 
 void ReagentBook::showWindow()
 {
     open();
     if (!m_window) {
-        m_window = new BookWindow(m_store, m_mainWindow);
+        m_window = new BookWindow(this, m_mainWindow);
         connect(m_window, &BookWindow::useRequested, this, &ReagentBook::use);
         connect(m_window, &BookWindow::saveStockRequested, this, &ReagentBook::saveStock);
     }

@@ -30,10 +30,20 @@ public:
                 QWidget *window);
     ~ReagentBook() override;
 
-    // Opens the book in the user's data folder: a book that cannot be opened is said in its
+    // Opens the book in the user's data folder, and asks the lab book's server off the window's
+    // thread, if there is a lab book: a book that cannot be opened or reached is said in its
     // window, and the program calculates as always.
     void open();
     BookStore *store() const { return m_store; }
+    BookStore *labStore() const { return m_lab; }
+
+    // The lab book's connection string or URI: MOLVERA_LAB_BOOK where it is set, else the one the
+    // book window's settings keep; empty for none.
+    static QString labConnection();
+    // Keeps a lab book's connection string for the next start and connects to it now; empty
+    // forgets it. A string with a password in it is not kept: the message says where the
+    // password goes instead. Gives the message, or empty when it was taken.
+    QString setLabConnection(const QString &connection);
     BookWindow *window() const;
 
     // The entries the formula box's context menu offers: the book's window, and Save Stock.
@@ -51,6 +61,7 @@ private:
     std::function<CalculatorPage *()> m_shownPage;
     QWidget *m_mainWindow;
     BookStore *m_store;
+    BookStore *m_lab;
     BookModel *m_formulaOffers;
     BookModel *m_nameOffers;
     QPointer<BookWindow> m_window;
