@@ -313,15 +313,8 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
 // Called as the outcome is written: the boxes still hold what the calculation read.
 CalculationSheet CalculatorPage::sheetOf(const PrintLines &printLines) const
 {
-    const Strength calculated = strength();
-    return {
-        .variant = m_design.sheet,
-        .printLines = {fromUtf8(printLines[0]), fromUtf8(printLines[1]), fromUtf8(printLines[2])},
-        .chemicalName = m_reagent.name->text(),
-        .chemicalFormula = reagentFormula(),
-        .strength = calculated.value,
-        .strengthUnit = calculated.unit,
-        .stock = stock()};
+    return calculationSheet(m_design.sheet, printLines, m_reagent.name->text(), reagentFormula(),
+                            strength(), stock());
 }
 
 void CalculatorPage::addSheetActions()

@@ -4,7 +4,6 @@
 
 #include <calc/formulareading.h>
 #include <calc/hydratecalculation.h>
-#include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
 
 namespace molvera {
@@ -196,16 +195,12 @@ bool HydratePage::matchRowsToFormula()
 
 CalculatorPage::Strength HydratePage::strength() const
 {
-    // Always w/v.
-    return {m_concentration->text(), QString::fromLatin1(SheetTexts::WeightPerVolumeUnit)};
+    return hydrateStrength(m_concentration->text());
 }
 
 SheetStock HydratePage::stock() const
 {
-    return {.strength = m_stockConcentration->text(),
-            .unit = u"%"_s,
-            .specificGravity = {},
-            .waters = m_stockWaters->text()};
+    return hydrateStock(m_stockConcentration->text(), m_stockWaters->text());
 }
 
 } // namespace molvera
