@@ -101,12 +101,10 @@ std::optional<Refusal> checkValue(const QString &label, OptionValue kind, const 
         return c == QChar::ReplacementCharacter ||
                (c.category() == QChar::Other_Control && c != u'\t');
     });
-    if (!oneLine) {
+    if (!oneLine)
         return Refusal{ExitStatus::BadInput, translated(Texts::NotText).arg(label)};
-    }
-    if (kind == OptionValue::Number && readsNegative(toUtf8(value), userNumberLocale())) {
+    if (kind == OptionValue::Number && readsNegative(toUtf8(value), userNumberLocale()))
         return Refusal{ExitStatus::BadInput, translated(Texts::Negative).arg(label)};
-    }
     return std::nullopt;
 }
 
