@@ -43,21 +43,27 @@ const LabelCaption &strengthCaption(SheetVariant variant)
     return concentrationCaption;
 }
 
+// A unit as the language writes it: "M" is "mol/L" in German, "% w/v" is "% (m/V)". A unit the
+// sheet does not know, such as a stock's "%", is written as it stands.
+QString unitText(const QString &unit)
+{
+    for (const char *known :
+         {SheetTexts::MolarUnit, SheetTexts::MillimolarUnit, SheetTexts::MicromolarUnit,
+          SheetTexts::NanomolarUnit, SheetTexts::GramsPerLitreUnit, SheetTexts::WeightPerWeightUnit,
+          SheetTexts::WeightPerVolumeUnit, SheetTexts::VolumePerVolumeUnit}) {
+        if (unit == QString::fromUtf8(known))
+            return SheetTexts::tr(known);
+    }
+    return unit;
+}
+
 // The strength as the language writes it: "0.5M" and "20% w/v" in English, "0,5 mol/L" or
-// "20 % (m/V)" in German. A unit the sheet does not know is written as it stands.
+// "20 % (m/V)" in German.
 QString strengthText(const CalculationSheet &sheet)
 {
     if (sheet.strength.isEmpty() && sheet.strengthUnit.isEmpty())
         return {};
-    QString unit = sheet.strengthUnit;
-    for (const char *known :
-         {SheetTexts::MolarUnit, SheetTexts::MillimolarUnit, SheetTexts::MicromolarUnit,
-          SheetTexts::NanomolarUnit, SheetTexts::WeightPerWeightUnit,
-          SheetTexts::WeightPerVolumeUnit, SheetTexts::VolumePerVolumeUnit}) {
-        if (unit == QString::fromUtf8(known))
-            unit = SheetTexts::tr(known);
-    }
-    return SheetTexts::tr(SheetTexts::Strength).arg(sheet.strength, unit);
+    return SheetTexts::tr(SheetTexts::Strength).arg(sheet.strength, unitText(sheet.strengthUnit));
 }
 
 struct LabelLine
@@ -154,13 +160,13 @@ QString stockLineText(const SheetStock &stock)
 {
     if (stock.strength.isEmpty())
         return {};
+    const QString unit = unitText(stock.unit);
     if (!stock.waters.isEmpty())
-        return SheetTexts::tr(SheetTexts::StockWithWaters)
-            .arg(stock.strength, stock.unit, stock.waters);
+        return SheetTexts::tr(SheetTexts::StockWithWaters).arg(stock.strength, unit, stock.waters);
     if (!stock.specificGravity.isEmpty())
         return SheetTexts::tr(SheetTexts::StockWithGravity)
-            .arg(stock.strength, stock.unit, stock.specificGravity);
-    return SheetTexts::tr(SheetTexts::Stock).arg(stock.strength, stock.unit);
+            .arg(stock.strength, unit, stock.specificGravity);
+    return SheetTexts::tr(SheetTexts::Stock).arg(stock.strength, unit);
 }
 
 QString preparedDateText(const QDate &date, const QLocale &locale)

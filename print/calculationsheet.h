@@ -51,8 +51,8 @@ enum class PrintStatus {
 };
 
 // Prints the sheet's 31 lines on `out`, from three empty lines at the top to the empty line after
-// the date, and leaves the document open. The printer is left at 12 points, neither bold nor
-// underlined.
+// the date, and leaves the document open; a text too wide for the paper takes more lines, and
+// what follows moves down. The printer is left at 12 points, neither bold nor underlined.
 void printSheetLines(SheetPrinter &out, const CalculationSheet &sheet, QStringView date);
 
 // Prints the whole sheet on `out` as one document, from begin() to endDocument(): what every
@@ -82,8 +82,8 @@ PrintStatus printOnDefaultPrinter(const CalculationSheet &sheet);
 // away: the sheet would not come out while the user waits for it.
 PrintStatus printOnPrinter(const CalculationSheet &sheet, const QPrinterInfo &printerInfo);
 
-// The line that names the stock, e.g. "Stock: 98.07 %, specific gravity 1.84"; empty without a
-// stock.
+// The line that names the stock, e.g. "Stock: 98.07 %, specific gravity 1.84", with a molar unit
+// written as the label writes it; empty without a stock.
 QString stockLineText(const SheetStock &stock);
 
 // The date line of the label, e.g. "Sunday, 6 December 2026", with the names of `locale`.

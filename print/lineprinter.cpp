@@ -75,14 +75,66 @@ void LinePrinter::print(int column, std::initializer_list<QStringView> texts, Li
 {
     if (column != NoColumn)
         m_x = std::max(0, column - 1) * columnWidth();
-    const QFontMetricsF metrics(m_font, &m_device);
-    for (const QStringView text : texts) {
-        Run run{m_x, m_font, text.toString()};
-        m_x += metrics.horizontalAdvance(run.text);
-        m_line.push_back(std::move(run));
-    }
+    const qreal indent = m_x;
+    for (const QStringView text : texts)
+        place(text, indent);
     if (end == LineEnd::End)
         endLine();
+}
+
+void LinePrinter::place(QStringView text, qreal indent)
+{
+    const QFontMetricsF metrics(m_font, &m_device);
+    const auto width = [&metrics](QStringView part) {
+        return metrics.horizontalAdvance(part.toString());
+    };
+    const auto put = [this, &width](QStringView part) {
+        m_line.push_back({m_x, m_font, part.toString()});
+        m_x += width(part);
+    };
+    const auto withoutTrailingBlanks = [](QStringView part) {
+        while (part.endsWith(u' '))
+            part.chop(1);
+        return part;
+    };
+    const qreal right = m_device.pageLayout().paintRectPixels(m_device.logicalDpiX()).width();
+    // Blanks past the edge show nothing: a caption's padding is left as it is.
+    const auto overflows = [&] {
+        const QStringView shown = withoutTrailingBlanks(text);
+        return !shown.isEmpty() && m_x + width(shown) > right;
+    };
+    while (overflows()) {
+        // The most characters that fit, found by halving: a typed name can be thousands long.
+        qsizetype fits = 0;
+        for (qsizetype high = text.size(); fits < high;) {
+            const qsizetype middle = (fits + high + 1) / 2;
+            if (m_x + width(text.first(middle)) <= right)
+                fits = middle;
+            else
+                high = middle - 1;
+        }
+        qsizetype taken = 0;
+        if (const QStringView line =
+                withoutTrailingBlanks(text.first(text.lastIndexOf(u' ', fits) + 1));
+            !line.isEmpty()) {
+            taken = line.size();
+            put(line);
+        } else if (m_x <= indent) {
+            // A word wider than the whole line: broken where the edge falls, but never inside a
+            // character, and at least one character to a line.
+            taken = std::max<qsizetype>(fits, 1);
+            if (taken < text.size() && text[taken - 1].isHighSurrogate())
+                taken += taken > 1 ? -1 : 1;
+            put(text.first(taken));
+        } // else the word goes whole onto the next line, after the texts before it on this one
+        text = text.sliced(taken);
+        while (text.startsWith(u' '))
+            text = text.sliced(1);
+        endLine();
+        m_x = indent;
+    }
+    if (!text.isEmpty())
+        put(text);
 }
 
 qreal LinePrinter::columnsOf(QStringView text) const

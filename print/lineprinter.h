@@ -53,6 +53,8 @@ private:
         QString text;
     };
 
+    // Sets `text` from where the line stands, wrapping as print() says onto lines from `indent`.
+    void place(QStringView text, qreal indent);
     void endLine();
 
     QPagedPaintDevice &m_device;

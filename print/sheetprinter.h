@@ -25,7 +25,10 @@ public:
 
     // Moves to `column`, counted in character widths of the current font from the left edge of
     // the printable area (column 1 is the edge), then prints `texts` one after the other with
-    // nothing between them, then ends the line unless told to continue it. Nothing is wrapped.
+    // nothing between them, then ends the line unless told to continue it. Text that would pass
+    // the right edge of the printable area wraps at a blank onto the next lines, which start where
+    // these texts began; a word wider than all that room is broken where the edge falls. Nothing
+    // is cut off.
     virtual void print(int column, std::initializer_list<QStringView> texts,
                        LineEnd end = LineEnd::End) = 0;
     virtual void printEmptyLine() = 0;

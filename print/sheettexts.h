@@ -27,7 +27,7 @@ public:
     //: them together: "0.5M", "20% w/v".
     static constexpr const char *Strength = QT_TR_NOOP("%1%2");
     // The units of the strength, in the program's notation; each language writes them its way.
-    //: The molarity's unit on the label, as in "0.5M".
+    //: The molarity's unit on the label, as in "0.5M", and of a molar stock, as in "Stock: 2 M".
     static constexpr const char *MolarUnit = QT_TR_NOOP("M");
     //: Millimoles per litre, as in "50mM"; write it as the language writes "M" (mmol/L).
     static constexpr const char *MillimolarUnit = QT_TR_NOOP("mM");
@@ -47,15 +47,16 @@ public:
     //: yyyy the year; words between single quotes are kept as written ('de').
     static constexpr const char *DatePattern = QT_TR_NOOP("dddd, d MMMM yyyy");
 
-    //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%" or "M").
+    //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%", or the
+    //: molarity's unit as translated above).
     static constexpr const char *Stock = QT_TR_NOOP("Stock: %1 %2");
-    //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%" or
-    //: "M"), %3 its specific gravity (a number).
+    //: The stock the instructions are for: %1 its strength (a number), %2 its unit ("%", or the
+    //: molarity's unit as translated above), %3 its specific gravity (a number).
     static constexpr const char *StockWithGravity = QT_TR_NOOP("Stock: %1 %2, specific gravity %3");
     //: The stock of a hydrate solution: %1 its strength (a number), %2 its unit ("%"), %3 its
-    //: waters of crystallisation (a number, 0 for the anhydrous salt).
-    static constexpr const char *StockWithWaters =
-        QT_TR_NOOP("Stock: %1 %2, waters of crystallisation: %3");
+    //: number of waters of crystallisation (a number, 0 for the anhydrous salt). Worded as the
+    //: hydrate page's caption of that number, "Number of H2O:"; H2O is a formula, not a word.
+    static constexpr const char *StockWithWaters = QT_TR_NOOP("Stock: %1 %2, Number of H2O: %3");
 
     static constexpr const char *PdfNotMade = QT_TR_NOOP("The PDF was not made.");
 };

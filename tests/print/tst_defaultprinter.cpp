@@ -128,9 +128,10 @@ void TestDefaultPrinter::printsOnDefaultPrinter()
     }
 
     // The PDF printer writes every job into ~/PDF; the unique name tells this job from others.
-    // Upper case, because the face joins "ff" and "fi" into ligatures that pdftotext cannot read.
+    // Upper case, because the face joins "ff" and "fi" into ligatures that pdftotext cannot read;
+    // short enough for the label's line, which would wrap a whole UUID.
     const QString name = QStringLiteral("Sodium Chloride ") +
-                         QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+                         QUuid::createUuid().toString(QUuid::Id128).left(12).toUpper();
     CalculationSheet sheet;
     sheet.variant = molvera::SheetVariant::Percent;
     sheet.printLines = {QStringLiteral("To prepare 600 mL of a 20 % w/v solution of NaCl ,"),

@@ -159,7 +159,7 @@ void TestSheetOperations::operations_data()
     QTest::newRow("hydrate: concentration caption; stock with its waters")
         << hydrate
         << sheetOperations(lines, name, formula, concentration, QStringLiteral("15% w/v"), date,
-                           QStringLiteral("Stock: 100 %, waters of crystallisation: 5"));
+                           QStringLiteral("Stock: 100 %, Number of H2O: 5"));
 
     CalculationSheet cleared =
         sheetFor(SheetVariant::Percent, QStringLiteral("15"), QStringLiteral("% w/w"));

@@ -255,7 +255,7 @@ private Q_SLOTS:
             << english << HydratePage
             << QStringList{u"To prepare 100mL of a 15 percent Solution of CuSO4.2H2O,"_s,
                            u"Measure 12.24 grams of CuSO4 and dilute up to 100"_s,
-                           u"mL with solvent."_s, u"Stock: 100 %, waters of crystallisation: 0"_s}
+                           u"mL with solvent."_s, u"Stock: 100 %, Number of H2O: 0"_s}
             << u"Copper Sulphate"_s << u"CuSO4.2H2O"_s << u"Concentration: 15% w/v"_s << englishDays
             << u"en"_s << englishWords;
         QTest::newRow("percent example in German: decimal comma, German date")

@@ -503,25 +503,38 @@ private Q_SLOTS:
         QTest::addColumn<QString>("strength");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<bool>("outOfDate"); // the method on show, while the sheet stays
+        QTest::addColumn<QString>("answer"); // to the question Print asks first, if it asks
         const QStringList exampleLines{u"To prepare 600 mL of a 20 % w/v solution of NaCl ,"_s,
                                        u"Measure 122.45 grams of NaCl and dilute up to 600 mL"_s,
                                        u"with solvent."_s};
         QTest::newRow("after the example")
             << QStringList{u"cmdEgConc"_s} << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s
-            << u"20"_s << u"% w/v"_s << false;
+            << u"20"_s << u"% w/v"_s << false << QString();
         QTest::newRow("after clear: the last calculation's lines under its label")
             << QStringList{u"cmdEgConc"_s, u"cmdClearCon"_s} << exampleLines << u"Sodium Chloride"_s
-            << u"NaCl"_s << u"20"_s << u"% w/v"_s << false;
+            << u"NaCl"_s << u"20"_s << u"% w/v"_s << false << QString();
         QTest::newRow("concentration changed without calculating: the calculated one")
             << QStringList{u"cmdEgConc"_s, u"txtCCon=25"_s} << exampleLines << u"Sodium Chloride"_s
-            << u"NaCl"_s << u"20"_s << u"% w/v"_s << true;
+            << u"NaCl"_s << u"20"_s << u"% w/v"_s << true << u"cmdSendLast"_s;
         QTest::newRow("reagent typed after calculating: waits for the next Calculate")
             << QStringList{u"cmdEgConc"_s, u"txtReag=HCl"_s, u"txtName=Hydrochloric Acid"_s,
                            u"opWW"_s}
-            << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s << u"20"_s << u"% w/v"_s << true;
+            << exampleLines << u"Sodium Chloride"_s << u"NaCl"_s << u"20"_s << u"% w/v"_s << true
+            << u"cmdSendLast"_s;
+        QStringList withKCl = exampleLines;
+        withKCl.replaceInStrings(u"NaCl"_s, u"KCl"_s);
+        QTest::newRow("formula changed, calculated first: the new calculation's sheet")
+            << QStringList{u"cmdEgConc"_s, u"txtReag=KCl"_s} << withKCl << u"Sodium Chloride"_s
+            << u"KCl"_s << u"20"_s << u"% w/v"_s << false << u"cmdCalculateFirst"_s;
+        QTest::newRow("calculated first, but not readable: nothing printed")
+            << QStringList{u"cmdEgConc"_s, u"txtCCon=x"_s} << QStringList() << QString()
+            << QString() << QString() << QString() << true << u"cmdCalculateFirst"_s;
+        QTest::newRow("question cancelled: nothing printed")
+            << QStringList{u"cmdEgConc"_s, u"txtCCon=25"_s} << QStringList() << QString()
+            << QString() << QString() << QString() << true << u"cmdCancel"_s;
         QTest::newRow("before any calculation: empty lines, nothing after the captions")
             << QStringList{u"opVV"_s} << QStringList{QString(), QString(), QString()} << QString()
-            << QString() << QString() << QString() << false;
+            << QString() << QString() << QString() << false << QString();
     }
     void print()
     {
@@ -532,6 +545,7 @@ private Q_SLOTS:
         QFETCH(QString, strength);
         QFETCH(QString, unit);
         QFETCH(bool, outOfDate);
+        QFETCH(QString, answer);
         recordPrinting(u"PercentPage"_s);
         for (const QString &step : steps) {
             if (step.contains(u'='))
@@ -540,8 +554,15 @@ private Q_SLOTS:
                 click(step);
         }
         click(u"cmdPrnC"_s);
+        QCOMPARE(uitest::openMessageBoxes(m_window.get(), u"OutOfDateBox"_s).size(),
+                 answer.isEmpty() ? 0 : 1);
+        if (!answer.isEmpty())
+            click(answer);
 
-        QCOMPARE(m_sheets.size(), 1);
+        QCOMPARE(!control(u"txtRWW"_s)->accessibleDescription().isEmpty(), outOfDate);
+        QCOMPARE(m_sheets.size(), lines.isEmpty() ? 0 : 1);
+        if (lines.isEmpty())
+            return;
         const CalculationSheet &sheet = m_sheets.front();
         QCOMPARE(sheet.variant, molvera::SheetVariant::Percent);
         QCOMPARE((QStringList{sheet.printLines.begin(), sheet.printLines.end()}), lines);
@@ -549,7 +570,6 @@ private Q_SLOTS:
         QCOMPARE(sheet.chemicalFormula, formula);
         QCOMPARE(sheet.strength, strength);
         QCOMPARE(sheet.strengthUnit, unit);
-        QCOMPARE(!control(u"txtRWW"_s)->accessibleDescription().isEmpty(), outOfDate);
     }
 };
 

@@ -1,8 +1,8 @@
 #include "forms.h"
 #include "uitest.h"
 
-#include <ui/window/mainwindow.h>
 #include <ui/app/translations.h>
+#include <ui/window/mainwindow.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -202,8 +202,8 @@ private Q_SLOTS:
         // Names, symbols, units and numbers stay as they are.
         static const QRegularExpression notLanguage(u"^([^A-Za-z]*|mL|(molvera|kestrova).*)$"_s,
                                                     QRegularExpression::CaseInsensitiveOption);
-        for (const Form form :
-             {Form::MolarPage, Form::PercentPage, Form::HydratePage, Form::AboutBox}) {
+        for (const Form form : {Form::MolarPage, Form::PercentPage, Form::HydratePage,
+                                Form::AboutBox, Form::HydrateOutOfDate}) {
             molvera::MainWindow inEnglish;
             const auto englishTexts = visibleTexts(openForm(&inEnglish, form));
             QCOMPARE(molvera::installTranslations(*qApp, QLocale(language)),
@@ -223,7 +223,11 @@ private Q_SLOTS:
                 if (!widget->isVisible())
                     continue;
                 const QString text = widget->property("text").toString();
-                if (const auto [needs, has] = room(widget); needs > has)
+                // Out of date, a sentence that fills its box gives a line to the words that say
+                // so, and scrolls; the English examples' sentences leave that line free.
+                const bool mayScroll =
+                    !english && form == Form::HydrateOutOfDate && qobject_cast<QTextEdit *>(widget);
+                if (const auto [needs, has] = room(widget); needs > has && !mayScroll)
                     faults << u"%1 \"%2\" needs %3 pixels, has %4"_s.arg(
                         widget->objectName(), text, QString::number(needs), QString::number(has));
                 const auto *menu = qobject_cast<QMenu *>(widget); // its entries, among themselves

@@ -6,10 +6,13 @@
 #include <ui/widgets/inputguard.h>
 #include <ui/widgets/twips.h>
 
+#include <QLabel>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
 namespace molvera {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -51,6 +54,22 @@ MethodBox::MethodBox(QWidget *parent)
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);
+
+    //: Shown in a page's method box, under a sentence that an entry changed since it was
+    //: calculated. Keep it short: it has one line of the box.
+    m_notice = new QLabel(tr("Out of date: calculate again."), this);
+    m_notice->setObjectName(u"lblOutOfDate"_s);
+    // The sentence's grey on the sentence's ground, in the face of the box but set apart from the
+    // sentence by its plain italic type.
+    m_notice->setForegroundRole(QPalette::Text);
+    m_notice->setBackgroundRole(QPalette::Base);
+    m_notice->setAutoFillBackground(true);
+    QFont aside = font();
+    aside.setBold(false);
+    aside.setItalic(true);
+    m_notice->setFont(aside);
+    m_notice->setContentsMargins(int(document()->documentMargin()), 0, 0, 0);
+    m_notice->hide();
     followPalette(this, [this] { applyColours(); });
 }
 
@@ -87,7 +106,25 @@ void MethodBox::setOutOfDate(bool outOfDate)
                   : QString();
     setAccessibleDescription(said);
     setToolTip(said);
+    // The line for the words is taken from the sentence's room below it, where the sentences of the
+    // worked examples leave a line free; a longer sentence scrolls rather than hides under it.
+    setViewportMargins(0, 0, 0, outOfDate ? twipsToPixels(MethodLineTwips) : 0);
+    m_notice->setVisible(outOfDate);
+    placeNotice();
     applyColours();
+}
+
+void MethodBox::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    placeNotice();
+}
+
+void MethodBox::placeNotice()
+{
+    const QRect sentence = viewport()->geometry();
+    m_notice->setGeometry(sentence.left(), sentence.bottom() + 1, sentence.width(),
+                          viewportMargins().bottom());
 }
 
 void MethodBox::applyColours()

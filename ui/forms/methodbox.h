@@ -2,13 +2,15 @@
 
 #include <QTextEdit>
 
+class QLabel;
+
 namespace molvera {
 
 // A page's method sentence: bold dark red on the menu face, read-only, set at the line pitch the
 // box was laid out for. A sentence whose inputs have changed since it was worked out is marked
 // out of date until the next one is written: greyed, though still reading at 4.5:1 on any
-// palette, and described so to screen readers and in its tool-tip. It can still be read,
-// selected and copied.
+// palette, with a line under it in the box that says so in words, and described so to screen
+// readers and in its tool-tip. It can still be read, selected and copied.
 class MethodBox : public QTextEdit
 {
     Q_OBJECT
@@ -22,11 +24,17 @@ public:
     // The sentence alone, without the note.
     QString method() const { return m_method; }
     void setOutOfDate(bool outOfDate);
+    bool isOutOfDate() const { return m_outOfDate; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void applyColours();
+    void placeNotice();
 
     QString m_method;
+    QLabel *m_notice = nullptr; // lblOutOfDate, below the sentence while it is out of date
     bool m_outOfDate = false;
 };
 

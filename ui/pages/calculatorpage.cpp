@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
 
@@ -373,6 +374,66 @@ void CalculatorPage::runSheetAction(SheetAction action)
     if (action == SheetAction::Preview)
         openPrintPreview(readSheet(), m_sheetActions.at(int(SheetAction::Preview))->text());
     else
+        sendSheet(action);
+}
+
+// A sheet is the record of the last calculation, which the method on show may no longer be: the
+// user says which of the two the sheet should be. A method hidden by Clear asks nothing.
+void CalculatorPage::sendSheet(SheetAction action)
+{
+    if (m_method && m_method->isOutOfDate())
+        askAboutOutOfDateSheet(action);
+    else
+        sendLastSheet(action);
+}
+
+void CalculatorPage::askAboutOutOfDateSheet(SheetAction action)
+{
+    const bool printing = action == SheetAction::Print;
+    QString title = tr("Print");
+    if (!printing)
+        //: The title of the question asked before the sheet is saved as PDF.
+        title = tr("Save as PDF");
+    auto *box = new QMessageBox(
+        QMessageBox::Question, title,
+        //: Asked before a page's sheet is printed or saved while the page shows its method out
+        //: of date. The sheet is the record of the last calculation.
+        tr("The answer is out of date: an entry has changed since the last calculation."),
+        QMessageBox::Cancel, this);
+    box->setObjectName(u"OutOfDateBox"_s);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->button(QMessageBox::Cancel)->setObjectName(u"cmdCancel"_s);
+    //: Calculates with the entries as they stand, then prints or saves the new sheet.
+    QPushButton *calculateFirst = box->addButton(tr("&Calculate First"), QMessageBox::AcceptRole);
+    calculateFirst->setObjectName(u"cmdCalculateFirst"_s);
+    //: Prints the sheet of the last calculation as it is.
+    QString sendLastText = tr("&Print Last Calculation");
+    if (!printing)
+        //: Saves the sheet of the last calculation as it is.
+        sendLastText = tr("&Save Last Calculation");
+    QPushButton *sendLast = box->addButton(sendLastText, QMessageBox::ActionRole);
+    sendLast->setObjectName(u"cmdSendLast"_s);
+    box->setDefaultButton(calculateFirst);
+    box->setEscapeButton(QMessageBox::Cancel);
+    connect(box, &QDialog::finished, this, [this, box, calculateFirst, sendLast, action] {
+        if (box->clickedButton() == calculateFirst) {
+            // As the Calculate button does it, with its checks: a calculation that is refused or
+            // cannot read its entries says so as ever, and leaves nothing new to send.
+            m_calculate->click();
+            if (!m_method->isOutOfDate())
+                sendLastSheet(action);
+        } else if (box->clickedButton() == sendLast) {
+            sendLastSheet(action);
+        }
+    });
+    box->open();
+}
+
+void CalculatorPage::sendLastSheet(SheetAction action)
+{
+    if (action == SheetAction::Print)
+        print();
+    else
         saveSheetAsPdf(readSheet());
 }
 
@@ -432,7 +493,7 @@ void CalculatorPage::runButton(PageButtonBar::Role role)
         clear();
         break;
     case PageButtonBar::Print:
-        print();
+        sendSheet(SheetAction::Print);
         break;
     case PageButtonBar::Example:
         example();

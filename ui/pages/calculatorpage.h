@@ -199,6 +199,11 @@ private:
     void addSheetActions();
     void showPrintMenu(const QPoint &at);
     void runSheetAction(SheetAction action);
+    // Prints or saves the sheet; while the method on show is out of date, asks first.
+    void sendSheet(SheetAction action);
+    // Asks whether to calculate first, send the last calculation's sheet as it is, or neither.
+    void askAboutOutOfDateSheet(SheetAction action);
+    void sendLastSheet(SheetAction action);
     PageSheet readSheet();
     void print();
     // The sheet of a calculation that succeeded, as the boxes stand while its outcome is
