@@ -113,7 +113,7 @@ assert (answer["format"], answer["waters"], answer["molecular_weight"]) == (1, 5
     <<<"$json" || fail "formula --json answers: $json"
 "${terminal[@]}" "$molvera" hydrate --formula 'CuSO4·5H2O' --percent 15 --volume 100 \
     --pdf "$work/sheet.pdf" >/dev/null || fail "hydrate --pdf failed"
-grep -qF 'Stock: 100 %, waters of crystallisation: 5' <<<"$(pdftotext "$work/sheet.pdf" -)" ||
+grep -qF 'Stock: 100 %, Number of H2O: 5' <<<"$(pdftotext "$work/sheet.pdf" -)" ||
     fail "hydrate --pdf wrote no sheet of its calculation"
 status=0
 refusal=$("${terminal[@]}" "$molvera" molar --molarity 2 --volume 1 --stock 1M 2>&1) || status=$?
