@@ -28,6 +28,8 @@ void tst_CommandLine::answers_data()
     QTest::newRow("formula's elements with water") << u"$M formula -- 'CuSO4·5H2O'"_s << 0 << u"Cu 1, S 1, O 9, H 10; molecular weight 249.684"_s;
     QTest::newRow("JSON numbers not in the locale's format") << u"LC_ALL=de_DE.UTF-8 $M percent --type w/w --percent 20 --amount 600 --stock 98 --formula NaCl --json"_s << 0 << uR"({"format": 1, "command": "percent", "amount": {"value": 122.45, "unit": "g"}, "solvent": {"value": 477.55, "unit": "g"}, "stock": "NaCl", "inputs": {"type": "w/w", "percent": 20, "amount": 600, "stock": 98, "stock_basis": "% w/w", "sg": 1}})"_s;
     QTest::newRow("sheet's stock in % w/v") << u"$M percent --type w/v --percent 0.9 --amount 100 --stock '20 % w/v' --pdf \"$PDF\" >/dev/null && pdftotext \"$PDF\" - | grep Stock"_s << 0 << u"Stock: 20 % w/v"_s;
+    QTest::newRow("book exported and imported back, nothing twice") << u"export XDG_DATA_HOME=\"$PDF.d\"; $M book export \"$PDF.csv\" >/dev/null && $M book import \"$PDF.csv\""_s << 0 << u"0 bottles added; 35 already in the book"_s;
+    QTest::newRow("a bad row keeps the whole import out") << u"printf 'name,basis,strength\\nbad,M,0\\n' >\"$PDF.csv\"; XDG_DATA_HOME=\"$PDF.d\" $M book import \"$PDF.csv\""_s << 3 << u"Line 2, column strength"_s;
     QTest::newRow("unknown command") << u"$M brew"_s << 1 << u"unknown command 'brew'"_s;
     QTest::newRow("missing option") << u"$M percent --percent 1 --amount 100"_s << 1 << u"The percent command needs --type."_s;
     QTest::newRow("unread input named by its option") << u"$M molar --molarity 1 --volume 1 --formula NaCl --sg x"_s << 2 << u"--sg: not a number"_s;

@@ -7,7 +7,7 @@ namespace molvera {
 std::span<const Command> commands()
 {
     static const Command Table[] = {molarCommand(), percentCommand(), hydrateCommand(),
-                                    formulaCommand()};
+                                    formulaCommand(), bookCommand()};
     return Table;
 }
 

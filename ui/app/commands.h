@@ -18,5 +18,6 @@ Command molarCommand();
 Command percentCommand();
 Command hydrateCommand();
 Command formulaCommand();
+Command bookCommand();
 
 } // namespace molvera
