@@ -45,85 +45,85 @@
     <message>
         <source>Bottles of the reagent book</source>
         <extracomment>What screen readers call the list of bottles offered under a box as one types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen der Reagenzienliste</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookCsv</name>
     <message>
         <source>The row has more cells than the header has names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile hat mehr Felder, als die Kopfzeile Spaltennamen hat.</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
         <extracomment>%1 is the cell&apos;s text as it stands in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl.</translation>
     </message>
     <message>
         <source>%1 is not a date and time such as 2026-12-07T09:30:00Z.</source>
         <extracomment>%1 is the cell&apos;s text; the example date and time stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datums- und Zeitangabe wie 2026-12-07T09:30:00Z.</translation>
     </message>
     <message>
         <source>%1 is not a basis molvera knows: write purity %, % w/w, % v/v, % w/v, g/L or M.</source>
         <extracomment>%1 is the cell&apos;s text; the bases listed are written as they stand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Einheit, die molvera kennt: Zulässig sind purity %, % w/w, % v/v, % w/v, g/L und M.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the column&apos;s name as the file&apos;s header writes it (not translated), %3 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text. Save it as CSV in UTF-8 and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein UTF-8-Text. Bitte als CSV in UTF-8 speichern und erneut importieren.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>The header has no column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopfzeile fehlt die Spalte %1.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung</translation>
     </message>
     <message>
         <source>Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Formel</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt</translation>
     </message>
     <message>
         <source>Specific gravity</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichte</translation>
     </message>
     <message>
         <source>Works out at</source>
         <extracomment>The molarity the bottle&apos;s strength works out at: a check of the numbers on its label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entspricht</translation>
     </message>
     <message>
         <source>CAS number</source>
         <extracomment>The CAS registry number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CAS-Nr.</translation>
     </message>
     <message>
         <source>Place</source>
         <extracomment>Where the bottle stands in the lab.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
 </context>
 <context>
@@ -131,84 +131,84 @@
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 kann nicht angelegt werden, weil ihr Ordner schreibgeschützt ist. molvera arbeitet ohne die Liste weiter.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 kann nicht angelegt werden: %2. molvera arbeitet ohne die Liste weiter.</translation>
     </message>
     <message>
         <source>The reagent book %1 is damaged: %2. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 ist beschädigt: %2. molvera hat die Datei unverändert gelassen und arbeitet ohne die Liste weiter.</translation>
     </message>
     <message>
         <source>The reagent book %1 is from an older molvera and can only be read, so it cannot be brought up to date. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 stammt von einer älteren molvera-Version und kann nur gelesen werden, lässt sich also nicht aktualisieren. molvera hat die Datei unverändert gelassen und arbeitet ohne die Liste weiter.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read: changes to it cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 kann nur gelesen werden: Änderungen daran lassen sich nicht speichern.</translation>
     </message>
     <message>
         <source>%1 is not a reagent book of molvera. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Reagenzienliste von molvera. molvera hat die Datei unverändert gelassen und arbeitet ohne die Liste weiter.</translation>
     </message>
     <message>
         <source>The reagent book %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 wurde von einer neueren molvera-Version geschrieben (Listenversion %2; diese molvera-Version kennt Versionen bis %3). molvera hat die Datei unverändert gelassen und arbeitet ohne die Liste weiter.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be opened: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s or the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 kann nicht geöffnet werden: %2. molvera arbeitet ohne die Liste weiter.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera shows the starter bottles, but changes to them cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 kann nicht angelegt werden, weil ihr Ordner schreibgeschützt ist. molvera zeigt die Standardflaschen, Änderungen daran lassen sich aber nicht speichern.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read, so the change was not saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 kann nur gelesen werden, die Änderung wurde also nicht gespeichert.</translation>
     </message>
     <message>
         <source>No reagent book is open, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Reagenzienliste geöffnet, die Änderung wurde also nicht gespeichert.</translation>
     </message>
     <message>
         <source>The reagent book %1 could not be changed: %2. The change was not saved.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Reagenzienliste %1 konnte nicht geändert werden: %2. Die Änderung wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so this change was not saved. Look at the bottle again and make the change once more.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche %1 wurde in der Liste geändert, nachdem sie gelesen wurde; diese Änderung wurde also nicht gespeichert. Bitte die Flasche erneut ansehen und die Änderung noch einmal vornehmen.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche %1 ist nicht mehr in der Liste, die Änderung wurde also nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche %1 ist nicht mehr in der Liste.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so it was not removed. Look at the bottle again before removing it.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche %1 wurde in der Liste geändert, nachdem sie gelesen wurde, und wurde daher nicht entfernt. Bitte die Flasche vor dem Entfernen erneut ansehen.</translation>
     </message>
     <message>
         <source>%1 (%2) is in the book already, so the row was not added again.</source>
         <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) steht bereits in der Liste, die Zeile wurde also nicht erneut hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -216,299 +216,299 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reagenzienliste</translation>
     </message>
     <message>
         <source>Searc&amp;h:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>A few letters of a name, a formula or a CAS number</source>
         <extracomment>Shown in the empty search box of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einige Buchstaben einer Bezeichnung, Formel oder CAS-Nummer</translation>
     </message>
     <message>
         <source>Bottles</source>
         <extracomment>What screen readers call the reagent book&apos;s table of bottles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen</translation>
     </message>
     <message>
         <source>&amp;Use on This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dieser Seite &amp;verwenden</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
         <source>Du&amp;plicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&amp;plizieren…</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>U&amp;ndo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen &amp;rückgängig</translation>
     </message>
     <message>
         <source>Save &amp;Stock to Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgangssubstanz aufnehmen…</translation>
     </message>
     <message>
         <source>&amp;Restore Starter Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardflaschen &amp;wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren…</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportieren…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>The book %1 can only be read: its file or folder cannot be written to.</source>
         <extracomment>%1 is the book&apos;s file. The book can be read but not changed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste %1 kann nur gelesen werden: Ihre Datei oder ihr Ordner ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
         <extracomment>The name of a duplicated bottle: %1 is the name of the bottle it was copied from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Kopie)</translation>
     </message>
     <message>
         <source>Delete Bottle</source>
         <extracomment>%1 is the bottle&apos;s name. Undo Delete brings it back while the window is open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flasche löschen</translation>
     </message>
     <message>
         <source>Delete the bottle %1 from the book?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Flasche %1 aus der Liste löschen?</translation>
     </message>
     <message numerus="yes">
         <source>%n starter bottle(s) added back.</source>
         <extracomment>%n is how many starter bottles were added back to the book.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Standardflasche wiederhergestellt.</numerusform>
+            <numerusform>%n Standardflaschen wiederhergestellt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Bottles</source>
         <extracomment>The title of the file dialog that chooses a CSV file to import into the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen importieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;: it is the pattern the dialog filters by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the file, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was imported: %n row(s) cannot be. The details name each by line and column.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Es wurde nichts importiert: %n Eintrag lässt sich nicht importieren. Die Details nennen ihn mit Zeile und Spalte.</numerusform>
+            <numerusform>Es wurde nichts importiert: %n Einträge lassen sich nicht importieren. Die Details nennen jeden mit Zeile und Spalte.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 bottles added; %2 already in the book and not added again.</source>
         <extracomment>%1 is how many bottles were added, %2 how many rows were already in the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügte Flaschen: %1; bereits in der Liste und nicht erneut hinzugefügt: %2.</translation>
     </message>
     <message>
         <source>Export Bottles</source>
         <extracomment>The title of the file dialog that chooses where to export the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flaschen exportieren</translation>
     </message>
     <message>
         <source>CSV with commas and decimal points (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file for spreadsheets that write numbers with a decimal point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV mit Kommas und Dezimalpunkt (*.csv)</translation>
     </message>
     <message>
         <source>CSV with semicolons and decimal commas (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file German, French ... spreadsheets read: &quot;;&quot; and decimal commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV mit Semikolons und Dezimalkomma (*.csv)</translation>
     </message>
     <message>
         <source>reagent book.csv</source>
         <extracomment>The file name the export proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reagenzienliste.csv</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleCheck</name>
     <message>
         <source>Enter the bottle&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung der Flasche eingeben.</translation>
     </message>
     <message>
         <source>The strength must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gehalt muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>A strength in percent cannot be more than 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Gehalt in Prozent kann nicht über 100&#xa0;% liegen.</translation>
     </message>
     <message>
         <source>The specific gravity must lie between %1 and %2.</source>
         <extracomment>%1 and %2 are the numbers 0.5 and 2.5 in the user&apos;s notation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Dichte muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>Enter the specific gravity: a % w/w or % v/v strength needs it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichte eingeben: Ein Gehalt in %&#xa0;(m/⁠m) oder %&#xa0;(V/⁠V) erfordert sie.</translation>
     </message>
     <message>
         <source>The temperature is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur ist keine Zahl.</translation>
     </message>
     <message>
         <source>The molecular weight must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Molmasse muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>molvera cannot read this formula. Enter the molecular weight, or correct the formula.</source>
-        <translation type="unfinished"></translation>
+        <translation>molvera kann diese Formel nicht lesen. Molmasse eingeben oder die Formel korrigieren.</translation>
     </message>
     <message>
         <source>The number of waters cannot be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl H2O kann nicht negativ sein.</translation>
     </message>
     <message>
         <source>%1 is not written as a CAS number: 2 to 7 digits, 2 digits and a check digit, joined by hyphens, such as 7647-14-5.</source>
         <extracomment>%1 is the text typed as the CAS number; the example 7647-14-5 stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht wie eine CAS-Nummer geschrieben: 2 bis 7 Ziffern, 2 Ziffern und eine Prüfziffer, durch Bindestriche verbunden, etwa 7647-14-5.</translation>
     </message>
     <message>
         <source>The CAS number %1 has a wrong check digit: it should end in %2.</source>
         <extracomment>%1 is the CAS number typed, %2 the check digit its other digits call for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die CAS-Nummer %1 hat eine falsche Prüfziffer: Sie müsste auf %2 enden.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleDialog</name>
     <message>
         <source>% purity (a solid)</source>
-        <translation type="unfinished"></translation>
+        <translation>% Reinheit (Feststoff)</translation>
     </message>
     <message>
         <source>% w/w</source>
-        <translation type="unfinished">%&#xa0;(m/m)</translation>
+        <translation>%&#xa0;(m/m)</translation>
     </message>
     <message>
         <source>% v/v</source>
-        <translation type="unfinished">%&#xa0;(V/V)</translation>
+        <translation>%&#xa0;(V/V)</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation type="unfinished">%&#xa0;(m/V)</translation>
+        <translation>%&#xa0;(m/V)</translation>
     </message>
     <message>
         <source>g/L (mg/mL)</source>
-        <translation type="unfinished"></translation>
+        <translation>g/L (mg/mL)</translation>
     </message>
     <message>
         <source>M (mol/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>mol/L</translation>
     </message>
     <message>
         <source>Edit Bottle</source>
         <extracomment>The title of the window that edits a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flasche bearbeiten</translation>
     </message>
     <message>
         <source>New Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Flasche</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bezeichnung:</translation>
     </message>
     <message>
         <source>&amp;Formula:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formel:</translation>
     </message>
     <message>
         <source>Molecular &amp;weight:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Molmasse:</translation>
     </message>
     <message>
         <source>from the formula</source>
         <extracomment>Shown in the empty molecular weight box: the formula gives it where molvera reads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aus der Formel</translation>
     </message>
     <message>
         <source>&amp;Basis:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einheit:</translation>
     </message>
     <message>
         <source>&amp;Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gehalt:</translation>
     </message>
     <message>
         <source>Specific &amp;gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dichte:</translation>
     </message>
     <message>
         <source>&amp;CAS number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CAS-Nummer:</translation>
     </message>
     <message>
         <source>S&amp;ource:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quelle:</translation>
     </message>
     <message>
         <source>No&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notiz:</translation>
     </message>
     <message>
         <source>Enter a number.</source>
         <extracomment>Beside a field of a bottle that should hold a number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zahl eingeben.</translation>
     </message>
     <message>
         <source>Molecular weight %1</source>
         <extracomment>%1 is a molecular weight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Molmasse %1</translation>
     </message>
     <message>
         <source>Number of H2O: %1</source>
         <extracomment>%1 is the number of waters of crystallisation the formula gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl H2O: %1</translation>
     </message>
     <message>
         <source>Its strength makes %1</source>
         <extracomment>%1 is a molarity such as &quot;12.1 M&quot;: what the strength and specific gravity make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt entspricht %1</translation>
     </message>
     <message>
         <source>Measured &amp;at (°C):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mess&amp;temperatur (°C):</translation>
     </message>
     <message>
         <source>Where it stan&amp;ds:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standort:</translation>
     </message>
 </context>
 <context>
@@ -516,32 +516,32 @@
     <message>
         <source>%1 % pure</source>
         <extracomment>A solid&apos;s purity; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% rein</translation>
     </message>
     <message>
         <source>%1 % w/w</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/m)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;(m/⁠m)</translation>
     </message>
     <message>
         <source>%1 % v/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (V/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;(V/⁠V)</translation>
     </message>
     <message>
         <source>%1 % w/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;(m/⁠V)</translation>
     </message>
     <message>
         <source>%1 g/L</source>
         <extracomment>%1 is the number of grams per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;g/L</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>%1 is the number of moles per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;mol/⁠L</translation>
     </message>
 </context>
 <context>
@@ -655,17 +655,17 @@
     <message>
         <source>Stock: %1 (%2 %3)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangssubstanz: %1 (%2&#xa0;%3)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, specific gravity %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit, %4 its specific gravity.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangssubstanz: %1 (%2&#xa0;%3, Dichte %4)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, Number of H2O: %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit (&quot;%&quot;), %4 its waters of crystallisation; &quot;Number of H2O&quot; as the hydrate page&apos;s caption says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangssubstanz: %1 (%2&#xa0;%3, Anzahl H2O: %4)</translation>
     </message>
 </context>
 <context>
@@ -719,7 +719,7 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says what a page could not use of a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reagenzienliste</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1053,7 @@ auf %1 auffüllen.</translation>
     <message>
         <source>The hydrate page weighs a solid starting substance: the strength of %1, a solution, cannot be used here. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it. The page&apos;s stock is the substance on the shelf, weighed: the starting substance.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Seite „Hydratlösung“ wird eine feste Ausgangssubstanz abgewogen: Der Gehalt von %1, einer Lösung, lässt sich hier nicht verwenden. Formel und Bezeichnung wurden übernommen.</translation>
     </message>
 </context>
 <context>
@@ -1281,7 +1281,7 @@ auf %1 auffüllen.</translation>
     <message>
         <source>The molar page cannot use the strength of %1: a stock in % v/v would need the density of the pure liquid. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite „Molare Lösung“ kann die Konzentration von %1 nicht verwenden: Für eine Stammlösung in %&#xa0;(V/⁠V) wäre die Dichte der reinen Flüssigkeit nötig. Formel und Bezeichnung wurden übernommen.</translation>
     </message>
 </context>
 <context>
@@ -1501,12 +1501,12 @@ auf %1 auffüllen.</translation>
     <message>
         <source>The stock&apos;s list has no % v/v: the percent of %1 is entered as the stock&apos;s, which serves a % v/v solution.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für die Stammlösung steht %&#xa0;(V/⁠V) nicht zur Auswahl: Der Prozentwert von %1 wurde als Konzentration der Stammlösung eingetragen und gilt so für eine Lösung in %&#xa0;(V/⁠V).</translation>
     </message>
     <message>
         <source>The % page cannot use the strength of %1, a molar stock: the molar page can. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite „%-Lösung“ kann die Konzentration von %1, einer molaren Stammlösung, nicht verwenden; die Seite „Molare Lösung“ kann es. Formel und Bezeichnung wurden übernommen.</translation>
     </message>
 </context>
 <context>
@@ -1514,21 +1514,21 @@ auf %1 auffüllen.</translation>
     <message>
         <source>Reagent &amp;Book…</source>
         <extracomment>The formula box&apos;s context menu: opens the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reagenzien&amp;liste…</translation>
     </message>
     <message>
         <source>&amp;Save Stock to Book…</source>
         <extracomment>The formula box&apos;s context menu: makes a bottle of the page&apos;s stock in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangssubstanz in die Reagenzienliste auf&amp;nehmen…</translation>
     </message>
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says the page&apos;s stock cannot be saved in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reagenzienliste</translation>
     </message>
     <message>
         <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gehalt der Ausgangssubstanz auf dieser Seite ist keine Zahl, sie lässt sich also nicht als Flasche speichern.</translation>
     </message>
 </context>
 <context>
@@ -1730,143 +1730,143 @@ auf %1 auffüllen.</translation>
     <name>molvera::StarterBottles</name>
     <message>
         <source>Hydrochloric acid 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Salzsäure 37 %</translation>
     </message>
     <message>
         <source>Sulfuric acid 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwefelsäure 96 %</translation>
     </message>
     <message>
         <source>Nitric acid 65 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Salpetersäure 65 %</translation>
     </message>
     <message>
         <source>Nitric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Salpetersäure 70 %</translation>
     </message>
     <message>
         <source>Phosphoric acid 85 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Phosphorsäure 85 %</translation>
     </message>
     <message>
         <source>Acetic acid, glacial</source>
-        <translation type="unfinished"></translation>
+        <translation>Essigsäure (Eisessig)</translation>
     </message>
     <message>
         <source>Formic acid 98 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ameisensäure 98 %</translation>
     </message>
     <message>
         <source>Ammonia solution 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ammoniaklösung 25 %</translation>
     </message>
     <message>
         <source>Ammonia solution 28 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ammoniaklösung 28 %</translation>
     </message>
     <message>
         <source>Hydrogen peroxide 30 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserstoffperoxid 30 %</translation>
     </message>
     <message>
         <source>Ethanol 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethanol 96 %</translation>
     </message>
     <message>
         <source>Ethanol, absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethanol absolut</translation>
     </message>
     <message>
         <source>2-Propanol</source>
-        <translation type="unfinished"></translation>
+        <translation>2-Propanol</translation>
     </message>
     <message>
         <source>Methanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Methanol</translation>
     </message>
     <message>
         <source>Glycerol</source>
-        <translation type="unfinished"></translation>
+        <translation>Glycerin</translation>
     </message>
     <message>
         <source>Formaldehyde solution 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Formaldehydlösung 37 %</translation>
     </message>
     <message>
         <source>Perchloric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Perchlorsäure 70 %</translation>
     </message>
     <message>
         <source>Hydrofluoric acid 48 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Flusssäure 48 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide solution 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Natronlauge 50 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide pellets</source>
-        <translation type="unfinished"></translation>
+        <translation>Natriumhydroxid, Plätzchen</translation>
     </message>
     <message>
         <source>Sodium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Natriumchlorid</translation>
     </message>
     <message>
         <source>Potassium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaliumchlorid</translation>
     </message>
     <message>
         <source>Calcium chloride dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calciumchlorid-Dihydrat</translation>
     </message>
     <message>
         <source>Magnesium chloride hexahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnesiumchlorid-Hexahydrat</translation>
     </message>
     <message>
         <source>Magnesium sulfate heptahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnesiumsulfat-Heptahydrat</translation>
     </message>
     <message>
         <source>Copper(II) sulfate pentahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kupfer(II)-sulfat-Pentahydrat</translation>
     </message>
     <message>
         <source>Disodium hydrogen phosphate dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinatriumhydrogenphosphat-Dihydrat</translation>
     </message>
     <message>
         <source>Sodium dihydrogen phosphate monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Natriumdihydrogenphosphat-Monohydrat</translation>
     </message>
     <message>
         <source>Potassium dihydrogen phosphate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaliumdihydrogenphosphat</translation>
     </message>
     <message>
         <source>Sodium carbonate, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>Natriumcarbonat, wasserfrei</translation>
     </message>
     <message>
         <source>Sodium hydrogen carbonate</source>
-        <translation type="unfinished"></translation>
+        <translation>Natriumhydrogencarbonat</translation>
     </message>
     <message>
         <source>Tris base</source>
-        <translation type="unfinished"></translation>
+        <translation>Tris</translation>
     </message>
     <message>
         <source>EDTA disodium dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>EDTA-Dinatriumsalz-Dihydrat</translation>
     </message>
     <message>
         <source>D-Glucose, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glucose, wasserfrei</translation>
     </message>
     <message>
         <source>D-Glucose monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glucose-Monohydrat</translation>
     </message>
 </context>
 <context>

@@ -45,85 +45,85 @@
     <message>
         <source>Bottles of the reagent book</source>
         <extracomment>What screen readers call the list of bottles offered under a box as one types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frascos del registro de reactivos</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookCsv</name>
     <message>
         <source>The row has more cells than the header has names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila tiene más celdas que nombres hay en el encabezado.</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
         <extracomment>%1 is the cell&apos;s text as it stands in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número.</translation>
     </message>
     <message>
         <source>%1 is not a date and time such as 2026-12-07T09:30:00Z.</source>
         <extracomment>%1 is the cell&apos;s text; the example date and time stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una fecha y hora como 2026-12-07T09:30:00Z.</translation>
     </message>
     <message>
         <source>%1 is not a basis molvera knows: write purity %, % w/w, % v/v, % w/v, g/L or M.</source>
         <extracomment>%1 is the cell&apos;s text; the bases listed are written as they stand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una unidad que molvera conozca: escriba purity %, % w/w, % v/v, % w/v, g/L o M.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the column&apos;s name as the file&apos;s header writes it (not translated), %3 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: %3</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text. Save it as CSV in UTF-8 and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es texto UTF-8. Guárdelo como CSV en UTF-8 e impórtelo de nuevo.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>The header has no column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El encabezado no tiene la columna %1.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Fórmula</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Riqueza</translation>
     </message>
     <message>
         <source>Specific gravity</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad relativa</translation>
     </message>
     <message>
         <source>Works out at</source>
         <extracomment>The molarity the bottle&apos;s strength works out at: a check of the numbers on its label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Equivale a</translation>
     </message>
     <message>
         <source>CAS number</source>
         <extracomment>The CAS registry number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N.º CAS</translation>
     </message>
     <message>
         <source>Place</source>
         <extracomment>Where the bottle stands in the lab.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
 </context>
 <context>
@@ -131,84 +131,84 @@
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el registro de reactivos %1 porque no se puede escribir en su carpeta. molvera funciona sin el registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el registro de reactivos %1: %2. molvera funciona sin el registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 is damaged: %2. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registro de reactivos %1 está dañado: %2. molvera ha dejado el archivo tal como estaba y funciona sin el registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 is from an older molvera and can only be read, so it cannot be brought up to date. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registro de reactivos %1 es de una versión anterior de molvera y solo se puede leer, por lo que no se puede actualizar. molvera ha dejado el archivo tal como estaba y funciona sin el registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read: changes to it cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registro de reactivos %1 solo se puede leer: los cambios en él no se pueden guardar.</translation>
     </message>
     <message>
         <source>%1 is not a reagent book of molvera. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un registro de reactivos de molvera. molvera ha dejado el archivo tal como estaba y funciona sin el registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registro de reactivos %1 lo escribió una versión más reciente de molvera (versión del registro %2; esta versión de molvera conoce las versiones hasta la %3). molvera ha dejado el archivo tal como estaba y funciona sin el registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be opened: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s or the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el registro de reactivos %1: %2. molvera funciona sin el registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera shows the starter bottles, but changes to them cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el registro de reactivos %1 porque no se puede escribir en su carpeta. molvera muestra los frascos iniciales, pero los cambios en ellos no se pueden guardar.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read, so the change was not saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registro de reactivos %1 solo se puede leer, por lo que no se ha guardado el cambio.</translation>
     </message>
     <message>
         <source>No reagent book is open, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún registro de reactivos abierto, por lo que no se ha guardado el cambio.</translation>
     </message>
     <message>
         <source>The reagent book %1 could not be changed: %2. The change was not saved.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido modificar el registro de reactivos %1: %2. No se ha guardado el cambio.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so this change was not saved. Look at the bottle again and make the change once more.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El frasco %1 se modificó en el registro después de leerse, por lo que no se ha guardado este cambio. Vuelva a consultar el frasco y repita el cambio.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El frasco %1 ya no está en el registro, por lo que no se ha guardado el cambio.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>El frasco %1 ya no está en el registro.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so it was not removed. Look at the bottle again before removing it.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El frasco %1 se modificó en el registro después de leerse, por lo que no se ha eliminado. Vuelva a consultar el frasco antes de eliminarlo.</translation>
     </message>
     <message>
         <source>%1 (%2) is in the book already, so the row was not added again.</source>
         <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ya está en el registro, por lo que la fila no se ha vuelto a añadir.</translation>
     </message>
 </context>
 <context>
@@ -216,299 +216,299 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registro de reactivos</translation>
     </message>
     <message>
         <source>Searc&amp;h:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>A few letters of a name, a formula or a CAS number</source>
         <extracomment>Shown in the empty search box of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unas letras de un nombre, una fórmula o un número CAS</translation>
     </message>
     <message>
         <source>Bottles</source>
         <extracomment>What screen readers call the reagent book&apos;s table of bottles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frascos</translation>
     </message>
     <message>
         <source>&amp;Use on This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar en esta página</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar…</translation>
     </message>
     <message>
         <source>Du&amp;plicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&amp;plicar…</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>U&amp;ndo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer eliminación</translation>
     </message>
     <message>
         <source>Save &amp;Stock to Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar producto de partida…</translation>
     </message>
     <message>
         <source>&amp;Restore Starter Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar frascos iniciales</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar…</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The book %1 can only be read: its file or folder cannot be written to.</source>
         <extracomment>%1 is the book&apos;s file. The book can be read but not changed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registro %1 solo se puede leer: no se puede escribir en su archivo o en su carpeta.</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
         <extracomment>The name of a duplicated bottle: %1 is the name of the bottle it was copied from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (copia)</translation>
     </message>
     <message>
         <source>Delete Bottle</source>
         <extracomment>%1 is the bottle&apos;s name. Undo Delete brings it back while the window is open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar frasco</translation>
     </message>
     <message>
         <source>Delete the bottle %1 from the book?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el frasco %1 del registro?</translation>
     </message>
     <message numerus="yes">
         <source>%n starter bottle(s) added back.</source>
         <extracomment>%n is how many starter bottles were added back to the book.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha restaurado %n frasco inicial.</numerusform>
+            <numerusform>Se han restaurado %n frascos iniciales.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Bottles</source>
         <extracomment>The title of the file dialog that chooses a CSV file to import into the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importar frascos</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;: it is the pattern the dialog filters by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the file, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was imported: %n row(s) cannot be. The details name each by line and column.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha importado nada: %n fila no se puede importar. Los detalles la indican por línea y columna.</numerusform>
+            <numerusform>No se ha importado nada: %n filas no se pueden importar. Los detalles indican cada una por línea y columna.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 bottles added; %2 already in the book and not added again.</source>
         <extracomment>%1 is how many bottles were added, %2 how many rows were already in the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frascos añadidos: %1; ya estaban en el registro y no se han vuelto a añadir: %2.</translation>
     </message>
     <message>
         <source>Export Bottles</source>
         <extracomment>The title of the file dialog that chooses where to export the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exportar frascos</translation>
     </message>
     <message>
         <source>CSV with commas and decimal points (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file for spreadsheets that write numbers with a decimal point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV con comas y punto decimal (*.csv)</translation>
     </message>
     <message>
         <source>CSV with semicolons and decimal commas (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file German, French ... spreadsheets read: &quot;;&quot; and decimal commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV con punto y coma y coma decimal (*.csv)</translation>
     </message>
     <message>
         <source>reagent book.csv</source>
         <extracomment>The file name the export proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>registro de reactivos.csv</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %1: %2</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleCheck</name>
     <message>
         <source>Enter the bottle&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el nombre del frasco.</translation>
     </message>
     <message>
         <source>The strength must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riqueza debe ser mayor que 0.</translation>
     </message>
     <message>
         <source>A strength in percent cannot be more than 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una riqueza en porcentaje no puede ser mayor que 100&#xa0;%.</translation>
     </message>
     <message>
         <source>The specific gravity must lie between %1 and %2.</source>
         <extracomment>%1 and %2 are the numbers 0.5 and 2.5 in the user&apos;s notation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La densidad relativa debe estar entre %1 y %2.</translation>
     </message>
     <message>
         <source>Enter the specific gravity: a % w/w or % v/v strength needs it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la densidad relativa: una riqueza en %&#xa0;p/⁠p o en %&#xa0;v/⁠v la necesita.</translation>
     </message>
     <message>
         <source>The temperature is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura no es un número.</translation>
     </message>
     <message>
         <source>The molecular weight must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>El peso molecular debe ser mayor que 0.</translation>
     </message>
     <message>
         <source>molvera cannot read this formula. Enter the molecular weight, or correct the formula.</source>
-        <translation type="unfinished"></translation>
+        <translation>molvera no puede leer esta fórmula. Introduzca el peso molecular o corrija la fórmula.</translation>
     </message>
     <message>
         <source>The number of waters cannot be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de H2O no puede ser negativo.</translation>
     </message>
     <message>
         <source>%1 is not written as a CAS number: 2 to 7 digits, 2 digits and a check digit, joined by hyphens, such as 7647-14-5.</source>
         <extracomment>%1 is the text typed as the CAS number; the example 7647-14-5 stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene la forma de un número CAS: de 2 a 7 dígitos, 2 dígitos y un dígito de control, unidos por guiones, como 7647-14-5.</translation>
     </message>
     <message>
         <source>The CAS number %1 has a wrong check digit: it should end in %2.</source>
         <extracomment>%1 is the CAS number typed, %2 the check digit its other digits call for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El número CAS %1 tiene un dígito de control erróneo: debería terminar en %2.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleDialog</name>
     <message>
         <source>% purity (a solid)</source>
-        <translation type="unfinished"></translation>
+        <translation>% de pureza (sólido)</translation>
     </message>
     <message>
         <source>% w/w</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;p/p</translation>
     </message>
     <message>
         <source>% v/v</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;v/v</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;p/v</translation>
     </message>
     <message>
         <source>g/L (mg/mL)</source>
-        <translation type="unfinished"></translation>
+        <translation>g/L (mg/mL)</translation>
     </message>
     <message>
         <source>M (mol/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>M (mol/L)</translation>
     </message>
     <message>
         <source>Edit Bottle</source>
         <extracomment>The title of the window that edits a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Editar frasco</translation>
     </message>
     <message>
         <source>New Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo frasco</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>&amp;Formula:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fórmula:</translation>
     </message>
     <message>
         <source>Molecular &amp;weight:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso &amp;molecular:</translation>
     </message>
     <message>
         <source>from the formula</source>
         <extracomment>Shown in the empty molecular weight box: the formula gives it where molvera reads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a partir de la fórmula</translation>
     </message>
     <message>
         <source>&amp;Basis:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidad:</translation>
     </message>
     <message>
         <source>&amp;Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riqueza:</translation>
     </message>
     <message>
         <source>Specific &amp;gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Densidad relativa:</translation>
     </message>
     <message>
         <source>&amp;CAS number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º &amp;CAS:</translation>
     </message>
     <message>
         <source>S&amp;ource:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Origen:</translation>
     </message>
     <message>
         <source>No&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>No&amp;ta:</translation>
     </message>
     <message>
         <source>Enter a number.</source>
         <extracomment>Beside a field of a bottle that should hold a number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número.</translation>
     </message>
     <message>
         <source>Molecular weight %1</source>
         <extracomment>%1 is a molecular weight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso molecular %1</translation>
     </message>
     <message>
         <source>Number of H2O: %1</source>
         <extracomment>%1 is the number of waters of crystallisation the formula gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Número de H2O: %1</translation>
     </message>
     <message>
         <source>Its strength makes %1</source>
         <extracomment>%1 is a molarity such as &quot;12.1 M&quot;: what the strength and specific gravity make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Molaridad equivalente: %1</translation>
     </message>
     <message>
         <source>Measured &amp;at (°C):</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida &amp;a (°C):</translation>
     </message>
     <message>
         <source>Where it stan&amp;ds:</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;bicación:</translation>
     </message>
 </context>
 <context>
@@ -516,32 +516,32 @@
     <message>
         <source>%1 % pure</source>
         <extracomment>A solid&apos;s purity; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% de pureza</translation>
     </message>
     <message>
         <source>%1 % w/w</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/m)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;p/⁠p</translation>
     </message>
     <message>
         <source>%1 % v/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (V/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;v/⁠v</translation>
     </message>
     <message>
         <source>%1 % w/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;p/⁠v</translation>
     </message>
     <message>
         <source>%1 g/L</source>
         <extracomment>%1 is the number of grams per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;g/⁠L</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>%1 is the number of moles per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;M</translation>
     </message>
 </context>
 <context>
@@ -655,17 +655,17 @@
     <message>
         <source>Stock: %1 (%2 %3)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Producto de partida: %1 (%2&#xa0;%3)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, specific gravity %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit, %4 its specific gravity.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Producto de partida: %1 (%2&#xa0;%3, densidad relativa %4)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, Number of H2O: %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit (&quot;%&quot;), %4 its waters of crystallisation; &quot;Number of H2O&quot; as the hydrate page&apos;s caption says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Producto de partida: %1 (%2&#xa0;%3, número de H2O: %4)</translation>
     </message>
 </context>
 <context>
@@ -719,7 +719,7 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says what a page could not use of a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registro de reactivos</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1053,7 @@ con disolvente.</translation>
     <message>
         <source>The hydrate page weighs a solid starting substance: the strength of %1, a solution, cannot be used here. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it. The page&apos;s stock is the substance on the shelf, weighed: the starting substance.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La página «Disolución de hidrato» sirve para pesar un producto de partida sólido: la concentración de %1, que es una disolución, no se puede usar aquí. Se han rellenado su fórmula y su nombre.</translation>
     </message>
 </context>
 <context>
@@ -1281,7 +1281,7 @@ con disolvente.</translation>
     <message>
         <source>The molar page cannot use the strength of %1: a stock in % v/v would need the density of the pure liquid. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La página «Disolución molar» no puede usar la concentración de %1: una disolución madre en %&#xa0;v/⁠v necesitaría la densidad del líquido puro. Se han rellenado su fórmula y su nombre.</translation>
     </message>
 </context>
 <context>
@@ -1501,12 +1501,12 @@ con disolvente.</translation>
     <message>
         <source>The stock&apos;s list has no % v/v: the percent of %1 is entered as the stock&apos;s, which serves a % v/v solution.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La lista de la disolución madre no incluye %&#xa0;v/⁠v: el porcentaje de %1 se introduce como el de la disolución madre, lo que sirve para una disolución en %&#xa0;v/⁠v.</translation>
     </message>
     <message>
         <source>The % page cannot use the strength of %1, a molar stock: the molar page can. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La página «Disolución en %» no puede usar la concentración de %1, una disolución madre molar; la página «Disolución molar» sí puede. Se han rellenado su fórmula y su nombre.</translation>
     </message>
 </context>
 <context>
@@ -1514,21 +1514,21 @@ con disolvente.</translation>
     <message>
         <source>Reagent &amp;Book…</source>
         <extracomment>The formula box&apos;s context menu: opens the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registro de reacti&amp;vos…</translation>
     </message>
     <message>
         <source>&amp;Save Stock to Book…</source>
         <extracomment>The formula box&apos;s context menu: makes a bottle of the page&apos;s stock in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar el producto de partida en el registro…</translation>
     </message>
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says the page&apos;s stock cannot be saved in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registro de reactivos</translation>
     </message>
     <message>
         <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
-        <translation type="unfinished"></translation>
+        <translation>La concentración del producto de partida en esta página no es un número, por lo que no se puede guardar como frasco.</translation>
     </message>
 </context>
 <context>
@@ -1730,143 +1730,143 @@ con disolvente.</translation>
     <name>molvera::StarterBottles</name>
     <message>
         <source>Hydrochloric acid 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido clorhídrico 37 %</translation>
     </message>
     <message>
         <source>Sulfuric acid 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido sulfúrico 96 %</translation>
     </message>
     <message>
         <source>Nitric acid 65 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido nítrico 65 %</translation>
     </message>
     <message>
         <source>Nitric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido nítrico 70 %</translation>
     </message>
     <message>
         <source>Phosphoric acid 85 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido fosfórico 85 %</translation>
     </message>
     <message>
         <source>Acetic acid, glacial</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido acético glacial</translation>
     </message>
     <message>
         <source>Formic acid 98 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido fórmico 98 %</translation>
     </message>
     <message>
         <source>Ammonia solution 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Amoníaco en solución 25 %</translation>
     </message>
     <message>
         <source>Ammonia solution 28 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Amoníaco en solución 28 %</translation>
     </message>
     <message>
         <source>Hydrogen peroxide 30 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Peróxido de hidrógeno 30 %</translation>
     </message>
     <message>
         <source>Ethanol 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Etanol 96 %</translation>
     </message>
     <message>
         <source>Ethanol, absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>Etanol absoluto</translation>
     </message>
     <message>
         <source>2-Propanol</source>
-        <translation type="unfinished"></translation>
+        <translation>2-Propanol</translation>
     </message>
     <message>
         <source>Methanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Metanol</translation>
     </message>
     <message>
         <source>Glycerol</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicerol</translation>
     </message>
     <message>
         <source>Formaldehyde solution 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Formaldehído en solución 37 %</translation>
     </message>
     <message>
         <source>Perchloric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido perclórico 70 %</translation>
     </message>
     <message>
         <source>Hydrofluoric acid 48 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido fluorhídrico 48 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide solution 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidróxido de sodio en solución 50 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide pellets</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidróxido de sodio en lentejas</translation>
     </message>
     <message>
         <source>Sodium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloruro de sodio</translation>
     </message>
     <message>
         <source>Potassium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloruro de potasio</translation>
     </message>
     <message>
         <source>Calcium chloride dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloruro de calcio dihidrato</translation>
     </message>
     <message>
         <source>Magnesium chloride hexahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloruro de magnesio hexahidrato</translation>
     </message>
     <message>
         <source>Magnesium sulfate heptahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfato de magnesio heptahidrato</translation>
     </message>
     <message>
         <source>Copper(II) sulfate pentahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfato de cobre(II) pentahidrato</translation>
     </message>
     <message>
         <source>Disodium hydrogen phosphate dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidrogenofosfato disódico dihidrato</translation>
     </message>
     <message>
         <source>Sodium dihydrogen phosphate monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dihidrogenofosfato de sodio monohidrato</translation>
     </message>
     <message>
         <source>Potassium dihydrogen phosphate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dihidrogenofosfato de potasio</translation>
     </message>
     <message>
         <source>Sodium carbonate, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbonato de sodio anhidro</translation>
     </message>
     <message>
         <source>Sodium hydrogen carbonate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidrogenocarbonato de sodio</translation>
     </message>
     <message>
         <source>Tris base</source>
-        <translation type="unfinished"></translation>
+        <translation>Tris</translation>
     </message>
     <message>
         <source>EDTA disodium dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>EDTA disódico dihidrato</translation>
     </message>
     <message>
         <source>D-Glucose, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glucosa anhidra</translation>
     </message>
     <message>
         <source>D-Glucose monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glucosa monohidrato</translation>
     </message>
 </context>
 <context>

@@ -45,85 +45,85 @@
     <message>
         <source>Bottles of the reagent book</source>
         <extracomment>What screen readers call the list of bottles offered under a box as one types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flacons du registre des réactifs</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookCsv</name>
     <message>
         <source>The row has more cells than the header has names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne a plus de cellules que l’en-tête n’a de noms.</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
         <extracomment>%1 is the cell&apos;s text as it stands in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un nombre.</translation>
     </message>
     <message>
         <source>%1 is not a date and time such as 2026-12-07T09:30:00Z.</source>
         <extracomment>%1 is the cell&apos;s text; the example date and time stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une date et une heure telles que 2026-12-07T09:30:00Z.</translation>
     </message>
     <message>
         <source>%1 is not a basis molvera knows: write purity %, % w/w, % v/v, % w/v, g/L or M.</source>
         <extracomment>%1 is the cell&apos;s text; the bases listed are written as they stand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une unité connue de molvera&#xa0;: écrivez purity %, % w/w, % v/v, % w/v, g/L ou M.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the column&apos;s name as the file&apos;s header writes it (not translated), %3 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text. Save it as CSV in UTF-8 and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas un texte UTF-8. Enregistrez-le en CSV UTF-8 et importez-le à nouveau.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>The header has no column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’en-tête n’a pas de colonne %1.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Formule</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Teneur</translation>
     </message>
     <message>
         <source>Specific gravity</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité</translation>
     </message>
     <message>
         <source>Works out at</source>
         <extracomment>The molarity the bottle&apos;s strength works out at: a check of the numbers on its label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Équivaut à</translation>
     </message>
     <message>
         <source>CAS number</source>
         <extracomment>The CAS registry number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N° CAS</translation>
     </message>
     <message>
         <source>Place</source>
         <extracomment>Where the bottle stands in the lab.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
 </context>
 <context>
@@ -131,84 +131,84 @@
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 ne peut pas être créé, car son dossier n’est pas accessible en écriture. molvera fonctionne sans le registre.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 ne peut pas être créé&#xa0;: %2. molvera fonctionne sans le registre.</translation>
     </message>
     <message>
         <source>The reagent book %1 is damaged: %2. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 est endommagé&#xa0;: %2. molvera a laissé le fichier tel quel et fonctionne sans le registre.</translation>
     </message>
     <message>
         <source>The reagent book %1 is from an older molvera and can only be read, so it cannot be brought up to date. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 provient d’une version plus ancienne de molvera et ne peut être que lu&#xa0;: il ne peut donc pas être mis à jour. molvera a laissé le fichier tel quel et fonctionne sans le registre.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read: changes to it cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 est en lecture seule&#xa0;: ses modifications ne peuvent pas être enregistrées.</translation>
     </message>
     <message>
         <source>%1 is not a reagent book of molvera. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un registre des réactifs de molvera. molvera a laissé le fichier tel quel et fonctionne sans le registre.</translation>
     </message>
     <message>
         <source>The reagent book %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 a été écrit par une version plus récente de molvera (version du registre %2&#xa0;; cette version de molvera connaît les versions jusqu’à %3). molvera a laissé le fichier tel quel et fonctionne sans le registre.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be opened: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s or the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 ne peut pas être ouvert&#xa0;: %2. molvera fonctionne sans le registre.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera shows the starter bottles, but changes to them cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 ne peut pas être créé, car son dossier n’est pas accessible en écriture. molvera affiche les flacons d’origine, mais leurs modifications ne peuvent pas être enregistrées.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read, so the change was not saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 est en lecture seule&#xa0;: la modification n’a donc pas été enregistrée.</translation>
     </message>
     <message>
         <source>No reagent book is open, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun registre des réactifs n’est ouvert&#xa0;: la modification n’a donc pas été enregistrée.</translation>
     </message>
     <message>
         <source>The reagent book %1 could not be changed: %2. The change was not saved.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des réactifs %1 n’a pas pu être modifié&#xa0;: %2. La modification n’a pas été enregistrée.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so this change was not saved. Look at the bottle again and make the change once more.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le flacon %1 a été modifié dans le registre après sa lecture&#xa0;: cette modification n’a donc pas été enregistrée. Consultez à nouveau le flacon et refaites la modification.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flacon %1 n’est plus dans le registre&#xa0;: la modification n’a donc pas été enregistrée.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flacon %1 n’est plus dans le registre.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so it was not removed. Look at the bottle again before removing it.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le flacon %1 a été modifié dans le registre après sa lecture&#xa0;: il n’a donc pas été supprimé. Consultez à nouveau le flacon avant de le supprimer.</translation>
     </message>
     <message>
         <source>%1 (%2) is in the book already, so the row was not added again.</source>
         <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) figure déjà dans le registre&#xa0;: la ligne n’a donc pas été ajoutée une seconde fois.</translation>
     </message>
 </context>
 <context>
@@ -216,299 +216,299 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registre des réactifs</translation>
     </message>
     <message>
         <source>Searc&amp;h:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>A few letters of a name, a formula or a CAS number</source>
         <extracomment>Shown in the empty search box of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quelques lettres d’un nom, d’une formule ou d’un numéro CAS</translation>
     </message>
     <message>
         <source>Bottles</source>
         <extracomment>What screen readers call the reagent book&apos;s table of bottles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flacons</translation>
     </message>
     <message>
         <source>&amp;Use on This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser sur cette page</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier…</translation>
     </message>
     <message>
         <source>Du&amp;plicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer…</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>U&amp;ndo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler la suppression</translation>
     </message>
     <message>
         <source>Save &amp;Stock to Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le &amp;produit de départ…</translation>
     </message>
     <message>
         <source>&amp;Restore Starter Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les flacons d’&amp;origine</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer…</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>The book %1 can only be read: its file or folder cannot be written to.</source>
         <extracomment>%1 is the book&apos;s file. The book can be read but not changed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 est en lecture seule&#xa0;: son fichier ou son dossier n’est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
         <extracomment>The name of a duplicated bottle: %1 is the name of the bottle it was copied from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (copie)</translation>
     </message>
     <message>
         <source>Delete Bottle</source>
         <extracomment>%1 is the bottle&apos;s name. Undo Delete brings it back while the window is open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le flacon</translation>
     </message>
     <message>
         <source>Delete the bottle %1 from the book?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le flacon %1 du registre&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>%n starter bottle(s) added back.</source>
         <extracomment>%n is how many starter bottles were added back to the book.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n flacon d’origine rétabli.</numerusform>
+            <numerusform>%n flacons d’origine rétablis.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Bottles</source>
         <extracomment>The title of the file dialog that chooses a CSV file to import into the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importer des flacons</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;: it is the pattern the dialog filters by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the file, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was imported: %n row(s) cannot be. The details name each by line and column.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rien n’a été importé&#xa0;: %n entrée ne peut pas l’être. Les détails la situent par ligne et colonne.</numerusform>
+            <numerusform>Rien n’a été importé&#xa0;: %n entrées ne peuvent pas l’être. Les détails situent chacune par ligne et colonne.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 bottles added; %2 already in the book and not added again.</source>
         <extracomment>%1 is how many bottles were added, %2 how many rows were already in the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flacons ajoutés&#xa0;: %1&#xa0;; déjà dans le registre et non ajoutés à nouveau&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Export Bottles</source>
         <extracomment>The title of the file dialog that chooses where to export the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les flacons</translation>
     </message>
     <message>
         <source>CSV with commas and decimal points (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file for spreadsheets that write numbers with a decimal point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV avec virgules et points décimaux (*.csv)</translation>
     </message>
     <message>
         <source>CSV with semicolons and decimal commas (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file German, French ... spreadsheets read: &quot;;&quot; and decimal commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV avec points-virgules et virgules décimales (*.csv)</translation>
     </message>
     <message>
         <source>reagent book.csv</source>
         <extracomment>The file name the export proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>registre des réactifs.csv</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleCheck</name>
     <message>
         <source>Enter the bottle&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom du flacon.</translation>
     </message>
     <message>
         <source>The strength must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La teneur doit être supérieure à 0.</translation>
     </message>
     <message>
         <source>A strength in percent cannot be more than 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une teneur en pourcentage ne peut pas dépasser 100&#xa0;%.</translation>
     </message>
     <message>
         <source>The specific gravity must lie between %1 and %2.</source>
         <extracomment>%1 and %2 are the numbers 0.5 and 2.5 in the user&apos;s notation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La densité doit être comprise entre %1 et %2.</translation>
     </message>
     <message>
         <source>Enter the specific gravity: a % w/w or % v/v strength needs it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la densité&#xa0;: une teneur en %&#xa0;m/⁠m ou en %&#xa0;v/⁠v l’exige.</translation>
     </message>
     <message>
         <source>The temperature is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La température n’est pas un nombre.</translation>
     </message>
     <message>
         <source>The molecular weight must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La masse molaire doit être supérieure à 0.</translation>
     </message>
     <message>
         <source>molvera cannot read this formula. Enter the molecular weight, or correct the formula.</source>
-        <translation type="unfinished"></translation>
+        <translation>molvera ne peut pas lire cette formule. Saisissez la masse molaire ou corrigez la formule.</translation>
     </message>
     <message>
         <source>The number of waters cannot be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de H2O ne peut pas être négatif.</translation>
     </message>
     <message>
         <source>%1 is not written as a CAS number: 2 to 7 digits, 2 digits and a check digit, joined by hyphens, such as 7647-14-5.</source>
         <extracomment>%1 is the text typed as the CAS number; the example 7647-14-5 stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas écrit comme un numéro CAS&#xa0;: 2 à 7 chiffres, 2 chiffres et un chiffre de contrôle, reliés par des traits d’union, par exemple 7647-14-5.</translation>
     </message>
     <message>
         <source>The CAS number %1 has a wrong check digit: it should end in %2.</source>
         <extracomment>%1 is the CAS number typed, %2 the check digit its other digits call for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro CAS %1 a un chiffre de contrôle erroné&#xa0;: il devrait se terminer par %2.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleDialog</name>
     <message>
         <source>% purity (a solid)</source>
-        <translation type="unfinished"></translation>
+        <translation>% de pureté (solide)</translation>
     </message>
     <message>
         <source>% w/w</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;m/m</translation>
     </message>
     <message>
         <source>% v/v</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;v/v</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;m/v</translation>
     </message>
     <message>
         <source>g/L (mg/mL)</source>
-        <translation type="unfinished"></translation>
+        <translation>g/L (mg/mL)</translation>
     </message>
     <message>
         <source>M (mol/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>mol/L (M)</translation>
     </message>
     <message>
         <source>Edit Bottle</source>
         <extracomment>The title of the window that edits a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le flacon</translation>
     </message>
     <message>
         <source>New Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau flacon</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Formula:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formule&#xa0;:</translation>
     </message>
     <message>
         <source>Molecular &amp;weight:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse &amp;molaire&#xa0;:</translation>
     </message>
     <message>
         <source>from the formula</source>
         <extracomment>Shown in the empty molecular weight box: the formula gives it where molvera reads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d’après la formule</translation>
     </message>
     <message>
         <source>&amp;Basis:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unité&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teneur&#xa0;:</translation>
     </message>
     <message>
         <source>Specific &amp;gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Densité&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;CAS number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro &amp;CAS&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;ource:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ource&#xa0;:</translation>
     </message>
     <message>
         <source>No&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remarque&#xa0;:</translation>
     </message>
     <message>
         <source>Enter a number.</source>
         <extracomment>Beside a field of a bottle that should hold a number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nombre.</translation>
     </message>
     <message>
         <source>Molecular weight %1</source>
         <extracomment>%1 is a molecular weight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Masse molaire %1</translation>
     </message>
     <message>
         <source>Number of H2O: %1</source>
         <extracomment>%1 is the number of waters of crystallisation the formula gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de H2O&#xa0;: %1</translation>
     </message>
     <message>
         <source>Its strength makes %1</source>
         <extracomment>%1 is a molarity such as &quot;12.1 M&quot;: what the strength and specific gravity make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Molarité correspondante&#xa0;: %1</translation>
     </message>
     <message>
         <source>Measured &amp;at (°C):</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;esurée à (°C)&#xa0;:</translation>
     </message>
     <message>
         <source>Where it stan&amp;ds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Em&amp;placement&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -516,32 +516,32 @@
     <message>
         <source>%1 % pure</source>
         <extracomment>A solid&apos;s purity; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% pur</translation>
     </message>
     <message>
         <source>%1 % w/w</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/m)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;m/⁠m</translation>
     </message>
     <message>
         <source>%1 % v/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (V/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;v/⁠v</translation>
     </message>
     <message>
         <source>%1 % w/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;m/⁠v</translation>
     </message>
     <message>
         <source>%1 g/L</source>
         <extracomment>%1 is the number of grams per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;g/L</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>%1 is the number of moles per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;mol/⁠L</translation>
     </message>
 </context>
 <context>
@@ -655,17 +655,17 @@
     <message>
         <source>Stock: %1 (%2 %3)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Produit de départ&#xa0;: %1 (%2&#xa0;%3)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, specific gravity %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit, %4 its specific gravity.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Produit de départ&#xa0;: %1 (%2&#xa0;%3, densité %4)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, Number of H2O: %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit (&quot;%&quot;), %4 its waters of crystallisation; &quot;Number of H2O&quot; as the hydrate page&apos;s caption says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Produit de départ&#xa0;: %1 (%2&#xa0;%3, nombre de H2O&#xa0;: %4)</translation>
     </message>
 </context>
 <context>
@@ -719,7 +719,7 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says what a page could not use of a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registre des réactifs</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1053,7 @@ avec le solvant.</translation>
     <message>
         <source>The hydrate page weighs a solid starting substance: the strength of %1, a solution, cannot be used here. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it. The page&apos;s stock is the substance on the shelf, weighed: the starting substance.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La page «&#xa0;Solution d’hydrate&#xa0;» sert à peser un produit de départ solide&#xa0;: la teneur de %1, qui est une solution, ne peut pas y être utilisée. Sa formule et son nom ont été repris.</translation>
     </message>
 </context>
 <context>
@@ -1281,7 +1281,7 @@ avec le solvant.</translation>
     <message>
         <source>The molar page cannot use the strength of %1: a stock in % v/v would need the density of the pure liquid. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La page «&#xa0;Solution molaire&#xa0;» ne peut pas utiliser la teneur de %1&#xa0;: une solution mère en %&#xa0;v/⁠v exigerait la densité du liquide pur. Sa formule et son nom ont été repris.</translation>
     </message>
 </context>
 <context>
@@ -1501,12 +1501,12 @@ avec le solvant.</translation>
     <message>
         <source>The stock&apos;s list has no % v/v: the percent of %1 is entered as the stock&apos;s, which serves a % v/v solution.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La liste de la solution mère ne propose pas le %&#xa0;v/⁠v&#xa0;: le pourcentage de %1 est saisi comme celui de la solution mère, ce qui convient pour une solution en %&#xa0;v/⁠v.</translation>
     </message>
     <message>
         <source>The % page cannot use the strength of %1, a molar stock: the molar page can. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La page «&#xa0;Solution en %&#xa0;» ne peut pas utiliser la teneur de %1, une solution mère molaire&#xa0;; la page «&#xa0;Solution molaire&#xa0;» le peut. Sa formule et son nom ont été repris.</translation>
     </message>
 </context>
 <context>
@@ -1514,21 +1514,21 @@ avec le solvant.</translation>
     <message>
         <source>Reagent &amp;Book…</source>
         <extracomment>The formula box&apos;s context menu: opens the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;gistre des réactifs…</translation>
     </message>
     <message>
         <source>&amp;Save Stock to Book…</source>
         <extracomment>The formula box&apos;s context menu: makes a bottle of the page&apos;s stock in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le produit de départ dans le registre…</translation>
     </message>
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says the page&apos;s stock cannot be saved in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registre des réactifs</translation>
     </message>
     <message>
         <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
-        <translation type="unfinished"></translation>
+        <translation>La teneur du produit de départ sur cette page n’est pas un nombre&#xa0;: il ne peut donc pas être enregistré comme flacon.</translation>
     </message>
 </context>
 <context>
@@ -1730,143 +1730,143 @@ avec le solvant.</translation>
     <name>molvera::StarterBottles</name>
     <message>
         <source>Hydrochloric acid 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide chlorhydrique 37 %</translation>
     </message>
     <message>
         <source>Sulfuric acid 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide sulfurique 96 %</translation>
     </message>
     <message>
         <source>Nitric acid 65 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide nitrique 65 %</translation>
     </message>
     <message>
         <source>Nitric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide nitrique 70 %</translation>
     </message>
     <message>
         <source>Phosphoric acid 85 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide phosphorique 85 %</translation>
     </message>
     <message>
         <source>Acetic acid, glacial</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide acétique glacial</translation>
     </message>
     <message>
         <source>Formic acid 98 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide formique 98 %</translation>
     </message>
     <message>
         <source>Ammonia solution 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ammoniaque 25 %</translation>
     </message>
     <message>
         <source>Ammonia solution 28 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ammoniaque 28 %</translation>
     </message>
     <message>
         <source>Hydrogen peroxide 30 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Peroxyde d’hydrogène 30 %</translation>
     </message>
     <message>
         <source>Ethanol 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Éthanol 96 %</translation>
     </message>
     <message>
         <source>Ethanol, absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>Éthanol absolu</translation>
     </message>
     <message>
         <source>2-Propanol</source>
-        <translation type="unfinished"></translation>
+        <translation>2-Propanol</translation>
     </message>
     <message>
         <source>Methanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthanol</translation>
     </message>
     <message>
         <source>Glycerol</source>
-        <translation type="unfinished"></translation>
+        <translation>Glycérol</translation>
     </message>
     <message>
         <source>Formaldehyde solution 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Formaldéhyde en solution 37 %</translation>
     </message>
     <message>
         <source>Perchloric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide perchlorique 70 %</translation>
     </message>
     <message>
         <source>Hydrofluoric acid 48 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide fluorhydrique 48 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide solution 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Hydroxyde de sodium en solution 50 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide pellets</source>
-        <translation type="unfinished"></translation>
+        <translation>Hydroxyde de sodium en pastilles</translation>
     </message>
     <message>
         <source>Sodium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Chlorure de sodium</translation>
     </message>
     <message>
         <source>Potassium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Chlorure de potassium</translation>
     </message>
     <message>
         <source>Calcium chloride dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Chlorure de calcium dihydraté</translation>
     </message>
     <message>
         <source>Magnesium chloride hexahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Chlorure de magnésium hexahydraté</translation>
     </message>
     <message>
         <source>Magnesium sulfate heptahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfate de magnésium heptahydraté</translation>
     </message>
     <message>
         <source>Copper(II) sulfate pentahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfate de cuivre(II) pentahydraté</translation>
     </message>
     <message>
         <source>Disodium hydrogen phosphate dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hydrogénophosphate disodique dihydraté</translation>
     </message>
     <message>
         <source>Sodium dihydrogen phosphate monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dihydrogénophosphate de sodium monohydraté</translation>
     </message>
     <message>
         <source>Potassium dihydrogen phosphate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dihydrogénophosphate de potassium</translation>
     </message>
     <message>
         <source>Sodium carbonate, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbonate de sodium anhydre</translation>
     </message>
     <message>
         <source>Sodium hydrogen carbonate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hydrogénocarbonate de sodium</translation>
     </message>
     <message>
         <source>Tris base</source>
-        <translation type="unfinished"></translation>
+        <translation>Tris</translation>
     </message>
     <message>
         <source>EDTA disodium dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>EDTA disodique dihydraté</translation>
     </message>
     <message>
         <source>D-Glucose, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glucose anhydre</translation>
     </message>
     <message>
         <source>D-Glucose monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glucose monohydraté</translation>
     </message>
 </context>
 <context>

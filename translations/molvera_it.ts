@@ -45,85 +45,85 @@
     <message>
         <source>Bottles of the reagent book</source>
         <extracomment>What screen readers call the list of bottles offered under a box as one types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flaconi del registro dei reagenti</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookCsv</name>
     <message>
         <source>The row has more cells than the header has names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga ha più celle di quanti nomi abbia l’intestazione.</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
         <extracomment>%1 is the cell&apos;s text as it stands in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un numero.</translation>
     </message>
     <message>
         <source>%1 is not a date and time such as 2026-12-07T09:30:00Z.</source>
         <extracomment>%1 is the cell&apos;s text; the example date and time stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una data e ora come 2026-12-07T09:30:00Z.</translation>
     </message>
     <message>
         <source>%1 is not a basis molvera knows: write purity %, % w/w, % v/v, % w/v, g/L or M.</source>
         <extracomment>%1 is the cell&apos;s text; the bases listed are written as they stand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un’unità nota a molvera: scrivere purity %, % w/w, % v/v, % w/v, g/L o M.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: %2</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the column&apos;s name as the file&apos;s header writes it (not translated), %3 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2: %3</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text. Save it as CSV in UTF-8 and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è testo UTF-8. Salvarlo come CSV in UTF-8 e importarlo di nuovo.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è vuoto.</translation>
     </message>
     <message>
         <source>The header has no column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’intestazione non ha la colonna %1.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Formula</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Specific gravity</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso specifico</translation>
     </message>
     <message>
         <source>Works out at</source>
         <extracomment>The molarity the bottle&apos;s strength works out at: a check of the numbers on its label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Equivale a</translation>
     </message>
     <message>
         <source>CAS number</source>
         <extracomment>The CAS registry number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N. CAS</translation>
     </message>
     <message>
         <source>Place</source>
         <extracomment>Where the bottle stands in the lab.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Collocazione</translation>
     </message>
 </context>
 <context>
@@ -131,84 +131,84 @@
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile creare il registro dei reagenti %1 perché la sua cartella non è scrivibile. molvera funziona senza il registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile creare il registro dei reagenti %1: %2. molvera funziona senza il registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 is damaged: %2. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il registro dei reagenti %1 è danneggiato: %2. molvera ha lasciato il file com’era e funziona senza il registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 is from an older molvera and can only be read, so it cannot be brought up to date. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il registro dei reagenti %1 proviene da una versione precedente di molvera e può essere solo letto, quindi non può essere aggiornato. molvera ha lasciato il file com’era e funziona senza il registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read: changes to it cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il registro dei reagenti %1 può essere solo letto: le modifiche non possono essere salvate.</translation>
     </message>
     <message>
         <source>%1 is not a reagent book of molvera. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un registro dei reagenti di molvera. molvera ha lasciato il file com’era e funziona senza il registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il registro dei reagenti %1 è stato scritto da una versione più recente di molvera (versione del registro %2; questa versione di molvera conosce le versioni fino alla %3). molvera ha lasciato il file com’era e funziona senza il registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be opened: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s or the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile aprire il registro dei reagenti %1: %2. molvera funziona senza il registro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera shows the starter bottles, but changes to them cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile creare il registro dei reagenti %1 perché la sua cartella non è scrivibile. molvera mostra i flaconi iniziali, ma le modifiche non possono essere salvate.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read, so the change was not saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il registro dei reagenti %1 può essere solo letto, quindi la modifica non è stata salvata.</translation>
     </message>
     <message>
         <source>No reagent book is open, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun registro dei reagenti è aperto, quindi la modifica non è stata salvata.</translation>
     </message>
     <message>
         <source>The reagent book %1 could not be changed: %2. The change was not saved.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile modificare il registro dei reagenti %1: %2. La modifica non è stata salvata.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so this change was not saved. Look at the bottle again and make the change once more.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il flacone %1 è stato modificato nel registro dopo essere stato letto, quindi questa modifica non è stata salvata. Riguardare il flacone e ripetere la modifica.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il flacone %1 non è più nel registro, quindi la modifica non è stata salvata.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il flacone %1 non è più nel registro.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so it was not removed. Look at the bottle again before removing it.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il flacone %1 è stato modificato nel registro dopo essere stato letto, quindi non è stato eliminato. Riguardare il flacone prima di eliminarlo.</translation>
     </message>
     <message>
         <source>%1 (%2) is in the book already, so the row was not added again.</source>
         <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) è già nel registro, quindi la riga non è stata aggiunta di nuovo.</translation>
     </message>
 </context>
 <context>
@@ -216,299 +216,299 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registro dei reagenti</translation>
     </message>
     <message>
         <source>Searc&amp;h:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca:</translation>
     </message>
     <message>
         <source>A few letters of a name, a formula or a CAS number</source>
         <extracomment>Shown in the empty search box of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alcune lettere di un nome, di una formula o di un numero CAS</translation>
     </message>
     <message>
         <source>Bottles</source>
         <extracomment>What screen readers call the reagent book&apos;s table of bottles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flaconi</translation>
     </message>
     <message>
         <source>&amp;Use on This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usa in questa pagina</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica…</translation>
     </message>
     <message>
         <source>Du&amp;plicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica…</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>U&amp;ndo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla eliminazione</translation>
     </message>
     <message>
         <source>Save &amp;Stock to Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva sostanza di partenza…</translation>
     </message>
     <message>
         <source>&amp;Restore Starter Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina flaconi iniziali</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa…</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hiudi</translation>
     </message>
     <message>
         <source>The book %1 can only be read: its file or folder cannot be written to.</source>
         <extracomment>%1 is the book&apos;s file. The book can be read but not changed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il registro %1 può essere solo letto: il suo file o la sua cartella non è scrivibile.</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
         <extracomment>The name of a duplicated bottle: %1 is the name of the bottle it was copied from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (copia)</translation>
     </message>
     <message>
         <source>Delete Bottle</source>
         <extracomment>%1 is the bottle&apos;s name. Undo Delete brings it back while the window is open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elimina flacone</translation>
     </message>
     <message>
         <source>Delete the bottle %1 from the book?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare il flacone %1 dal registro?</translation>
     </message>
     <message numerus="yes">
         <source>%n starter bottle(s) added back.</source>
         <extracomment>%n is how many starter bottles were added back to the book.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n flacone iniziale ripristinato.</numerusform>
+            <numerusform>%n flaconi iniziali ripristinati.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Bottles</source>
         <extracomment>The title of the file dialog that chooses a CSV file to import into the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importa flaconi</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;: it is the pattern the dialog filters by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the file, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was imported: %n row(s) cannot be. The details name each by line and column.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Non è stato importato nulla: %n voce non può esserlo. I dettagli la indicano per riga e colonna.</numerusform>
+            <numerusform>Non è stato importato nulla: %n voci non possono esserlo. I dettagli indicano ciascuna per riga e colonna.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 bottles added; %2 already in the book and not added again.</source>
         <extracomment>%1 is how many bottles were added, %2 how many rows were already in the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flaconi aggiunti: %1; già presenti nel registro e non aggiunti di nuovo: %2.</translation>
     </message>
     <message>
         <source>Export Bottles</source>
         <extracomment>The title of the file dialog that chooses where to export the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esporta flaconi</translation>
     </message>
     <message>
         <source>CSV with commas and decimal points (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file for spreadsheets that write numbers with a decimal point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV con virgole e punto decimale (*.csv)</translation>
     </message>
     <message>
         <source>CSV with semicolons and decimal commas (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file German, French ... spreadsheets read: &quot;;&quot; and decimal commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV con punti e virgola e virgola decimale (*.csv)</translation>
     </message>
     <message>
         <source>reagent book.csv</source>
         <extracomment>The file name the export proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>registro dei reagenti.csv</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleCheck</name>
     <message>
         <source>Enter the bottle&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il nome del flacone.</translation>
     </message>
     <message>
         <source>The strength must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il titolo deve essere maggiore di 0.</translation>
     </message>
     <message>
         <source>A strength in percent cannot be more than 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un titolo in percentuale non può superare il 100&#xa0;%.</translation>
     </message>
     <message>
         <source>The specific gravity must lie between %1 and %2.</source>
         <extracomment>%1 and %2 are the numbers 0.5 and 2.5 in the user&apos;s notation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il peso specifico deve essere compreso tra %1 e %2.</translation>
     </message>
     <message>
         <source>Enter the specific gravity: a % w/w or % v/v strength needs it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il peso specifico: serve per un titolo in %&#xa0;p/⁠p o in %&#xa0;v/⁠v.</translation>
     </message>
     <message>
         <source>The temperature is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La temperatura non è un numero.</translation>
     </message>
     <message>
         <source>The molecular weight must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il peso molecolare deve essere maggiore di 0.</translation>
     </message>
     <message>
         <source>molvera cannot read this formula. Enter the molecular weight, or correct the formula.</source>
-        <translation type="unfinished"></translation>
+        <translation>molvera non riesce a leggere questa formula. Inserire il peso molecolare o correggere la formula.</translation>
     </message>
     <message>
         <source>The number of waters cannot be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di molecole di H2O non può essere negativo.</translation>
     </message>
     <message>
         <source>%1 is not written as a CAS number: 2 to 7 digits, 2 digits and a check digit, joined by hyphens, such as 7647-14-5.</source>
         <extracomment>%1 is the text typed as the CAS number; the example 7647-14-5 stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è scritto come un numero CAS: da 2 a 7 cifre, 2 cifre e una cifra di controllo, uniti da trattini, ad es. 7647-14-5.</translation>
     </message>
     <message>
         <source>The CAS number %1 has a wrong check digit: it should end in %2.</source>
         <extracomment>%1 is the CAS number typed, %2 the check digit its other digits call for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il numero CAS %1 ha una cifra di controllo errata: dovrebbe terminare con %2.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleDialog</name>
     <message>
         <source>% purity (a solid)</source>
-        <translation type="unfinished"></translation>
+        <translation>% di purezza (solido)</translation>
     </message>
     <message>
         <source>% w/w</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;p/p</translation>
     </message>
     <message>
         <source>% v/v</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;v/v</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;p/v</translation>
     </message>
     <message>
         <source>g/L (mg/mL)</source>
-        <translation type="unfinished"></translation>
+        <translation>g/L (mg/mL)</translation>
     </message>
     <message>
         <source>M (mol/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>M (mol/L)</translation>
     </message>
     <message>
         <source>Edit Bottle</source>
         <extracomment>The title of the window that edits a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifica flacone</translation>
     </message>
     <message>
         <source>New Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo flacone</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>&amp;Formula:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formula:</translation>
     </message>
     <message>
         <source>Molecular &amp;weight:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso &amp;molecolare:</translation>
     </message>
     <message>
         <source>from the formula</source>
         <extracomment>Shown in the empty molecular weight box: the formula gives it where molvera reads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dalla formula</translation>
     </message>
     <message>
         <source>&amp;Basis:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unità:</translation>
     </message>
     <message>
         <source>&amp;Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titolo:</translation>
     </message>
     <message>
         <source>Specific &amp;gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso s&amp;pecifico:</translation>
     </message>
     <message>
         <source>&amp;CAS number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero &amp;CAS:</translation>
     </message>
     <message>
         <source>S&amp;ource:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;onte:</translation>
     </message>
     <message>
         <source>No&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Not&amp;e:</translation>
     </message>
     <message>
         <source>Enter a number.</source>
         <extracomment>Beside a field of a bottle that should hold a number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un numero.</translation>
     </message>
     <message>
         <source>Molecular weight %1</source>
         <extracomment>%1 is a molecular weight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso molecolare %1</translation>
     </message>
     <message>
         <source>Number of H2O: %1</source>
         <extracomment>%1 is the number of waters of crystallisation the formula gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Molecole di H2O: %1</translation>
     </message>
     <message>
         <source>Its strength makes %1</source>
         <extracomment>%1 is a molarity such as &quot;12.1 M&quot;: what the strength and specific gravity make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Molarità corrispondente: %1</translation>
     </message>
     <message>
         <source>Measured &amp;at (°C):</source>
-        <translation type="unfinished"></translation>
+        <translation>Misurato &amp;a (°C):</translation>
     </message>
     <message>
         <source>Where it stan&amp;ds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;llocazione:</translation>
     </message>
 </context>
 <context>
@@ -516,32 +516,32 @@
     <message>
         <source>%1 % pure</source>
         <extracomment>A solid&apos;s purity; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% di purezza</translation>
     </message>
     <message>
         <source>%1 % w/w</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/m)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;p/⁠p</translation>
     </message>
     <message>
         <source>%1 % v/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (V/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;v/⁠v</translation>
     </message>
     <message>
         <source>%1 % w/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;p/⁠v</translation>
     </message>
     <message>
         <source>%1 g/L</source>
         <extracomment>%1 is the number of grams per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;g/⁠L</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>%1 is the number of moles per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;M</translation>
     </message>
 </context>
 <context>
@@ -655,17 +655,17 @@
     <message>
         <source>Stock: %1 (%2 %3)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sostanza di partenza: %1 (%2&#xa0;%3)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, specific gravity %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit, %4 its specific gravity.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sostanza di partenza: %1 (%2&#xa0;%3, peso specifico %4)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, Number of H2O: %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit (&quot;%&quot;), %4 its waters of crystallisation; &quot;Number of H2O&quot; as the hydrate page&apos;s caption says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sostanza di partenza: %1 (%2&#xa0;%3, molecole di H2O: %4)</translation>
     </message>
 </context>
 <context>
@@ -719,7 +719,7 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says what a page could not use of a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registro dei reagenti</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1053,7 @@ con il solvente.</translation>
     <message>
         <source>The hydrate page weighs a solid starting substance: the strength of %1, a solution, cannot be used here. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it. The page&apos;s stock is the substance on the shelf, weighed: the starting substance.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La pagina «Soluzione di idrato» serve a pesare una sostanza di partenza solida: la concentrazione di %1, che è una soluzione, non si può usare qui. La formula e il nome sono stati inseriti.</translation>
     </message>
 </context>
 <context>
@@ -1281,7 +1281,7 @@ con il solvente.</translation>
     <message>
         <source>The molar page cannot use the strength of %1: a stock in % v/v would need the density of the pure liquid. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La pagina «Soluzione molare» non può usare la concentrazione di %1: una soluzione madre in %&#xa0;v/⁠v richiederebbe la densità del liquido puro. La formula e il nome sono stati inseriti.</translation>
     </message>
 </context>
 <context>
@@ -1501,12 +1501,12 @@ con il solvente.</translation>
     <message>
         <source>The stock&apos;s list has no % v/v: the percent of %1 is entered as the stock&apos;s, which serves a % v/v solution.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’elenco della soluzione madre non ha %&#xa0;v/⁠v: la percentuale di %1 è inserita come quella della soluzione madre, il che va bene per una soluzione in %&#xa0;v/⁠v.</translation>
     </message>
     <message>
         <source>The % page cannot use the strength of %1, a molar stock: the molar page can. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La pagina «Soluzione percentuale» non può usare la concentrazione di %1, una soluzione madre molare; la pagina «Soluzione molare» sì. La formula e il nome sono stati inseriti.</translation>
     </message>
 </context>
 <context>
@@ -1514,21 +1514,21 @@ con il solvente.</translation>
     <message>
         <source>Reagent &amp;Book…</source>
         <extracomment>The formula box&apos;s context menu: opens the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;gistro dei reagenti…</translation>
     </message>
     <message>
         <source>&amp;Save Stock to Book…</source>
         <extracomment>The formula box&apos;s context menu: makes a bottle of the page&apos;s stock in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva la sostanza di partenza nel registro…</translation>
     </message>
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says the page&apos;s stock cannot be saved in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registro dei reagenti</translation>
     </message>
     <message>
         <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
-        <translation type="unfinished"></translation>
+        <translation>La concentrazione della sostanza di partenza in questa pagina non è un numero, quindi non può essere salvata come flacone.</translation>
     </message>
 </context>
 <context>
@@ -1730,143 +1730,143 @@ con il solvente.</translation>
     <name>molvera::StarterBottles</name>
     <message>
         <source>Hydrochloric acid 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido cloridrico 37 %</translation>
     </message>
     <message>
         <source>Sulfuric acid 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido solforico 96 %</translation>
     </message>
     <message>
         <source>Nitric acid 65 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido nitrico 65 %</translation>
     </message>
     <message>
         <source>Nitric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido nitrico 70 %</translation>
     </message>
     <message>
         <source>Phosphoric acid 85 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido fosforico 85 %</translation>
     </message>
     <message>
         <source>Acetic acid, glacial</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido acetico glaciale</translation>
     </message>
     <message>
         <source>Formic acid 98 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido formico 98 %</translation>
     </message>
     <message>
         <source>Ammonia solution 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ammoniaca in soluzione 25 %</translation>
     </message>
     <message>
         <source>Ammonia solution 28 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ammoniaca in soluzione 28 %</translation>
     </message>
     <message>
         <source>Hydrogen peroxide 30 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Perossido di idrogeno 30 %</translation>
     </message>
     <message>
         <source>Ethanol 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Etanolo 96 %</translation>
     </message>
     <message>
         <source>Ethanol, absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>Etanolo assoluto</translation>
     </message>
     <message>
         <source>2-Propanol</source>
-        <translation type="unfinished"></translation>
+        <translation>2-Propanolo</translation>
     </message>
     <message>
         <source>Methanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Metanolo</translation>
     </message>
     <message>
         <source>Glycerol</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicerolo</translation>
     </message>
     <message>
         <source>Formaldehyde solution 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Formaldeide in soluzione 37 %</translation>
     </message>
     <message>
         <source>Perchloric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido perclorico 70 %</translation>
     </message>
     <message>
         <source>Hydrofluoric acid 48 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Acido fluoridrico 48 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide solution 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Idrossido di sodio in soluzione 50 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide pellets</source>
-        <translation type="unfinished"></translation>
+        <translation>Idrossido di sodio in pastiglie</translation>
     </message>
     <message>
         <source>Sodium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloruro di sodio</translation>
     </message>
     <message>
         <source>Potassium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloruro di potassio</translation>
     </message>
     <message>
         <source>Calcium chloride dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloruro di calcio diidrato</translation>
     </message>
     <message>
         <source>Magnesium chloride hexahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloruro di magnesio esaidrato</translation>
     </message>
     <message>
         <source>Magnesium sulfate heptahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Solfato di magnesio eptaidrato</translation>
     </message>
     <message>
         <source>Copper(II) sulfate pentahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Solfato di rame(II) pentaidrato</translation>
     </message>
     <message>
         <source>Disodium hydrogen phosphate dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Idrogenofosfato disodico diidrato</translation>
     </message>
     <message>
         <source>Sodium dihydrogen phosphate monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Diidrogenofosfato di sodio monoidrato</translation>
     </message>
     <message>
         <source>Potassium dihydrogen phosphate</source>
-        <translation type="unfinished"></translation>
+        <translation>Diidrogenofosfato di potassio</translation>
     </message>
     <message>
         <source>Sodium carbonate, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbonato di sodio anidro</translation>
     </message>
     <message>
         <source>Sodium hydrogen carbonate</source>
-        <translation type="unfinished"></translation>
+        <translation>Idrogenocarbonato di sodio</translation>
     </message>
     <message>
         <source>Tris base</source>
-        <translation type="unfinished"></translation>
+        <translation>Tris</translation>
     </message>
     <message>
         <source>EDTA disodium dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>EDTA disodico diidrato</translation>
     </message>
     <message>
         <source>D-Glucose, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glucosio anidro</translation>
     </message>
     <message>
         <source>D-Glucose monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glucosio monoidrato</translation>
     </message>
 </context>
 <context>

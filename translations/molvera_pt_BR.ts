@@ -45,85 +45,85 @@
     <message>
         <source>Bottles of the reagent book</source>
         <extracomment>What screen readers call the list of bottles offered under a box as one types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frascos do cadastro de reagentes</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookCsv</name>
     <message>
         <source>The row has more cells than the header has names.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha tem mais células do que o cabeçalho tem nomes.</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
         <extracomment>%1 is the cell&apos;s text as it stands in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número.</translation>
     </message>
     <message>
         <source>%1 is not a date and time such as 2026-12-07T09:30:00Z.</source>
         <extracomment>%1 is the cell&apos;s text; the example date and time stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma data e hora como 2026-12-07T09:30:00Z.</translation>
     </message>
     <message>
         <source>%1 is not a basis molvera knows: write purity %, % w/w, % v/v, % w/v, g/L or M.</source>
         <extracomment>%1 is the cell&apos;s text; the bases listed are written as they stand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma unidade que o molvera conheça: escreva purity %, % w/w, % v/v, % w/v, g/L ou M.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: %2</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
         <extracomment>%1 is the line&apos;s number in the file, %2 the column&apos;s name as the file&apos;s header writes it (not translated), %3 the sentence that says what is wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1, coluna %2: %3</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text. Save it as CSV in UTF-8 and import it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é texto UTF-8. Salve-o como CSV em UTF-8 e importe-o novamente.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo está vazio.</translation>
     </message>
     <message>
         <source>The header has no column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cabeçalho não tem a coluna %1.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BookModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Fórmula</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Teor</translation>
     </message>
     <message>
         <source>Specific gravity</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidade</translation>
     </message>
     <message>
         <source>Works out at</source>
         <extracomment>The molarity the bottle&apos;s strength works out at: a check of the numbers on its label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Equivale a</translation>
     </message>
     <message>
         <source>CAS number</source>
         <extracomment>The CAS registry number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nº CAS</translation>
     </message>
     <message>
         <source>Place</source>
         <extracomment>Where the bottle stands in the lab.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Local</translation>
     </message>
 </context>
 <context>
@@ -131,84 +131,84 @@
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar o cadastro de reagentes %1 porque não é possível gravar na pasta dele. O molvera funciona sem o cadastro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar o cadastro de reagentes %1: %2. O molvera funciona sem o cadastro.</translation>
     </message>
     <message>
         <source>The reagent book %1 is damaged: %2. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O cadastro de reagentes %1 está danificado: %2. O molvera deixou o arquivo como estava e funciona sem o cadastro.</translation>
     </message>
     <message>
         <source>The reagent book %1 is from an older molvera and can only be read, so it cannot be brought up to date. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O cadastro de reagentes %1 é de uma versão mais antiga do molvera e só pode ser lido, por isso não pode ser atualizado. O molvera deixou o arquivo como estava e funciona sem o cadastro.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read: changes to it cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O cadastro de reagentes %1 só pode ser lido: as alterações nele não podem ser salvas.</translation>
     </message>
     <message>
         <source>%1 is not a reagent book of molvera. molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um cadastro de reagentes do molvera. O molvera deixou o arquivo como estava e funciona sem o cadastro.</translation>
     </message>
     <message>
         <source>The reagent book %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left the file as it is and works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O cadastro de reagentes %1 foi gravado por uma versão mais nova do molvera (versão do cadastro %2; esta versão do molvera conhece versões até a %3). O molvera deixou o arquivo como estava e funciona sem o cadastro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be opened: %2. molvera works without the book.</source>
         <extracomment>%1 is the book&apos;s file, %2 the system&apos;s or the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o cadastro de reagentes %1: %2. O molvera funciona sem o cadastro.</translation>
     </message>
     <message>
         <source>The reagent book %1 cannot be made, because its folder cannot be written to. molvera shows the starter bottles, but changes to them cannot be saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar o cadastro de reagentes %1 porque não é possível gravar na pasta dele. O molvera mostra os frascos iniciais, mas as alterações neles não podem ser salvas.</translation>
     </message>
     <message>
         <source>The reagent book %1 can only be read, so the change was not saved.</source>
         <extracomment>%1 is the book&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O cadastro de reagentes %1 só pode ser lido, por isso a alteração não foi salva.</translation>
     </message>
     <message>
         <source>No reagent book is open, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum cadastro de reagentes está aberto, por isso a alteração não foi salva.</translation>
     </message>
     <message>
         <source>The reagent book %1 could not be changed: %2. The change was not saved.</source>
         <extracomment>%1 is the book&apos;s file, %2 the database&apos;s reason (in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível alterar o cadastro de reagentes %1: %2. A alteração não foi salva.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so this change was not saved. Look at the bottle again and make the change once more.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O frasco %1 foi alterado no cadastro depois de ter sido lido, por isso esta alteração não foi salva. Consulte o frasco novamente e faça a alteração outra vez.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book, so the change was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>O frasco %1 não está mais no cadastro, por isso a alteração não foi salva.</translation>
     </message>
     <message>
         <source>%1 is no longer in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>O frasco %1 não está mais no cadastro.</translation>
     </message>
     <message>
         <source>%1 was changed in the book after it was read, so it was not removed. Look at the bottle again before removing it.</source>
         <extracomment>%1 is the bottle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O frasco %1 foi alterado no cadastro depois de ter sido lido, por isso não foi excluído. Consulte o frasco novamente antes de excluí-lo.</translation>
     </message>
     <message>
         <source>%1 (%2) is in the book already, so the row was not added again.</source>
         <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) já está no cadastro, por isso a linha não foi adicionada de novo.</translation>
     </message>
 </context>
 <context>
@@ -216,299 +216,299 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cadastro de reagentes</translation>
     </message>
     <message>
         <source>Searc&amp;h:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>A few letters of a name, a formula or a CAS number</source>
         <extracomment>Shown in the empty search box of the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Algumas letras de um nome, uma fórmula ou um número CAS</translation>
     </message>
     <message>
         <source>Bottles</source>
         <extracomment>What screen readers call the reagent book&apos;s table of bottles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frascos</translation>
     </message>
     <message>
         <source>&amp;Use on This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar nesta página</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar…</translation>
     </message>
     <message>
         <source>Du&amp;plicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar…</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex&amp;cluir</translation>
     </message>
     <message>
         <source>U&amp;ndo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfa&amp;zer exclusão</translation>
     </message>
     <message>
         <source>Save &amp;Stock to Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar substância de partida…</translation>
     </message>
     <message>
         <source>&amp;Restore Starter Bottles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar frascos iniciais</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar…</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>The book %1 can only be read: its file or folder cannot be written to.</source>
         <extracomment>%1 is the book&apos;s file. The book can be read but not changed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O cadastro %1 só pode ser lido: não é possível gravar no arquivo ou na pasta dele.</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
         <extracomment>The name of a duplicated bottle: %1 is the name of the bottle it was copied from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (cópia)</translation>
     </message>
     <message>
         <source>Delete Bottle</source>
         <extracomment>%1 is the bottle&apos;s name. Undo Delete brings it back while the window is open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excluir frasco</translation>
     </message>
     <message>
         <source>Delete the bottle %1 from the book?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir o frasco %1 do cadastro?</translation>
     </message>
     <message numerus="yes">
         <source>%n starter bottle(s) added back.</source>
         <extracomment>%n is how many starter bottles were added back to the book.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frasco inicial restaurado.</numerusform>
+            <numerusform>%n frascos iniciais restaurados.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Bottles</source>
         <extracomment>The title of the file dialog that chooses a CSV file to import into the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importar frascos</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;: it is the pattern the dialog filters by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the file, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was imported: %n row(s) cannot be. The details name each by line and column.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nada foi importado: %n registro não pode ser importado. Os detalhes o indicam por linha e coluna.</numerusform>
+            <numerusform>Nada foi importado: %n registros não podem ser importados. Os detalhes indicam cada um por linha e coluna.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 bottles added; %2 already in the book and not added again.</source>
         <extracomment>%1 is how many bottles were added, %2 how many rows were already in the book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frascos adicionados: %1; já estavam no cadastro e não foram adicionados de novo: %2.</translation>
     </message>
     <message>
         <source>Export Bottles</source>
         <extracomment>The title of the file dialog that chooses where to export the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exportar frascos</translation>
     </message>
     <message>
         <source>CSV with commas and decimal points (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file for spreadsheets that write numbers with a decimal point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV com vírgulas e ponto decimal (*.csv)</translation>
     </message>
     <message>
         <source>CSV with semicolons and decimal commas (*.csv)</source>
         <extracomment>Keep &quot;(*.csv)&quot;. The file German, French ... spreadsheets read: &quot;;&quot; and decimal commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV com ponto e vírgula e vírgula decimal (*.csv)</translation>
     </message>
     <message>
         <source>reagent book.csv</source>
         <extracomment>The file name the export proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cadastro de reagentes.csv</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleCheck</name>
     <message>
         <source>Enter the bottle&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome do frasco.</translation>
     </message>
     <message>
         <source>The strength must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>O teor deve ser maior que 0.</translation>
     </message>
     <message>
         <source>A strength in percent cannot be more than 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um teor em porcentagem não pode ser maior que 100&#xa0;%.</translation>
     </message>
     <message>
         <source>The specific gravity must lie between %1 and %2.</source>
         <extracomment>%1 and %2 are the numbers 0.5 and 2.5 in the user&apos;s notation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A densidade deve estar entre %1 e %2.</translation>
     </message>
     <message>
         <source>Enter the specific gravity: a % w/w or % v/v strength needs it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a densidade: um teor em %&#xa0;m/⁠m ou %&#xa0;v/⁠v precisa dela.</translation>
     </message>
     <message>
         <source>The temperature is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>A temperatura não é um número.</translation>
     </message>
     <message>
         <source>The molecular weight must be more than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>A massa molar deve ser maior que 0.</translation>
     </message>
     <message>
         <source>molvera cannot read this formula. Enter the molecular weight, or correct the formula.</source>
-        <translation type="unfinished"></translation>
+        <translation>O molvera não consegue ler esta fórmula. Digite a massa molar ou corrija a fórmula.</translation>
     </message>
     <message>
         <source>The number of waters cannot be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de H2O não pode ser negativo.</translation>
     </message>
     <message>
         <source>%1 is not written as a CAS number: 2 to 7 digits, 2 digits and a check digit, joined by hyphens, such as 7647-14-5.</source>
         <extracomment>%1 is the text typed as the CAS number; the example 7647-14-5 stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está escrito como um número CAS: 2 a 7 dígitos, 2 dígitos e um dígito verificador, unidos por hifens, como 7647-14-5.</translation>
     </message>
     <message>
         <source>The CAS number %1 has a wrong check digit: it should end in %2.</source>
         <extracomment>%1 is the CAS number typed, %2 the check digit its other digits call for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O número CAS %1 tem um dígito verificador errado: ele deveria terminar em %2.</translation>
     </message>
 </context>
 <context>
     <name>molvera::BottleDialog</name>
     <message>
         <source>% purity (a solid)</source>
-        <translation type="unfinished"></translation>
+        <translation>% de pureza (sólido)</translation>
     </message>
     <message>
         <source>% w/w</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;m/m</translation>
     </message>
     <message>
         <source>% v/v</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;v/v</translation>
     </message>
     <message>
         <source>% w/v</source>
-        <translation type="unfinished"></translation>
+        <translation>%&#xa0;m/v</translation>
     </message>
     <message>
         <source>g/L (mg/mL)</source>
-        <translation type="unfinished"></translation>
+        <translation>g/L (mg/mL)</translation>
     </message>
     <message>
         <source>M (mol/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>M (mol/L)</translation>
     </message>
     <message>
         <source>Edit Bottle</source>
         <extracomment>The title of the window that edits a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Editar frasco</translation>
     </message>
     <message>
         <source>New Bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo frasco</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>&amp;Formula:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fórmula:</translation>
     </message>
     <message>
         <source>Molecular &amp;weight:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Massa molar:</translation>
     </message>
     <message>
         <source>from the formula</source>
         <extracomment>Shown in the empty molecular weight box: the formula gives it where molvera reads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pela fórmula</translation>
     </message>
     <message>
         <source>&amp;Basis:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidade:</translation>
     </message>
     <message>
         <source>&amp;Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teor:</translation>
     </message>
     <message>
         <source>Specific &amp;gravity:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Densidade:</translation>
     </message>
     <message>
         <source>&amp;CAS number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº &amp;CAS:</translation>
     </message>
     <message>
         <source>S&amp;ource:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;onte:</translation>
     </message>
     <message>
         <source>No&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;bservação:</translation>
     </message>
     <message>
         <source>Enter a number.</source>
         <extracomment>Beside a field of a bottle that should hold a number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número.</translation>
     </message>
     <message>
         <source>Molecular weight %1</source>
         <extracomment>%1 is a molecular weight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Massa molar %1</translation>
     </message>
     <message>
         <source>Number of H2O: %1</source>
         <extracomment>%1 is the number of waters of crystallisation the formula gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Número de H2O: %1</translation>
     </message>
     <message>
         <source>Its strength makes %1</source>
         <extracomment>%1 is a molarity such as &quot;12.1 M&quot;: what the strength and specific gravity make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Molaridade correspondente: %1</translation>
     </message>
     <message>
         <source>Measured &amp;at (°C):</source>
-        <translation type="unfinished"></translation>
+        <translation>Medida &amp;a (°C):</translation>
     </message>
     <message>
         <source>Where it stan&amp;ds:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Local:</translation>
     </message>
 </context>
 <context>
@@ -516,32 +516,32 @@
     <message>
         <source>%1 % pure</source>
         <extracomment>A solid&apos;s purity; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% de pureza</translation>
     </message>
     <message>
         <source>%1 % w/w</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/m)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;m/⁠m</translation>
     </message>
     <message>
         <source>%1 % v/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (V/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;v/⁠v</translation>
     </message>
     <message>
         <source>%1 % w/v</source>
         <extracomment>%1 is the number; the notation is the translator&apos;s to choose (&quot;% (m/V)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%&#xa0;m/⁠v</translation>
     </message>
     <message>
         <source>%1 g/L</source>
         <extracomment>%1 is the number of grams per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;g/L</translation>
     </message>
     <message>
         <source>%1 M</source>
         <extracomment>%1 is the number of moles per litre.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;M</translation>
     </message>
 </context>
 <context>
@@ -655,17 +655,17 @@
     <message>
         <source>Stock: %1 (%2 %3)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Substância de partida: %1 (%2&#xa0;%3)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, specific gravity %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit, %4 its specific gravity.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Substância de partida: %1 (%2&#xa0;%3, densidade %4)</translation>
     </message>
     <message>
         <source>Stock: %1 (%2 %3, Number of H2O: %4)</source>
         <extracomment>%1 the bottle&apos;s name, %2 its strength (a number), %3 its unit (&quot;%&quot;), %4 its waters of crystallisation; &quot;Number of H2O&quot; as the hydrate page&apos;s caption says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Substância de partida: %1 (%2&#xa0;%3, número de H2O: %4)</translation>
     </message>
 </context>
 <context>
@@ -719,7 +719,7 @@
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says what a page could not use of a bottle of the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cadastro de reagentes</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1053,7 @@ com solvente.</translation>
     <message>
         <source>The hydrate page weighs a solid starting substance: the strength of %1, a solution, cannot be used here. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it. The page&apos;s stock is the substance on the shelf, weighed: the starting substance.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A página “Solução de hidrato” serve para pesar uma substância de partida sólida: a concentração de %1, que é uma solução, não pode ser usada aqui. A fórmula e o nome foram preenchidos.</translation>
     </message>
 </context>
 <context>
@@ -1281,7 +1281,7 @@ com solvente.</translation>
     <message>
         <source>The molar page cannot use the strength of %1: a stock in % v/v would need the density of the pure liquid. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A página “Solução molar” não pode usar a concentração de %1: uma solução estoque em %&#xa0;v/⁠v exigiria a densidade do líquido puro. A fórmula e o nome foram preenchidos.</translation>
     </message>
 </context>
 <context>
@@ -1501,12 +1501,12 @@ com solvente.</translation>
     <message>
         <source>The stock&apos;s list has no % v/v: the percent of %1 is entered as the stock&apos;s, which serves a % v/v solution.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A lista da solução estoque não tem %&#xa0;v/⁠v: a porcentagem de %1 foi inserida como a da solução estoque, o que serve para uma solução em %&#xa0;v/⁠v.</translation>
     </message>
     <message>
         <source>The % page cannot use the strength of %1, a molar stock: the molar page can. Its formula and name are filled in.</source>
         <extracomment>%1 is the bottle&apos;s name as the book shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A página “Solução percentual” não pode usar a concentração de %1, uma solução estoque molar; a página “Solução molar” pode. A fórmula e o nome foram preenchidos.</translation>
     </message>
 </context>
 <context>
@@ -1514,21 +1514,21 @@ com solvente.</translation>
     <message>
         <source>Reagent &amp;Book…</source>
         <extracomment>The formula box&apos;s context menu: opens the reagent book&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;adastro de reagentes…</translation>
     </message>
     <message>
         <source>&amp;Save Stock to Book…</source>
         <extracomment>The formula box&apos;s context menu: makes a bottle of the page&apos;s stock in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar a substância de partida no cadastro…</translation>
     </message>
     <message>
         <source>Reagent Book</source>
         <extracomment>The title of the box that says the page&apos;s stock cannot be saved in the reagent book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cadastro de reagentes</translation>
     </message>
     <message>
         <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
-        <translation type="unfinished"></translation>
+        <translation>A concentração da substância de partida nesta página não é um número, por isso ela não pode ser salva como frasco.</translation>
     </message>
 </context>
 <context>
@@ -1730,143 +1730,143 @@ com solvente.</translation>
     <name>molvera::StarterBottles</name>
     <message>
         <source>Hydrochloric acid 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido clorídrico 37 %</translation>
     </message>
     <message>
         <source>Sulfuric acid 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido sulfúrico 96 %</translation>
     </message>
     <message>
         <source>Nitric acid 65 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido nítrico 65 %</translation>
     </message>
     <message>
         <source>Nitric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido nítrico 70 %</translation>
     </message>
     <message>
         <source>Phosphoric acid 85 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido fosfórico 85 %</translation>
     </message>
     <message>
         <source>Acetic acid, glacial</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido acético glacial</translation>
     </message>
     <message>
         <source>Formic acid 98 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido fórmico 98 %</translation>
     </message>
     <message>
         <source>Ammonia solution 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Solução de amônia 25 %</translation>
     </message>
     <message>
         <source>Ammonia solution 28 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Solução de amônia 28 %</translation>
     </message>
     <message>
         <source>Hydrogen peroxide 30 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Peróxido de hidrogênio 30 %</translation>
     </message>
     <message>
         <source>Ethanol 96 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Etanol 96 %</translation>
     </message>
     <message>
         <source>Ethanol, absolute</source>
-        <translation type="unfinished"></translation>
+        <translation>Etanol absoluto</translation>
     </message>
     <message>
         <source>2-Propanol</source>
-        <translation type="unfinished"></translation>
+        <translation>2-Propanol</translation>
     </message>
     <message>
         <source>Methanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Metanol</translation>
     </message>
     <message>
         <source>Glycerol</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicerol</translation>
     </message>
     <message>
         <source>Formaldehyde solution 37 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Solução de formaldeído 37 %</translation>
     </message>
     <message>
         <source>Perchloric acid 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido perclórico 70 %</translation>
     </message>
     <message>
         <source>Hydrofluoric acid 48 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido fluorídrico 48 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide solution 50 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Solução de hidróxido de sódio 50 %</translation>
     </message>
     <message>
         <source>Sodium hydroxide pellets</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidróxido de sódio em lentilhas</translation>
     </message>
     <message>
         <source>Sodium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloreto de sódio</translation>
     </message>
     <message>
         <source>Potassium chloride</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloreto de potássio</translation>
     </message>
     <message>
         <source>Calcium chloride dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloreto de cálcio di-hidratado</translation>
     </message>
     <message>
         <source>Magnesium chloride hexahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloreto de magnésio hexa-hidratado</translation>
     </message>
     <message>
         <source>Magnesium sulfate heptahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfato de magnésio hepta-hidratado</translation>
     </message>
     <message>
         <source>Copper(II) sulfate pentahydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfato de cobre(II) penta-hidratado</translation>
     </message>
     <message>
         <source>Disodium hydrogen phosphate dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fosfato de sódio dibásico di-hidratado</translation>
     </message>
     <message>
         <source>Sodium dihydrogen phosphate monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fosfato de sódio monobásico mono-hidratado</translation>
     </message>
     <message>
         <source>Potassium dihydrogen phosphate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fosfato de potássio monobásico</translation>
     </message>
     <message>
         <source>Sodium carbonate, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>Carbonato de sódio anidro</translation>
     </message>
     <message>
         <source>Sodium hydrogen carbonate</source>
-        <translation type="unfinished"></translation>
+        <translation>Bicarbonato de sódio</translation>
     </message>
     <message>
         <source>Tris base</source>
-        <translation type="unfinished"></translation>
+        <translation>Tris</translation>
     </message>
     <message>
         <source>EDTA disodium dihydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>EDTA dissódico di-hidratado</translation>
     </message>
     <message>
         <source>D-Glucose, anhydrous</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glicose anidra</translation>
     </message>
     <message>
         <source>D-Glucose monohydrate</source>
-        <translation type="unfinished"></translation>
+        <translation>D-Glicose mono-hidratada</translation>
     </message>
 </context>
 <context>

@@ -26,8 +26,11 @@ EXPECTED = {
     "Molar Solution": {"Element, row 2": "Select an Element",
                        "Number of atoms, row 2": "Select the number of elements in this formula",
                        "Molecular weight, row 2": "", "Stock concentration unit": "",
-                       "Conc of Stock Soln:": "Enter the Conc of the Stock Solution"},
-    "% Solution": {"% w/v": "Weight per Volume Concentrations"},
+                       "Conc of Stock Soln:": "Enter the Conc of the Stock Solution, e.g. 98, "
+                                              "or 500 mM for a molar stock"},
+    "% Solution": {"% w/v": "Weight per Volume Concentrations",
+                   "Stock concentration basis": "Choose what the stock's percent is of: weight "
+                                                "in weight, or grams in 100 mL"},
     "Hydrate Solution": {"Element, row 6": "Select an Element",
                          "Number of H2O in the stock": "Enter the number of H2Os in the stock "
                                                        "solution",

@@ -37,7 +37,7 @@ struct Message
     bool finished = false;
 };
 
-// The entries of translations/molvera_<language>.ts.
+// The entries of translations/molvera_<language>.ts; each plural form an entry of its own.
 QList<Message> catalogue(const QString &language)
 {
     QFile file(QStringLiteral(MOLVERA_TRANSLATIONS_DIR "/molvera_%1.ts").arg(language));
@@ -45,15 +45,24 @@ QList<Message> catalogue(const QString &language)
         qFatal("no catalogue %s", qPrintable(file.fileName()));
     QList<Message> messages;
     QXmlStreamReader xml(&file);
+    bool plural = false;
+    int forms = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == "message"_L1) {
             messages.append(Message{});
+            plural = xml.attributes().value("numerus"_L1) == "yes"_L1;
+            forms = 0;
         } else if (xml.name() == "source"_L1) {
             messages.back().source = xml.readElementText();
         } else if (xml.name() == "translation"_L1) {
             messages.back().finished = xml.attributes().value("type"_L1).isEmpty();
+            if (!plural)
+                messages.back().translation = xml.readElementText();
+        } else if (xml.name() == "numerusform"_L1) {
+            if (forms++ > 0)
+                messages.append(messages.back());
             messages.back().translation = xml.readElementText();
         }
     }

@@ -1,6 +1,7 @@
 #include "bottledialog.h"
 
 #include <book/bottletexts.h>
+#include <book/starterbottles.h>
 #include <calc/numbertext.h>
 #include <ui/forms/numberlocale.h>
 
@@ -51,7 +52,8 @@ BottleDialog::BottleDialog(const Bottle &bottle, QWidget *parent)
     setWindowTitle(bottle.id ? tr("Edit Bottle") : tr("New Bottle"));
     auto *grid = new QGridLayout(this);
 
-    addField(BottleField::Name, u"txtBottleName"_s, tr("&Name:"))->setText(bottle.name);
+    // A starter bottle's name as the user's language shows it.
+    addField(BottleField::Name, u"txtBottleName"_s, tr("&Name:"))->setText(shownName(bottle));
     addField(BottleField::Formula, u"txtBottleFormula"_s, tr("&Formula:"))->setText(bottle.formula);
     QLineEdit *weight =
         addField(BottleField::MolecularWeight, u"txtBottleWeight"_s, tr("Molecular &weight:"));
@@ -143,7 +145,10 @@ BottleDialog::Read BottleDialog::read() const
     Read result;
     Bottle &bottle = result.bottle;
     bottle = m_original;
+    // A starter name left as shown stays the starter's, and keeps following the language.
     bottle.name = m_fields[BottleField::Name]->text().trimmed();
+    if (bottle.name == shownName(m_original))
+        bottle.name = m_original.name;
     bottle.formula = m_fields[BottleField::Formula]->text().trimmed();
     bottle.basis = StockBasis(m_basis->currentData().toInt());
     bottle.cas = m_fields[BottleField::Cas]->text().trimmed();
@@ -204,7 +209,7 @@ void BottleDialog::check()
     if (const QString molarity = impliedMolarityText(current.bottle); !molarity.isEmpty())
         //: %1 is a molarity such as "12.1 M": what the strength and specific gravity make.
         facts << tr("Its strength makes %1").arg(molarity);
-    m_facts->setText(facts.join(u"; "_s));
+    m_facts->setText(facts.join(u"  \u00B7  "_s));
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(current.problems.isEmpty());
 }
 
