@@ -160,10 +160,12 @@ bool BookStore::isLab() const
 
 QString BookStore::title() const
 {
-    //: The name of the book the whole lab shares, beside its bottles.
-    return m_lab ? tr("Lab book")
-                 //: The name of the user's own book, beside its bottles.
-                 : tr("My book");
+    if (m_lab) {
+        //: The name of the book the whole lab shares, beside its bottles.
+        return tr("Lab book");
+    }
+    //: The name of the user's own book, beside its bottles.
+    return tr("My book");
 }
 
 bool BookStore::openConnection(const QString &connection, const QString &file, bool readOnly,

@@ -125,6 +125,11 @@
         <extracomment>Where the bottle stands in the lab.</extracomment>
         <translation>Ubicación</translation>
     </message>
+    <message>
+        <source>Book</source>
+        <extracomment>Which book the bottle is in: the lab&apos;s or the user&apos;s own.</extracomment>
+        <translation>Registro</translation>
+    </message>
 </context>
 <context>
     <name>molvera::BookStore</name>
@@ -209,6 +214,65 @@
         <source>%1 (%2) is in the book already, so the row was not added again.</source>
         <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
         <translation>%1 (%2) ya está en el registro, por lo que la fila no se ha vuelto a añadir.</translation>
+    </message>
+    <message>
+        <source>Lab book</source>
+        <extracomment>The name of the book the whole lab shares, beside its bottles.</extracomment>
+        <translation>Registro del laboratorio</translation>
+    </message>
+    <message>
+        <source>My book</source>
+        <extracomment>The name of the user&apos;s own book, beside its bottles.</extracomment>
+        <translation>Mi registro</translation>
+    </message>
+    <message>
+        <source>The lab book cannot be opened, because Qt&apos;s PostgreSQL driver is not installed (on Debian, the package libqt6sql6-psql). molvera works without the lab book.</source>
+        <translation>No se puede abrir el registro del laboratorio porque el controlador PostgreSQL de Qt no está instalado (en Debian, el paquete libqt6sql6-psql). molvera funciona sin el registro del laboratorio.</translation>
+    </message>
+    <message>
+        <source>molvera cannot read the lab book&apos;s connection string %1. Write it as host=… dbname=… or as postgresql://host/dbname, with no “;” in a value.</source>
+        <extracomment>%1 is the connection string as given, without its password; host=… dbname=… and postgresql://host/dbname are written as they are.</extracomment>
+        <translation>molvera no puede leer la cadena de conexión %1 del registro del laboratorio. Escríbala como host=… dbname=… o como postgresql://host/dbname, sin «;» en ningún valor.</translation>
+    </message>
+    <message>
+        <source>Connecting to the lab book at %1 …</source>
+        <extracomment>%1 is the lab book&apos;s host.</extracomment>
+        <translation>Conectando con el registro del laboratorio en %1&#xa0;…</translation>
+    </message>
+    <message>
+        <source>The database of the lab book at %1 holds a table of bottles that is not molvera&apos;s. molvera left it as it is and works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host.</extracomment>
+        <translation>La base de datos del registro del laboratorio en %1 contiene una tabla de frascos que no es de molvera. molvera la ha dejado tal como estaba y funciona sin el registro del laboratorio.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left it as it is and works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
+        <translation>El registro del laboratorio en %1 lo escribió una versión más reciente de molvera (versión del registro %2; esta versión de molvera conoce las versiones hasta la %3). molvera lo ha dejado tal como estaba y funciona sin el registro del laboratorio.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 cannot be opened: %2. molvera works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>No se puede abrir el registro del laboratorio en %1: %2. molvera funciona sin el registro del laboratorio.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 cannot be reached: %2. molvera works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the reason libpq gives (in English).</extracomment>
+        <translation>No se puede acceder al registro del laboratorio en %1: %2. molvera funciona sin el registro del laboratorio.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 did not take the change: %2. The change was not saved.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>El registro del laboratorio en %1 ha rechazado el cambio: %2. No se ha guardado el cambio.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 could not be changed: %2. The change was not saved.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>No se ha podido modificar el registro del laboratorio en %1: %2. No se ha guardado el cambio.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is in this book already, so it was not copied.</source>
+        <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
+        <translation>%1 (%2) ya está en este registro, por lo que no se ha copiado.</translation>
     </message>
 </context>
 <context>
@@ -354,6 +418,42 @@
         <source>%1 could not be written: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
         <translation>No se ha podido escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>C&amp;opy to Lab Book</source>
+        <translation>C&amp;opiar al registro del laboratorio</translation>
+    </message>
+    <message>
+        <source>&amp;Lab book:</source>
+        <translation>Registro del labora&amp;torio:</translation>
+    </message>
+    <message>
+        <source>host=… dbname=…, or postgresql://…; empty for no lab book</source>
+        <extracomment>Shown in the empty lab book box. Keep host=, dbname= and postgresql:// as they are.</extracomment>
+        <translation>host=… dbname=… o postgresql://…; vacío si no hay registro del laboratorio</translation>
+    </message>
+    <message>
+        <source>Co&amp;nnect</source>
+        <translation>Co&amp;nectar</translation>
+    </message>
+    <message>
+        <source>Set by MOLVERA_LAB_BOOK</source>
+        <extracomment>The lab book comes from the environment variable; keep MOLVERA_LAB_BOOK as it is.</extracomment>
+        <translation>Definido por MOLVERA_LAB_BOOK</translation>
+    </message>
+    <message>
+        <source>Asking the lab book&apos;s server at %1 …</source>
+        <extracomment>While the lab book&apos;s server is asked; %1 is its host.</extracomment>
+        <translation>Consultando el servidor del registro del laboratorio en %1&#xa0;…</translation>
+    </message>
+    <message>
+        <source>C&amp;opy to My Book</source>
+        <translation>C&amp;opiar a mi registro</translation>
+    </message>
+    <message>
+        <source>The book now holds: %1, %2.</source>
+        <extracomment>After a refusal because the bottle changed: %1 its name and %2 its strength as the book now holds them.</extracomment>
+        <translation>El registro contiene ahora: %1, %2.</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1629,16 @@ con disolvente.</translation>
     <message>
         <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
         <translation>La concentración del producto de partida en esta página no es un número, por lo que no se puede guardar como frasco.</translation>
+    </message>
+    <message>
+        <source>This is neither a connection string (host=… dbname=…) nor a URI (postgresql://…).</source>
+        <extracomment>The lab book&apos;s connection string cannot be read.</extracomment>
+        <translation>No es ni una cadena de conexión (host=… dbname=…) ni un URI (postgresql://…).</translation>
+    </message>
+    <message>
+        <source>molvera keeps no password. Leave it out, and put it in ~/.pgpass (a line host:port:database:user:password) or a service file instead.</source>
+        <extracomment>molvera keeps no passwords: libpq&apos;s own files do.</extracomment>
+        <translation>molvera no guarda contraseñas. Quite la contraseña y póngala en ~/.pgpass (una línea host:port:database:user:password) o en un archivo de servicio.</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,11 @@
         <extracomment>Where the bottle stands in the lab.</extracomment>
         <translation>Emplacement</translation>
     </message>
+    <message>
+        <source>Book</source>
+        <extracomment>Which book the bottle is in: the lab&apos;s or the user&apos;s own.</extracomment>
+        <translation>Registre</translation>
+    </message>
 </context>
 <context>
     <name>molvera::BookStore</name>
@@ -209,6 +214,65 @@
         <source>%1 (%2) is in the book already, so the row was not added again.</source>
         <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
         <translation>%1 (%2) figure déjà dans le registre&#xa0;: la ligne n’a donc pas été ajoutée une seconde fois.</translation>
+    </message>
+    <message>
+        <source>Lab book</source>
+        <extracomment>The name of the book the whole lab shares, beside its bottles.</extracomment>
+        <translation>Registre du labo</translation>
+    </message>
+    <message>
+        <source>My book</source>
+        <extracomment>The name of the user&apos;s own book, beside its bottles.</extracomment>
+        <translation>Mon registre</translation>
+    </message>
+    <message>
+        <source>The lab book cannot be opened, because Qt&apos;s PostgreSQL driver is not installed (on Debian, the package libqt6sql6-psql). molvera works without the lab book.</source>
+        <translation>Le registre du labo ne peut pas être ouvert, car le pilote PostgreSQL de Qt n’est pas installé (sous Debian, le paquet libqt6sql6-psql). molvera fonctionne sans le registre du labo.</translation>
+    </message>
+    <message>
+        <source>molvera cannot read the lab book&apos;s connection string %1. Write it as host=… dbname=… or as postgresql://host/dbname, with no “;” in a value.</source>
+        <extracomment>%1 is the connection string as given, without its password; host=… dbname=… and postgresql://host/dbname are written as they are.</extracomment>
+        <translation>molvera ne peut pas lire la chaîne de connexion %1 du registre du labo. Écrivez-la sous la forme host=… dbname=… ou postgresql://host/dbname, sans «&#xa0;;&#xa0;» dans une valeur.</translation>
+    </message>
+    <message>
+        <source>Connecting to the lab book at %1 …</source>
+        <extracomment>%1 is the lab book&apos;s host.</extracomment>
+        <translation>Connexion au registre du labo sur %1&#xa0;…</translation>
+    </message>
+    <message>
+        <source>The database of the lab book at %1 holds a table of bottles that is not molvera&apos;s. molvera left it as it is and works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host.</extracomment>
+        <translation>La base de données du registre du labo sur %1 contient une table de flacons qui n’est pas celle de molvera. molvera l’a laissée telle quelle et fonctionne sans le registre du labo.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left it as it is and works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
+        <translation>Le registre du labo sur %1 a été écrit par une version plus récente de molvera (version du registre %2&#xa0;; cette version de molvera connaît les versions jusqu’à %3). molvera l’a laissé tel quel et fonctionne sans le registre du labo.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 cannot be opened: %2. molvera works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>Le registre du labo sur %1 ne peut pas être ouvert&#xa0;: %2. molvera fonctionne sans le registre du labo.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 cannot be reached: %2. molvera works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the reason libpq gives (in English).</extracomment>
+        <translation>Le registre du labo sur %1 est inaccessible&#xa0;: %2. molvera fonctionne sans le registre du labo.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 did not take the change: %2. The change was not saved.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>Le registre du labo sur %1 a refusé la modification&#xa0;: %2. La modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 could not be changed: %2. The change was not saved.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>Le registre du labo sur %1 n’a pas pu être modifié&#xa0;: %2. La modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is in this book already, so it was not copied.</source>
+        <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
+        <translation>%1 (%2) figure déjà dans ce registre&#xa0;: le flacon n’a donc pas été copié.</translation>
     </message>
 </context>
 <context>
@@ -354,6 +418,42 @@
         <source>%1 could not be written: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
         <translation>%1 n’a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>C&amp;opy to Lab Book</source>
+        <translation>&amp;Copier dans le registre du labo</translation>
+    </message>
+    <message>
+        <source>&amp;Lab book:</source>
+        <translation>Registre du &amp;labo&#xa0;:</translation>
+    </message>
+    <message>
+        <source>host=… dbname=…, or postgresql://…; empty for no lab book</source>
+        <extracomment>Shown in the empty lab book box. Keep host=, dbname= and postgresql:// as they are.</extracomment>
+        <translation>host=… dbname=… ou postgresql://…&#xa0;; vide s’il n’y a pas de registre du labo</translation>
+    </message>
+    <message>
+        <source>Co&amp;nnect</source>
+        <translation>Connec&amp;ter</translation>
+    </message>
+    <message>
+        <source>Set by MOLVERA_LAB_BOOK</source>
+        <extracomment>The lab book comes from the environment variable; keep MOLVERA_LAB_BOOK as it is.</extracomment>
+        <translation>Défini par MOLVERA_LAB_BOOK</translation>
+    </message>
+    <message>
+        <source>Asking the lab book&apos;s server at %1 …</source>
+        <extracomment>While the lab book&apos;s server is asked; %1 is its host.</extracomment>
+        <translation>Interrogation du serveur du registre du labo sur %1&#xa0;…</translation>
+    </message>
+    <message>
+        <source>C&amp;opy to My Book</source>
+        <translation>&amp;Copier dans mon registre</translation>
+    </message>
+    <message>
+        <source>The book now holds: %1, %2.</source>
+        <extracomment>After a refusal because the bottle changed: %1 its name and %2 its strength as the book now holds them.</extracomment>
+        <translation>Le registre contient maintenant&#xa0;: %1, %2.</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1629,16 @@ avec le solvant.</translation>
     <message>
         <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
         <translation>La teneur du produit de départ sur cette page n’est pas un nombre&#xa0;: il ne peut donc pas être enregistré comme flacon.</translation>
+    </message>
+    <message>
+        <source>This is neither a connection string (host=… dbname=…) nor a URI (postgresql://…).</source>
+        <extracomment>The lab book&apos;s connection string cannot be read.</extracomment>
+        <translation>Ce n’est ni une chaîne de connexion (host=… dbname=…) ni une URI (postgresql://…).</translation>
+    </message>
+    <message>
+        <source>molvera keeps no password. Leave it out, and put it in ~/.pgpass (a line host:port:database:user:password) or a service file instead.</source>
+        <extracomment>molvera keeps no passwords: libpq&apos;s own files do.</extracomment>
+        <translation>molvera ne conserve aucun mot de passe. Retirez-le et placez-le plutôt dans ~/.pgpass (une ligne host:port:database:user:password) ou dans un fichier de service.</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,11 @@
         <extracomment>Where the bottle stands in the lab.</extracomment>
         <translation>Local</translation>
     </message>
+    <message>
+        <source>Book</source>
+        <extracomment>Which book the bottle is in: the lab&apos;s or the user&apos;s own.</extracomment>
+        <translation>Cadastro</translation>
+    </message>
 </context>
 <context>
     <name>molvera::BookStore</name>
@@ -209,6 +214,65 @@
         <source>%1 (%2) is in the book already, so the row was not added again.</source>
         <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
         <translation>%1 (%2) já está no cadastro, por isso a linha não foi adicionada de novo.</translation>
+    </message>
+    <message>
+        <source>Lab book</source>
+        <extracomment>The name of the book the whole lab shares, beside its bottles.</extracomment>
+        <translation>Cadastro do laboratório</translation>
+    </message>
+    <message>
+        <source>My book</source>
+        <extracomment>The name of the user&apos;s own book, beside its bottles.</extracomment>
+        <translation>Meu cadastro</translation>
+    </message>
+    <message>
+        <source>The lab book cannot be opened, because Qt&apos;s PostgreSQL driver is not installed (on Debian, the package libqt6sql6-psql). molvera works without the lab book.</source>
+        <translation>Não é possível abrir o cadastro do laboratório porque o driver PostgreSQL do Qt não está instalado (no Debian, o pacote libqt6sql6-psql). O molvera funciona sem o cadastro do laboratório.</translation>
+    </message>
+    <message>
+        <source>molvera cannot read the lab book&apos;s connection string %1. Write it as host=… dbname=… or as postgresql://host/dbname, with no “;” in a value.</source>
+        <extracomment>%1 is the connection string as given, without its password; host=… dbname=… and postgresql://host/dbname are written as they are.</extracomment>
+        <translation>O molvera não consegue ler a string de conexão %1 do cadastro do laboratório. Escreva-a como host=… dbname=… ou como postgresql://host/dbname, sem “;” em nenhum valor.</translation>
+    </message>
+    <message>
+        <source>Connecting to the lab book at %1 …</source>
+        <extracomment>%1 is the lab book&apos;s host.</extracomment>
+        <translation>Conectando ao cadastro do laboratório em %1&#xa0;…</translation>
+    </message>
+    <message>
+        <source>The database of the lab book at %1 holds a table of bottles that is not molvera&apos;s. molvera left it as it is and works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host.</extracomment>
+        <translation>O banco de dados do cadastro do laboratório em %1 contém uma tabela de frascos que não é do molvera. O molvera o deixou como estava e funciona sem o cadastro do laboratório.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 was written by a newer molvera (book version %2; this molvera knows versions up to %3). molvera left it as it is and works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the version of the book found, %3 the newest this molvera knows.</extracomment>
+        <translation>O cadastro do laboratório em %1 foi gravado por uma versão mais nova do molvera (versão do cadastro %2; esta versão do molvera conhece versões até a %3). O molvera o deixou como estava e funciona sem o cadastro do laboratório.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 cannot be opened: %2. molvera works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>Não é possível abrir o cadastro do laboratório em %1: %2. O molvera funciona sem o cadastro do laboratório.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 cannot be reached: %2. molvera works without the lab book.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the reason libpq gives (in English).</extracomment>
+        <translation>Não é possível acessar o cadastro do laboratório em %1: %2. O molvera funciona sem o cadastro do laboratório.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 did not take the change: %2. The change was not saved.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>O cadastro do laboratório em %1 recusou a alteração: %2. A alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>The lab book at %1 could not be changed: %2. The change was not saved.</source>
+        <extracomment>%1 is the lab book&apos;s host, %2 the server&apos;s reason (in English).</extracomment>
+        <translation>Não foi possível alterar o cadastro do laboratório em %1: %2. A alteração não foi salva.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is in this book already, so it was not copied.</source>
+        <extracomment>%1 is the bottle&apos;s name, %2 its formula as typed (either may be empty).</extracomment>
+        <translation>%1 (%2) já está neste cadastro, por isso não foi copiado.</translation>
     </message>
 </context>
 <context>
@@ -354,6 +418,42 @@
         <source>%1 could not be written: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
         <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>C&amp;opy to Lab Book</source>
+        <translation>C&amp;opiar para o cadastro do laboratório</translation>
+    </message>
+    <message>
+        <source>&amp;Lab book:</source>
+        <translation>Cadastro do &amp;laboratório:</translation>
+    </message>
+    <message>
+        <source>host=… dbname=…, or postgresql://…; empty for no lab book</source>
+        <extracomment>Shown in the empty lab book box. Keep host=, dbname= and postgresql:// as they are.</extracomment>
+        <translation>host=… dbname=… ou postgresql://…; deixe vazio se não houver cadastro do laboratório</translation>
+    </message>
+    <message>
+        <source>Co&amp;nnect</source>
+        <translation>Co&amp;nectar</translation>
+    </message>
+    <message>
+        <source>Set by MOLVERA_LAB_BOOK</source>
+        <extracomment>The lab book comes from the environment variable; keep MOLVERA_LAB_BOOK as it is.</extracomment>
+        <translation>Definido por MOLVERA_LAB_BOOK</translation>
+    </message>
+    <message>
+        <source>Asking the lab book&apos;s server at %1 …</source>
+        <extracomment>While the lab book&apos;s server is asked; %1 is its host.</extracomment>
+        <translation>Consultando o servidor do cadastro do laboratório em %1&#xa0;…</translation>
+    </message>
+    <message>
+        <source>C&amp;opy to My Book</source>
+        <translation>C&amp;opiar para meu cadastro</translation>
+    </message>
+    <message>
+        <source>The book now holds: %1, %2.</source>
+        <extracomment>After a refusal because the bottle changed: %1 its name and %2 its strength as the book now holds them.</extracomment>
+        <translation>O cadastro agora contém: %1, %2.</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1629,16 @@ com solvente.</translation>
     <message>
         <source>The stock&apos;s strength on this page is not a number, so it cannot be saved as a bottle.</source>
         <translation>A concentração da substância de partida nesta página não é um número, por isso ela não pode ser salva como frasco.</translation>
+    </message>
+    <message>
+        <source>This is neither a connection string (host=… dbname=…) nor a URI (postgresql://…).</source>
+        <extracomment>The lab book&apos;s connection string cannot be read.</extracomment>
+        <translation>Isto não é uma string de conexão (host=… dbname=…) nem uma URI (postgresql://…).</translation>
+    </message>
+    <message>
+        <source>molvera keeps no password. Leave it out, and put it in ~/.pgpass (a line host:port:database:user:password) or a service file instead.</source>
+        <extracomment>molvera keeps no passwords: libpq&apos;s own files do.</extracomment>
+        <translation>O molvera não guarda senhas. Retire a senha e coloque-a em ~/.pgpass (uma linha host:port:database:user:password) ou em um arquivo de serviço.</translation>
     </message>
 </context>
 <context>

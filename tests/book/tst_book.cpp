@@ -446,8 +446,10 @@ private Q_SLOTS:
             auto *child = new QProcess(this);
             child->start(QCoreApplication::applicationFilePath(), {u"--import"_s, book.path});
             QByteArray csv = "name,basis,strength\n";
+            // Each import's names its own: without the '-', import 1's row 50 would be import 15's
+            // row 0, and skipped as a bottle the book has.
             for (int i = 0; i < 10000; ++i)
-                csv += name.toUtf8() + QByteArray::number(i) + ",M,1\n";
+                csv += name.toUtf8() + '-' + QByteArray::number(i) + ",M,1\n";
             for (child->write(csv); child->bytesToWrite() > 0 && child->waitForBytesWritten();) {
             }
             return child;
