@@ -55,6 +55,28 @@ struct Texts
                         "with solvent.");
 };
 
+// The same two for a solid (a percent stock of specific gravity 1), whose amount is weighed:
+// English measures either way, other languages weigh a solid.
+struct WeighedTexts
+{
+    MOLVERA_TR_CONTEXT(molvera::MolarCalculationWeighed)
+
+    //: As the molar sentence with the amount's unit, for a solid that is weighed: %1 litres to
+    //: make (a number), %2 the molarity, %3 the formula (never translated), %4 grams of it with
+    //: the unit ("5.84 mg"). The sheet prints three lines: keep the two line breaks.
+    static constexpr LocalizedText WithAmountUnit =
+        MOLVERA_TR_NOOP("To prepare %1L of a %2 Molar Solution of %3,\n"
+                        "Measure %4 of %3 and dilute up to %1\n"
+                        "Litre(s) with solvent.");
+    //: As the molar sentence with units typed, for a solid that is weighed: %1 the volume to
+    //: make and %2 the molarity, each with its unit as typed, %3 the formula (never translated),
+    //: %4 the grams to weigh with the unit ("1.51 grams"). Keep the two line breaks.
+    static constexpr LocalizedText WithUnits =
+        MOLVERA_TR_NOOP("To prepare %1 of a %2 Solution of %3,\n"
+                        "Measure %4 of %3 and dilute up to %1\n"
+                        "with solvent.");
+};
+
 // How the stock holds the substance.
 enum class Stock { Percent, Molar, Millimolar, WeightPerVolume, GramsPerLitre };
 
@@ -175,13 +197,13 @@ MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberL
         measuredAmount(amount, weighable ? Dimension::Mass : Dimension::Volume, locale);
     outcome.measured = measured;
     if (r.unit || v.unit) {
-        writeWording(outcome, Texts::WithUnits, translator,
+        writeWording(outcome, weighable ? WeighedTexts::WithUnits : Texts::WithUnits, translator,
                      {typedQuantityText(v, Unit::Litre, translator),
                       typedQuantityText(r, Unit::Molar, translator), inputs.formula,
                       amountText(measured, translator)});
     } else if (measured.small()) {
         writeWording(
-            outcome, Texts::WithAmountUnit, translator,
+            outcome, weighable ? WeighedTexts::WithAmountUnit : Texts::WithAmountUnit, translator,
             {inputs.volume, inputs.molarity, inputs.formula, amountText(measured, translator)});
     } else {
         writeWording(outcome, weighable ? Texts::InGramsOrMillilitres : Texts::InMillilitres,

@@ -70,6 +70,21 @@ struct Texts
                         "with solvent.");
 };
 
+// The w/v sentence with units for a solid (specific gravity 1), whose amount is weighed: English
+// measures either way, other languages weigh a solid.
+struct WeighedTexts
+{
+    MOLVERA_TR_CONTEXT(molvera::PercentCalculationWeighed)
+
+    //: As the w/v sentence with units, for a solid that is weighed: %1 the volume to make with
+    //: its unit, %2 the percent wanted, %3 the formula (never translated), %4 the grams to weigh
+    //: with the unit ("4.50 grams", "58.4 mg"). Keep the two line breaks.
+    static constexpr LocalizedText WeightPerVolumeWithUnits =
+        MOLVERA_TR_NOOP("To prepare %1 of a %2 % w/v solution of %3 ,\n"
+                        "Measure %4 of %3 and dilute up to %1\n"
+                        "with solvent.");
+};
+
 const LocalizedText &wordingFor(ConcentrationType type, bool weighed, bool withUnits)
 {
     switch (type) {
@@ -77,7 +92,8 @@ const LocalizedText &wordingFor(ConcentrationType type, bool weighed, bool withU
         return withUnits ? Texts::WeightPerWeightWithUnits : Texts::WeightPerWeight;
     case ConcentrationType::WeightPerVolume:
         if (withUnits)
-            return Texts::WeightPerVolumeWithUnits;
+            return weighed ? WeighedTexts::WeightPerVolumeWithUnits
+                           : Texts::WeightPerVolumeWithUnits;
         return weighed ? Texts::WeightPerVolumeInGrams : Texts::WeightPerVolumeInMillilitres;
     case ConcentrationType::VolumePerVolume:
         return withUnits ? Texts::VolumePerVolumeWithUnits : Texts::VolumePerVolume;
