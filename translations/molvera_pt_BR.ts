@@ -1461,6 +1461,27 @@ com solvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MolarCalculationWeighed</name>
+    <message>
+        <source>To prepare %1L of a %2 Molar Solution of %3,
+Measure %4 of %3 and dilute up to %1
+Litre(s) with solvent.</source>
+        <extracomment>As the molar sentence with the amount&apos;s unit, for a solid that is weighed: %1 litres to make (a number), %2 the molarity, %3 the formula (never translated), %4 grams of it with the unit (&quot;5.84 mg&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
+        <translation>Para preparar %1&#xa0;L de solução de %3 %2&#xa0;M,
+pese %4 de %3 e complete o volume até %1&#xa0;L
+com solvente.</translation>
+    </message>
+    <message>
+        <source>To prepare %1 of a %2 Solution of %3,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>As the molar sentence with units typed, for a solid that is weighed: %1 the volume to make and %2 the molarity, each with its unit as typed, %3 the formula (never translated), %4 the grams to weigh with the unit (&quot;1.51 grams&quot;). Keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 %2,
+pese %4 de %3 e complete o volume até %1
+com solvente.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarCommand</name>
     <message>
         <source>How much stock to measure for a solution of a molarity, as the Molar Solution page works it out.</source>
@@ -1716,6 +1737,18 @@ with solvent.</source>
         <extracomment>%1 the volume to make with its unit (&quot;250 mL&quot;, &quot;1 L&quot;), %2 the percent wanted, %3 the formula (never translated), %4 the stock with its unit (&quot;4.50 mL&quot;, &quot;58.4 µL&quot;). The sheet prints three lines: keep the two line breaks.</extracomment>
         <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;v/⁠v,
 meça %4 de %3 e complete o volume até %1
+com solvente.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PercentCalculationWeighed</name>
+    <message>
+        <source>To prepare %1 of a %2 % w/v solution of %3 ,
+Measure %4 of %3 and dilute up to %1
+with solvent.</source>
+        <extracomment>As the w/v sentence with units, for a solid that is weighed: %1 the volume to make with its unit, %2 the percent wanted, %3 the formula (never translated), %4 the grams to weigh with the unit (&quot;4.50 grams&quot;, &quot;58.4 mg&quot;). Keep the two line breaks.</extracomment>
+        <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
+pese %4 de %3 e complete o volume até %1
 com solvente.</translation>
     </message>
 </context>
