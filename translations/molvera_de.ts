@@ -929,7 +929,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 is an option, such as --formula, %2 a sentence that says what is wrong with it.</extracomment>
+        <extracomment>%1 is an option, such as --formula, or the program&apos;s name, molvera; %2 a sentence that says what is wrong with it.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>

@@ -45,7 +45,8 @@ struct Texts
     //: %1 is an option, such as --molarity, which takes a number, with a unit for some options.
     static constexpr LocalizedText NotANumber =
         MOLVERA_TR_NOOP("%1: not a number, or not in a unit this option takes.");
-    //: %1 is an option, such as --formula, %2 a sentence that says what is wrong with it.
+    //: %1 is an option, such as --formula, or the program's name, molvera; %2 a sentence that
+    //: says what is wrong with it.
     static constexpr LocalizedText Wrong = MOLVERA_TR_NOOP("%1: %2");
     //: %1 is an option, such as --type, %2 the values it takes, such as "w/w, w/v, v/v".
     static constexpr LocalizedText Choices = MOLVERA_TR_NOOP("%1 takes one of: %2.");
@@ -73,7 +74,9 @@ void write(std::FILE *stream, const QByteArray &bytes)
 // A message on standard error, after the program's name, as Qt's parser gives its own.
 void tell(const QString &message)
 {
-    write(stderr, (QCoreApplication::applicationName() + u": "_s + message + u'\n').toUtf8());
+    write(stderr,
+          (translated(Texts::Wrong).arg(QCoreApplication::applicationName(), message) + u'\n')
+              .toUtf8());
 }
 
 // Whether `text` holds a number below 0, bare, with a unit or as a stock's strength.
