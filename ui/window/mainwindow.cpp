@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutbox.h"
+#include "bookwindow.h"
 #include "formulaboxaction.h"
 #include "reagentbook.h"
 
@@ -211,6 +212,9 @@ void MainWindow::exitProgram()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    // The book's window belongs to the pages it fills, and goes with them.
+    if (BookWindow *book = m_book->window())
+        book->close();
     // An open about box keeps the program running until it is closed too.
     if (!m_about || !m_about->isVisible())
         QCoreApplication::quit();
