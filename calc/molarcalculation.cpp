@@ -6,6 +6,7 @@
 #include "sentence.h"
 
 #include <optional>
+#include <utility>
 
 namespace molvera {
 
@@ -94,7 +95,36 @@ std::optional<Stock> stockOf(std::string_view unit)
     return std::nullopt;
 }
 
+// `text` without `suffix` at its end and the blanks before it, or nothing without that suffix.
+std::optional<std::string_view> before(std::string_view text, std::string_view suffix)
+{
+    if (!text.ends_with(suffix))
+        return std::nullopt;
+    return trimBlanks(text.substr(0, text.size() - suffix.size()));
+}
+
 } // namespace
+
+StockText splitStock(std::string_view text)
+{
+    const std::string_view written = trimBlanks(text);
+    for (const auto &[basis, unit] : {std::pair{"w/v", MolarInputs::WeightPerVolumeStock},
+                                      std::pair{"w/w", MolarInputs::PercentStock}}) {
+        if (const auto percent = before(written, basis)) {
+            if (const auto strength = before(*percent, "%"))
+                return {*strength, unit};
+        }
+    }
+    if (const auto strength = before(written, "%"))
+        return {*strength, MolarInputs::PercentStock};
+    for (const std::string_view perLitre : {"g/L", "g/l"}) {
+        if (const auto strength = before(written, perLitre))
+            return {*strength, MolarInputs::GramsPerLitreStock};
+    }
+    if (written.ends_with('M'))
+        return {written, MolarInputs::MolarStock};
+    return {written, MolarInputs::PercentStock};
+}
 
 MolarResult MolarCalculation::calculate(const MolarInputs &inputs, const NumberLocale &locale,
                                         const TextTranslator &translator)

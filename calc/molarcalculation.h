@@ -32,6 +32,20 @@ struct MolarInputs
     static constexpr std::string_view GramsPerLitreStock = "g/L";
 };
 
+// A stock's strength written with its unit in one text, as a command line takes it, split into
+// what the page's stock box and stock list would hold.
+struct StockText
+{
+    std::string_view strength; // the number, blanks around it dropped
+    std::string_view unit;     // one of MolarInputs' stock units
+};
+
+// "98 %" and "98 % w/w" are a percent stock, "20 % w/v" one in % w/v, "10 g/L" (or "g/l") one in
+// grams per litre, with or without blanks. A molarity ends in M ("5M", "500 mM", "10 µM"): a molar
+// stock whose strength keeps its unit, as the stock box takes it with "M" chosen. Anything else,
+// a bare number among them, is a percent stock's strength as written, for the calculation to read.
+StockText splitStock(std::string_view text);
+
 struct MolarOutcome
 {
     double amount = 0;       // grams or millilitres of stock

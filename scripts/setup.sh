@@ -16,8 +16,8 @@ packages=(
     xvfb xauth xdotool cups printer-driver-cups-pdf poppler-utils
     # tests: a screen reader's view through a private AT-SPI bus; the desktop's dark theme
     dbus dbus-x11 at-spi2-core gir1.2-atspi-2.0 python3-gi qt6-gtk-platformtheme gnome-themes-extra
-    # benchmarks
-    libbenchmark-dev
+    # benchmarks: Google Benchmark, and hyperfine for the commands on the terminal
+    libbenchmark-dev hyperfine
     # hoverlet's Qt Designer plugin (UiTools needs the OpenGL config), and the Debian packages:
     # building, lintian, AppStream and desktop entry checks, the window's app id under Wayland
     qt6-tools-dev libqt6opengl6-dev

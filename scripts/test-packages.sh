@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian packages from a scratch copy of the tree and checks them without installing
 # anything on the machine: lintian, their contents, the metainfo and desktop entry, then, unpacked
-# into a scratch root, the options answered with no display, the window's app id under a headless
-# Wayland compositor, the program started on the offscreen platform until its first window has
-# painted, a program built against the unpacked libhoverlet-dev, a Designer form loaded through
-# the unpacked Designer plugin, and hoverlet's about box in German from the unpacked library's
-# own catalogue.
+# into a scratch root, the options and the commands answered with no display, the window's app id
+# under a headless Wayland compositor, the program started on the offscreen platform until its
+# first window has painted, a program built against the unpacked libhoverlet-dev, a Designer form
+# loaded through the unpacked Designer plugin, and hoverlet's about box in German from the
+# unpacked library's own catalogue.
 # Usage: test-packages.sh BUILD_DIR, a configured and built tree with the tests (scripts/test.sh).
 # The packages are left in BUILD_DIR/packages.
 set -euo pipefail
@@ -54,6 +54,7 @@ lib=usr/lib/$multiarch
 step "contents"
 expect molvera usr/bin/molvera usr/share/man/man1/molvera.1.gz \
     usr/share/applications/example.kestrova.molvera.desktop \
+    usr/share/bash-completion/completions/molvera \
     usr/share/metainfo/example.kestrova.molvera.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/molvera.svg
 expect libhoverlet1 "$lib/libhoverlet.so.1"
@@ -99,6 +100,25 @@ status=0
 refusal=$("${nodisplay[@]}" "$molvera" --no-such-option 2>&1) || status=$?
 [ "$status" = 1 ] && grep -qxF "molvera: Unknown option 'no-such-option'." <<<"$refusal" ||
     fail "a wrong option ends with status $status: $refusal"
+
+step "the commands, answered with no display at all"
+# In numbers as English writes them, whatever the desktop's locale.
+terminal=("${nodisplay[@]}" LC_ALL=C.UTF-8)
+answer=$("${terminal[@]}" "$molvera" molar --molarity 50mM --volume 250mL --formula NaCl)
+[ "$answer" = "To prepare 250 mL of a 50 mM Solution of NaCl, Measure 0.73 grams of NaCl and \
+dilute up to 250 mL with solvent." ] || fail "molar answers: $answer"
+json=$("${terminal[@]}" "$molvera" formula --json 'CuSO4·5H2O')
+python3 -c 'import json, sys; answer = json.load(sys.stdin)
+assert (answer["format"], answer["waters"], answer["molecular_weight"]) == (1, 5, 249.684)' \
+    <<<"$json" || fail "formula --json answers: $json"
+"${terminal[@]}" "$molvera" hydrate --formula 'CuSO4·5H2O' --percent 15 --volume 100 \
+    --pdf "$work/sheet.pdf" >/dev/null || fail "hydrate --pdf failed"
+grep -qF 'Stock: 100 %, Number of H2O: 5' <<<"$(pdftotext "$work/sheet.pdf" -)" ||
+    fail "hydrate --pdf wrote no sheet of its calculation"
+status=0
+refusal=$("${terminal[@]}" "$molvera" molar --molarity 2 --volume 1 --stock 1M 2>&1) || status=$?
+[ "$status" = 3 ] && grep -qF 'The stock is weaker than the solution wanted' <<<"$refusal" ||
+    fail "a stock too weak ends with status $status: $refusal"
 
 step "the window's Wayland app id is the desktop entry's name"
 entry=$(basename "$unpacked"/usr/share/applications/*.desktop .desktop)

@@ -41,6 +41,58 @@
     </message>
 </context>
 <context>
+    <name>molvera::BookCommand</name>
+    <message>
+        <source>Lists, exports or imports the bottles of the reagent book.</source>
+        <extracomment>The book command&apos;s line in --help.</extracomment>
+        <translation>Listet die Flaschen der Reagenzienliste auf, exportiert oder importiert sie.</translation>
+    </message>
+    <message>
+        <source>list; export FILE, as CSV; or import FILE, a CSV file of either kind, all or nothing.</source>
+        <extracomment>Keep list, export, import and FILE as they are: they are typed so.</extracomment>
+        <translation>list; export FILE, als CSV; oder import FILE, eine CSV-Datei beider Arten, ganz oder gar nicht.</translation>
+    </message>
+    <message>
+        <source>The lab book at CONNECTION, a libpq connection string or URI, instead of your own book (MOLVERA_LAB_BOOK gives it too).</source>
+        <extracomment>CONNECTION is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>Die Laborliste unter CONNECTION, einer libpq-Verbindungszeichenfolge oder -URI, statt der eigenen Liste (auch über MOLVERA_LAB_BOOK).</translation>
+    </message>
+    <message>
+        <source>Export with semicolons and decimal commas, as spreadsheets of such languages read it.</source>
+        <translation>Exportiert mit Semikolons und Dezimalkomma, wie es Tabellenkalkulationen in Sprachen mit Dezimalkomma lesen.</translation>
+    </message>
+    <message>
+        <source>The book command takes list, export FILE or import FILE.</source>
+        <extracomment>Keep list, export, import and FILE as they are.</extracomment>
+        <translation>Der Befehl book erwartet list, export FILE oder import FILE.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be read or written, as the system says it.</extracomment>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3</source>
+        <extracomment>A bottle of the list: %1 its name, %2 its formula (never translated), %3 its strength.</extracomment>
+        <translation>%1	%2	%3</translation>
+    </message>
+    <message>
+        <source>%1 bottles written to “%2”.</source>
+        <extracomment>%1 is how many bottles were written, %2 the file.</extracomment>
+        <translation>In „%2“ geschriebene Flaschen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 bottles added; %2 already in the book and not added again.</source>
+        <extracomment>%1 is how many bottles were added, %2 how many rows were in the book already.</extracomment>
+        <translation>Hinzugefügte Flaschen: %1; bereits in der Liste und nicht erneut hinzugefügt: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: these rows cannot be.</source>
+        <extracomment>After this sentence, each bad row is named on a line of its own.</extracomment>
+        <translation>Es wurde nichts importiert: Diese Einträge lassen sich nicht importieren.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::BookCompletion</name>
     <message>
         <source>Bottles of the reagent book</source>
@@ -833,6 +885,68 @@
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1: unerwartetes Argument „%2“</translation>
     </message>
+    <message>
+        <source>One of %1, answered on the terminal; &quot;molvera COMMAND --help&quot; describes its options. Without a command molvera opens its window.</source>
+        <extracomment>%1 lists the commands, which are never translated: &quot;molar, percent, hydrate, formula&quot;. COMMAND stands for one of them.</extracomment>
+        <translation>Einer der Befehle %1, im Terminal beantwortet; „molvera COMMAND --help“ beschreibt seine Optionen. Ohne Befehl öffnet molvera sein Fenster.</translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;; &quot;%1 --help&quot; lists the commands.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the argument it was given, which names no command.</extracomment>
+        <translation>%1: unbekannter Befehl „%2“; „%1 --help“ listet die Befehle auf.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Commands</name>
+    <message>
+        <source>Write the answer as one JSON object, with numbers as numbers.</source>
+        <translation>Schreibt die Antwort als ein JSON-Objekt, Zahlen als JSON-Zahlen.</translation>
+    </message>
+    <message>
+        <source>Write the calculation&apos;s sheet to FILE, as Save as PDF does.</source>
+        <extracomment>FILE is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>Schreibt das Blatt der Berechnung in FILE, wie „Als PDF speichern“.</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <extracomment>%1 is an option, such as --molarity, %2 a number of characters.</extracomment>
+        <translation>%1: länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1: not one line of UTF-8 text.</source>
+        <extracomment>%1 is an option, such as --name.</extracomment>
+        <translation>%1: keine einzelne Zeile UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>%1: a negative number, which no amount or strength can be.</source>
+        <extracomment>%1 is an option, such as --volume.</extracomment>
+        <translation>%1: eine negative Zahl, doch keine Menge und keine Konzentration kann negativ sein.</translation>
+    </message>
+    <message>
+        <source>%1: not a number, or not in a unit this option takes.</source>
+        <extracomment>%1 is an option, such as --molarity, which takes a number, with a unit for some options.</extracomment>
+        <translation>%1: keine Zahl oder nicht in einer Einheit, die diese Option annimmt.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is an option, such as --formula, or the program&apos;s name, molvera; %2 a sentence that says what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes one of: %2.</source>
+        <extracomment>%1 is an option, such as --type, %2 the values it takes, such as &quot;w/w, w/v, v/v&quot;.</extracomment>
+        <translation>%1 nimmt einen dieser Werte an: %2.</translation>
+    </message>
+    <message>
+        <source>The %1 command needs %2.</source>
+        <extracomment>%1 is a command, such as molar, %2 an option, such as --molarity.</extracomment>
+        <translation>Der Befehl %1 erfordert %2.</translation>
+    </message>
+    <message>
+        <source>The sheet was not saved as “%1”: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it.</extracomment>
+        <translation>Das Blatt wurde nicht als „%1“ gespeichert: %2</translation>
+    </message>
 </context>
 <context>
     <name>molvera::ElementTable</name>
@@ -974,6 +1088,34 @@
     </message>
 </context>
 <context>
+    <name>molvera::FormulaCommand</name>
+    <message>
+        <source>The elements of a formula with their counts, and its molecular weight.</source>
+        <extracomment>The formula command&apos;s line in --help.</extracomment>
+        <translation>Gibt die Elemente einer Formel mit ihrer Anzahl und die Molmasse der Formel aus.</translation>
+    </message>
+    <message>
+        <source>The formula, such as NaCl, CuSO4·5H2O or K4[Fe(CN)6].</source>
+        <extracomment>The formulas are never translated.</extracomment>
+        <translation>Die Formel, etwa NaCl, CuSO4·5H2O oder K4[Fe(CN)6].</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts (&quot;Na 1, Cl 1&quot;), %3 its molecular weight (a number). Symbols and formulas are never translated.</extracomment>
+        <translation>%1: %2; Molmasse %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3; waters of crystallisation: %4</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts, water&apos;s included (&quot;Cu 1, S 1, O 9, H 10&quot;), %3 its molecular weight, %4 its waters of crystallisation (numbers).</extracomment>
+        <translation>%1: %2; Molmasse %3; Anzahl H2O: %4</translation>
+    </message>
+    <message>
+        <source>The formula command needs a formula: molvera formula F.</source>
+        <extracomment>F stands for the formula, as the help writes it.</extracomment>
+        <translation>Der Befehl formula erfordert eine Formel: molvera formula F.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
         <source>Element</source>
@@ -1048,6 +1190,45 @@ with solvent.</source>
         <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
 %4 %5 abwiegen und mit Lösungsmittel
 auf %1 auffüllen.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::HydrateCommand</name>
+    <message>
+        <source>How much of a salt, as it stands on the shelf, to weigh for a percent w/v solution of a form with other waters, as the Hydrate Solution page works it out.</source>
+        <extracomment>The hydrate command&apos;s line in --help. The salt on the shelf is the starting substance.</extracomment>
+        <translation>Berechnet wie die Seite „Hydratlösung“, wie viel vom vorrätigen Salz (der Ausgangssubstanz) für eine Lösung in %&#xa0;(m/V) einer Form mit anderer Anzahl H2O abzuwiegen ist.</translation>
+    </message>
+    <message>
+        <source>The salt as its bottle writes it, with its waters: CuSO4·5H2O.</source>
+        <extracomment>The formula is never translated.</extracomment>
+        <translation>Das Salz, wie es auf seiner Flasche steht, mit Kristallwasser: CuSO4·5H2O.</translation>
+    </message>
+    <message>
+        <source>The percent w/v wanted.</source>
+        <translation>Gewünschte Konzentration in %&#xa0;(m/V).</translation>
+    </message>
+    <message>
+        <source>The volume to make, in mL or with its unit: 100, 1 L.</source>
+        <extracomment>Keep 100 and 1 L as they are.</extracomment>
+        <translation>Herzustellendes Volumen, in mL oder mit Einheit, z.&#xa0;B. 100 oder 1 L.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the form the percent is stated for. Default: 0, the anhydrous salt.</source>
+        <translation>Anzahl H2O (Kristallwasser) der Form, auf die sich die Prozentangabe bezieht. Standardwert: 0, das wasserfreie Salz.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the salt on the shelf, if not those of --formula.</source>
+        <extracomment>--formula is an option: keep it.</extracomment>
+        <translation>Anzahl H2O (Kristallwasser) der Ausgangssubstanz, falls nicht die aus --formula.</translation>
+    </message>
+    <message>
+        <source>The purity of the salt on the shelf, in percent. Default: 100.</source>
+        <translation>Gehalt der Ausgangssubstanz in Prozent. Standardwert: 100.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Bezeichnung des Reagenzes, für das Etikett des Blatts.</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1482,51 @@ auf %1 auffüllen.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MolarCommand</name>
+    <message>
+        <source>How much stock to measure for a solution of a molarity, as the Molar Solution page works it out.</source>
+        <extracomment>The molar command&apos;s line in --help.</extracomment>
+        <translation>Berechnet wie die Seite „Molare Lösung“, wie viel Stammlösung für eine Lösung bestimmter Molarität abzumessen ist.</translation>
+    </message>
+    <message>
+        <source>The molarity wanted, in M or with its unit: 0.5, 50mM.</source>
+        <extracomment>Keep 0.5 and 50mM as they are, with the language&apos;s decimal separator.</extracomment>
+        <translation>Gewünschte Molarität, in M oder mit Einheit, z.&#xa0;B. 0,5 oder 50mM.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in litres or with its unit: 1, 250mL.</source>
+        <extracomment>Keep 1 and 250mL as they are.</extracomment>
+        <translation>Herzustellendes Volumen, in Litern oder mit Einheit, z.&#xa0;B. 1 oder 250mL.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula: the sentence names it, and without --mw it gives the molecular weight (NaCl, MgCl2·6H2O).</source>
+        <extracomment>--mw is an option: keep it. The formulas are never translated.</extracomment>
+        <translation>Formel des Stoffs: Die Antwort nennt sie, und ohne --mw ergibt sie die Molmasse (NaCl, MgCl2·6H2O).</translation>
+    </message>
+    <message>
+        <source>The molecular weight in g/mol, instead of the formula&apos;s.</source>
+        <translation>Molmasse in g/mol, statt der aus der Formel.</translation>
+    </message>
+    <message>
+        <source>The stock: a percent (98), a molarity (5M, 500 mM), 20 % w/v or 10 g/L. Default: 100 (%).</source>
+        <extracomment>Keep the examples as they are, with the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Konzentration der Stammlösung: Prozent (98), Molarität (5M, 500 mM), 20 % w/v (m/V) oder 10 g/L. Standardwert: 100 (%).</translation>
+    </message>
+    <message>
+        <source>The specific gravity of a percent stock. Default: 1.</source>
+        <translation>Dichte einer Stammlösung in Prozent. Standardwert: 1.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Bezeichnung des Reagenzes, für das Etikett des Blatts.</translation>
+    </message>
+    <message>
+        <source>The molar command needs %1 or %2, unless the stock is molar.</source>
+        <extracomment>%1 and %2 are options, --formula and --mw.</extracomment>
+        <translation>Der Befehl molar erfordert %1 oder %2, sofern die Stammlösung nicht molar ist.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarPage</name>
     <message>
         <source>1. Select Elements</source>
@@ -1524,6 +1750,45 @@ with solvent.</source>
         <translation>Für %1 einer Lösung von %3 mit %2&#xa0;%&#xa0;(m/⁠V):
 %4 %3 abwiegen und mit Lösungsmittel
 auf %1 auffüllen.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PercentCommand</name>
+    <message>
+        <source>How much stock to measure for a percent solution, as the % Solution page works it out.</source>
+        <extracomment>The percent command&apos;s line in --help.</extracomment>
+        <translation>Berechnet wie die Seite „%-Lösung“, wie viel Stammlösung für eine Lösung in Prozent abzumessen ist.</translation>
+    </message>
+    <message>
+        <source>What the percent is of: w/w (made by weight), w/v or v/v.</source>
+        <extracomment>w/w, w/v and v/v are the option&apos;s values: keep them as they are.</extracomment>
+        <translation>Bezug der Prozentangabe: w/w (m/m, nach Masse angesetzt), w/v (m/V) oder v/v (V/V).</translation>
+    </message>
+    <message>
+        <source>The percent wanted.</source>
+        <translation>Gewünschte Konzentration in Prozent.</translation>
+    </message>
+    <message>
+        <source>The amount to make, in grams for w/w and mL otherwise, or with its unit: 100, 2 kg, 1 L.</source>
+        <extracomment>Keep 100, 2 kg and 1 L as they are.</extracomment>
+        <translation>Herzustellende Menge, in Gramm bei w/w und sonst in mL, oder mit Einheit, z.&#xa0;B. 100, 2 kg oder 1 L.</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s percent by weight, or in grams per 100 mL written as 20 % w/v. Default: 100.</source>
+        <extracomment>Keep &quot;20 % w/v&quot; as it is, but for the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Konzentration der Stammlösung in Prozent nach Masse oder, geschrieben als 20 % w/v (m/V), in Gramm pro 100&#xa0;mL. Standardwert: 100.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock. Default: 1.</source>
+        <translation>Dichte der Stammlösung. Standardwert: 1.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula, which the sentence names.</source>
+        <translation>Formel des Stoffs, die die Antwort nennt.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Bezeichnung des Reagenzes, für das Etikett des Blatts.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,58 @@
     </message>
 </context>
 <context>
+    <name>molvera::BookCommand</name>
+    <message>
+        <source>Lists, exports or imports the bottles of the reagent book.</source>
+        <extracomment>The book command&apos;s line in --help.</extracomment>
+        <translation>Enumera, exporta o importa los frascos del registro de reactivos.</translation>
+    </message>
+    <message>
+        <source>list; export FILE, as CSV; or import FILE, a CSV file of either kind, all or nothing.</source>
+        <extracomment>Keep list, export, import and FILE as they are: they are typed so.</extracomment>
+        <translation>list; export FILE, en CSV; o import FILE, un archivo CSV de cualquiera de los dos tipos, todo o nada.</translation>
+    </message>
+    <message>
+        <source>The lab book at CONNECTION, a libpq connection string or URI, instead of your own book (MOLVERA_LAB_BOOK gives it too).</source>
+        <extracomment>CONNECTION is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>El registro del laboratorio en CONNECTION, una cadena de conexión o un URI de libpq, en lugar de su propio registro (también se puede indicar con MOLVERA_LAB_BOOK).</translation>
+    </message>
+    <message>
+        <source>Export with semicolons and decimal commas, as spreadsheets of such languages read it.</source>
+        <translation>Exporta con punto y coma y coma decimal, en el formato que leen las hojas de cálculo de los idiomas con coma decimal.</translation>
+    </message>
+    <message>
+        <source>The book command takes list, export FILE or import FILE.</source>
+        <extracomment>Keep list, export, import and FILE as they are.</extracomment>
+        <translation>La orden book admite list, export FILE o import FILE.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be read or written, as the system says it.</extracomment>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3</source>
+        <extracomment>A bottle of the list: %1 its name, %2 its formula (never translated), %3 its strength.</extracomment>
+        <translation>%1	%2	%3</translation>
+    </message>
+    <message>
+        <source>%1 bottles written to “%2”.</source>
+        <extracomment>%1 is how many bottles were written, %2 the file.</extracomment>
+        <translation>Frascos escritos en «%2»: %1.</translation>
+    </message>
+    <message>
+        <source>%1 bottles added; %2 already in the book and not added again.</source>
+        <extracomment>%1 is how many bottles were added, %2 how many rows were in the book already.</extracomment>
+        <translation>Frascos añadidos: %1; ya estaban en el registro y no se han vuelto a añadir: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: these rows cannot be.</source>
+        <extracomment>After this sentence, each bad row is named on a line of its own.</extracomment>
+        <translation>No se ha importado nada: estas filas no se pueden importar.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::BookCompletion</name>
     <message>
         <source>Bottles of the reagent book</source>
@@ -833,6 +885,68 @@
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1: argumento inesperado «%2»</translation>
     </message>
+    <message>
+        <source>One of %1, answered on the terminal; &quot;molvera COMMAND --help&quot; describes its options. Without a command molvera opens its window.</source>
+        <extracomment>%1 lists the commands, which are never translated: &quot;molar, percent, hydrate, formula&quot;. COMMAND stands for one of them.</extracomment>
+        <translation>Una de las órdenes %1, respondida en el terminal; «molvera COMMAND --help» describe sus opciones. Sin orden, molvera abre su ventana.</translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;; &quot;%1 --help&quot; lists the commands.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the argument it was given, which names no command.</extracomment>
+        <translation>%1: orden desconocida «%2»; «%1 --help» enumera las órdenes.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Commands</name>
+    <message>
+        <source>Write the answer as one JSON object, with numbers as numbers.</source>
+        <translation>Escribe la respuesta como un único objeto JSON, con los números como números JSON.</translation>
+    </message>
+    <message>
+        <source>Write the calculation&apos;s sheet to FILE, as Save as PDF does.</source>
+        <extracomment>FILE is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>Escribe la hoja del cálculo en FILE, como hace «Guardar como PDF».</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <extracomment>%1 is an option, such as --molarity, %2 a number of characters.</extracomment>
+        <translation>%1: más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1: not one line of UTF-8 text.</source>
+        <extracomment>%1 is an option, such as --name.</extracomment>
+        <translation>%1: no es una sola línea de texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1: a negative number, which no amount or strength can be.</source>
+        <extracomment>%1 is an option, such as --volume.</extracomment>
+        <translation>%1: un número negativo, pero ninguna cantidad ni concentración puede ser negativa.</translation>
+    </message>
+    <message>
+        <source>%1: not a number, or not in a unit this option takes.</source>
+        <extracomment>%1 is an option, such as --molarity, which takes a number, with a unit for some options.</extracomment>
+        <translation>%1: no es un número o no está en una unidad que admita esta opción.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is an option, such as --formula, or the program&apos;s name, molvera; %2 a sentence that says what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes one of: %2.</source>
+        <extracomment>%1 is an option, such as --type, %2 the values it takes, such as &quot;w/w, w/v, v/v&quot;.</extracomment>
+        <translation>%1 admite uno de estos valores: %2.</translation>
+    </message>
+    <message>
+        <source>The %1 command needs %2.</source>
+        <extracomment>%1 is a command, such as molar, %2 an option, such as --molarity.</extracomment>
+        <translation>La orden %1 necesita %2.</translation>
+    </message>
+    <message>
+        <source>The sheet was not saved as “%1”: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it.</extracomment>
+        <translation>La hoja no se ha guardado como «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>molvera::ElementTable</name>
@@ -974,6 +1088,34 @@
     </message>
 </context>
 <context>
+    <name>molvera::FormulaCommand</name>
+    <message>
+        <source>The elements of a formula with their counts, and its molecular weight.</source>
+        <extracomment>The formula command&apos;s line in --help.</extracomment>
+        <translation>Muestra los elementos de una fórmula con su número de átomos, y su peso molecular.</translation>
+    </message>
+    <message>
+        <source>The formula, such as NaCl, CuSO4·5H2O or K4[Fe(CN)6].</source>
+        <extracomment>The formulas are never translated.</extracomment>
+        <translation>La fórmula, como NaCl, CuSO4·5H2O o K4[Fe(CN)6].</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts (&quot;Na 1, Cl 1&quot;), %3 its molecular weight (a number). Symbols and formulas are never translated.</extracomment>
+        <translation>%1: %2; peso molecular %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3; waters of crystallisation: %4</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts, water&apos;s included (&quot;Cu 1, S 1, O 9, H 10&quot;), %3 its molecular weight, %4 its waters of crystallisation (numbers).</extracomment>
+        <translation>%1: %2; peso molecular %3; número de H2O: %4</translation>
+    </message>
+    <message>
+        <source>The formula command needs a formula: molvera formula F.</source>
+        <extracomment>F stands for the formula, as the help writes it.</extracomment>
+        <translation>La orden formula necesita una fórmula: molvera formula F.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
         <source>Element</source>
@@ -1048,6 +1190,45 @@ with solvent.</source>
         <translation>Para preparar %1 de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
 pese %4 de %5 y enrase a %1
 con disolvente.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::HydrateCommand</name>
+    <message>
+        <source>How much of a salt, as it stands on the shelf, to weigh for a percent w/v solution of a form with other waters, as the Hydrate Solution page works it out.</source>
+        <extracomment>The hydrate command&apos;s line in --help. The salt on the shelf is the starting substance.</extracomment>
+        <translation>Calcula, como la página «Disolución de hidrato», cuánta sal, tal como está en el frasco (el producto de partida), hay que pesar para una disolución en %&#xa0;p/v de una forma con otro número de H2O.</translation>
+    </message>
+    <message>
+        <source>The salt as its bottle writes it, with its waters: CuSO4·5H2O.</source>
+        <extracomment>The formula is never translated.</extracomment>
+        <translation>La sal tal como figura en su frasco, con su agua de cristalización: CuSO4·5H2O.</translation>
+    </message>
+    <message>
+        <source>The percent w/v wanted.</source>
+        <translation>Concentración deseada en %&#xa0;p/v.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in mL or with its unit: 100, 1 L.</source>
+        <extracomment>Keep 100 and 1 L as they are.</extracomment>
+        <translation>Volumen a preparar, en mililitros o con su unidad, p.&#xa0;ej. 100 o 1 L.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the form the percent is stated for. Default: 0, the anhydrous salt.</source>
+        <translation>Número de H2O de la forma a la que se refiere el porcentaje. Valor predeterminado: 0, la sal anhidra.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the salt on the shelf, if not those of --formula.</source>
+        <extracomment>--formula is an option: keep it.</extracomment>
+        <translation>Número de H2O del producto de partida, si no es el de --formula.</translation>
+    </message>
+    <message>
+        <source>The purity of the salt on the shelf, in percent. Default: 100.</source>
+        <translation>Pureza del producto de partida, en porcentaje. Valor predeterminado: 100.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nombre del reactivo, para la etiqueta de la hoja.</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1482,51 @@ con disolvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MolarCommand</name>
+    <message>
+        <source>How much stock to measure for a solution of a molarity, as the Molar Solution page works it out.</source>
+        <extracomment>The molar command&apos;s line in --help.</extracomment>
+        <translation>Calcula, como la página «Disolución molar», cuánta disolución madre hay que medir para una disolución de una molaridad dada.</translation>
+    </message>
+    <message>
+        <source>The molarity wanted, in M or with its unit: 0.5, 50mM.</source>
+        <extracomment>Keep 0.5 and 50mM as they are, with the language&apos;s decimal separator.</extracomment>
+        <translation>Molaridad deseada, en M o con su unidad, p.&#xa0;ej. 0,5 o 50mM.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in litres or with its unit: 1, 250mL.</source>
+        <extracomment>Keep 1 and 250mL as they are.</extracomment>
+        <translation>Volumen a preparar, en litros o con su unidad, p.&#xa0;ej. 1 o 250mL.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula: the sentence names it, and without --mw it gives the molecular weight (NaCl, MgCl2·6H2O).</source>
+        <extracomment>--mw is an option: keep it. The formulas are never translated.</extracomment>
+        <translation>Fórmula de la sustancia: la respuesta la nombra y, sin --mw, da el peso molecular (NaCl, MgCl2·6H2O).</translation>
+    </message>
+    <message>
+        <source>The molecular weight in g/mol, instead of the formula&apos;s.</source>
+        <translation>Peso molecular en g/mol, en lugar del de la fórmula.</translation>
+    </message>
+    <message>
+        <source>The stock: a percent (98), a molarity (5M, 500 mM), 20 % w/v or 10 g/L. Default: 100 (%).</source>
+        <extracomment>Keep the examples as they are, with the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Concentración de la disolución madre: un porcentaje (98), una molaridad (5M, 500 mM), 20 % w/v (p/v) o 10 g/L. Valor predeterminado: 100 (%).</translation>
+    </message>
+    <message>
+        <source>The specific gravity of a percent stock. Default: 1.</source>
+        <translation>Densidad relativa de una disolución madre en porcentaje. Valor predeterminado: 1.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nombre del reactivo, para la etiqueta de la hoja.</translation>
+    </message>
+    <message>
+        <source>The molar command needs %1 or %2, unless the stock is molar.</source>
+        <extracomment>%1 and %2 are options, --formula and --mw.</extracomment>
+        <translation>La orden molar necesita %1 o %2, salvo que la disolución madre sea molar.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarPage</name>
     <message>
         <source>1. Select Elements</source>
@@ -1524,6 +1750,45 @@ with solvent.</source>
         <translation>Para preparar %1 de disolución al %2&#xa0;%&#xa0;p/⁠v de %3,
 pese %4 de %3 y enrase a %1
 con disolvente.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PercentCommand</name>
+    <message>
+        <source>How much stock to measure for a percent solution, as the % Solution page works it out.</source>
+        <extracomment>The percent command&apos;s line in --help.</extracomment>
+        <translation>Calcula, como la página «Disolución en %», cuánta disolución madre hay que medir para una disolución porcentual.</translation>
+    </message>
+    <message>
+        <source>What the percent is of: w/w (made by weight), w/v or v/v.</source>
+        <extracomment>w/w, w/v and v/v are the option&apos;s values: keep them as they are.</extracomment>
+        <translation>A qué se refiere el porcentaje: w/w (p/p, preparada por pesada), w/v (p/v) o v/v.</translation>
+    </message>
+    <message>
+        <source>The percent wanted.</source>
+        <translation>Porcentaje deseado.</translation>
+    </message>
+    <message>
+        <source>The amount to make, in grams for w/w and mL otherwise, or with its unit: 100, 2 kg, 1 L.</source>
+        <extracomment>Keep 100, 2 kg and 1 L as they are.</extracomment>
+        <translation>Cantidad a preparar, en gramos para w/w y en mL en los demás casos, o con su unidad, p.&#xa0;ej. 100, 2 kg o 1 L.</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s percent by weight, or in grams per 100 mL written as 20 % w/v. Default: 100.</source>
+        <extracomment>Keep &quot;20 % w/v&quot; as it is, but for the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Porcentaje en peso de la disolución madre, o gramos en 100&#xa0;mL escritos como 20 % w/v (p/v). Valor predeterminado: 100.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock. Default: 1.</source>
+        <translation>Densidad relativa de la disolución madre. Valor predeterminado: 1.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula, which the sentence names.</source>
+        <translation>Fórmula de la sustancia, que nombra la respuesta.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nombre del reactivo, para la etiqueta de la hoja.</translation>
     </message>
 </context>
 <context>

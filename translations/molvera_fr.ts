@@ -41,6 +41,58 @@
     </message>
 </context>
 <context>
+    <name>molvera::BookCommand</name>
+    <message>
+        <source>Lists, exports or imports the bottles of the reagent book.</source>
+        <extracomment>The book command&apos;s line in --help.</extracomment>
+        <translation>Lister, exporter ou importer les flacons du registre des réactifs.</translation>
+    </message>
+    <message>
+        <source>list; export FILE, as CSV; or import FILE, a CSV file of either kind, all or nothing.</source>
+        <extracomment>Keep list, export, import and FILE as they are: they are typed so.</extracomment>
+        <translation>list&#xa0;; export FILE, en CSV&#xa0;; ou import FILE, un fichier CSV de l’un ou l’autre type, tout ou rien.</translation>
+    </message>
+    <message>
+        <source>The lab book at CONNECTION, a libpq connection string or URI, instead of your own book (MOLVERA_LAB_BOOK gives it too).</source>
+        <extracomment>CONNECTION is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>Le registre du labo à l’adresse CONNECTION, chaîne de connexion ou URI libpq, au lieu de votre propre registre (MOLVERA_LAB_BOOK peut aussi l’indiquer).</translation>
+    </message>
+    <message>
+        <source>Export with semicolons and decimal commas, as spreadsheets of such languages read it.</source>
+        <translation>Exporter avec points-virgules et virgules décimales, au format que lisent les tableurs des langues à virgule décimale.</translation>
+    </message>
+    <message>
+        <source>The book command takes list, export FILE or import FILE.</source>
+        <extracomment>Keep list, export, import and FILE as they are.</extracomment>
+        <translation>La commande book attend list, export FILE ou import FILE.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be read or written, as the system says it.</extracomment>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3</source>
+        <extracomment>A bottle of the list: %1 its name, %2 its formula (never translated), %3 its strength.</extracomment>
+        <translation>%1	%2	%3</translation>
+    </message>
+    <message>
+        <source>%1 bottles written to “%2”.</source>
+        <extracomment>%1 is how many bottles were written, %2 the file.</extracomment>
+        <translation>Flacons écrits dans «&#xa0;%2&#xa0;»&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 bottles added; %2 already in the book and not added again.</source>
+        <extracomment>%1 is how many bottles were added, %2 how many rows were in the book already.</extracomment>
+        <translation>Flacons ajoutés&#xa0;: %1&#xa0;; déjà dans le registre et non ajoutés à nouveau&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: these rows cannot be.</source>
+        <extracomment>After this sentence, each bad row is named on a line of its own.</extracomment>
+        <translation>Rien n’a été importé&#xa0;: ces entrées ne peuvent pas l’être.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::BookCompletion</name>
     <message>
         <source>Bottles of the reagent book</source>
@@ -833,6 +885,68 @@
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1&#xa0;: argument inattendu «&#xa0;%2&#xa0;»</translation>
     </message>
+    <message>
+        <source>One of %1, answered on the terminal; &quot;molvera COMMAND --help&quot; describes its options. Without a command molvera opens its window.</source>
+        <extracomment>%1 lists the commands, which are never translated: &quot;molar, percent, hydrate, formula&quot;. COMMAND stands for one of them.</extracomment>
+        <translation>L’une des commandes %1, traitée dans le terminal&#xa0;; «&#xa0;molvera COMMAND --help&#xa0;» décrit ses options. Sans commande, molvera ouvre sa fenêtre.</translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;; &quot;%1 --help&quot; lists the commands.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the argument it was given, which names no command.</extracomment>
+        <translation>%1&#xa0;: commande inconnue «&#xa0;%2&#xa0;»&#xa0;; «&#xa0;%1 --help&#xa0;» liste les commandes.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Commands</name>
+    <message>
+        <source>Write the answer as one JSON object, with numbers as numbers.</source>
+        <translation>Écrire la réponse sous forme d’un seul objet JSON, les nombres en nombres JSON.</translation>
+    </message>
+    <message>
+        <source>Write the calculation&apos;s sheet to FILE, as Save as PDF does.</source>
+        <extracomment>FILE is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>Comme «&#xa0;Enregistrer en PDF&#xa0;», écrire la feuille du calcul dans FILE.</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <extracomment>%1 is an option, such as --molarity, %2 a number of characters.</extracomment>
+        <translation>%1&#xa0;: plus de %2 caractères.</translation>
+    </message>
+    <message>
+        <source>%1: not one line of UTF-8 text.</source>
+        <extracomment>%1 is an option, such as --name.</extracomment>
+        <translation>%1&#xa0;: pas une seule ligne de texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1: a negative number, which no amount or strength can be.</source>
+        <extracomment>%1 is an option, such as --volume.</extracomment>
+        <translation>%1&#xa0;: nombre négatif, or aucune quantité ni concentration ne peut l’être.</translation>
+    </message>
+    <message>
+        <source>%1: not a number, or not in a unit this option takes.</source>
+        <extracomment>%1 is an option, such as --molarity, which takes a number, with a unit for some options.</extracomment>
+        <translation>%1&#xa0;: pas un nombre, ou pas dans une unité acceptée par cette option.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is an option, such as --formula, or the program&apos;s name, molvera; %2 a sentence that says what is wrong with it.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes one of: %2.</source>
+        <extracomment>%1 is an option, such as --type, %2 the values it takes, such as &quot;w/w, w/v, v/v&quot;.</extracomment>
+        <translation>%1 accepte l’une de ces valeurs&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The %1 command needs %2.</source>
+        <extracomment>%1 is a command, such as molar, %2 an option, such as --molarity.</extracomment>
+        <translation>La commande %1 exige %2.</translation>
+    </message>
+    <message>
+        <source>The sheet was not saved as “%1”: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it.</extracomment>
+        <translation>La feuille n’a pas été enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>molvera::ElementTable</name>
@@ -974,6 +1088,34 @@
     </message>
 </context>
 <context>
+    <name>molvera::FormulaCommand</name>
+    <message>
+        <source>The elements of a formula with their counts, and its molecular weight.</source>
+        <extracomment>The formula command&apos;s line in --help.</extracomment>
+        <translation>Afficher les éléments d’une formule avec leur nombre d’atomes, et sa masse molaire.</translation>
+    </message>
+    <message>
+        <source>The formula, such as NaCl, CuSO4·5H2O or K4[Fe(CN)6].</source>
+        <extracomment>The formulas are never translated.</extracomment>
+        <translation>La formule, par exemple NaCl, CuSO4·5H2O ou K4[Fe(CN)6].</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts (&quot;Na 1, Cl 1&quot;), %3 its molecular weight (a number). Symbols and formulas are never translated.</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;; masse molaire %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3; waters of crystallisation: %4</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts, water&apos;s included (&quot;Cu 1, S 1, O 9, H 10&quot;), %3 its molecular weight, %4 its waters of crystallisation (numbers).</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;; masse molaire %3&#xa0;; nombre de H2O&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>The formula command needs a formula: molvera formula F.</source>
+        <extracomment>F stands for the formula, as the help writes it.</extracomment>
+        <translation>La commande formula exige une formule&#xa0;: molvera formula F.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
         <source>Element</source>
@@ -1048,6 +1190,45 @@ with solvent.</source>
         <translation>Pour préparer %1 d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠v,
 peser %4 de %5 et compléter à %1
 avec le solvant.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::HydrateCommand</name>
+    <message>
+        <source>How much of a salt, as it stands on the shelf, to weigh for a percent w/v solution of a form with other waters, as the Hydrate Solution page works it out.</source>
+        <extracomment>The hydrate command&apos;s line in --help. The salt on the shelf is the starting substance.</extracomment>
+        <translation>Calculer, comme la page «&#xa0;Solution d’hydrate&#xa0;», la quantité de sel tel qu’il est en flacon (le produit de départ) à peser pour une solution en %&#xa0;m/v d’une forme ayant un autre nombre de H2O.</translation>
+    </message>
+    <message>
+        <source>The salt as its bottle writes it, with its waters: CuSO4·5H2O.</source>
+        <extracomment>The formula is never translated.</extracomment>
+        <translation>Le sel tel que l’indique son flacon, avec son eau de cristallisation&#xa0;: CuSO4·5H2O.</translation>
+    </message>
+    <message>
+        <source>The percent w/v wanted.</source>
+        <translation>Concentration voulue en %&#xa0;m/v.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in mL or with its unit: 100, 1 L.</source>
+        <extracomment>Keep 100 and 1 L as they are.</extracomment>
+        <translation>Volume à préparer, en mL ou avec son unité, p.&#xa0;ex. 100 ou 1 L.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the form the percent is stated for. Default: 0, the anhydrous salt.</source>
+        <translation>Nombre de H2O de la forme à laquelle se rapporte le pourcentage. Par défaut&#xa0;: 0, le sel anhydre.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the salt on the shelf, if not those of --formula.</source>
+        <extracomment>--formula is an option: keep it.</extracomment>
+        <translation>Nombre de H2O du produit de départ, s’il diffère de celui de --formula.</translation>
+    </message>
+    <message>
+        <source>The purity of the salt on the shelf, in percent. Default: 100.</source>
+        <translation>Pureté du produit de départ, en pourcentage. Par défaut&#xa0;: 100.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nom du réactif, pour l’étiquette de la feuille.</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1482,51 @@ avec le solvant.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MolarCommand</name>
+    <message>
+        <source>How much stock to measure for a solution of a molarity, as the Molar Solution page works it out.</source>
+        <extracomment>The molar command&apos;s line in --help.</extracomment>
+        <translation>Calculer, comme la page «&#xa0;Solution molaire&#xa0;», la quantité de solution mère à prélever pour une solution de molarité donnée.</translation>
+    </message>
+    <message>
+        <source>The molarity wanted, in M or with its unit: 0.5, 50mM.</source>
+        <extracomment>Keep 0.5 and 50mM as they are, with the language&apos;s decimal separator.</extracomment>
+        <translation>Molarité voulue, en M ou avec son unité, p.&#xa0;ex. 0,5 ou 50mM.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in litres or with its unit: 1, 250mL.</source>
+        <extracomment>Keep 1 and 250mL as they are.</extracomment>
+        <translation>Volume à préparer, en litres ou avec son unité, p.&#xa0;ex. 1 ou 250mL.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula: the sentence names it, and without --mw it gives the molecular weight (NaCl, MgCl2·6H2O).</source>
+        <extracomment>--mw is an option: keep it. The formulas are never translated.</extracomment>
+        <translation>Formule de la substance&#xa0;: la réponse la cite et, sans --mw, elle donne la masse molaire (NaCl, MgCl2·6H2O).</translation>
+    </message>
+    <message>
+        <source>The molecular weight in g/mol, instead of the formula&apos;s.</source>
+        <translation>Masse molaire en g/mol, au lieu de celle de la formule.</translation>
+    </message>
+    <message>
+        <source>The stock: a percent (98), a molarity (5M, 500 mM), 20 % w/v or 10 g/L. Default: 100 (%).</source>
+        <extracomment>Keep the examples as they are, with the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Concentration de la solution mère&#xa0;: un pourcentage (98), une molarité (5M, 500 mM), 20 % w/v (m/v) ou 10 g/L. Par défaut&#xa0;: 100 (%).</translation>
+    </message>
+    <message>
+        <source>The specific gravity of a percent stock. Default: 1.</source>
+        <translation>Densité d’une solution mère en pourcentage. Par défaut&#xa0;: 1.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nom du réactif, pour l’étiquette de la feuille.</translation>
+    </message>
+    <message>
+        <source>The molar command needs %1 or %2, unless the stock is molar.</source>
+        <extracomment>%1 and %2 are options, --formula and --mw.</extracomment>
+        <translation>La commande molar exige %1 ou %2, sauf si la solution mère est molaire.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarPage</name>
     <message>
         <source>1. Select Elements</source>
@@ -1524,6 +1750,45 @@ with solvent.</source>
         <translation>Pour préparer %1 d’une solution de %3 à %2&#xa0;%&#xa0;m/⁠v,
 peser %4 de %3 et compléter à %1
 avec le solvant.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PercentCommand</name>
+    <message>
+        <source>How much stock to measure for a percent solution, as the % Solution page works it out.</source>
+        <extracomment>The percent command&apos;s line in --help.</extracomment>
+        <translation>Calculer, comme la page «&#xa0;Solution en %&#xa0;», la quantité de solution mère à prélever pour une solution en pourcentage.</translation>
+    </message>
+    <message>
+        <source>What the percent is of: w/w (made by weight), w/v or v/v.</source>
+        <extracomment>w/w, w/v and v/v are the option&apos;s values: keep them as they are.</extracomment>
+        <translation>Ce à quoi se rapporte le pourcentage&#xa0;: w/w (m/m, préparée par pesée), w/v (m/v) ou v/v.</translation>
+    </message>
+    <message>
+        <source>The percent wanted.</source>
+        <translation>Pourcentage voulu.</translation>
+    </message>
+    <message>
+        <source>The amount to make, in grams for w/w and mL otherwise, or with its unit: 100, 2 kg, 1 L.</source>
+        <extracomment>Keep 100, 2 kg and 1 L as they are.</extracomment>
+        <translation>Quantité à préparer, en grammes pour w/w et en mL sinon, ou avec son unité, p.&#xa0;ex. 100, 2 kg ou 1 L.</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s percent by weight, or in grams per 100 mL written as 20 % w/v. Default: 100.</source>
+        <extracomment>Keep &quot;20 % w/v&quot; as it is, but for the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Pourcentage massique de la solution mère ou, écrit 20 % w/v (m/v), en grammes pour 100&#xa0;mL. Par défaut&#xa0;: 100.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock. Default: 1.</source>
+        <translation>Densité de la solution mère. Par défaut&#xa0;: 1.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula, which the sentence names.</source>
+        <translation>Formule de la substance, que cite la réponse.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nom du réactif, pour l’étiquette de la feuille.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,58 @@
     </message>
 </context>
 <context>
+    <name>molvera::BookCommand</name>
+    <message>
+        <source>Lists, exports or imports the bottles of the reagent book.</source>
+        <extracomment>The book command&apos;s line in --help.</extracomment>
+        <translation>Elenca, esporta o importa i flaconi del registro dei reagenti.</translation>
+    </message>
+    <message>
+        <source>list; export FILE, as CSV; or import FILE, a CSV file of either kind, all or nothing.</source>
+        <extracomment>Keep list, export, import and FILE as they are: they are typed so.</extracomment>
+        <translation>list; export FILE, in CSV; o import FILE, un file CSV di uno dei due tipi, tutto o niente.</translation>
+    </message>
+    <message>
+        <source>The lab book at CONNECTION, a libpq connection string or URI, instead of your own book (MOLVERA_LAB_BOOK gives it too).</source>
+        <extracomment>CONNECTION is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>Il registro del laboratorio in CONNECTION, una stringa di connessione o un URI di libpq, al posto del proprio registro (lo indica anche MOLVERA_LAB_BOOK).</translation>
+    </message>
+    <message>
+        <source>Export with semicolons and decimal commas, as spreadsheets of such languages read it.</source>
+        <translation>Esporta con punti e virgola e virgola decimale, nel formato che leggono i fogli di calcolo delle lingue con la virgola decimale.</translation>
+    </message>
+    <message>
+        <source>The book command takes list, export FILE or import FILE.</source>
+        <extracomment>Keep list, export, import and FILE as they are.</extracomment>
+        <translation>Il comando book accetta list, export FILE o import FILE.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be read or written, as the system says it.</extracomment>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3</source>
+        <extracomment>A bottle of the list: %1 its name, %2 its formula (never translated), %3 its strength.</extracomment>
+        <translation>%1	%2	%3</translation>
+    </message>
+    <message>
+        <source>%1 bottles written to “%2”.</source>
+        <extracomment>%1 is how many bottles were written, %2 the file.</extracomment>
+        <translation>Flaconi scritti in «%2»: %1.</translation>
+    </message>
+    <message>
+        <source>%1 bottles added; %2 already in the book and not added again.</source>
+        <extracomment>%1 is how many bottles were added, %2 how many rows were in the book already.</extracomment>
+        <translation>Flaconi aggiunti: %1; già presenti nel registro e non aggiunti di nuovo: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: these rows cannot be.</source>
+        <extracomment>After this sentence, each bad row is named on a line of its own.</extracomment>
+        <translation>Non è stato importato nulla: queste voci non possono esserlo.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::BookCompletion</name>
     <message>
         <source>Bottles of the reagent book</source>
@@ -833,6 +885,68 @@
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1: argomento non previsto «%2»</translation>
     </message>
+    <message>
+        <source>One of %1, answered on the terminal; &quot;molvera COMMAND --help&quot; describes its options. Without a command molvera opens its window.</source>
+        <extracomment>%1 lists the commands, which are never translated: &quot;molar, percent, hydrate, formula&quot;. COMMAND stands for one of them.</extracomment>
+        <translation>Uno dei comandi %1, con risposta nel terminale; «molvera COMMAND --help» ne descrive le opzioni. Senza comando molvera apre la sua finestra.</translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;; &quot;%1 --help&quot; lists the commands.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the argument it was given, which names no command.</extracomment>
+        <translation>%1: comando sconosciuto «%2»; «%1 --help» elenca i comandi.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Commands</name>
+    <message>
+        <source>Write the answer as one JSON object, with numbers as numbers.</source>
+        <translation>Scrive la risposta come un unico oggetto JSON, con i numeri come numeri JSON.</translation>
+    </message>
+    <message>
+        <source>Write the calculation&apos;s sheet to FILE, as Save as PDF does.</source>
+        <extracomment>FILE is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>Scrive il foglio del calcolo in FILE, come fa «Salva come PDF».</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <extracomment>%1 is an option, such as --molarity, %2 a number of characters.</extracomment>
+        <translation>%1: più di %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>%1: not one line of UTF-8 text.</source>
+        <extracomment>%1 is an option, such as --name.</extracomment>
+        <translation>%1: non è una sola riga di testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1: a negative number, which no amount or strength can be.</source>
+        <extracomment>%1 is an option, such as --volume.</extracomment>
+        <translation>%1: un numero negativo, ma nessuna quantità né concentrazione può esserlo.</translation>
+    </message>
+    <message>
+        <source>%1: not a number, or not in a unit this option takes.</source>
+        <extracomment>%1 is an option, such as --molarity, which takes a number, with a unit for some options.</extracomment>
+        <translation>%1: non è un numero, o non è in un’unità accettata da questa opzione.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is an option, such as --formula, or the program&apos;s name, molvera; %2 a sentence that says what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes one of: %2.</source>
+        <extracomment>%1 is an option, such as --type, %2 the values it takes, such as &quot;w/w, w/v, v/v&quot;.</extracomment>
+        <translation>%1 accetta uno di questi valori: %2.</translation>
+    </message>
+    <message>
+        <source>The %1 command needs %2.</source>
+        <extracomment>%1 is a command, such as molar, %2 an option, such as --molarity.</extracomment>
+        <translation>Il comando %1 richiede %2.</translation>
+    </message>
+    <message>
+        <source>The sheet was not saved as “%1”: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it.</extracomment>
+        <translation>Il foglio non è stato salvato come «%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>molvera::ElementTable</name>
@@ -974,6 +1088,34 @@
     </message>
 </context>
 <context>
+    <name>molvera::FormulaCommand</name>
+    <message>
+        <source>The elements of a formula with their counts, and its molecular weight.</source>
+        <extracomment>The formula command&apos;s line in --help.</extracomment>
+        <translation>Mostra gli elementi di una formula con il numero di atomi, e il suo peso molecolare.</translation>
+    </message>
+    <message>
+        <source>The formula, such as NaCl, CuSO4·5H2O or K4[Fe(CN)6].</source>
+        <extracomment>The formulas are never translated.</extracomment>
+        <translation>La formula, ad es. NaCl, CuSO4·5H2O o K4[Fe(CN)6].</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts (&quot;Na 1, Cl 1&quot;), %3 its molecular weight (a number). Symbols and formulas are never translated.</extracomment>
+        <translation>%1: %2; peso molecolare %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3; waters of crystallisation: %4</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts, water&apos;s included (&quot;Cu 1, S 1, O 9, H 10&quot;), %3 its molecular weight, %4 its waters of crystallisation (numbers).</extracomment>
+        <translation>%1: %2; peso molecolare %3; molecole di H2O: %4</translation>
+    </message>
+    <message>
+        <source>The formula command needs a formula: molvera formula F.</source>
+        <extracomment>F stands for the formula, as the help writes it.</extracomment>
+        <translation>Il comando formula richiede una formula: molvera formula F.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
         <source>Element</source>
@@ -1048,6 +1190,45 @@ with solvent.</source>
         <translation>Per preparare %1 di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
 pesare %4 di %5 e portare a %1
 con il solvente.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::HydrateCommand</name>
+    <message>
+        <source>How much of a salt, as it stands on the shelf, to weigh for a percent w/v solution of a form with other waters, as the Hydrate Solution page works it out.</source>
+        <extracomment>The hydrate command&apos;s line in --help. The salt on the shelf is the starting substance.</extracomment>
+        <translation>Calcola, come la pagina «Soluzione di idrato», quanto sale, così com’è nel flacone (la sostanza di partenza), pesare per una soluzione in %&#xa0;p/v di una forma con un altro numero di molecole di H2O.</translation>
+    </message>
+    <message>
+        <source>The salt as its bottle writes it, with its waters: CuSO4·5H2O.</source>
+        <extracomment>The formula is never translated.</extracomment>
+        <translation>Il sale come è scritto sul flacone, con la sua acqua di cristallizzazione: CuSO4·5H2O.</translation>
+    </message>
+    <message>
+        <source>The percent w/v wanted.</source>
+        <translation>Concentrazione richiesta in %&#xa0;p/v.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in mL or with its unit: 100, 1 L.</source>
+        <extracomment>Keep 100 and 1 L as they are.</extracomment>
+        <translation>Volume da preparare, in mL o con la sua unità, ad es. 100 o 1 L.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the form the percent is stated for. Default: 0, the anhydrous salt.</source>
+        <translation>Molecole di H2O della forma a cui si riferisce la percentuale. Valore predefinito: 0, il sale anidro.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the salt on the shelf, if not those of --formula.</source>
+        <extracomment>--formula is an option: keep it.</extracomment>
+        <translation>Molecole di H2O della sostanza di partenza, se diverse da quelle di --formula.</translation>
+    </message>
+    <message>
+        <source>The purity of the salt on the shelf, in percent. Default: 100.</source>
+        <translation>Purezza della sostanza di partenza, in percentuale. Valore predefinito: 100.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nome del reagente, per l’etichetta del foglio.</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1482,51 @@ con il solvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MolarCommand</name>
+    <message>
+        <source>How much stock to measure for a solution of a molarity, as the Molar Solution page works it out.</source>
+        <extracomment>The molar command&apos;s line in --help.</extracomment>
+        <translation>Calcola, come la pagina «Soluzione molare», quanta soluzione madre prelevare per una soluzione di una data molarità.</translation>
+    </message>
+    <message>
+        <source>The molarity wanted, in M or with its unit: 0.5, 50mM.</source>
+        <extracomment>Keep 0.5 and 50mM as they are, with the language&apos;s decimal separator.</extracomment>
+        <translation>Molarità richiesta, in M o con la sua unità, ad es. 0,5 o 50mM.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in litres or with its unit: 1, 250mL.</source>
+        <extracomment>Keep 1 and 250mL as they are.</extracomment>
+        <translation>Volume da preparare, in litri o con la sua unità, ad es. 1 o 250mL.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula: the sentence names it, and without --mw it gives the molecular weight (NaCl, MgCl2·6H2O).</source>
+        <extracomment>--mw is an option: keep it. The formulas are never translated.</extracomment>
+        <translation>Formula della sostanza: la risposta la nomina e, senza --mw, se ne ricava il peso molecolare (NaCl, MgCl2·6H2O).</translation>
+    </message>
+    <message>
+        <source>The molecular weight in g/mol, instead of the formula&apos;s.</source>
+        <translation>Peso molecolare in g/mol, al posto di quello della formula.</translation>
+    </message>
+    <message>
+        <source>The stock: a percent (98), a molarity (5M, 500 mM), 20 % w/v or 10 g/L. Default: 100 (%).</source>
+        <extracomment>Keep the examples as they are, with the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Concentrazione della soluzione madre: una percentuale (98), una molarità (5M, 500 mM), 20 % w/v (p/v) o 10 g/L. Valore predefinito: 100 (%).</translation>
+    </message>
+    <message>
+        <source>The specific gravity of a percent stock. Default: 1.</source>
+        <translation>Peso specifico di una soluzione madre in percentuale. Valore predefinito: 1.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nome del reagente, per l’etichetta del foglio.</translation>
+    </message>
+    <message>
+        <source>The molar command needs %1 or %2, unless the stock is molar.</source>
+        <extracomment>%1 and %2 are options, --formula and --mw.</extracomment>
+        <translation>Il comando molar richiede %1 o %2, a meno che la soluzione madre non sia molare.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarPage</name>
     <message>
         <source>1. Select Elements</source>
@@ -1524,6 +1750,45 @@ with solvent.</source>
         <translation>Per preparare %1 di soluzione al %2&#xa0;%&#xa0;p/⁠v di %3,
 pesare %4 di %3 e portare a %1
 con il solvente.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PercentCommand</name>
+    <message>
+        <source>How much stock to measure for a percent solution, as the % Solution page works it out.</source>
+        <extracomment>The percent command&apos;s line in --help.</extracomment>
+        <translation>Calcola, come la pagina «Soluzione percentuale», quanta soluzione madre prelevare per una soluzione percentuale.</translation>
+    </message>
+    <message>
+        <source>What the percent is of: w/w (made by weight), w/v or v/v.</source>
+        <extracomment>w/w, w/v and v/v are the option&apos;s values: keep them as they are.</extracomment>
+        <translation>A cosa si riferisce la percentuale: w/w (p/p, preparata a peso), w/v (p/v) o v/v.</translation>
+    </message>
+    <message>
+        <source>The percent wanted.</source>
+        <translation>Percentuale richiesta.</translation>
+    </message>
+    <message>
+        <source>The amount to make, in grams for w/w and mL otherwise, or with its unit: 100, 2 kg, 1 L.</source>
+        <extracomment>Keep 100, 2 kg and 1 L as they are.</extracomment>
+        <translation>Quantità da preparare, in grammi per w/w e in mL negli altri casi, o con la sua unità, ad es. 100, 2 kg o 1 L.</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s percent by weight, or in grams per 100 mL written as 20 % w/v. Default: 100.</source>
+        <extracomment>Keep &quot;20 % w/v&quot; as it is, but for the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Percentuale in peso della soluzione madre, o grammi in 100&#xa0;mL scritti come 20 % w/v (p/v). Valore predefinito: 100.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock. Default: 1.</source>
+        <translation>Peso specifico della soluzione madre. Valore predefinito: 1.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula, which the sentence names.</source>
+        <translation>Formula della sostanza, che la risposta nomina.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nome del reagente, per l’etichetta del foglio.</translation>
     </message>
 </context>
 <context>

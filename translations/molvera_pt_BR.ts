@@ -41,6 +41,58 @@
     </message>
 </context>
 <context>
+    <name>molvera::BookCommand</name>
+    <message>
+        <source>Lists, exports or imports the bottles of the reagent book.</source>
+        <extracomment>The book command&apos;s line in --help.</extracomment>
+        <translation>Lista, exporta ou importa os frascos do cadastro de reagentes.</translation>
+    </message>
+    <message>
+        <source>list; export FILE, as CSV; or import FILE, a CSV file of either kind, all or nothing.</source>
+        <extracomment>Keep list, export, import and FILE as they are: they are typed so.</extracomment>
+        <translation>list; export FILE, em CSV; ou import FILE, um arquivo CSV de qualquer um dos dois tipos, tudo ou nada.</translation>
+    </message>
+    <message>
+        <source>The lab book at CONNECTION, a libpq connection string or URI, instead of your own book (MOLVERA_LAB_BOOK gives it too).</source>
+        <extracomment>CONNECTION is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>O cadastro do laboratório em CONNECTION, uma string de conexão ou URI da libpq, em vez do seu próprio cadastro (MOLVERA_LAB_BOOK também o indica).</translation>
+    </message>
+    <message>
+        <source>Export with semicolons and decimal commas, as spreadsheets of such languages read it.</source>
+        <translation>Exporta com ponto e vírgula e vírgula decimal, no formato que as planilhas de idiomas com vírgula decimal leem.</translation>
+    </message>
+    <message>
+        <source>The book command takes list, export FILE or import FILE.</source>
+        <extracomment>Keep list, export, import and FILE as they are.</extracomment>
+        <translation>O comando book aceita list, export FILE ou import FILE.</translation>
+    </message>
+    <message>
+        <source>“%1”: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be read or written, as the system says it.</extracomment>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3</source>
+        <extracomment>A bottle of the list: %1 its name, %2 its formula (never translated), %3 its strength.</extracomment>
+        <translation>%1	%2	%3</translation>
+    </message>
+    <message>
+        <source>%1 bottles written to “%2”.</source>
+        <extracomment>%1 is how many bottles were written, %2 the file.</extracomment>
+        <translation>Frascos gravados em “%2”: %1.</translation>
+    </message>
+    <message>
+        <source>%1 bottles added; %2 already in the book and not added again.</source>
+        <extracomment>%1 is how many bottles were added, %2 how many rows were in the book already.</extracomment>
+        <translation>Frascos adicionados: %1; já estavam no cadastro e não foram adicionados de novo: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: these rows cannot be.</source>
+        <extracomment>After this sentence, each bad row is named on a line of its own.</extracomment>
+        <translation>Nada foi importado: estes registros não podem ser importados.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::BookCompletion</name>
     <message>
         <source>Bottles of the reagent book</source>
@@ -833,6 +885,68 @@
         <extracomment>%1 is the program&apos;s name, %2 the argument it was given.</extracomment>
         <translation>%1: argumento inesperado “%2”</translation>
     </message>
+    <message>
+        <source>One of %1, answered on the terminal; &quot;molvera COMMAND --help&quot; describes its options. Without a command molvera opens its window.</source>
+        <extracomment>%1 lists the commands, which are never translated: &quot;molar, percent, hydrate, formula&quot;. COMMAND stands for one of them.</extracomment>
+        <translation>Um dos comandos %1, respondido no terminal; “molvera COMMAND --help” descreve suas opções. Sem comando, o molvera abre sua janela.</translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;; &quot;%1 --help&quot; lists the commands.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the argument it was given, which names no command.</extracomment>
+        <translation>%1: comando desconhecido “%2”; “%1 --help” lista os comandos.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::Commands</name>
+    <message>
+        <source>Write the answer as one JSON object, with numbers as numbers.</source>
+        <translation>Escreve a resposta como um único objeto JSON, com os números como números JSON.</translation>
+    </message>
+    <message>
+        <source>Write the calculation&apos;s sheet to FILE, as Save as PDF does.</source>
+        <extracomment>FILE is the option&apos;s value, as the help writes it: keep it as it is.</extracomment>
+        <translation>Grava a folha do cálculo em FILE, como faz “Salvar como PDF”.</translation>
+    </message>
+    <message>
+        <source>%1: longer than %2 characters.</source>
+        <extracomment>%1 is an option, such as --molarity, %2 a number of characters.</extracomment>
+        <translation>%1: mais de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1: not one line of UTF-8 text.</source>
+        <extracomment>%1 is an option, such as --name.</extracomment>
+        <translation>%1: não é uma única linha de texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1: a negative number, which no amount or strength can be.</source>
+        <extracomment>%1 is an option, such as --volume.</extracomment>
+        <translation>%1: um número negativo, mas nenhuma quantidade ou concentração pode ser negativa.</translation>
+    </message>
+    <message>
+        <source>%1: not a number, or not in a unit this option takes.</source>
+        <extracomment>%1 is an option, such as --molarity, which takes a number, with a unit for some options.</extracomment>
+        <translation>%1: não é um número, ou não está em uma unidade aceita por esta opção.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is an option, such as --formula, or the program&apos;s name, molvera; %2 a sentence that says what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes one of: %2.</source>
+        <extracomment>%1 is an option, such as --type, %2 the values it takes, such as &quot;w/w, w/v, v/v&quot;.</extracomment>
+        <translation>%1 aceita um destes valores: %2.</translation>
+    </message>
+    <message>
+        <source>The %1 command needs %2.</source>
+        <extracomment>%1 is a command, such as molar, %2 an option, such as --molarity.</extracomment>
+        <translation>O comando %1 precisa de %2.</translation>
+    </message>
+    <message>
+        <source>The sheet was not saved as “%1”: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason as the system gives it.</extracomment>
+        <translation>A folha não foi salva como “%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>molvera::ElementTable</name>
@@ -974,6 +1088,34 @@
     </message>
 </context>
 <context>
+    <name>molvera::FormulaCommand</name>
+    <message>
+        <source>The elements of a formula with their counts, and its molecular weight.</source>
+        <extracomment>The formula command&apos;s line in --help.</extracomment>
+        <translation>Mostra os elementos de uma fórmula com suas quantidades, e sua massa molar.</translation>
+    </message>
+    <message>
+        <source>The formula, such as NaCl, CuSO4·5H2O or K4[Fe(CN)6].</source>
+        <extracomment>The formulas are never translated.</extracomment>
+        <translation>A fórmula, como NaCl, CuSO4·5H2O ou K4[Fe(CN)6].</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts (&quot;Na 1, Cl 1&quot;), %3 its molecular weight (a number). Symbols and formulas are never translated.</extracomment>
+        <translation>%1: %2; massa molar %3</translation>
+    </message>
+    <message>
+        <source>%1: %2; molecular weight %3; waters of crystallisation: %4</source>
+        <extracomment>%1 is the formula as typed, %2 its elements with their counts, water&apos;s included (&quot;Cu 1, S 1, O 9, H 10&quot;), %3 its molecular weight, %4 its waters of crystallisation (numbers).</extracomment>
+        <translation>%1: %2; massa molar %3; número de H2O: %4</translation>
+    </message>
+    <message>
+        <source>The formula command needs a formula: molvera formula F.</source>
+        <extracomment>F stands for the formula, as the help writes it.</extracomment>
+        <translation>O comando formula precisa de uma fórmula: molvera formula F.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::FormulaRows</name>
     <message>
         <source>Element</source>
@@ -1048,6 +1190,45 @@ with solvent.</source>
         <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
 pese %4 de %5 e complete o volume até %1
 com solvente.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::HydrateCommand</name>
+    <message>
+        <source>How much of a salt, as it stands on the shelf, to weigh for a percent w/v solution of a form with other waters, as the Hydrate Solution page works it out.</source>
+        <extracomment>The hydrate command&apos;s line in --help. The salt on the shelf is the starting substance.</extracomment>
+        <translation>Calcula, como a página “Solução de hidrato”, quanto de um sal, tal como está no frasco (a substância de partida), pesar para uma solução em %&#xa0;m/v de uma forma com outro número de H2O.</translation>
+    </message>
+    <message>
+        <source>The salt as its bottle writes it, with its waters: CuSO4·5H2O.</source>
+        <extracomment>The formula is never translated.</extracomment>
+        <translation>O sal como está escrito no frasco, com sua água de cristalização: CuSO4·5H2O.</translation>
+    </message>
+    <message>
+        <source>The percent w/v wanted.</source>
+        <translation>Concentração desejada em %&#xa0;m/v.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in mL or with its unit: 100, 1 L.</source>
+        <extracomment>Keep 100 and 1 L as they are.</extracomment>
+        <translation>Volume a preparar, em mL ou com sua unidade, ex.: 100 ou 1 L.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the form the percent is stated for. Default: 0, the anhydrous salt.</source>
+        <translation>Número de H2O da forma a que se refere a porcentagem. Valor padrão: 0, o sal anidro.</translation>
+    </message>
+    <message>
+        <source>The waters of crystallisation of the salt on the shelf, if not those of --formula.</source>
+        <extracomment>--formula is an option: keep it.</extracomment>
+        <translation>Número de H2O da substância de partida, se não for o de --formula.</translation>
+    </message>
+    <message>
+        <source>The purity of the salt on the shelf, in percent. Default: 100.</source>
+        <translation>Pureza da substância de partida, em porcentagem. Valor padrão: 100.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nome do reagente, para o rótulo da folha.</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1482,51 @@ com solvente.</translation>
     </message>
 </context>
 <context>
+    <name>molvera::MolarCommand</name>
+    <message>
+        <source>How much stock to measure for a solution of a molarity, as the Molar Solution page works it out.</source>
+        <extracomment>The molar command&apos;s line in --help.</extracomment>
+        <translation>Calcula, como a página “Solução molar”, quanto de solução estoque medir para uma solução de determinada molaridade.</translation>
+    </message>
+    <message>
+        <source>The molarity wanted, in M or with its unit: 0.5, 50mM.</source>
+        <extracomment>Keep 0.5 and 50mM as they are, with the language&apos;s decimal separator.</extracomment>
+        <translation>Molaridade desejada, em M ou com sua unidade, ex.: 0,5 ou 50mM.</translation>
+    </message>
+    <message>
+        <source>The volume to make, in litres or with its unit: 1, 250mL.</source>
+        <extracomment>Keep 1 and 250mL as they are.</extracomment>
+        <translation>Volume a preparar, em litros ou com sua unidade, ex.: 1 ou 250mL.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula: the sentence names it, and without --mw it gives the molecular weight (NaCl, MgCl2·6H2O).</source>
+        <extracomment>--mw is an option: keep it. The formulas are never translated.</extracomment>
+        <translation>Fórmula da substância: a resposta a cita e, sem --mw, dela se calcula a massa molar (NaCl, MgCl2·6H2O).</translation>
+    </message>
+    <message>
+        <source>The molecular weight in g/mol, instead of the formula&apos;s.</source>
+        <translation>Massa molar em g/mol, em vez da calculada pela fórmula.</translation>
+    </message>
+    <message>
+        <source>The stock: a percent (98), a molarity (5M, 500 mM), 20 % w/v or 10 g/L. Default: 100 (%).</source>
+        <extracomment>Keep the examples as they are, with the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Concentração da solução estoque: uma porcentagem (98), uma molaridade (5M, 500 mM), 20 % w/v (m/v) ou 10 g/L. Valor padrão: 100 (%).</translation>
+    </message>
+    <message>
+        <source>The specific gravity of a percent stock. Default: 1.</source>
+        <translation>Densidade de uma solução estoque em porcentagem. Valor padrão: 1.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nome do reagente, para o rótulo da folha.</translation>
+    </message>
+    <message>
+        <source>The molar command needs %1 or %2, unless the stock is molar.</source>
+        <extracomment>%1 and %2 are options, --formula and --mw.</extracomment>
+        <translation>O comando molar precisa de %1 ou %2, a menos que a solução estoque seja molar.</translation>
+    </message>
+</context>
+<context>
     <name>molvera::MolarPage</name>
     <message>
         <source>1. Select Elements</source>
@@ -1524,6 +1750,45 @@ with solvent.</source>
         <translation>Para preparar %1 de solução de %3 a %2&#xa0;%&#xa0;m/⁠v,
 pese %4 de %3 e complete o volume até %1
 com solvente.</translation>
+    </message>
+</context>
+<context>
+    <name>molvera::PercentCommand</name>
+    <message>
+        <source>How much stock to measure for a percent solution, as the % Solution page works it out.</source>
+        <extracomment>The percent command&apos;s line in --help.</extracomment>
+        <translation>Calcula, como a página “Solução percentual”, quanto de solução estoque medir para uma solução percentual.</translation>
+    </message>
+    <message>
+        <source>What the percent is of: w/w (made by weight), w/v or v/v.</source>
+        <extracomment>w/w, w/v and v/v are the option&apos;s values: keep them as they are.</extracomment>
+        <translation>A que se refere a porcentagem: w/w (m/m, preparada por pesagem), w/v (m/v) ou v/v.</translation>
+    </message>
+    <message>
+        <source>The percent wanted.</source>
+        <translation>Porcentagem desejada.</translation>
+    </message>
+    <message>
+        <source>The amount to make, in grams for w/w and mL otherwise, or with its unit: 100, 2 kg, 1 L.</source>
+        <extracomment>Keep 100, 2 kg and 1 L as they are.</extracomment>
+        <translation>Quantidade a preparar, em gramas para w/w e em mL nos demais casos, ou com sua unidade, ex.: 100, 2 kg ou 1 L.</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s percent by weight, or in grams per 100 mL written as 20 % w/v. Default: 100.</source>
+        <extracomment>Keep &quot;20 % w/v&quot; as it is, but for the language&apos;s decimal separator and its way of writing % w/v.</extracomment>
+        <translation>Porcentagem em massa da solução estoque, ou gramas em 100&#xa0;mL escritos como 20 % w/v (m/v). Valor padrão: 100.</translation>
+    </message>
+    <message>
+        <source>The specific gravity of the stock. Default: 1.</source>
+        <translation>Densidade da solução estoque. Valor padrão: 1.</translation>
+    </message>
+    <message>
+        <source>The substance&apos;s formula, which the sentence names.</source>
+        <translation>Fórmula da substância, citada na resposta.</translation>
+    </message>
+    <message>
+        <source>The reagent&apos;s name, for the sheet&apos;s label.</source>
+        <translation>Nome do reagente, para o rótulo da folha.</translation>
     </message>
 </context>
 <context>

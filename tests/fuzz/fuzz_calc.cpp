@@ -3,7 +3,8 @@
 // must always hold is checked; a broken one aborts, as does any sanitizer report.
 //
 // Input layout: byte 0 picks the decimal separator, byte 1 the percent type (its top bit the
-// stock's basis), byte 2 the molar stock unit, byte 3 the formula rows' elements; the rest is
+// stock's basis), byte 2 the molar stock unit (or the stock's text split into strength and unit),
+// byte 3 the formula rows' elements; the rest is
 // split at '\n' into text fields, which each calculation takes in the order of its own inputs.
 
 #include <calc/elementtable.h>
@@ -472,6 +473,26 @@ void checkHydrate(const std::vector<std::string_view> &f, const NumberLocale &lo
             "the sentence names the solution");
 }
 
+// A stock's text splits into a strength within it and one of the stock units; a number alone is
+// a percent stock's.
+void checkStockText(std::string_view text, const NumberLocale &locale)
+{
+    const StockText split = splitStock(text);
+    require(split.unit == MolarInputs::PercentStock || split.unit == MolarInputs::MolarStock ||
+                split.unit == MolarInputs::WeightPerVolumeStock ||
+                split.unit == MolarInputs::GramsPerLitreStock,
+            "a stock text's unit is a stock unit");
+    require(split.strength.empty() ||
+                (split.strength.data() >= text.data() &&
+                 split.strength.data() + split.strength.size() <= text.data() + text.size()),
+            "a stock's strength is part of its text");
+    require(split.strength == trimBlanks(split.strength),
+            "a stock's strength has no blanks around");
+    if (std::holds_alternative<double>(readNumber(text, locale)))
+        require(split.unit == MolarInputs::PercentStock && split.strength == trimBlanks(text),
+                "a number alone is a percent stock's strength");
+}
+
 void checkFormulaPanel(const std::vector<std::string_view> &f, std::uint8_t elementByte,
                        const NumberLocale &locale)
 {
@@ -544,6 +565,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     for (const std::string_view field : fields) {
         checkNumberText(field, locale);
+        checkStockText(field, locale);
         // Any text gives a refusal with its places, or elements with counts of above 0 to 32767,
         // whole where the rows can hold them, and a finite molecular weight.
         const bool apart = data[1] % 2;
@@ -581,8 +603,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     static constexpr std::string_view units[] = {"%", "M", "mM", "% w/v", "g/L"};
-    const std::string_view unit = data[2] % 6 < 5 ? units[data[2] % 6] : fields[7];
-    checkMolar(fields, unit, locale);
+    if (data[2] % 7 == 6) {
+        // The stock written with its unit, as the command line takes it.
+        const StockText stock = splitStock(fields[4]);
+        std::vector<std::string_view> split = fields;
+        split[4] = stock.strength;
+        checkMolar(split, stock.unit, locale);
+    } else {
+        checkMolar(fields, data[2] % 7 < 5 ? units[data[2] % 7] : fields[7], locale);
+    }
     checkPercent(fields, data[1], locale);
     checkHydrate(fields, locale);
     checkFormulaPanel(fields, data[3], locale);

@@ -10,9 +10,10 @@
 
 int main(int argc, char *argv[])
 {
-    const std::unique_ptr<QCoreApplication> app = molvera::createApplication(argc, argv);
+    const molvera::CommandLine commandLine(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = commandLine.createApplication(argc, argv);
     molvera::installTranslations(*app);
-    if (const std::optional<int> status = molvera::answerCommandLine(*app))
+    if (const std::optional<int> status = commandLine.answer())
         return *status;
 
     molvera::setUpApplication();

@@ -320,18 +320,11 @@ void CalculatorPage::writeOutcome(const std::string &resultText, const std::stri
 // Called as the outcome is written: the boxes still hold what the calculation read.
 CalculationSheet CalculatorPage::sheetOf(const PrintLines &printLines) const
 {
-    const Strength calculated = strength();
-    SheetStock usedStock = stock();
+    CalculationSheet sheet = calculationSheet(m_design.sheet, printLines, m_reagent.name->text(),
+                                              reagentFormula(), strength(), stock());
     if (!m_bottleName.isEmpty() && stockTexts() + QStringList{reagentFormula()} == m_bottleStock)
-        usedStock.bottle = m_bottleName;
-    return {
-        .variant = m_design.sheet,
-        .printLines = {fromUtf8(printLines[0]), fromUtf8(printLines[1]), fromUtf8(printLines[2])},
-        .chemicalName = m_reagent.name->text(),
-        .chemicalFormula = reagentFormula(),
-        .strength = calculated.value,
-        .strengthUnit = calculated.unit,
-        .stock = usedStock};
+        sheet.stock.bottle = m_bottleName;
+    return sheet;
 }
 
 void CalculatorPage::useBottle(const Bottle &bottle)

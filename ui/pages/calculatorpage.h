@@ -2,6 +2,7 @@
 
 #include "pagebuttonbar.h"
 #include "refusalmessages.h"
+#include "sheetlabel.h"
 
 #include <calc/calculationresult.h>
 #include <calc/formulareading.h>
@@ -127,13 +128,8 @@ Q_SIGNALS:
     void built();
 
 protected:
-    // The strength that the printed label gives: the number as typed and its unit, one of
-    // SheetTexts' units ("M", "% w/v"), which the sheet writes the user's way.
-    struct Strength
-    {
-        QString value;
-        QString unit;
-    };
+    // The strength that the printed label gives.
+    using Strength = SheetStrength;
 
     // Creates the page's controls with their initial values, by addControls(); runs once.
     virtual void build() = 0;

@@ -241,17 +241,12 @@ std::optional<Bottle> HydratePage::stockAsBottle() const
 
 CalculatorPage::Strength HydratePage::strength() const
 {
-    // Always w/v.
-    return {m_concentration->text(), QString::fromLatin1(SheetTexts::WeightPerVolumeUnit)};
+    return hydrateStrength(m_concentration->text());
 }
 
 SheetStock HydratePage::stock() const
 {
-    return {.strength = m_stockConcentration->text(),
-            .unit = u"%"_s,
-            .specificGravity = {},
-            .waters = m_stockWaters->text(),
-            .bottle = {}};
+    return hydrateStock(m_stockConcentration->text(), m_stockWaters->text());
 }
 
 } // namespace molvera

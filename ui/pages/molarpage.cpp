@@ -7,8 +7,6 @@
 #include <calc/formulapanel.h>
 #include <calc/formulareading.h>
 #include <calc/molarcalculation.h>
-#include <calc/quantity.h>
-#include <print/sheettexts.h>
 #include <ui/forms/numberlocale.h>
 #include <ui/widgets/choicecombobox.h>
 
@@ -370,25 +368,13 @@ std::optional<Bottle> MolarPage::stockAsBottle() const
 
 CalculatorPage::Strength MolarPage::strength() const
 {
-    // The number and the unit it was typed with, "50" and "mM"; M when none was.
-    const TypedQuantity typed = typedQuantity(m_molarity->text(), Dimension::Molarity);
-    return {typed.number,
-            typed.unit.isEmpty() ? QString::fromLatin1(SheetTexts::MolarUnit) : typed.unit};
+    return molarStrength(m_molarity->text());
 }
 
 SheetStock MolarPage::stock() const
 {
-    // A stock by its own molarity, or in grams per volume, is measured by volume alone: its
-    // gravity plays no part.
-    const QString unit = m_stockUnit->currentText();
-    const TypedQuantity typed =
-        isMolarStock(unit) ? typedQuantity(m_stockConcentration->text(), Dimension::Molarity)
-                           : TypedQuantity{m_stockConcentration->text(), {}};
-    return {.strength = typed.number,
-            .unit = typed.unit.isEmpty() ? unit : typed.unit,
-            .specificGravity = unit == PercentUnit ? m_specificGravity->text() : QString(),
-            .waters = {},
-            .bottle = {}};
+    return molarStock(m_stockConcentration->text(), m_stockUnit->currentText(),
+                      m_specificGravity->text());
 }
 
 } // namespace molvera

@@ -8,7 +8,7 @@
 
 #include <QButtonGroup>
 
-#include <algorithm>
+#include <array>
 
 namespace molvera {
 
@@ -81,9 +81,8 @@ struct PercentPage::TypeDesign
 {
     ConcentrationType type;
     QRadioButton *PercentPage::*option;
-    const char *amountUnit;   // marked for translation in this class's context
-    const char *amountTip;    // the amount box's tool-tip, marked the same way
-    const char *strengthUnit; // on the sheet's label, in its notation
+    const char *amountUnit; // marked for translation in this class's context
+    const char *amountTip;  // the amount box's tool-tip, marked the same way
 };
 
 std::span<const PercentPage::TypeDesign> PercentPage::types()
@@ -92,15 +91,12 @@ std::span<const PercentPage::TypeDesign> PercentPage::types()
     static constexpr TypeDesign Types[] = {
         {ConcentrationType::WeightPerWeight, &PercentPage::m_weightPerWeight, QT_TR_NOOP("grams"),
          /*: A unit may be typed after the number: keep 2 kg as it is. */
-         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (grams) or 2 kg"),
-         SheetTexts::WeightPerWeightUnit},
+         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (grams) or 2 kg")},
         {ConcentrationType::WeightPerVolume, &PercentPage::m_weightPerVolume, "mL",
          /*: A unit may be typed after the number: keep 1 L as it is. */
-         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (mL) or 1 L"),
-         SheetTexts::WeightPerVolumeUnit},
+         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (mL) or 1 L")},
         {ConcentrationType::VolumePerVolume, &PercentPage::m_volumePerVolume, "mL",
-         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (mL) or 1 L"),
-         SheetTexts::VolumePerVolumeUnit},
+         QT_TR_NOOP("Enter the amount you wish to make, e.g. 100 (mL) or 1 L")},
     };
     // clang-format on
     return Types;
@@ -169,11 +165,8 @@ void PercentPage::calculate()
     const std::string concentration = toUtf8(m_concentration->text());
     const std::string formula = toUtf8(reagentFormula());
 
-    const ConcentrationType basis = m_stockBasis->currentIndex() == WeightPerVolumeBasis
-                                        ? ConcentrationType::WeightPerVolume
-                                        : ConcentrationType::WeightPerWeight;
     const PercentResult result = PercentCalculation::calculate(
-        chosenType(), {stockConcentration, gravity, amount, concentration, formula, basis},
+        chosenType(), {stockConcentration, gravity, amount, concentration, formula, stockBasis()},
         userNumberLocale(), translatedText);
     const QList<QWidget *> inputs{m_stockConcentration, m_specificGravity, m_amount,
                                   m_concentration};
@@ -205,11 +198,18 @@ void PercentPage::example()
     calculate();
 }
 
+ConcentrationType PercentPage::stockBasis() const
+{
+    return m_stockBasis->currentIndex() == WeightPerVolumeBasis
+               ? ConcentrationType::WeightPerVolume
+               : ConcentrationType::WeightPerWeight;
+}
+
 CalculatorPage::Strength PercentPage::strength() const
 {
     // Before a type is chosen, the first one's.
-    const int index = std::max(0, m_types->checkedId());
-    return {m_concentration->text(), QString::fromLatin1(types()[index].strengthUnit)};
+    return percentStrength(m_concentration->text(),
+                           chosenType().value_or(ConcentrationType::WeightPerWeight));
 }
 
 QString PercentPage::takeBottle(const Bottle &bottle)
@@ -281,14 +281,9 @@ std::optional<Bottle> PercentPage::stockAsBottle() const
 
 SheetStock PercentPage::stock() const
 {
-    // Only a w/v solution from a w/w stock divides by the stock's gravity.
-    const bool wvStock = m_stockBasis->currentIndex() == WeightPerVolumeBasis;
-    const bool byDensity = chosenType() == ConcentrationType::WeightPerVolume && !wvStock;
-    return {.strength = m_stockConcentration->text(),
-            .unit = QString::fromUtf8(StockBases[std::size_t(m_stockBasis->currentIndex())]),
-            .specificGravity = byDensity ? m_specificGravity->text() : QString(),
-            .waters = {},
-            .bottle = {}};
+    return percentStock(m_stockConcentration->text(), stockBasis(),
+                        chosenType().value_or(ConcentrationType::WeightPerWeight),
+                        m_specificGravity->text());
 }
 
 } // namespace molvera

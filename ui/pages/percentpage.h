@@ -41,6 +41,8 @@ private:
 
     void chooseType(int index);
     std::optional<ConcentrationType> chosenType() const;
+    // What the stock's percent is of, as the basis list says.
+    ConcentrationType stockBasis() const;
 
     // The type options, also in a group whose ids are their places in the page's type list.
     QRadioButton *m_weightPerWeight = nullptr;
