@@ -106,17 +106,17 @@ Reading readUri(const QString &text, qsizetype at)
 
     const qsizetype hostsEnd = until(u"/?");
     QStringList hosts, ports;
-    for (const QStringView spec : all.sliced(at, hostsEnd - at).split(u',')) {
+    for (const QStringView hostPort : all.sliced(at, hostsEnd - at).split(u',')) {
         // An IPv6 address stands in brackets, because of its colons.
-        const qsizetype close = spec.startsWith(u'[') ? spec.indexOf(u']') : 0;
-        const qsizetype colon = spec.indexOf(u':', close);
-        if (close < 0 || (close > 0 && close + 1 < spec.size() && colon != close + 1)) {
+        const qsizetype close = hostPort.startsWith(u'[') ? hostPort.indexOf(u']') : 0;
+        const qsizetype colon = hostPort.indexOf(u':', close);
+        if (close < 0 || (close > 0 && close + 1 < hostPort.size() && colon != close + 1)) {
             reading.stopped = at;
             return reading;
         }
-        const QStringView host = colon < 0 ? spec : spec.first(colon);
+        const QStringView host = colon < 0 ? hostPort : hostPort.first(colon);
         hosts << decoded(close > 0 ? host.sliced(1, close - 1) : host);
-        ports << (colon < 0 ? QString() : decoded(spec.sliced(colon + 1)));
+        ports << (colon < 0 ? QString() : decoded(hostPort.sliced(colon + 1)));
     }
     if (!hosts.join(QString()).isEmpty())
         reading.settings.append({u"host"_s, hosts.join(u',')});
