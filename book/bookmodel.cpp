@@ -29,9 +29,13 @@ BookModel::BookModel(const QList<BookStore *> &stores, QObject *parent)
             endResetModel();
         };
         connect(stores[at], &BookStore::bottlesChanged, this, reloadThis);
-        // A lab book that opens, or is lost, brings its bottles and the Book column, or takes
-        // them away.
-        connect(stores[at], &BookStore::statusChanged, this, reloadThis);
+        // A book that opens sends its bottles first; one that is lost, or closed, takes its
+        // bottles and the Book column away.
+        connect(stores[at], &BookStore::statusChanged, this,
+                [reloadThis](const BookStatus &status) {
+                    if (!status.canRead())
+                        reloadThis();
+                });
     }
     reload();
 }
@@ -128,11 +132,6 @@ void BookModel::setSearchText(const QString &typed)
     endResetModel();
 }
 
-QString BookModel::searchText() const
-{
-    return m_typed;
-}
-
 const Bottle &BookModel::bottleAt(int row) const
 {
     return m_bottles[m_rows[row]];
@@ -141,14 +140,6 @@ const Bottle &BookModel::bottleAt(int row) const
 BookStore *BookModel::storeAt(int row) const
 {
     return m_stores[m_storeOf[m_rows[row]]];
-}
-
-QList<BookStore *> BookModel::stores() const
-{
-    QList<BookStore *> stores;
-    for (const QPointer<BookStore> &store : m_stores)
-        stores.append(store);
-    return stores;
 }
 
 void BookModel::reload()

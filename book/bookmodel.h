@@ -29,7 +29,7 @@ public:
     enum Role {
         BottleIdRole = Qt::UserRole, // the bottle's id in its book
         SortRole,                    // numbers as numbers, texts as shown
-        StoreRole,                   // the place of the bottle's book in stores()
+        StoreRole,                   // the place of the bottle's book in the stores given
     };
 
     explicit BookModel(BookStore *store, QObject *parent = nullptr);
@@ -44,11 +44,9 @@ public:
     // The rows become the bottles that match, best first (BookSearch); all bottles, by name, for
     // a blank text.
     void setSearchText(const QString &typed);
-    QString searchText() const;
 
     const Bottle &bottleAt(int row) const;
     BookStore *storeAt(int row) const;
-    QList<BookStore *> stores() const;
 
     // Reads the bottles from the stores again.
     void reload();

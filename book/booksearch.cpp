@@ -2,6 +2,8 @@
 
 #include "starterbottles.h"
 
+#include <calc/formulatext.h>
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -27,7 +29,7 @@ QString searchFold(QStringView text)
         default:
             break;
         }
-        folded += c == u'·' || c == u'*' || c == u'⋅' || c == u'•' ? u'.' : c;
+        folded += hydrateDotAt(QString(c).toStdString(), 0) ? QChar(u'.') : c;
     }
     return folded.toCaseFolded();
 }

@@ -37,6 +37,10 @@ QString insertStatement(const QString &conflict = {})
                                                                          BottleValues, conflict);
 }
 
+// Makes an INSERT of a starter bottle add nothing when its starter key is there; both engines
+// read it.
+constexpr QLatin1StringView StarterIfMissing = "ON CONFLICT (starter_key) DO NOTHING"_L1;
+
 int sqliteCode(const QSqlError &error)
 {
     return error.nativeErrorCode().toInt() & 0xff;
@@ -113,7 +117,6 @@ public:
         return false;
     }
     QString error() const { return m_error; }
-    QSqlDatabase database() const { return m_database; }
 
 private:
     QSqlDatabase m_database;
@@ -151,11 +154,6 @@ QString BookStore::environmentLabBook()
 const BookStatus &BookStore::status() const
 {
     return m_status;
-}
-
-bool BookStore::isLab() const
-{
-    return m_lab;
 }
 
 QString BookStore::title() const
@@ -290,7 +288,8 @@ const BookStatus &BookStore::openLab(const QString &connection)
     return m_status;
 }
 
-const BookStatus &BookStore::openServer(const QString &connection)
+// Closes what was open and takes the lab book's address: where it is, and how it is shown.
+std::optional<LabAddress> BookStore::beginLab(const QString &connection)
 {
     close();
     m_dialect = &postgresDialect();
@@ -298,6 +297,12 @@ const BookStatus &BookStore::openServer(const QString &connection)
     const std::optional<LabAddress> address = LabAddress::read(connection);
     m_status.path = address ? address->shown() : maskedConnection(connection);
     m_where = address ? address->where() : m_status.path;
+    return address;
+}
+
+const BookStatus &BookStore::openServer(const QString &connection)
+{
+    const std::optional<LabAddress> address = beginLab(connection);
     if (!QSqlDatabase::isDriverAvailable(m_dialect->driver)) {
         return leaveAlone(BookState::Unavailable,
                           tr("The lab book cannot be opened, because Qt's PostgreSQL driver is "
@@ -333,12 +338,7 @@ const BookStatus &BookStore::openServer(const QString &connection)
 
 void BookStore::openLabInBackground(const QString &connection)
 {
-    close();
-    m_dialect = &postgresDialect();
-    m_lab = true;
-    const std::optional<LabAddress> address = LabAddress::read(connection);
-    m_status.path = address ? address->shown() : maskedConnection(connection);
-    m_where = address ? address->where() : m_status.path;
+    const std::optional<LabAddress> address = beginLab(connection);
     m_status.state = BookState::Connecting;
     //: %1 is the lab book's host.
     m_status.message = tr("Connecting to the lab book at %1 …").arg(m_where);
@@ -967,7 +967,7 @@ StoreResult<int> BookStore::restoreStarterBottles()
         Transaction transaction(database, *m_dialect, &m_commitSent);
         if (!transaction.isOpen())
             return failure(transaction.error());
-        if (!insert.prepare(insertStatement(m_dialect->insertIfMissing)))
+        if (!insert.prepare(insertStatement(StarterIfMissing)))
             return failure(insert.lastError());
         int added = 0;
         const QDateTime now = QDateTime::currentDateTimeUtc();

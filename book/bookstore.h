@@ -92,7 +92,6 @@ public:
     void openLabInBackground(const QString &connection);
     void close();
     const BookStatus &status() const;
-    bool isLab() const;
     // The book's name beside its bottles where several books are shown: "Lab book", "My book".
     QString title() const;
 
@@ -132,6 +131,7 @@ private:
     class Transaction;
 
     const BookStatus &openFile(const QString &path);
+    std::optional<LabAddress> beginLab(const QString &connection);
     const BookStatus &openServer(const QString &connection);
     bool connectServer(const LabAddress &address, QString *error);
     bool setUpSession(QString *error);

@@ -27,7 +27,6 @@ const SqlDialect &sqliteDialect()
         .findBook = {},
         .beginWrite = u"BEGIN IMMEDIATE"_s,
         .lockSchema = {},
-        .insertIfMissing = u"ON CONFLICT (starter_key) DO NOTHING"_s,
         .quickCheck = u"PRAGMA quick_check(1)"_s,
         .integrityCheck = u"PRAGMA integrity_check(1)"_s,
         .reason = [](const QSqlError &error) { return error.text(); },
@@ -63,7 +62,6 @@ const SqlDialect &postgresDialect()
                     "to_regclass('bottles') IS NOT NULL"_s,
         .beginWrite = u"BEGIN"_s,
         .lockSchema = u"SELECT pg_advisory_xact_lock(%1)"_s.arg(BookApplicationId),
-        .insertIfMissing = u"ON CONFLICT (starter_key) DO NOTHING"_s,
         // Opening reads the version under the book's lock instead. The server keeps its pages
         // whole itself; reading every row finds one it cannot read.
         .quickCheck = {},

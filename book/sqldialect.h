@@ -41,8 +41,6 @@ struct SqlDialect
     // Taken in a transaction that makes or migrates the book, so that two programs opening a new
     // server book at once do not both make it; SQLite's write lock does this already.
     QString lockSchema;
-    // Makes an INSERT of a starter bottle add nothing when its starter key is there.
-    QString insertIfMissing;
     // A check of the book's pages, cheap enough to run at every opening, and the whole check.
     QString quickCheck;
     QString integrityCheck;

@@ -145,6 +145,7 @@ private Q_SLOTS:
             row("formula start, then anywhere", Search, u"NA2"_s,
                 u"Disodium hydrogen phosphate dihydrate|Sodium carbonate, anhydrous|EDTA disodium dihydrate|"_s);
             row("accents and case", Search, u"ACIDE ETHANO"_s, u"Acide éthanoïque|"_s);
+            row("any hydrate dot", Search, u"CuSO4∙5"_s, u"Copper(II) sulfate pentahydrate|"_s);
             row("CAS digits", Search, u"7647"_s, u"Salt|"_s);
             row("SQL in a name", Search, u"x')"_s, u"x'); DROP TABLE bottles; --|"_s);
             row("copy from the user's book", Copy, u"Borax"_s, u" saved refused 6 0Borax 1Borax"_s);
