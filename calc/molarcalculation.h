@@ -32,6 +32,12 @@ struct MolarInputs
     static constexpr std::string_view GramsPerLitreStock = "g/L";
 };
 
+// A stock given by its own molarity, in M or mM: measured by volume, with no formula needed.
+constexpr bool isMolarStock(std::string_view stockUnit)
+{
+    return stockUnit == MolarInputs::MolarStock || stockUnit == MolarInputs::MillimolarStock;
+}
+
 // A stock's strength written with its unit in one text, as a command line takes it, split into
 // what the page's stock box and stock list would hold.
 struct StockText

@@ -111,6 +111,11 @@ std::optional<Refusal> checkValue(const QString &label, OptionValue kind, const 
     return std::nullopt;
 }
 
+Refusal missingOption(const Command &command, QStringView option)
+{
+    return {ExitStatus::UsageError, translated(Texts::Missing).arg(command.name, option)};
+}
+
 std::optional<Refusal> checkOptions(const QCommandLineParser &parser, const Command &command,
                                     std::span<const CommandOption> options)
 {
@@ -203,11 +208,6 @@ ExitStatus answerCommand(const QCommandLineParser &parser, const Command &comman
     write(stdout,
           parser.isSet(u"json"_s) ? jsonText(command, answer) : (answer.sentence + u'\n').toUtf8());
     return ExitStatus::Answered;
-}
-
-Refusal missingOption(const Command &command, QStringView option)
-{
-    return {ExitStatus::UsageError, translated(Texts::Missing).arg(command.name, option)};
 }
 
 Refusal badValue(QLatin1StringView option, const QString &reason)

@@ -94,7 +94,6 @@ ExitStatus answerCommand(const QCommandLineParser &parser, const Command &comman
 QString translated(const LocalizedText &text);
 
 // Refusals that a command words itself.
-Refusal missingOption(const Command &command, QStringView option);
 // The value of `option` (--name) is not one the option takes; `reason` says why when it is more
 // than not being a number.
 Refusal badValue(QLatin1StringView option, const QString &reason = {});

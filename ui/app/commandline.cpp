@@ -155,7 +155,9 @@ CommandLine::CommandLine(int argc, char **argv)
 {
     const QStringList arguments = argumentList(argc, argv);
     m_arguments = arguments.mid(0, 1) + ownArguments(arguments);
-    m_command = commandOf(m_arguments);
+    // With no argument, the window starts: nothing to read.
+    if (m_arguments.size() > 1)
+        m_command = commandOf(m_arguments);
 }
 
 std::unique_ptr<QCoreApplication> CommandLine::createApplication(int &argc, char **argv) const

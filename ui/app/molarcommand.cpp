@@ -50,11 +50,6 @@ struct Texts
 constexpr QLatin1StringView OptionOfInput[] = {"mw"_L1, "molarity"_L1, "volume"_L1,
                                                "sg"_L1, "stock"_L1,    "stock"_L1};
 
-bool isMolar(std::string_view stockUnit)
-{
-    return stockUnit == MolarInputs::MolarStock || stockUnit == MolarInputs::MillimolarStock;
-}
-
 CommandOutcome answer(const QCommandLineParser &parser)
 {
     const NumberLocale locale = userNumberLocale();
@@ -69,7 +64,7 @@ CommandOutcome answer(const QCommandLineParser &parser)
     // The weight typed, or the formula's as the page's rows give it, the water among the
     // elements. A stock by its own molarity needs none: the page then holds 1.
     std::string total = "1";
-    const bool weighed = parser.isSet(u"mw"_s) || !isMolar(stock.unit);
+    const bool weighed = parser.isSet(u"mw"_s) || !isMolarStock(stock.unit);
     if (parser.isSet(u"mw"_s)) {
         total = text("mw"_L1);
     } else if (weighed) {
@@ -92,7 +87,7 @@ CommandOutcome answer(const QCommandLineParser &parser)
 
     const QString substance = parser.value(u"formula"_s);
     const QJsonValue stockValue =
-        isMolar(stock.unit)
+        isMolarStock(stock.unit)
             ? quantityJson(stock.strength, Dimension::Molarity,
                            stock.unit == MolarInputs::MolarStock ? Unit::Molar : Unit::Millimolar,
                            locale)

@@ -322,9 +322,15 @@ CalculationSheet CalculatorPage::sheetOf(const PrintLines &printLines) const
 {
     CalculationSheet sheet = calculationSheet(m_design.sheet, printLines, m_reagent.name->text(),
                                               reagentFormula(), strength(), stock());
-    if (!m_bottleName.isEmpty() && stockTexts() + QStringList{reagentFormula()} == m_bottleStock)
+    if (!m_bottleName.isEmpty() && bottleStock() == m_bottleStock)
         sheet.stock.bottle = m_bottleName;
     return sheet;
+}
+
+// What the sheet compares with the bottle picked: the page's stock boxes and the formula.
+QStringList CalculatorPage::bottleStock() const
+{
+    return stockTexts() + QStringList{reagentFormula()};
 }
 
 void CalculatorPage::useBottle(const Bottle &bottle)
@@ -333,7 +339,7 @@ void CalculatorPage::useBottle(const Bottle &bottle)
     setReagent(bottle.formula, shownName(bottle));
     const QString unused = takeBottle(bottle);
     m_bottleName = shownName(bottle);
-    m_bottleStock = stockTexts() + QStringList{reagentFormula()};
+    m_bottleStock = bottleStock();
     if (unused.isEmpty())
         return;
     //: The title of the box that says what a page could not use of a bottle of the reagent book.

@@ -227,6 +227,7 @@ private:
     // The sheet of a calculation that succeeded, as the boxes stand while its outcome is
     // written: the print lines, the label and the stock.
     CalculationSheet sheetOf(const PrintLines &printLines) const;
+    QStringList bottleStock() const;
     void commitPendingEdits();
     QWidget *countBoxWithBadCount() const;
     void takeFocusFor(QAbstractButton *button);

@@ -45,11 +45,6 @@ constexpr QStringView WeightPerVolumeUnit = u"% w/v";
 constexpr QStringView GramsPerLitreUnit = u"g/L";
 
 // A stock given by its own molarity needs no molecular weight: the rows step aside.
-bool isMolarStock(QStringView unit)
-{
-    return unit == MolarUnit || unit == MillimolarUnit;
-}
-
 // "2. Stock Solution" as step `step`.
 QString numberedStep(int step, const QString &caption)
 {
@@ -156,7 +151,7 @@ void MolarPage::switchStockUnit()
 
 void MolarPage::showStockUnit(QStringView unit)
 {
-    if (isMolarStock(unit)) {
+    if (isMolarStock(toUtf8(unit.toString()))) {
         m_elementFrame->setVisible(false);
         m_specificGravity->setVisible(false);
         setStepCaptions(false);
@@ -327,7 +322,7 @@ std::optional<Bottle> MolarPage::stockAsBottle() const
     bottle.formula = reagentFormula().trimmed();
     const NumberLocale locale = userNumberLocale();
     const std::string typed = toUtf8(m_stockConcentration->text());
-    if (isMolarStock(unit)) {
+    if (isMolarStock(toUtf8(unit))) {
         const QuantityRead read = readQuantity(
             typed, Dimension::Molarity, unit == MolarUnit ? Unit::Molar : Unit::Millimolar, locale);
         const auto *quantity = std::get_if<Quantity>(&read);

@@ -43,8 +43,7 @@ SheetStock molarStock(const QString &concentration, const QString &unit,
 {
     // A stock by its own molarity, or in grams per volume, is measured by volume alone: its
     // gravity plays no part.
-    const bool molar = isStockUnit(unit, MolarInputs::MolarStock) ||
-                       isStockUnit(unit, MolarInputs::MillimolarStock);
+    const bool molar = isMolarStock(toUtf8(unit));
     const TypedQuantity typed = molar ? typedQuantity(concentration, Dimension::Molarity)
                                       : TypedQuantity{concentration, {}};
     return {.strength = typed.number,
@@ -79,11 +78,8 @@ SheetStrength hydrateStrength(const QString &concentration)
 
 SheetStock hydrateStock(const QString &purity, const QString &waters)
 {
-    return {.strength = purity,
-            .unit = u"%"_s,
-            .specificGravity = {},
-            .waters = waters,
-            .bottle = {}};
+    return {
+        .strength = purity, .unit = u"%"_s, .specificGravity = {}, .waters = waters, .bottle = {}};
 }
 
 CalculationSheet calculationSheet(SheetVariant variant, const PrintLines &printLines,
