@@ -48,23 +48,32 @@ BookCompletion::BookCompletion(QLineEdit *box, BookModel *model)
     : QObject(box)
     , m_box(box)
     , m_model(model)
-    , m_completer(new QCompleter(this))
 {
-    m_completer->setModel(new OfferedBottles(m_completer));
-    static_cast<QIdentityProxyModel *>(m_completer->model())->setSourceModel(model);
+    connect(box, &QLineEdit::textEdited, this, &BookCompletion::offer);
+}
+
+// Made when bottles are first offered: most sessions never type two letters of one, and the
+// window's start does not wait for the list.
+QCompleter *BookCompletion::completer()
+{
+    if (m_completer)
+        return m_completer;
+    m_completer = new QCompleter(this);
+    auto *offers = new OfferedBottles(m_completer);
+    offers->setSourceModel(m_model);
+    m_completer->setModel(offers);
     // The book orders its matches itself; the completer shows them all as they come.
     m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     m_completer->setCompletionColumn(BookModel::Name);
     m_completer->setMaxVisibleItems(8);
-    m_completer->setWidget(box);
-    m_completer->popup()->setObjectName(box->objectName() + u"Bottles"_s);
+    m_completer->setWidget(m_box);
+    m_completer->popup()->setObjectName(m_box->objectName() + u"Bottles"_s);
     //: What screen readers call the list of bottles offered under a box as one types.
     m_completer->popup()->setAccessibleName(tr("Bottles of the reagent book"));
     m_completer->popup()->installEventFilter(this);
-
-    connect(box, &QLineEdit::textEdited, this, &BookCompletion::offer);
     connect(m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             &BookCompletion::pick);
+    return m_completer;
 }
 
 void BookCompletion::pick(const QModelIndex &offered)
@@ -83,15 +92,18 @@ void BookCompletion::pick(const QModelIndex &offered)
 
 void BookCompletion::offer(const QString &typed)
 {
-    m_model->setSearchText(typed);
-    if (typed.trimmed().size() < LettersToOffer || m_model->rowCount() == 0) {
-        m_completer->popup()->hide();
+    const bool enough = typed.trimmed().size() >= LettersToOffer;
+    if (enough)
+        m_model->setSearchText(typed);
+    if (!enough || m_model->rowCount() == 0) {
+        if (m_completer)
+            m_completer->popup()->hide();
         return;
     }
     // Wider than the box, so that a bottle's name, formula and strength read whole.
     QRect under = m_box->rect();
     under.setWidth(std::max(under.width(), m_box->fontMetrics().averageCharWidth() * 60));
-    m_completer->complete(under);
+    completer()->complete(under);
     // Nothing is picked until the user picks it: the completer would make the best match current,
     // and Enter would take it.
     m_completer->popup()->setCurrentIndex({});

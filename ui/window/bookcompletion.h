@@ -22,8 +22,6 @@ class BookCompletion : public QObject
 public:
     BookCompletion(QLineEdit *box, BookModel *model);
 
-    QCompleter *completer() const { return m_completer; }
-
 Q_SIGNALS:
     void bottlePicked(const Bottle &bottle);
 
@@ -31,13 +29,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QCompleter *completer();
     void offer(const QString &typed);
     // Takes the bottle of a row of the popup.
     void pick(const QModelIndex &offered);
 
     QLineEdit *m_box;
     BookModel *m_model;
-    QCompleter *m_completer;
+    QCompleter *m_completer = nullptr;
 };
 
 } // namespace molvera

@@ -308,16 +308,19 @@ void BookWindow::duplicateSelected()
 
 void BookWindow::openDialog(const Bottle &bottle, BookStore *store)
 {
-    if (!store)
-        store = m_store;
+    makeDialog(bottle, store ? store : m_store)->open();
+}
+
+// OK saves in `store`; a refusal of the book opens the dialog again with the reason.
+BottleDialog *BookWindow::makeDialog(const Bottle &bottle, BookStore *store)
+{
     auto *dialog = new BottleDialog(bottle, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // OK saves; a refusal of the book opens it again with the reason.
     connect(dialog, &QDialog::finished, this, [this, dialog, store](int result) {
         if (result == QDialog::Accepted)
             saveFromDialog(dialog, store);
     });
-    dialog->open();
+    return dialog;
 }
 
 void BookWindow::saveFromDialog(BottleDialog *dialog, BookStore *store)
@@ -327,8 +330,7 @@ void BookWindow::saveFromDialog(BottleDialog *dialog, BookStore *store)
     if (const auto *refusal = std::get_if<StoreRefusal>(&saved)) {
         // The edits are not lost: a new dialog holds them, with the book's reason and, where
         // someone changed the bottle meanwhile, the bottle as the book now holds it.
-        auto *again = new BottleDialog(bottle, this);
-        again->setAttribute(Qt::WA_DeleteOnClose);
+        BottleDialog *again = makeDialog(bottle, store);
         QString said = refusal->message;
         if (refusal->current) {
             const Bottle &now = *refusal->current;
@@ -339,10 +341,6 @@ void BookWindow::saveFromDialog(BottleDialog *dialog, BookStore *store)
             again->takeVersion(now.rowVersion);
         }
         again->showRefusal(said);
-        connect(again, &QDialog::finished, this, [this, again, store](int result) {
-            if (result == QDialog::Accepted)
-                saveFromDialog(again, store);
-        });
         again->open();
         return;
     }

@@ -69,6 +69,7 @@ private:
     // Opens the bottle's dialog; OK saves it (added when it has no id yet).
     // The bottle's own book, or the user's for a new one.
     void openDialog(const Bottle &bottle, BookStore *store = nullptr);
+    BottleDialog *makeDialog(const Bottle &bottle, BookStore *store);
     void saveFromDialog(BottleDialog *dialog, BookStore *store);
     void tell(const QString &objectName, const QString &text, const QString &details = {});
 

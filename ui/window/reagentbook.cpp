@@ -28,20 +28,18 @@ constexpr QStringView LabBookKey = u"book/lab";
 ReagentBook::ReagentBook(QLineEdit *formula, QLineEdit *name,
                          std::function<CalculatorPage *()> shownPage, QWidget *window)
     : QObject(window)
-    , m_formula(formula)
-    , m_name(name)
     , m_shownPage(std::move(shownPage))
     , m_mainWindow(window)
     , m_store(new BookStore(this))
     , m_lab(new BookStore(this))
-    , m_formulaOffers(new BookModel(QList{m_store, m_lab}, this))
-    , m_nameOffers(new BookModel(QList{m_store, m_lab}, this))
     , m_showAction(new QAction(this))
     , m_saveAction(new QAction(this))
 {
-    for (auto [box, offers] : {std::pair{formula, m_formulaOffers}, std::pair{name, m_nameOffers}})
+    for (QLineEdit *box : {formula, name}) {
+        auto *offers = new BookModel(QList{m_store, m_lab}, this);
         connect(new BookCompletion(box, offers), &BookCompletion::bottlePicked, this,
                 &ReagentBook::use);
+    }
 
     m_showAction->setObjectName(u"mnuReagentBook"_s);
     //: The formula box's context menu: opens the reagent book's window.
@@ -135,13 +133,8 @@ void ReagentBook::saveStock()
         box->open();
         return;
     }
-    Bottle bottle = *stock;
-    const std::optional<double> typedWeight = bottle.molecularWeight;
-    bottle = withFormulaFacts(bottle);
-    if (!bottle.molecularWeight)
-        bottle.molecularWeight = typedWeight;
     showWindow();
-    m_window->saveNew(bottle);
+    m_window->saveNew(withFormulaFacts(*stock));
 }
 
 } // namespace molvera

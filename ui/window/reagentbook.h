@@ -11,7 +11,6 @@ class QWidget;
 
 namespace molvera {
 
-class BookModel;
 class BookStore;
 class BookWindow;
 class CalculatorPage;
@@ -56,14 +55,10 @@ public:
 private:
     void use(const Bottle &bottle);
 
-    QLineEdit *m_formula;
-    QLineEdit *m_name;
     std::function<CalculatorPage *()> m_shownPage;
     QWidget *m_mainWindow;
     BookStore *m_store;
     BookStore *m_lab;
-    BookModel *m_formulaOffers;
-    BookModel *m_nameOffers;
     QPointer<BookWindow> m_window;
     QAction *m_showAction;
     QAction *m_saveAction;
